@@ -1,0 +1,45 @@
+# Which source belongs to which library.
+#  - window library: windows (frm*), shell-level procedures that talk to the
+#    desktop (mod*), and everything in a ui/ folder (src/compat/ui/);
+#  - engine library: all the rest.
+function(quorvane_is_ui path out)
+  get_filename_component(name "${path}" NAME)
+  if(name MATCHES "^(frm|mod)" OR path MATCHES "/ui/")
+    set(${out} TRUE PARENT_SCOPE)
+  else()
+    set(${out} FALSE PARENT_SCOPE)
+  endif()
+endfunction()
+
+function(quorvane_classify all engine_out ui_out)
+  set(engine "")
+  set(ui "")
+  foreach(f IN LISTS all)
+    quorvane_is_ui("${f}" is_ui)
+    if(is_ui)
+      list(APPEND ui "${f}")
+    else()
+      list(APPEND engine "${f}")
+    endif()
+  endforeach()
+  set(${engine_out} "${engine}" PARENT_SCOPE)
+  set(${ui_out} "${ui}" PARENT_SCOPE)
+endfunction()
+
+# Lists "file: include" for every engine source that includes a Qt header
+# other than Qt Core's.
+function(quorvane_check_engine_includes files out)
+  set(bad "")
+  set(forbidden "QtGui|QtWidgets|QtPrintSupport|QtNetwork|QtCharts|QtTest|QtOpenGL")
+  set(classes "Q(Application|GuiApplication|Widget|MainWindow|Dialog|MessageBox|Color|Font|Pixmap|Image|Painter|Printer|Network[A-Za-z]*|Chart[A-Za-z]*|PushButton|Label|LineEdit|ComboBox|CheckBox|TreeWidget|ListWidget|Action|Menu|Screen|Palette|Icon|Cursor)")
+  foreach(f IN LISTS files)
+    file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include")
+    foreach(l IN LISTS lines)
+      if(l MATCHES "[<\"](${forbidden})/" OR l MATCHES "[<\"]${classes}[>\"]")
+        list(APPEND bad "${f}: ${l}")
+      endif()
+    endforeach()
+  endforeach()
+  string(REPLACE ";" "\n" bad "${bad}")
+  set(${out} "${bad}" PARENT_SCOPE)
+endfunction()

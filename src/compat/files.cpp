@@ -1,0 +1,173 @@
+#include "compat/files.h"
+
+#include "compat/AppError.h"
+#include "compat/cp1252.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace compat {
+
+TextFile::TextFile(std::unique_ptr<QFile> f) : file_(std::move(f)) {}
+TextFile::TextFile(TextFile&&) noexcept = default;
+TextFile& TextFile::operator=(TextFile&&) noexcept = default;
+TextFile::~TextFile()
+{
+    close();
+}
+
+
+TextFile TextFile::create(const QString& path)
+{
+    auto f = std::make_unique<QFile>(path);
+    if (!QFileInfo(path).absoluteDir().exists())
+        raise(76, path);
+    if (!f->open(QIODevice::WriteOnly | QIODevice::Truncate))
+        raise(75, path);
+    return TextFile(std::move(f));
+}
+
+TextFile TextFile::append(const QString& path)
+{
+    auto f = std::make_unique<QFile>(path);
+    if (!QFileInfo(path).absoluteDir().exists())
+        raise(76, path);
+    if (!f->open(QIODevice::WriteOnly | QIODevice::Append))
+        raise(75, path);
+    return TextFile(std::move(f));
+}
+
+void TextFile::writeLine(QStringView line)
+{
+    if (!file_ || !file_->isOpen())
+        raise(52);
+    QByteArray bytes = toCp1252(line);
+    bytes.append("\r\n");
+    if (file_->write(bytes) != bytes.size())
+        raise(75, file_->fileName());
+}
+
+void TextFile::close()
+{
+    if (file_ && file_->isOpen())
+        file_->close();
+}
+
+QStringList readCp1252Lines(const QString& path, bool* ok)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (ok)
+            *ok = false;
+        return {};
+    }
+    if (ok)
+        *ok = true;
+    const QByteArray all = f.readAll();
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        if (all[i] == '\r' || all[i] == '\n') {
+            lines.append(fromCp1252(QByteArrayView(all).sliced(start, i - start)));
+            if (all[i] == '\r' && i + 1 < all.size() && all[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < all.size())
+        lines.append(fromCp1252(QByteArrayView(all).sliced(start)));
+    return lines;
+}
+
+void RandomFile::open(const QString& path, int recordLength)
+{
+    close();
+    if (recordLength < 1)
+        raise(5);
+    if (!QFileInfo(path).absoluteDir().exists())
+        raise(76, path);
+    file_.setFileName(path);
+    if (!file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        raise(75, path);
+    recLen_ = recordLength;
+}
+
+void RandomFile::close()
+{
+    if (file_.isOpen())
+        file_.close();
+}
+
+qint64 RandomFile::lof() const
+{
+    return file_.isOpen() ? file_.size() : 0;
+}
+
+qint64 RandomFile::records() const
+{
+    return recLen_ > 0 ? lof() / recLen_ : 0;
+}
+
+QByteArray RandomFile::get(qint64 n)
+{
+    return getMany(n, 1);
+}
+
+QByteArray RandomFile::getMany(qint64 n, qint64 count)
+{
+    if (!file_.isOpen())
+        raise(52);
+    if (n < 1)
+        raise(63);
+    QByteArray out(count * recLen_, '\0');
+    const qint64 offset = (n - 1) * recLen_;
+    if (count > 0 && offset < file_.size()) {
+        if (!file_.seek(offset))
+            raise(75, file_.fileName());
+        qint64 got = 0;
+        while (got < out.size()) {
+            const qint64 r = file_.read(out.data() + got, out.size() - got);
+            if (r < 0)
+                raise(75, file_.fileName());
+            if (r == 0)
+                break;
+            got += r;
+        }
+    }
+    return out;
+}
+
+void RandomFile::put(qint64 n, QByteArrayView data)
+{
+    if (!file_.isOpen())
+        raise(52);
+    if (n < 1)
+        raise(63);
+    QByteArray rec(recLen_, '\0');
+    std::copy_n(data.data(), std::min<qint64>(data.size(), recLen_), rec.data());
+    if (!file_.seek((n - 1) * recLen_) || file_.write(rec) != rec.size())
+        raise(75, file_.fileName());
+}
+
+bool fileExists(QStringView path)
+{
+    const QString p = path.toString();
+    if (p.isEmpty())
+        return false;
+    const QFileInfo fi(p);
+    const QString name = fi.fileName();
+    if (name.isEmpty())
+        return false;
+    const QDir dir = fi.absoluteDir();
+    if (!dir.exists())
+        return false;
+    const QDir::Filters filters = QDir::Files | QDir::NoDotAndDotDot;   // no hidden, no system
+    if (!name.contains(u'*') && !name.contains(u'?')) {
+        const QFileInfo f(dir.filePath(name));
+        return f.exists() && f.isFile() && !f.isHidden();
+    }
+    return !dir.entryList({name}, filters).isEmpty();
+}
+
+} // namespace compat

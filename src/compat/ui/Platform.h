@@ -1,0 +1,155 @@
+#pragma once
+// Everything the program asks of the desktop goes through platform(): main()
+// installs the Qt implementation, tests install a scripted one. Windows never
+// open a QMessageBox or QFileDialog themselves.
+#include <QDateTime>
+#include <QString>
+#include <QStringView>
+#include <functional>
+#include <optional>
+
+namespace compat {
+
+// Message box styles and results, with the original values: styles are sums
+// of one button set, one icon and one default button.
+enum : int {
+    vbOKOnly = 0,
+    vbOKCancel = 1,
+    vbAbortRetryIgnore = 2,
+    vbYesNoCancel = 3,
+    vbYesNo = 4,
+    vbRetryCancel = 5,
+
+    vbCritical = 16,
+    vbQuestion = 32,
+    vbExclamation = 48,
+    vbInformation = 64,
+
+    vbDefaultButton1 = 0,
+    vbDefaultButton2 = 256,
+    vbDefaultButton3 = 512,
+};
+
+enum : int {
+    vbOK = 1,
+    vbCancel = 2,
+    vbAbort = 3,
+    vbRetry = 4,
+    vbIgnore = 5,
+    vbYes = 6,
+    vbNo = 7,
+};
+
+struct Version {
+    int major = 0;
+    int minor = 0;
+    int revision = 0;
+};
+
+struct FileRequest {
+    QString title;
+    QString filter;      // "desc|pattern|desc|pattern", patterns separated by ';'
+    int filterIndex = 1; // 1-based
+    QString initialName;
+};
+
+class IMessageBox {
+public:
+    virtual ~IMessageBox() = default;
+    // Returns one of vbOK..vbNo.
+    virtual int show(const QString& prompt, int style, const QString& title) = 0;
+};
+
+class IFileDialogs {
+public:
+    virtual ~IFileDialogs() = default;
+    // nullopt when cancelled.
+    virtual std::optional<QString> open(const FileRequest& request) = 0;
+    // Adds no extension and asks nothing about overwriting: the caller asks.
+    virtual std::optional<QString> save(const FileRequest& request) = 0;
+};
+
+class IHelp {
+public:
+    virtual ~IHelp() = default;
+    virtual void contents() = 0;
+    virtual void context(int id) = 0;
+};
+
+class IShell {
+public:
+    virtual ~IShell() = default;
+    virtual bool openUrl(const QString& url) = 0;
+    virtual bool mailTo(const QString& address) = 0;
+    virtual bool systemInfo() = 0;
+};
+
+class IKeyboard {
+public:
+    virtual ~IKeyboard() = default;
+    // Latched when Esc is pressed in any window; cleared when a computation
+    // starts and when it ends.
+    virtual bool escDown() = 0;
+    virtual void clearEsc() = 0;
+};
+
+class IClock {
+public:
+    virtual ~IClock() = default;
+    virtual QDateTime now() = 0;
+};
+
+class IAppInfo {
+public:
+    virtual ~IAppInfo() = default;
+    virtual QString folder() = 0; // no trailing "/"
+    virtual QString title() = 0;
+    virtual Version version() = 0;
+};
+
+class IProcess {
+public:
+    virtual ~IProcess() = default;
+    virtual bool otherInstanceRunning() = 0;
+
+    // The shell registers how to close every open file before the end.
+    void setCloseAllFiles(std::function<void()> hook) { closeAllFiles_ = std::move(hook); }
+
+    // Closes all files, then ends the process; never returns to the caller.
+    [[noreturn]] void end(int code = 0);
+
+protected:
+    [[noreturn]] virtual void exitProcess(int code) = 0;
+
+private:
+    std::function<void()> closeAllFiles_;
+    bool ending_ = false;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual IMessageBox& msgBox() = 0;
+    virtual IFileDialogs& fileDialogs() = 0;
+    virtual IAppInfo& app() = 0;
+    virtual IProcess& process() = 0;
+    virtual IClock& clock() = 0;
+    virtual IKeyboard& keyboard() = 0;
+    virtual IHelp& help() = 0;
+    virtual IShell& shell() = 0;
+};
+
+// The installed platform; throws std::logic_error when none is.
+Platform& platform();
+// Installs `p` (not owned) and returns the one installed before.
+Platform* setPlatform(Platform* p);
+// Installs the Qt implementation; needs the QApplication to exist.
+void installQtPlatform();
+
+// An empty title means the program's title.
+int vbMsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = {});
+
+// A file or folder below the program folder, found whatever its letter case.
+QString appFile(QStringView rel);
+
+} // namespace compat

@@ -1,0 +1,261 @@
+#include "compat/ui/QtPlatform.h"
+
+#include "compat/paths.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+#include <cstdlib>
+
+namespace compat {
+
+QStringList qtNameFilters(const QString& filter)
+{
+    QStringList out;
+    if (filter.isEmpty())
+        return out;
+    const QStringList parts = filter.split(u'|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns;
+        for (QString p : parts[i + 1].split(u';', Qt::SkipEmptyParts)) {
+            p = p.trimmed();
+            if (p == u"*.*")
+                p = QStringLiteral("*"); // "*.*" also matches names without a dot
+            if (!p.isEmpty())
+                patterns << p;
+        }
+        if (patterns.isEmpty())
+            patterns << QStringLiteral("*");
+        const QString list = patterns.join(u' ');
+        const QString desc = parts[i].trimmed();
+        out << (desc.isEmpty() ? list : desc) + QStringLiteral(" (") + list + u')';
+    }
+    return out;
+}
+
+QString displayLines(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+int QtMessageBox::show(const QString& prompt, int style, const QString& title)
+{
+    struct Button {
+        const char16_t* text;
+        int result;
+    };
+    QList<Button> buttons;
+    switch (style & 0x0F) {
+    case vbOKCancel: buttons = {{u"OK", vbOK}, {u"Annulla", vbCancel}}; break;
+    case vbAbortRetryIgnore:
+        buttons = {{u"Interrompi", vbAbort}, {u"Riprova", vbRetry}, {u"Ignora", vbIgnore}};
+        break;
+    case vbYesNoCancel: buttons = {{u"Sì", vbYes}, {u"No", vbNo}, {u"Annulla", vbCancel}}; break;
+    case vbYesNo: buttons = {{u"Sì", vbYes}, {u"No", vbNo}}; break;
+    case vbRetryCancel: buttons = {{u"Riprova", vbRetry}, {u"Annulla", vbCancel}}; break;
+    default: buttons = {{u"OK", vbOK}}; break;
+    }
+
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    // Verbatim: a prompt holding "<" must not turn into rich text.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(displayLines(prompt));
+    switch (style & 0x70) {
+    case vbCritical: box.setIcon(QMessageBox::Critical); break;
+    case vbQuestion: box.setIcon(QMessageBox::Question); break;
+    case vbExclamation: box.setIcon(QMessageBox::Warning); break;
+    case vbInformation: box.setIcon(QMessageBox::Information); break;
+    default: break;
+    }
+
+    // All buttons in one role keep the original order on every desktop, and
+    // leave QMessageBox nothing to guess as the Esc button (it would take
+    // "No" of a Yes/No box).
+    QList<QPushButton*> pushes;
+    QPushButton* escape = nullptr;
+    for (const Button& b : buttons) {
+        QPushButton* push = box.addButton(QString::fromUtf16(b.text), QMessageBox::ActionRole);
+        pushes << push;
+        if (b.result == vbCancel)
+            escape = push;
+    }
+    if (buttons.size() == 1)
+        escape = pushes.front();
+    box.setEscapeButton(escape);
+
+    qsizetype defaultIndex = (style >> 8) & 3;
+    if (defaultIndex >= pushes.size())
+        defaultIndex = 0;
+    box.setDefaultButton(pushes[defaultIndex]);
+
+    box.exec();
+    const qsizetype clicked = pushes.indexOf(box.clickedButton());
+    if (clicked >= 0)
+        return buttons[clicked].result;
+    // Closed without a button (the application quitting): the Esc answer.
+    return escape ? buttons[pushes.indexOf(escape)].result : buttons[defaultIndex].result;
+}
+
+namespace {
+
+std::optional<QString> runFileDialog(const FileRequest& request, bool save)
+{
+    QFileDialog dialog(QApplication::activeWindow(), request.title);
+    const QStringList filters = qtNameFilters(request.filter);
+    if (!filters.isEmpty()) {
+        // The list shows the descriptions alone, as the original did.
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
+        dialog.setNameFilters(filters);
+        const qsizetype index = request.filterIndex - 1;
+        dialog.selectNameFilter(filters.value(index >= 0 && index < filters.size() ? index : 0));
+    }
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (!request.initialName.isEmpty())
+        dialog.selectFile(request.initialName);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty())
+        return std::nullopt;
+    return files.front();
+}
+
+} // namespace
+
+std::optional<QString> QtFileDialogs::open(const FileRequest& request)
+{
+    return runFileDialog(request, false);
+}
+
+std::optional<QString> QtFileDialogs::save(const FileRequest& request)
+{
+    return runFileDialog(request, true);
+}
+
+QtAppInfo::QtAppInfo()
+{
+    const QString overridden = qEnvironmentVariable("QUORVANE_FOLDER");
+    folder_ = QDir::cleanPath(overridden.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                   : QDir(overridden).absolutePath());
+}
+
+QString QtAppInfo::title()
+{
+    return QStringLiteral("Quorvane");
+}
+
+Version QtAppInfo::version()
+{
+    return {2, 5, 0};
+}
+
+QtProcess::QtProcess(QString folder) : folder_(std::move(folder)) {}
+
+bool QtProcess::otherInstanceRunning()
+{
+    if (lock_)
+        return false;
+    auto lock = std::make_unique<QLockFile>(folder_ + QStringLiteral("/Quorvane.lock"));
+    // Only a live process holds the lock, however long it has been running;
+    // the file of a dead one is taken over.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0)) {
+        lock_ = std::move(lock);
+        return false;
+    }
+    // A folder where no lock can be written tells nothing about another
+    // instance: the program starts.
+    return lock->error() == QLockFile::LockFailedError;
+}
+
+void QtProcess::exitProcess(int code)
+{
+    std::exit(code);
+}
+
+QDateTime QtClock::now()
+{
+    return QDateTime::currentDateTime();
+}
+
+QtKeyboard::QtKeyboard()
+{
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->installEventFilter(this);
+}
+
+bool QtKeyboard::eventFilter(QObject* watched, QEvent* event)
+{
+    // ShortcutOverride too: an Esc shortcut consumes the key press itself.
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+        esc_ = true;
+    return QObject::eventFilter(watched, event);
+}
+
+namespace {
+
+void openHelpFile(const QString& folder)
+{
+    const QString file = resolvePath(folder, u"Quorvane.chm");
+    if (QFileInfo::exists(file))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
+} // namespace
+
+void QtHelp::contents()
+{
+    openHelpFile(folder_);
+}
+
+void QtHelp::context(int)
+{
+    openHelpFile(folder_);
+}
+
+bool QtShell::openUrl(const QString& url)
+{
+    // Only web pages: never a local file or program reached through a URL.
+    const QUrl u(url.trimmed());
+    if (!u.isValid() || (u.scheme() != u"http" && u.scheme() != u"https") || u.host().isEmpty())
+        return false;
+    return QDesktopServices::openUrl(u);
+}
+
+bool QtShell::mailTo(const QString& address)
+{
+    const QString a = address.trimmed();
+    if (a.isEmpty())
+        return false;
+    const QUrl u(QStringLiteral("mailto:") + a);
+    return u.isValid() && QDesktopServices::openUrl(u);
+}
+
+QtPlatform::QtPlatform() : process_(app_.folder()), help_(app_.folder()) {}
+
+void installQtPlatform()
+{
+    // Lives until the process ends: it holds the instance lock.
+    static QtPlatform qt;
+    setPlatform(&qt);
+}
+
+} // namespace compat

@@ -1,0 +1,113 @@
+#pragma once
+// The desktop side of the platform interface. Only main() (through
+// installQtPlatform) and the tests of these classes use it directly.
+#include "compat/ui/Platform.h"
+
+#include <QLockFile>
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+namespace compat {
+
+// "desc|pattern|desc|pattern" to Qt's "desc (pattern)" list.
+QStringList qtNameFilters(const QString& filter);
+
+// Carriage returns of a prompt as line breaks: CR LF and a lone CR alike.
+QString displayLines(QString text);
+
+class QtMessageBox final : public IMessageBox {
+public:
+    int show(const QString& prompt, int style, const QString& title) override;
+};
+
+class QtFileDialogs final : public IFileDialogs {
+public:
+    std::optional<QString> open(const FileRequest& request) override;
+    std::optional<QString> save(const FileRequest& request) override;
+};
+
+class QtAppInfo final : public IAppInfo {
+public:
+    QtAppInfo(); // reads QUORVANE_FOLDER or the executable's folder once
+    QString folder() override { return folder_; }
+    QString title() override;
+    Version version() override;
+
+private:
+    QString folder_;
+};
+
+class QtProcess final : public IProcess {
+public:
+    explicit QtProcess(QString folder);
+    // Takes "Quorvane.lock" in the folder on the first call and keeps it.
+    bool otherInstanceRunning() override;
+
+protected:
+    [[noreturn]] void exitProcess(int code) override;
+
+private:
+    QString folder_;
+    std::unique_ptr<QLockFile> lock_;
+};
+
+class QtClock final : public IClock {
+public:
+    QDateTime now() override;
+};
+
+class QtKeyboard final : public QObject, public IKeyboard {
+public:
+    QtKeyboard(); // filters the application's events
+    bool escDown() override { return esc_; }
+    void clearEsc() override { esc_ = false; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool esc_ = false;
+};
+
+class QtHelp final : public IHelp {
+public:
+    explicit QtHelp(QString folder) : folder_(std::move(folder)) {}
+    void contents() override;
+    void context(int id) override;
+
+private:
+    QString folder_;
+};
+
+class QtShell final : public IShell {
+public:
+    bool openUrl(const QString& url) override;
+    bool mailTo(const QString& address) override;
+    bool systemInfo() override { return false; }
+};
+
+class QtPlatform final : public Platform {
+public:
+    QtPlatform();
+    IMessageBox& msgBox() override { return msgBox_; }
+    IFileDialogs& fileDialogs() override { return fileDialogs_; }
+    IAppInfo& app() override { return app_; }
+    IProcess& process() override { return process_; }
+    IClock& clock() override { return clock_; }
+    IKeyboard& keyboard() override { return keyboard_; }
+    IHelp& help() override { return help_; }
+    IShell& shell() override { return shell_; }
+
+private:
+    QtAppInfo app_;
+    QtMessageBox msgBox_;
+    QtFileDialogs fileDialogs_;
+    QtProcess process_;
+    QtClock clock_;
+    QtKeyboard keyboard_;
+    QtHelp help_;
+    QtShell shell_;
+};
+
+} // namespace compat

@@ -1,0 +1,267 @@
+#include "shell/Archivio.h"
+
+#include "compat/AppError.h"
+#include "compat/paths.h"
+#include "compat/vbdate.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <array>
+
+QString EsitoApertura::messaggio() const
+{
+    QString m = QStringLiteral("Archivio ");
+    if (estrazioniVuoto || cartellaMancante)
+        m += QStringLiteral("Estrazioni.ind ");
+    if (anniVuoto || cartellaMancante)
+        m += QStringLiteral("Anni.ind ");
+    return m + QStringLiteral("mancante/i !");
+}
+
+QString EsitoRicercaData::messaggio() const
+{
+    switch (errore) {
+    case Errore::Nessuno:
+        return {};
+    case Errore::Formato:
+        return QStringLiteral("Inserire la data nel formato GG/MM/AAAA !\r"
+                              "Se la data viene mostrata automaticamente con 2 sole cifre "
+                              "dell'anno,\r"
+                              "è necessario aprire Pannello di controllo/Impostazioni "
+                              "internazionali/Data \r"
+                              "e impostare la <data breve> nel formato <gg/MM/aaaa>");
+    case Errore::DataErrata:
+    case Errore::NonTrovata:
+        return QStringLiteral("Data errata !");
+    case Errore::Inferiore:
+        return QStringLiteral("La data non può essere inferiore alla data inizio gestione "
+                              "archivi (")
+               + primaData + u')';
+    case Errore::Superiore:
+        return QStringLiteral("La data non può essere superiore alla data ultima estrazione "
+                              "inserita (")
+               + ultimaData + u')';
+    }
+    return {};
+}
+
+EsitoApertura ArchivioEstrazioni::apri(const QString& cartellaProgramma)
+{
+    chiudi();
+    EsitoApertura esito;
+    const QString cartella = compat::resolvePath(cartellaProgramma, u"Archivi");
+    if (!QFileInfo(cartella).isDir()) {
+        esito.cartellaMancante = true;
+        return esito;
+    }
+    try {
+        estrazioni_.open(compat::resolvePath(cartella, u"Estrazioni.ind"),
+                         kLunghezzaRecEstrazione);
+        anni_.open(compat::resolvePath(cartella, u"anni.ind"), kLunghezzaRecAnno);
+    } catch (const compat::AppError&) {
+        chiudi();
+        esito.cartellaMancante = true;
+        return esito;
+    }
+    esito.estrazioniVuoto = estrazioni_.lof() == 0;
+    esito.anniVuoto = anni_.lof() == 0;
+    return esito;
+}
+
+void ArchivioEstrazioni::chiudi()
+{
+    estrazioni_.close();
+    anni_.close();
+}
+
+void ArchivioEstrazioni::riapriEstrazioni()
+{
+    const QString p = estrazioni_.path();
+    estrazioni_.close();
+    estrazioni_.open(p, kLunghezzaRecEstrazione);
+}
+
+qint32 ArchivioEstrazioni::numeroEstrazioni() const
+{
+    return static_cast<qint32>(estrazioni_.records());
+}
+
+qint32 ArchivioEstrazioni::numeroAnni() const
+{
+    return static_cast<qint32>(anni_.records());
+}
+
+RecEstrazione ArchivioEstrazioni::leggi(qint32 n)
+{
+    return RecEstrazione::daBytes(estrazioni_.get(n));
+}
+
+RecAnno ArchivioEstrazioni::leggiAnno(qint32 n)
+{
+    return RecAnno::daBytes(anni_.get(n));
+}
+
+QByteArray ArchivioEstrazioni::leggiBlocco(qint32 n, qint32 count)
+{
+    return estrazioni_.getMany(n, count);
+}
+
+QString ArchivioEstrazioni::dataEstrazione(qint32 n)
+{
+    const qint32 tot = numeroEstrazioni();
+    if (n > tot)
+        n = tot;
+    if (n < 1)
+        n = 1;
+    return leggi(n).dataTesto();
+}
+
+EsitoRicercaData ArchivioEstrazioni::cercaEstrazione(QStringView data, bool cercaPrecedente)
+{
+    using E = EsitoRicercaData::Errore;
+    EsitoRicercaData esito;
+
+    // Format test, then the calendar test on the fixed character positions.
+    const auto parsed = compat::vbCDate(data);
+    if (data.size() != 10 || !parsed) {
+        esito.errore = E::Formato;
+        return esito;
+    }
+    auto val = [&](int from, int len) {
+        int v = 0;
+        for (QChar c : data.mid(from, len)) {
+            if (c < u'0' || c > u'9')
+                break;
+            v = v * 10 + (c.unicode() - u'0');
+        }
+        return v;
+    };
+    const int giorno = val(0, 2), mese = val(3, 2), anno = val(6, 4);
+    const bool lunghi = mese == 1 || mese == 3 || mese == 5 || mese == 7 || mese == 8
+                        || mese == 10 || mese == 12;
+    const bool corti = mese == 4 || mese == 6 || mese == 9 || mese == 11;
+    if ((anno % 4 != 0 && mese == 2 && giorno > 28) || (giorno > 31 && lunghi)
+        || (giorno > 30 && corti) || (giorno > 29 && mese == 2) || mese > 12) {
+        esito.errore = E::DataErrata;
+        return esito;
+    }
+    const QDate cercata = *parsed;
+
+    const qint32 tot = numeroEstrazioni();
+    const RecEstrazione ultima = leggi(tot);
+    const RecEstrazione prima = leggi(1);
+    esito.primaData = prima.dataTesto();
+    esito.ultimaData = ultima.dataTesto();
+    const auto primaD = prima.data();
+    const auto ultimaD = ultima.data();
+    if (tot < 1 || !primaD || !ultimaD) {
+        esito.errore = E::NonTrovata;
+        return esito;
+    }
+    if (cercata < *primaD) {
+        esito.errore = E::Inferiore;
+        return esito;
+    }
+    if (cercata > *ultimaD) {
+        esito.errore = E::Superiore;
+        return esito;
+    }
+
+    // Year index first; a year pointing outside the archive restarts at 1.
+    qint32 inizio = 1;
+    const QByteArray annoTesto = data.mid(6, 4).toLatin1();
+    for (qint32 a = 1, na = numeroAnni(); a <= na; ++a) {
+        const RecAnno r = leggiAnno(a);
+        if (r.Anno() == annoTesto) {
+            inizio = r.PrimaEstrazione();
+            break;
+        }
+    }
+    if (inizio < 1 || inizio > tot)
+        inizio = 1;
+
+    constexpr qint32 kBlocco = 512;
+    qint32 trovata = 0;
+    for (qint32 j0 = inizio; j0 <= tot && trovata == 0; j0 += kBlocco) {
+        const qint32 n = std::min(kBlocco, tot - j0 + 1);
+        const QByteArray blocco = leggiBlocco(j0, n);
+        for (qint32 k = 0; k < n; ++k) {
+            const auto d = RecEstrazione::daBytes(
+                               QByteArrayView(blocco).sliced(qsizetype(k) * kLunghezzaRecEstrazione,
+                                                             kLunghezzaRecEstrazione))
+                               .data();
+            if (!d)
+                continue;
+            const qint32 j = j0 + k;
+            if (cercata == *d || (cercata < *d && !cercaPrecedente)) {
+                trovata = j;
+                break;
+            }
+            if (cercata < *d) {
+                trovata = j - 1;
+                break;
+            }
+        }
+    }
+    // A scan with no match, or a match before the first record, is a rejection.
+    if (trovata < 1) {
+        esito.errore = E::NonTrovata;
+        return esito;
+    }
+    const auto d = leggi(trovata).data();
+    if (!d) {
+        esito.errore = E::NonTrovata;
+        return esito;
+    }
+    esito.estrazione = trovata;
+    esito.data = *d;
+    return esito;
+}
+
+qint32 ArchivioEstrazioni::primaEstrazioneDal(QDate d)
+{
+    qint32 lo = 1, hi = numeroEstrazioni() + 1;
+    while (lo < hi) {
+        const qint32 mid = lo + (hi - lo) / 2;
+        const auto dm = leggi(mid).data();
+        if (dm && *dm >= d)
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    return lo;
+}
+
+namespace {
+const std::array<const char*, 12> kNomi = {"Tutte", "Bari", "Cagliari", "Firenze",
+                                           "Genova", "Milano", "Napoli", "Palermo",
+                                           "Roma", "Torino", "Venezia", "Nazionale"};
+const std::array<const char*, 12> kSigle = {"Tu", "BA", "CA", "FI", "GE", "MI",
+                                            "NA", "PA", "RO", "TO", "VE", "NZ"};
+} // namespace
+
+QString nomeRuota(int i)
+{
+    if (i < 0 || i > 11)
+        return {};
+    return QString::fromLatin1(kNomi[i]).leftJustified(10, u' ');
+}
+
+QString siglaRuota(int i)
+{
+    if (i < 0 || i > 11)
+        return {};
+    return QString::fromLatin1(kSigle[i]);
+}
+
+QDate primaDataNazionale()
+{
+    return QDate(2005, 5, 4);
+}
+
+std::array<qint32, 12> primeEstrazioniRuote(ArchivioEstrazioni& a)
+{
+    std::array<qint32, 12> p = {0, 174, 3575, 1, 3575, 1, 1, 1, 1, 1, 1, 0};
+    p[kNazionale] = a.aperto() ? a.primaEstrazioneDal(primaDataNazionale()) : 7440;
+    return p;
+}

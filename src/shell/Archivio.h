@@ -1,0 +1,76 @@
+#pragma once
+// The draw archive: Archivi/Estrazioni.ind (66-byte draws) and Archivi/anni.ind
+// (12-byte year records), opened for the whole run, read record by record.
+#include "compat/files.h"
+#include "shell/RecEstrazione.h"
+
+#include <QDate>
+#include <QString>
+#include <vector>
+
+// What the opening found.
+struct EsitoApertura {
+    bool cartellaMancante = false;   // no Archivi folder
+    bool estrazioniVuoto = false;
+    bool anniVuoto = false;
+    bool ok() const { return !cartellaMancante && !estrazioniVuoto && !anniVuoto; }
+    // "Archivio Estrazioni.ind Anni.ind mancante/i !" and its shorter forms.
+    QString messaggio() const;
+};
+
+// The outcome of a search by date, with the message the user is shown.
+struct EsitoRicercaData {
+    enum class Errore { Nessuno, Formato, DataErrata, Inferiore, Superiore, NonTrovata };
+    Errore errore = Errore::Nessuno;
+    qint32 estrazione = 0;     // record found
+    QDate data;                // its date
+    QString primaData;         // first and last stored draw, for the messages
+    QString ultimaData;
+    bool trovata() const { return errore == Errore::Nessuno; }
+    QString messaggio() const;
+};
+
+class ArchivioEstrazioni {
+public:
+    // Opens both files below `cartellaProgramma`/Archivi (names found whatever
+    // their letter case; a missing file is created empty, as the original does).
+    EsitoApertura apri(const QString& cartellaProgramma);
+    void chiudi();
+    bool aperto() const { return estrazioni_.isOpen(); }
+    // Closes and reopens the draw file, as writers do after storing a record.
+    void riapriEstrazioni();
+
+    // Whole records only: a partial trailing record is no draw.
+    qint32 numeroEstrazioni() const;
+    qint32 numeroAnni() const;
+
+    RecEstrazione leggi(qint32 n);
+    RecAnno leggiAnno(qint32 n);
+    // Records n .. n + count - 1 as one block of bytes (for engines that read
+    // the archive once per run).
+    QByteArray leggiBlocco(qint32 n, qint32 count);
+
+    // The date of draw n as DD/MM/YYYY, n clamped to 1..numeroEstrazioni().
+    QString dataEstrazione(qint32 n);
+    // The draw of a date typed as GG/MM/AAAA.
+    EsitoRicercaData cercaEstrazione(QStringView data, bool cercaPrecedente);
+    // The first record dated on or after `d` (numeroEstrazioni() + 1 if none).
+    qint32 primaEstrazioneDal(QDate d);
+
+    compat::RandomFile& fileEstrazioni() { return estrazioni_; }
+    compat::RandomFile& fileAnni() { return anni_; }
+    QString percorsoEstrazioni() const { return estrazioni_.path(); }
+
+private:
+    compat::RandomFile estrazioni_;
+    compat::RandomFile anni_;
+};
+
+// The wheel tables: names padded to 10 characters and two-letter codes,
+// index 0 = "Tutte".
+QString nomeRuota(int i);
+QString siglaRuota(int i);
+// The first record from which wheel w (1..11) counts; the Nazionale's is read
+// from the archive (its first draw is that of 04/05/2005).
+std::array<qint32, 12> primeEstrazioniRuote(ArchivioEstrazioni& a);
+QDate primaDataNazionale();

@@ -1,0 +1,44 @@
+#pragma once
+// The shell's shared state and the archive procedures every window calls.
+#include "shell/Archivio.h"
+
+#include <QDate>
+#include <QString>
+#include <array>
+
+// Shared state of the running program.
+extern QString PercorsoApp;
+extern qint32 NumeroEstrazioni;
+extern bool ElaborazioneInCorso;   // a computation is running (cleared by a rejected date)
+extern bool StopRicerca;           // a stop was asked for
+extern bool InizializzazioneFatta;
+extern qint32 NumInizioRicerca;
+extern qint32 NumFineRicerca;
+
+// Wheel tables, index 0 = "Tutte".
+extern std::array<QString, 12> NomiRuote;
+extern std::array<QString, 12> SigleRuote;
+extern std::array<qint32, 12> PrimaEstrazioneRuota;
+
+// Out-variables of CercaEstrazione, and the caller's choice for dates without a draw.
+extern bool DataErrata;
+extern qint32 EstrazioneTrovata;
+extern QDate DataTrovata;
+extern bool CercaPrecedente;
+
+// The open archive (files 1 and 2).
+ArchivioEstrazioni& Archivio();
+
+// Opens both archive files; an empty or missing file (or folder) shows the
+// message, closes all files and ends the process.
+void ApriArchivio();
+// Re-reads the draw count from the file length (whole records).
+void AggiornaNumeroEstrazioni();
+
+QString DataEstrazione(qint32 indice);
+void CercaEstrazione(const QString& data);
+void CaricaNomiRuote();
+void InizializzaPrimaEstrazioneRuota();
+
+// "Close all files" of the original.
+void ChiudiTuttiIFile();

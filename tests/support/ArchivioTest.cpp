@@ -1,0 +1,77 @@
+#include "ArchivioTest.h"
+
+#include "shell/StoricoTsv.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <numeric>
+#include <random>
+
+std::vector<RecEstrazione> componi(const std::vector<BozzaEstrazione>& bozze)
+{
+    std::vector<RecEstrazione> out;
+    int anno = -1, prog = 0;
+    for (const BozzaEstrazione& b : bozze) {
+        prog = b.data.year() == anno ? prog + 1 : 1;
+        anno = b.data.year();
+        if (b.progressivo > 0)
+            prog = b.progressivo;
+        RecEstrazione r = RecEstrazione::crea(b.data, prog);
+        for (const auto& [w, numeri] : b.ruote)
+            for (int p = 1; p <= 5; ++p)
+                r.setNumero(w, p, numeri[p - 1]);
+        out.push_back(r);
+    }
+    return out;
+}
+
+std::vector<RecEstrazione> estrazioniCasuali(QDate inizio, int quante, int passoGiorni,
+                                             unsigned seme)
+{
+    std::mt19937 gen(seme);
+    std::vector<BozzaEstrazione> bozze;
+    std::array<int, 90> urna;
+    std::iota(urna.begin(), urna.end(), 1);
+    for (int i = 0; i < quante; ++i) {
+        BozzaEstrazione b{inizio.addDays(qint64(i) * passoGiorni), {}};
+        const int ultima = b.data >= QDate(2005, 5, 4) ? 11 : 10;
+        for (int w = 1; w <= ultima; ++w) {
+            std::shuffle(urna.begin(), urna.end(), gen);
+            b.ruote.push_back({w, {urna[0], urna[1], urna[2], urna[3], urna[4]}});
+        }
+        bozze.push_back(b);
+    }
+    return componi(bozze);
+}
+
+CartellaProgramma::CartellaProgramma()
+{
+    EXPECT_TRUE(dir_.isValid());
+    QDir(dir_.path()).mkpath(QStringLiteral("IniFile"));
+}
+
+void CartellaProgramma::scrivi(const std::vector<RecEstrazione>& estrazioni)
+{
+    const QString errore = scriviArchivio(estrazioni, archivi());
+    ASSERT_TRUE(errore.isEmpty()) << errore.toStdString();
+}
+
+void CartellaProgramma::scriviFile(const QString& relativo, const QByteArray& contenuto)
+{
+    const QString p = dir_.filePath(relativo);
+    QDir().mkpath(QFileInfo(p).absolutePath());
+    QFile f(p);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(contenuto);
+}
+
+QByteArray CartellaProgramma::leggiFile(const QString& relativo) const
+{
+    QFile f(dir_.filePath(relativo));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}

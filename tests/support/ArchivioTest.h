@@ -1,0 +1,39 @@
+#pragma once
+// Test archives: a temporary program folder holding Archivi/ with chosen draws.
+#include "shell/RecEstrazione.h"
+
+#include <QDate>
+#include <QString>
+#include <QTemporaryDir>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+// A draw with the given wheels filled (wheel number, five numbers); the
+// number within the year counts on from the previous draw of the same year.
+struct BozzaEstrazione {
+    QDate data;
+    std::vector<std::pair<int, std::array<int, 5>>> ruote;
+    int progressivo = 0;   // 0 = next in its year
+};
+
+std::vector<RecEstrazione> componi(const std::vector<BozzaEstrazione>& bozze);
+
+// `quante` draws every `passoGiorni` days from `inizio`, wheels 1..10 drawn
+// at random (seeded), and the Nazionale from 04/05/2005 on.
+std::vector<RecEstrazione> estrazioniCasuali(QDate inizio, int quante, int passoGiorni,
+                                             unsigned seme);
+
+class CartellaProgramma {
+public:
+    CartellaProgramma();
+    QString percorso() const { return dir_.path(); }
+    QString archivi() const { return dir_.path() + QStringLiteral("/Archivi"); }
+    // Writes both archive files from the records, a year record per year.
+    void scrivi(const std::vector<RecEstrazione>& estrazioni);
+    void scriviFile(const QString& relativo, const QByteArray& contenuto);
+    QByteArray leggiFile(const QString& relativo) const;
+
+private:
+    QTemporaryDir dir_;
+};

@@ -1,0 +1,156 @@
+#include "support/ui/FakePlatform.h"
+
+#include "compat/AppError.h"
+
+#include <gtest/gtest.h>
+
+namespace compat {
+
+namespace {
+
+std::string text(const QString& s)
+{
+    return s.toStdString();
+}
+
+// The answers a box of that style can give; the first is the harmless one
+// returned when the box was not expected.
+QList<int> answersOf(int style)
+{
+    switch (style & 0x0F) {
+    case vbOKCancel: return {vbCancel, vbOK};
+    case vbAbortRetryIgnore: return {vbAbort, vbRetry, vbIgnore};
+    case vbYesNoCancel: return {vbCancel, vbYes, vbNo};
+    case vbYesNo: return {vbNo, vbYes};
+    case vbRetryCancel: return {vbCancel, vbRetry};
+    default: return {vbOK};
+    }
+}
+
+const char* kindName(FakePlatform::DialogKind kind)
+{
+    return kind == FakePlatform::DialogKind::Open ? "open" : "save";
+}
+
+} // namespace
+
+FakePlatform::FakePlatform()
+    : folder_(tempDir_.path()), now_(QDate(2025, 1, 1), QTime(12, 0, 0))
+{
+}
+
+FakePlatform::~FakePlatform()
+{
+    verifyAllUsed();
+}
+
+void FakePlatform::expectMsgBox(const QString& prompt, int answer)
+{
+    boxes_.push_back({prompt, answer});
+}
+
+void FakePlatform::expectOpen(std::optional<QString> answer)
+{
+    files_.push_back({DialogKind::Open, std::move(answer)});
+}
+
+void FakePlatform::expectSave(std::optional<QString> answer)
+{
+    files_.push_back({DialogKind::Save, std::move(answer)});
+}
+
+void FakePlatform::verifyAllUsed()
+{
+    for (const ScriptedBox& b : boxes_)
+        ADD_FAILURE() << "expected message box never shown: \"" << text(b.prompt) << '"';
+    for (const ScriptedFile& f : files_)
+        ADD_FAILURE() << "expected " << kindName(f.kind) << " dialog never shown";
+    boxes_.clear();
+    files_.clear();
+}
+
+int FakePlatform::show(const QString& prompt, int style, const QString& title)
+{
+    msgBoxCalls_.push_back({prompt, style, title});
+    const QList<int> answers = answersOf(style);
+    if (boxes_.empty()) {
+        ADD_FAILURE() << "unexpected message box: \"" << text(prompt) << '"';
+        return answers.front();
+    }
+    const ScriptedBox scripted = boxes_.front();
+    boxes_.pop_front();
+    if (scripted.prompt != prompt) {
+        ADD_FAILURE() << "message box shows \"" << text(prompt) << "\" where \""
+                      << text(scripted.prompt) << "\" was expected";
+        return answers.front();
+    }
+    if (!answers.contains(scripted.answer)) {
+        ADD_FAILURE() << "message box \"" << text(prompt) << "\" (style " << style
+                      << ") has no button for answer " << scripted.answer;
+        return answers.front();
+    }
+    return scripted.answer;
+}
+
+std::optional<QString> FakePlatform::fileDialog(DialogKind kind, const FileRequest& request)
+{
+    fileCalls_.push_back({kind, request});
+    if (files_.empty()) {
+        ADD_FAILURE() << "unexpected " << kindName(kind) << " dialog: \"" << text(request.title)
+                      << '"';
+        return std::nullopt;
+    }
+    const ScriptedFile scripted = files_.front();
+    files_.pop_front();
+    if (scripted.kind != kind) {
+        ADD_FAILURE() << kindName(kind) << " dialog \"" << text(request.title) << "\" where a "
+                      << kindName(scripted.kind) << " dialog was expected";
+        return std::nullopt;
+    }
+    return scripted.answer;
+}
+
+std::optional<QString> FakePlatform::open(const FileRequest& request)
+{
+    return fileDialog(DialogKind::Open, request);
+}
+
+std::optional<QString> FakePlatform::save(const FileRequest& request)
+{
+    return fileDialog(DialogKind::Save, request);
+}
+
+void FakePlatform::contents()
+{
+    shellCalls_ << QStringLiteral("help.contents");
+}
+
+void FakePlatform::context(int id)
+{
+    shellCalls_ << QStringLiteral("help.context %1").arg(id);
+}
+
+bool FakePlatform::openUrl(const QString& url)
+{
+    shellCalls_ << QStringLiteral("shell.openUrl ") + url;
+    return shellOk_;
+}
+
+bool FakePlatform::mailTo(const QString& address)
+{
+    shellCalls_ << QStringLiteral("shell.mailTo ") + address;
+    return shellOk_;
+}
+
+bool FakePlatform::systemInfo()
+{
+    shellCalls_ << QStringLiteral("shell.systemInfo");
+    return shellOk_;
+}
+
+void FakePlatform::exitProcess(int code)
+{
+    throw ProcessEnded{code};
+}
+
+} // namespace compat

@@ -1,0 +1,127 @@
+#pragma once
+// Scripted platform for tests: every message box and file dialog must be
+// expected in advance, so an unforeseen one fails the test instead of hanging
+// it; nothing is ever shown or launched.
+#include "compat/ui/Platform.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <vector>
+
+namespace compat {
+
+class FakePlatform final : public Platform,
+                           public IMessageBox,
+                           public IFileDialogs,
+                           public IAppInfo,
+                           public IProcess,
+                           public IClock,
+                           public IKeyboard,
+                           public IHelp,
+                           public IShell {
+public:
+    struct MsgBoxCall {
+        QString prompt;
+        int style = 0;
+        QString title;
+    };
+    enum class DialogKind { Open, Save };
+    struct FileCall {
+        DialogKind kind;
+        FileRequest request;
+    };
+
+    FakePlatform();
+    ~FakePlatform() override; // verifyAllUsed()
+
+    // The next message box must show `prompt` exactly; it answers `answer`.
+    void expectMsgBox(const QString& prompt, int answer);
+    // The next file dialog must be of that kind; nullopt = cancelled.
+    void expectOpen(std::optional<QString> answer);
+    void expectSave(std::optional<QString> answer);
+    // Fails the current test for every scripted answer left unused.
+    void verifyAllUsed();
+
+    const std::vector<MsgBoxCall>& msgBoxCalls() const { return msgBoxCalls_; }
+    const std::vector<FileCall>& fileCalls() const { return fileCalls_; }
+    // "help.contents", "help.context 12", "shell.openUrl <url>",
+    // "shell.mailTo <address>", "shell.systemInfo".
+    const QStringList& shellCalls() const { return shellCalls_; }
+
+    // Defaults: a fresh empty temporary folder, 01/01/2025 12:00:00, no Esc,
+    // no other instance, shell calls succeed.
+    void setFolder(const QString& folder) { folder_ = folder; }
+    void setNow(const QDateTime& now) { now_ = now; }
+    void setEsc(bool down) { esc_ = down; }
+    void setOtherInstanceRunning(bool running) { otherInstance_ = running; }
+    void setShellSucceeds(bool ok) { shellOk_ = ok; }
+
+    // Platform
+    IMessageBox& msgBox() override { return *this; }
+    IFileDialogs& fileDialogs() override { return *this; }
+    IAppInfo& app() override { return *this; }
+    IProcess& process() override { return *this; }
+    IClock& clock() override { return *this; }
+    IKeyboard& keyboard() override { return *this; }
+    IHelp& help() override { return *this; }
+    IShell& shell() override { return *this; }
+
+    int show(const QString& prompt, int style, const QString& title) override;
+    std::optional<QString> open(const FileRequest& request) override;
+    std::optional<QString> save(const FileRequest& request) override;
+    QString folder() override { return folder_; }
+    QString title() override { return QStringLiteral("Quorvane"); }
+    Version version() override { return {2, 5, 0}; }
+    bool otherInstanceRunning() override { return otherInstance_; }
+    QDateTime now() override { return now_; }
+    bool escDown() override { return esc_; }
+    void clearEsc() override { esc_ = false; }
+    void contents() override;
+    void context(int id) override;
+    bool openUrl(const QString& url) override;
+    bool mailTo(const QString& address) override;
+    bool systemInfo() override;
+
+protected:
+    // Throws ProcessEnded{code}.
+    [[noreturn]] void exitProcess(int code) override;
+
+private:
+    std::optional<QString> fileDialog(DialogKind kind, const FileRequest& request);
+
+    struct ScriptedBox {
+        QString prompt;
+        int answer;
+    };
+    struct ScriptedFile {
+        DialogKind kind;
+        std::optional<QString> answer;
+    };
+    std::deque<ScriptedBox> boxes_;
+    std::deque<ScriptedFile> files_;
+    std::vector<MsgBoxCall> msgBoxCalls_;
+    std::vector<FileCall> fileCalls_;
+    QStringList shellCalls_;
+
+    QTemporaryDir tempDir_;
+    QString folder_;
+    QDateTime now_;
+    bool esc_ = false;
+    bool otherInstance_ = false;
+    bool shellOk_ = true;
+};
+
+// Installs a fake for a scope and puts back the platform installed before.
+class FakePlatformScope {
+public:
+    explicit FakePlatformScope(FakePlatform& fake) : previous_(setPlatform(&fake)) {}
+    ~FakePlatformScope() { setPlatform(previous_); }
+    FakePlatformScope(const FakePlatformScope&) = delete;
+    FakePlatformScope& operator=(const FakePlatformScope&) = delete;
+
+private:
+    Platform* previous_;
+};
+
+} // namespace compat
