@@ -2,6 +2,7 @@
 
 #include "compat/paths.h"
 
+#include <exception>
 #include <stdexcept>
 
 namespace compat {
@@ -37,6 +38,7 @@ void IProcess::end(int code)
         ending_ = false;
     }
     exitProcess(code);
+    std::terminate(); // only an implementation that broke its promise gets here
 }
 
 int vbMsgBox(const QString& prompt, int style, const QString& title)

@@ -1,0 +1,258 @@
+#include "compat/AppError.h"
+#include "compat/ui/QtPlatform.h"
+#include "support/ui/FakePlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+using namespace compat;
+
+namespace {
+
+// --- the scripted platform ---------------------------------------------
+
+TEST(FakePlatform, UnscriptedOrMismatchedBoxFailsTheTestWithAHarmlessAnswer)
+{
+    EXPECT_NONFATAL_FAILURE(
+        {
+            FakePlatform fake;
+            FakePlatformScope scope(fake);
+            EXPECT_EQ(vbMsgBox(QStringLiteral("Cancellare tutto?"), vbYesNo), vbNo);
+        },
+        "Cancellare tutto?");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            FakePlatform fake;
+            FakePlatformScope scope(fake);
+            fake.expectMsgBox(QStringLiteral("Salvare?"), vbYes);
+            EXPECT_EQ(vbMsgBox(QStringLiteral("Uscire?"), vbYesNoCancel), vbCancel);
+        },
+        "Uscire?");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            FakePlatform fake;
+            FakePlatformScope scope(fake);
+            fake.expectMsgBox(QStringLiteral("Fatto"), vbYes); // no Sì on an OK box
+            EXPECT_EQ(vbMsgBox(QStringLiteral("Fatto")), vbOK);
+        },
+        "no button for answer");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            FakePlatform fake;
+            fake.expectMsgBox(QStringLiteral("Mai mostrato"), vbOK);
+        },
+        "Mai mostrato");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            FakePlatform fake;
+            FakePlatformScope scope(fake);
+            fake.expectSave(QStringLiteral("/tmp/x.txt"));
+            EXPECT_EQ(fake.open({}), std::nullopt);
+        },
+        "where a save dialog was expected");
+}
+
+TEST(FakePlatform, ScriptedAnswersComeInOrderAndCallsAreLogged)
+{
+    FakePlatform fake;
+    FakePlatformScope scope(fake);
+    fake.expectMsgBox(QStringLiteral("Primo"), vbNo);
+    fake.expectMsgBox(QStringLiteral("Secondo"), vbRetry);
+    fake.expectOpen(QStringLiteral("/dati/a.txt"));
+    fake.expectSave(std::nullopt);
+
+    EXPECT_EQ(vbMsgBox(QStringLiteral("Primo"), vbYesNo + vbQuestion), vbNo);
+    EXPECT_EQ(vbMsgBox(QStringLiteral("Secondo"), vbRetryCancel, QStringLiteral("Attenzione")),
+              vbRetry);
+    EXPECT_EQ(platform().fileDialogs().open({QStringLiteral("Apri"), {}, 1, {}}),
+              QStringLiteral("/dati/a.txt"));
+    EXPECT_EQ(platform().fileDialogs().save({QStringLiteral("Salva"), {}, 1, {}}), std::nullopt);
+
+    ASSERT_EQ(fake.msgBoxCalls().size(), 2u);
+    EXPECT_EQ(fake.msgBoxCalls()[0].style, vbYesNo + vbQuestion);
+    EXPECT_EQ(fake.msgBoxCalls()[0].title, QStringLiteral("Quorvane")); // empty title
+    EXPECT_EQ(fake.msgBoxCalls()[1].title, QStringLiteral("Attenzione"));
+    ASSERT_EQ(fake.fileCalls().size(), 2u);
+    EXPECT_EQ(fake.fileCalls()[1].kind, FakePlatform::DialogKind::Save);
+    EXPECT_EQ(fake.fileCalls()[1].request.title, QStringLiteral("Salva"));
+}
+
+TEST(FakePlatform, EndClosesAllFilesThenThrowsProcessEnded)
+{
+    FakePlatform fake;
+    FakePlatformScope scope(fake);
+    int closed = 0;
+    platform().process().setCloseAllFiles([&] {
+        ++closed;
+        platform().process().end(9); // an error trap ending again does not loop
+    });
+    try {
+        platform().process().end(3);
+        FAIL() << "end() returned";
+    } catch (const ProcessEnded& e) {
+        EXPECT_EQ(e.code, 3);
+    }
+    EXPECT_EQ(closed, 1);
+}
+
+TEST(FakePlatformScope, RestoresThePreviousPlatform)
+{
+    FakePlatform outer;
+    FakePlatformScope outerScope(outer);
+    {
+        FakePlatform inner;
+        FakePlatformScope innerScope(inner);
+        EXPECT_EQ(&platform(), &inner);
+    }
+    EXPECT_EQ(&platform(), &outer);
+}
+
+TEST(AppFile, FindsExistingNamesInTheProgramFolderWhateverTheCase)
+{
+    FakePlatform fake;
+    FakePlatformScope scope(fake);
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("ARCHIVI")));
+    QFile f(dir.path() + QStringLiteral("/ARCHIVI/ANNI.IND"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    fake.setFolder(dir.path());
+
+    EXPECT_EQ(appFile(u"Archivi/anni.ind"), dir.path() + QStringLiteral("/ARCHIVI/ANNI.IND"));
+    EXPECT_EQ(appFile(u"Archivi/nuovo.ind"), dir.path() + QStringLiteral("/ARCHIVI/nuovo.ind"));
+}
+
+// --- the Qt side ---------------------------------------------------------
+
+struct BoxCase {
+    int style;
+    QStringList buttons;   // in the order shown
+    QString defaultButton;
+    QMessageBox::Icon icon;
+    bool pressEsc;         // first press Esc
+    QString click;         // then click this one if the box is still open
+    int expected;
+};
+
+TEST(QtMessageBox, ShowsItalianButtonsAndMapsTheAnswer)
+{
+    const BoxCase cases[] = {
+        {vbOKOnly, {"OK"}, "OK", QMessageBox::NoIcon, true, {}, vbOK},
+        {vbOKCancel + vbInformation, {"OK", "Annulla"}, "OK", QMessageBox::Information, false,
+         "OK", vbOK},
+        {vbAbortRetryIgnore + vbCritical + vbDefaultButton3, {"Interrompi", "Riprova", "Ignora"},
+         "Ignora", QMessageBox::Critical, true, "Riprova", vbRetry},
+        {vbYesNoCancel + vbQuestion + vbDefaultButton2, {"Sì", "No", "Annulla"}, "No",
+         QMessageBox::Question, true, {}, vbCancel},
+        {vbYesNo + vbExclamation, {"Sì", "No"}, "Sì", QMessageBox::Warning, true, "Sì", vbYes},
+        {vbRetryCancel + vbDefaultButton2, {"Riprova", "Annulla"}, "Annulla", QMessageBox::NoIcon,
+         false, "Riprova", vbRetry},
+    };
+    for (const BoxCase& c : cases) {
+        SCOPED_TRACE(c.style);
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            seen = true;
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Titolo"));
+            EXPECT_EQ(box->text(), QStringLiteral("<b>uno</b>\ndue\ntre"));
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            EXPECT_EQ(box->icon(), c.icon);
+            QStringList texts;
+            for (QAbstractButton* b : box->buttons())
+                texts << b->text();
+            EXPECT_EQ(texts, c.buttons);
+            ASSERT_NE(box->defaultButton(), nullptr);
+            EXPECT_EQ(box->defaultButton()->text(), c.defaultButton);
+            if (c.pressEsc)
+                QTest::keyClick(box, Qt::Key_Escape);
+            if (!c.click.isEmpty() && box->isVisible()) {
+                for (QAbstractButton* b : box->buttons()) {
+                    if (b->text() == c.click)
+                        b->click();
+                }
+            }
+        });
+        EXPECT_EQ(QtMessageBox().show(QStringLiteral("<b>uno</b>\r\ndue\rtre"), c.style,
+                                      QStringLiteral("Titolo")),
+                  c.expected);
+        EXPECT_TRUE(seen);
+    }
+}
+
+TEST(QtNameFilters, ConvertsTheOriginalFilterForm)
+{
+    EXPECT_EQ(qtNameFilters(QStringLiteral("File di testo (*.txt)|*.txt|Tutti i file|*.*")),
+              (QStringList{"File di testo (*.txt) (*.txt)", "Tutti i file (*)"}));
+    EXPECT_EQ(qtNameFilters(QStringLiteral("Archivi|*.dat;*.ind|Senza modello")),
+              (QStringList{"Archivi (*.dat *.ind)"}));
+    EXPECT_TRUE(qtNameFilters({}).isEmpty());
+}
+
+TEST(QtShell, OpensOnlyWebAddresses)
+{
+    QtShell shell;
+    for (const char* url : {"file:///etc/passwd", "javascript:alert(1)", "http://", "ftp://x.it",
+                            "/usr/bin/xterm", ""})
+        EXPECT_FALSE(shell.openUrl(QString::fromUtf8(url))) << url;
+    EXPECT_FALSE(shell.mailTo(QStringLiteral("  ")));
+}
+
+TEST(QtProcess, TheLockRefusesASecondInstanceInTheSameFolderOnly)
+{
+    QTemporaryDir one, two;
+    ASSERT_TRUE(one.isValid() && two.isValid());
+    QtProcess first(one.path());
+    EXPECT_FALSE(first.otherInstanceRunning());
+    EXPECT_FALSE(first.otherInstanceRunning()); // still ours
+    ASSERT_TRUE(QFile::exists(one.path() + QStringLiteral("/Quorvane.lock")));
+
+    QLockFile other(one.path() + QStringLiteral("/Quorvane.lock"));
+    other.setStaleLockTime(0);
+    EXPECT_FALSE(other.tryLock(0));
+    EXPECT_TRUE(QtProcess(one.path()).otherInstanceRunning());
+
+    QtProcess elsewhere(two.path());
+    EXPECT_FALSE(elsewhere.otherInstanceRunning());
+}
+
+TEST(QtProcess, AStaleLockOfADeadProcessDoesNotCount)
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/Quorvane.lock");
+    QByteArray contents;
+    {
+        QLockFile lock(path);
+        ASSERT_TRUE(lock.tryLock(0));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        contents = f.readAll();
+    }
+    QProcess dead;
+    dead.start(QStringLiteral("true"), {});
+    ASSERT_TRUE(dead.waitForStarted());
+    const qint64 pid = dead.processId();
+    ASSERT_TRUE(dead.waitForFinished());
+    // The same file as a crashed instance leaves behind.
+    contents = QByteArray::number(pid) + contents.mid(contents.indexOf('\n'));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(contents);
+    f.close();
+
+    QtProcess process(dir.path());
+    EXPECT_FALSE(process.otherInstanceRunning());
+    QLockFile other(path);
+    EXPECT_FALSE(other.tryLock(0)); // taken over, not ignored
+}
+
+} // namespace

@@ -1,0 +1,116 @@
+#include "shell/CalendarioEstrazioni.h"
+#include "shell/Restrizioni.h"
+
+#include "compat/vbdate.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool passa(const Restrizioni& r, QDate d, char giorno = 0)
+{
+    if (giorno == 0)
+        giorno = char('0' + compat::vbWeekday(d));
+    return r.verifica(compat::toCompatta(d), giorno);
+}
+
+Restrizioni periodo(const char* dal, const char* al)
+{
+    ImpostazioniRestrizioni imp;
+    imp.Periodo = "Y";
+    imp.Dal = QString::fromUtf8(dal);
+    imp.Al = QString::fromUtf8(al);
+    return Restrizioni::daImpostazioni(imp);
+}
+
+TEST(Restrizioni, NoneSetEveryValidDrawPasses)
+{
+    const Restrizioni r = Restrizioni::daImpostazioni({});
+    EXPECT_TRUE(passa(r, QDate(2024, 2, 29)));
+    EXPECT_FALSE(r.verifica("31022024", '1'));     // no such date
+    EXPECT_FALSE(r.verifica("xx022024", '1'));
+}
+
+TEST(Restrizioni, PeriodAcrossTheYearEnd)
+{
+    const Restrizioni r = periodo("15novembre", "10febbraio");
+    for (int i = 0; i < 365; ++i)
+        EXPECT_EQ(r.FlagPeriodo[i], i >= 318 || i <= 40) << i;
+    EXPECT_TRUE(passa(r, QDate(1999, 1, 5)));
+    EXPECT_FALSE(passa(r, QDate(1999, 2, 11)));
+}
+
+TEST(Restrizioni, PeriodEdgeCases)
+{
+    struct Caso {
+        const char *dal, *al;
+        QDate data;
+        bool passa;
+    } casi[] = {
+        {"05marzo", "05marzo", QDate(2010, 3, 5), true},      // one single day
+        {"05marzo", "05marzo", QDate(2010, 3, 6), false},
+        {"01febbraio", "28febbraio", QDate(2024, 2, 29), true}, // 29/02 counts as 28/02
+        {"01marzo", "31marzo", QDate(2024, 2, 29), false},
+        {"01Marzo", "31MARZO", QDate(2024, 3, 9), true},     // month names ignore case
+        {"01march", "31marzo", QDate(2024, 3, 9), false},    // unknown name: all fail
+        {"31febbraio", "31marzo", QDate(2024, 3, 9), false}, // no date of 2001: all fail
+    };
+    for (const Caso& c : casi)
+        EXPECT_EQ(passa(periodo(c.dal, c.al), c.data), c.passa) << c.dal << " " << c.al;
+}
+
+TEST(Restrizioni, WeekdaysAndMonths)
+{
+    ImpostazioniRestrizioni imp;
+    imp.Giorno = "Y";
+    imp.Giorni = "NNYYYNY";
+    imp.Mese = "Y";
+    imp.Mesi = "YYYYYYYYYYYN";   // no December
+    const Restrizioni r = Restrizioni::daImpostazioni(imp);
+    EXPECT_TRUE(passa(r, QDate(2026, 2, 24)));     // Tuesday
+    EXPECT_FALSE(passa(r, QDate(2026, 2, 27)));    // Friday
+    EXPECT_FALSE(passa(r, QDate(2025, 12, 2)));    // Tuesday in December
+    // A weekday digit that is no day fails instead of reading past the table.
+    for (char g : {'0', '8', '\0', 'x'})
+        EXPECT_FALSE(r.verifica("24022026", g)) << int(g);
+    imp.Giorni = "";                               // switch on, no day: all fail
+    EXPECT_FALSE(passa(Restrizioni::daImpostazioni(imp), QDate(2026, 2, 24)));
+}
+
+TEST(Calendario, MonthlyIndexAndLastOfMonth)
+{
+    // The 2nd, 4th, ... 30th of June 2001, then 1 July; draws on every day.
+    std::vector<QDate> date{QDate()};
+    for (int g = 2; g <= 30; g += 2)
+        date.push_back(QDate(2001, 6, g));
+    date.push_back(QDate(2001, 7, 1));
+    const CalendarioMensile c = costruisciIndiceMensile(date, "YYYYYYY");
+    for (int i = 1; i <= 15; ++i)
+        EXPECT_EQ(c.IndiceMensile[i], i);
+    EXPECT_TRUE(c.UltimaDelMese[15]);
+    EXPECT_EQ(c.IndiceMensile[16], 1);
+    EXPECT_FALSE(c.UltimaDelMese[16]);     // the next draw is on 2 July
+    EXPECT_EQ(c.massimo, 15);
+}
+
+TEST(Calendario, NewestDrawIsLastOfItsMonthByTheNextDrawDate)
+{
+    // Tuesday, Thursday and Saturday draws; September 2001 has 30 days.
+    const QString giorni = "NNYNYNY";
+    EXPECT_EQ(prossimaDataEstrazione(QDate(2001, 9, 27), giorni), QDate(2001, 9, 29));
+    EXPECT_FALSE(costruisciIndiceMensile({QDate(), QDate(2001, 9, 27)}, giorni).UltimaDelMese[1]);
+    EXPECT_TRUE(costruisciIndiceMensile({QDate(), QDate(2001, 9, 29)}, giorni).UltimaDelMese[1]);
+    // No draw day at all: Saturday alone; a short setting leaves the rest out.
+    EXPECT_EQ(prossimaDataEstrazione(QDate(2001, 9, 27), "NNNNNNN"), QDate(2001, 9, 29));
+    EXPECT_EQ(prossimaDataEstrazione(QDate(2001, 9, 27), "NNY"), QDate(2001, 10, 2));
+}
+
+TEST(Calendario, FirstDrawOfTheArchiveIsPositionOne)
+{
+    const CalendarioMensile c =
+        costruisciIndiceMensile({QDate(), QDate(2001, 6, 3), QDate(2001, 6, 10)}, "NNNNNNY");
+    EXPECT_EQ(c.IndiceMensile[1], 1);
+    EXPECT_EQ(c.IndiceMensile[2], 2);
+}
+
+} // namespace
