@@ -2,6 +2,7 @@
 // The settings file Quorvane.ini beside the program, read and written one key
 // at a time.
 #include "compat/IniFile.h"
+#include "compat/vb.h"
 
 #include <QString>
 #include <optional>
@@ -9,9 +10,9 @@
 class clsIni {
 public:
     QString FileName() const { return file_.path(); }
-    void setFileName(const QString& v) { file_.setPath(v.trimmed()); }
+    void setFileName(const QString& v) { file_.setPath(compat::vbTrim(v)); }
     QString ApplicationKey() const { return section_; }
-    void setApplicationKey(const QString& v) { section_ = v.trimmed(); }
+    void setApplicationKey(const QString& v) { section_ = compat::vbTrim(v); }
 
     QString GetValue(const QString& key, const QString& deflt) const
     {

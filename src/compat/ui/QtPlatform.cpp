@@ -68,7 +68,7 @@ int QtMessageBox::show(const QString& prompt, int style, const QString& title)
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
     // Verbatim: a prompt holding "<" must not turn into rich text.
-    //x
+    box.setTextFormat(Qt::PlainText);
     box.setText(displayLines(prompt));
     switch (style & 0x70) {
     case vbCritical: box.setIcon(QMessageBox::Critical); break;
@@ -91,7 +91,7 @@ int QtMessageBox::show(const QString& prompt, int style, const QString& title)
     }
     if (buttons.size() == 1)
         escape = pushes.front();
-    //box.setEscapeButton(escape);
+    box.setEscapeButton(escape);
 
     qsizetype defaultIndex = (style >> 8) & 3;
     if (defaultIndex >= pushes.size())

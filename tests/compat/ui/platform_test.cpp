@@ -4,10 +4,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -161,7 +161,10 @@ TEST(QtMessageBox, ShowsItalianButtonsAndMapsTheAnswer)
         bool seen = false;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
+            if (!box) {
+                ADD_FAILURE() << "no message box shown";
+                return;
+            }
             seen = true;
             EXPECT_EQ(box->windowTitle(), QStringLiteral("Titolo"));
             EXPECT_EQ(box->text(), QStringLiteral("<b>uno</b>\ndue\ntre"));
@@ -171,8 +174,8 @@ TEST(QtMessageBox, ShowsItalianButtonsAndMapsTheAnswer)
             for (QAbstractButton* b : box->buttons())
                 texts << b->text();
             EXPECT_EQ(texts, c.buttons);
-            ASSERT_NE(box->defaultButton(), nullptr);
-            EXPECT_EQ(box->defaultButton()->text(), c.defaultButton);
+            EXPECT_EQ(box->defaultButton() ? box->defaultButton()->text() : QString(),
+                      c.defaultButton);
             if (c.pressEsc)
                 QTest::keyClick(box, Qt::Key_Escape);
             if (!c.click.isEmpty() && box->isVisible()) {
@@ -181,12 +184,32 @@ TEST(QtMessageBox, ShowsItalianButtonsAndMapsTheAnswer)
                         b->click();
                 }
             }
+            if (box->isVisible()) { // never leave the test waiting on a box
+                ADD_FAILURE() << "message box still open";
+                box->reject();
+            }
         });
         EXPECT_EQ(QtMessageBox().show(QStringLiteral("<b>uno</b>\r\ndue\rtre"), c.style,
                                       QStringLiteral("Titolo")),
                   c.expected);
         EXPECT_TRUE(seen);
     }
+}
+
+TEST(QtKeyboard, EscInAnyWindowLatchesUntilCleared)
+{
+    QtKeyboard keyboard;
+    QWidget window;
+    QLineEdit edit(&window);
+    window.show();
+    EXPECT_FALSE(keyboard.escDown());
+    QTest::keyClick(&edit, Qt::Key_A);
+    EXPECT_FALSE(keyboard.escDown());
+    QTest::keyClick(&edit, Qt::Key_Escape);
+    QTest::keyClick(&edit, Qt::Key_A);
+    EXPECT_TRUE(keyboard.escDown());
+    keyboard.clearEsc();
+    EXPECT_FALSE(keyboard.escDown());
 }
 
 TEST(QtNameFilters, ConvertsTheOriginalFilterForm)
