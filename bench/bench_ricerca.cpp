@@ -1,0 +1,108 @@
+// Times the method search on the archive of the current folder (the build
+// folder holds the bundled one): one line per scenario, "name<TAB>fast
+// seconds<TAB>literal engine seconds". The fast time is the median of five
+// runs, each reading the archive; both engines must give the same rows.
+#include "RiferimentoMetodi.h"
+#include "metodi/RicercaMetodi.h"
+#include "shell/Archivio.h"
+#include "shell/CalendarioEstrazioni.h"
+#include "shell/Restrizioni.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+struct Scenario {
+    const char* nome;
+    std::function<void(ParametriRicerca&)> opzioni;
+};
+
+double secondi(const std::function<void()>& f)
+{
+    QElapsedTimer t;
+    t.start();
+    f();
+    return static_cast<double>(t.nsecsElapsed()) / 1e9;
+}
+
+} // namespace
+
+int main()
+{
+    ArchivioEstrazioni archivio;
+    const EsitoApertura aperto = archivio.apri(QDir::currentPath());
+    if (!aperto.ok()) {
+        std::fprintf(stderr, "%s\n", qPrintable(aperto.messaggio()));
+        return 1;
+    }
+    const CalendarioMensile calendario =
+        costruisciIndiceMensile(archivio, QStringLiteral("NNYNYNY"));
+    const Restrizioni restrizioni;
+
+    auto dieci = [](ParametriRicerca& p) {
+        for (int w = 1; w <= 10; ++w)
+            p.ruoteRicerca[w] = p.ruoteGioco[w] = true;
+        p.colpi = 6;
+    };
+    const Scenario scenari[] = {
+        {"B1",
+         [&](ParametriRicerca& p) {
+             dieci(p);
+             p.valoreSpia = 7;
+         }},
+        {"B2",
+         [&](ParametriRicerca& p) {
+             dieci(p);
+             p.tuttiIValori = true;
+         }},
+        {"B2s",
+         [&](ParametriRicerca& p) {
+             dieci(p);
+             p.tuttiIValori = true;
+             p.thread = 1;
+         }},
+        {"B3",
+         [&](ParametriRicerca& p) {
+             dieci(p);
+             p.ruoteRicerca[11] = p.ruoteGioco[11] = true;
+             p.tipoSpia = TipoSpia::Somma;
+             p.tuttiIValori = true;
+             p.colpi = 30;
+         }},
+    };
+
+    int esito = 0;
+    for (const Scenario& s : scenari) {
+        ParametriRicerca p;
+        p.estrazioneInizio = 1;
+        p.estrazioneFine = archivio.numeroEstrazioni();
+        s.opzioni(p);
+        if (!controllaParametri(p).ok()) {
+            std::fprintf(stderr, "%s: parameters refused\n", s.nome);
+            return 1;
+        }
+        EsitoRicerca veloce;
+        std::vector<double> tempi;
+        for (int k = 0; k < 5; ++k)
+            tempi.push_back(
+                secondi([&] { veloce = cercaMetodi(archivio, restrizioni, calendario, p); }));
+        std::sort(tempi.begin(), tempi.end());
+        EsitoRicerca rif;
+        const double tRif =
+            secondi([&] { rif = cercaMetodiRiferimento(archivio, restrizioni, calendario, p); });
+        std::printf("%s\t%.4f\t%.3f\n", s.nome, tempi[2], tRif);
+        std::fflush(stdout);
+        const QString diff = differenzaEsiti(veloce, rif);
+        if (!diff.isEmpty()) {
+            std::fprintf(stderr, "%s: the engines differ: %s\n", s.nome, qPrintable(diff));
+            esito = 1;
+        }
+    }
+    return esito;
+}

@@ -1,0 +1,80 @@
+#pragma once
+// The method code (`CodiceMetodo`), its description, the Lotto arithmetic
+// "Fuori 90" and the evaluation of a code's formula on a draw.
+#include "shell/RecEstrazione.h"
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+#include <array>
+
+// Lotto arithmetic on numbers 1..90.
+int SommaFuori90(int a, int b);        // above 90 loses 90 once
+int DifferenzaFuori90(int a, int b);   // below 0 gains 90; equal numbers give 0
+int ProdottoFuori90(int a, int b);     // modulo 90, 0 read as 90
+
+// A stored number that is a drawn number: 1..90. A 0 byte (a wheel that did
+// not exist yet, a war-time gap) or anything above 90 is no number.
+inline bool numeroValido(int n)
+{
+    return n >= 1 && n <= 90;
+}
+
+// Whether the draw has Nazionale numbers: that wheel is drawn from 04/05/2005.
+bool conNazionale(const RecEstrazione& r);
+
+// Characters 1..9 of a code, read.
+struct FormulaMetodo {
+    int posizione1 = 0;
+    int ruota1 = 0;
+    QChar operazione;
+    int posizione2 = 0;   // 0 = constant form
+    int ruota2 = 0;       // 0 = constant form
+    int costante = 0;
+    bool conCostante() const { return posizione2 == 0 || ruota2 == 0; }
+};
+
+// Why a code cannot be evaluated, in the order the checks are made.
+enum class ErroreCodice {
+    Nessuno,
+    CapogiocoMancante,   // empty or shorter than 9 characters
+    Posizione,
+    Ruota1,
+    Operazione,
+    Posizione2,
+    Ruota2,
+    Numero,
+};
+// "Calcolo impossibile: ..." ("" for Nessuno).
+QString messaggioErroreCodice(ErroreCodice e);
+
+// The length check alone: the evaluator tests it before looking up its date.
+inline bool codiceMancante(QStringView codice)
+{
+    return codice.size() < 9;
+}
+// All checks, in order; on success `formula` holds the fields.
+ErroreCodice leggiCodice(QStringView codice, FormulaMetodo& formula);
+
+// The formula's number on a draw; 0 when the formula gives 0 or when a term
+// it reads is no number (a missing number plays nothing).
+int CalcolaAlgoritmo(const FormulaMetodo& f, const RecEstrazione& r);
+// Checks the code, then evaluates it; 0 with `errore` set when refused.
+int CalcolaAlgoritmo(QStringView codice, const RecEstrazione& r, ErroreCodice* errore = nullptr);
+
+// Spia types as written in character 10 of a code.
+enum class TipoSpia { Numero = 0, Somma = 1, Differenza = 2 };
+
+// Spia-position mask: "1"/"0" for positions 1..5 (element 0 unused).
+QString mascheraPosizioni(const std::array<bool, 6>& posizioni);
+
+// The two searched families, always with "+": family A an estratto plus a
+// constant, family B the sum of two estratti of different wheels. The mask
+// is empty for a sum or difference spia.
+QString codiceFamigliaA(int posizione, int ruota, int costante, TipoSpia tipo, int valore,
+                        QStringView maschera);
+QString codiceFamigliaB(int posizione1, int ruota1, int posizione2, int ruota2, TipoSpia tipo,
+                        int valore, QStringView maschera);
+// " 3' su BA + 15", " 3' su BA +  7", " 2' su NA +  4' su RO".
+QString descrizioneFamigliaA(int posizione, int ruota, int costante);
+QString descrizioneFamigliaB(int posizione1, int ruota1, int posizione2, int ruota2);

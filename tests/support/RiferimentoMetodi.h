@@ -1,0 +1,14 @@
+#pragma once
+// The method search written step by step as it is specified (one draw read at
+// a time, plain tables, the whole hidden list sorted), with the same mends as
+// the fast engine. Slow; it is the yardstick the fast engine is held to.
+#include "metodi/RicercaMetodi.h"
+
+EsitoRicerca cercaMetodiRiferimento(ArchivioEstrazioni& archivio, const Restrizioni& restrizioni,
+                                    const CalendarioMensile& calendario,
+                                    const ParametriRicerca& p,
+                                    const ProgressoRicerca& progresso = {});
+
+// "" when both runs gave the same rows (every text), counts and line;
+// otherwise the first difference, for a failure message.
+QString differenzaEsiti(const EsitoRicerca& a, const EsitoRicerca& b);
