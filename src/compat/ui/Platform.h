@@ -69,6 +69,13 @@ public:
     virtual std::optional<QString> save(const FileRequest& request) = 0;
 };
 
+class IColorDialog {
+public:
+    virtual ~IColorDialog() = default;
+    // A colour 0x00BBGGRR starting from `initial`; nullopt when cancelled.
+    virtual std::optional<quint32> pick(quint32 initial) = 0;
+};
+
 class IHelp {
 public:
     virtual ~IHelp() = default;
@@ -131,6 +138,7 @@ public:
     virtual ~Platform() = default;
     virtual IMessageBox& msgBox() = 0;
     virtual IFileDialogs& fileDialogs() = 0;
+    virtual IColorDialog& colorDialog() = 0;
     virtual IAppInfo& app() = 0;
     virtual IProcess& process() = 0;
     virtual IClock& clock() = 0;

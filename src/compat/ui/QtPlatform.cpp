@@ -3,6 +3,7 @@
 #include "compat/paths.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -147,6 +148,15 @@ std::optional<QString> QtFileDialogs::open(const FileRequest& request)
 std::optional<QString> QtFileDialogs::save(const FileRequest& request)
 {
     return runFileDialog(request, true);
+}
+
+std::optional<quint32> QtColorDialog::pick(quint32 initial)
+{
+    const QColor start(int(initial & 0xFF), int((initial >> 8) & 0xFF), int((initial >> 16) & 0xFF));
+    const QColor c = QColorDialog::getColor(start, QApplication::activeWindow());
+    if (!c.isValid())
+        return std::nullopt;
+    return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
 }
 
 QtAppInfo::QtAppInfo()

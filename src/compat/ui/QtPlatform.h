@@ -27,6 +27,11 @@ public:
     std::optional<QString> save(const FileRequest& request) override;
 };
 
+class QtColorDialog final : public IColorDialog {
+public:
+    std::optional<quint32> pick(quint32 initial) override;
+};
+
 class QtAppInfo final : public IAppInfo {
 public:
     QtAppInfo(); // reads QUORVANE_FOLDER or the executable's folder once
@@ -92,6 +97,7 @@ public:
     QtPlatform();
     IMessageBox& msgBox() override { return msgBox_; }
     IFileDialogs& fileDialogs() override { return fileDialogs_; }
+    IColorDialog& colorDialog() override { return colorDialog_; }
     IAppInfo& app() override { return app_; }
     IProcess& process() override { return process_; }
     IClock& clock() override { return clock_; }
@@ -103,6 +109,7 @@ private:
     QtAppInfo app_;
     QtMessageBox msgBox_;
     QtFileDialogs fileDialogs_;
+    QtColorDialog colorDialog_;
     QtProcess process_;
     QtClock clock_;
     QtKeyboard keyboard_;

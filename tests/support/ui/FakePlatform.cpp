@@ -59,14 +59,34 @@ void FakePlatform::expectSave(std::optional<QString> answer)
     files_.push_back({DialogKind::Save, std::move(answer)});
 }
 
+void FakePlatform::expectColor(std::optional<quint32> answer)
+{
+    colors_.push_back(answer);
+}
+
+std::optional<quint32> FakePlatform::pick(quint32 initial)
+{
+    colorCalls_.push_back(initial);
+    if (colors_.empty()) {
+        ADD_FAILURE() << "unexpected colour dialog";
+        return std::nullopt;
+    }
+    const std::optional<quint32> answer = colors_.front();
+    colors_.pop_front();
+    return answer;
+}
+
 void FakePlatform::verifyAllUsed()
 {
     for (const ScriptedBox& b : boxes_)
         ADD_FAILURE() << "expected message box never shown: \"" << text(b.prompt) << '"';
     for (const ScriptedFile& f : files_)
         ADD_FAILURE() << "expected " << kindName(f.kind) << " dialog never shown";
+    if (!colors_.empty())
+        ADD_FAILURE() << "expected colour dialog never shown";
     boxes_.clear();
     files_.clear();
+    colors_.clear();
 }
 
 int FakePlatform::show(const QString& prompt, int style, const QString& title)

@@ -14,6 +14,7 @@ namespace compat {
 class FakePlatform final : public Platform,
                            public IMessageBox,
                            public IFileDialogs,
+                           public IColorDialog,
                            public IAppInfo,
                            public IProcess,
                            public IClock,
@@ -40,11 +41,15 @@ public:
     // The next file dialog must be of that kind; nullopt = cancelled.
     void expectOpen(std::optional<QString> answer);
     void expectSave(std::optional<QString> answer);
+    // The next colour dialog answers this; nullopt = cancelled.
+    void expectColor(std::optional<quint32> answer);
     // Fails the current test for every scripted answer left unused.
     void verifyAllUsed();
 
     const std::vector<MsgBoxCall>& msgBoxCalls() const { return msgBoxCalls_; }
     const std::vector<FileCall>& fileCalls() const { return fileCalls_; }
+    // The initial colour of every colour dialog shown.
+    const std::vector<quint32>& colorCalls() const { return colorCalls_; }
     // "help.contents", "help.context 12", "shell.openUrl <url>",
     // "shell.mailTo <address>", "shell.systemInfo".
     const QStringList& shellCalls() const { return shellCalls_; }
@@ -60,6 +65,7 @@ public:
     // Platform
     IMessageBox& msgBox() override { return *this; }
     IFileDialogs& fileDialogs() override { return *this; }
+    IColorDialog& colorDialog() override { return *this; }
     IAppInfo& app() override { return *this; }
     IProcess& process() override { return *this; }
     IClock& clock() override { return *this; }
@@ -70,6 +76,7 @@ public:
     int show(const QString& prompt, int style, const QString& title) override;
     std::optional<QString> open(const FileRequest& request) override;
     std::optional<QString> save(const FileRequest& request) override;
+    std::optional<quint32> pick(quint32 initial) override;
     QString folder() override { return folder_; }
     QString title() override { return QStringLiteral("Quorvane"); }
     Version version() override { return {2, 5, 0}; }
@@ -102,6 +109,8 @@ private:
     std::deque<ScriptedFile> files_;
     std::vector<MsgBoxCall> msgBoxCalls_;
     std::vector<FileCall> fileCalls_;
+    std::deque<std::optional<quint32>> colors_;
+    std::vector<quint32> colorCalls_;
     QStringList shellCalls_;
 
     QTemporaryDir tempDir_;

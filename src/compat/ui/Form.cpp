@@ -1,0 +1,307 @@
+#include "compat/ui/Form.h"
+
+#include "compat/ui/Platform.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <algorithm>
+#include <exception>
+
+namespace compat {
+
+namespace {
+
+UnexpectedErrorReporter& reporter()
+{
+    static UnexpectedErrorReporter r;
+    return r;
+}
+
+void defaultReport(const QString& modulo, const QString& procedura, const AppError& e)
+{
+    QString text = QStringLiteral("Errore ") + QString::number(e.number) + QStringLiteral(" : ")
+                   + e.description + QStringLiteral(" in ") + modulo;
+    if (!procedura.isEmpty())
+        text += u'.' + procedura;
+    vbMsgBox(text, vbExclamation, QStringLiteral("Errore inatteso"));
+}
+
+int handlerDepth = 0;      // handlers of all windows on the stack
+bool endPending = false;   // endProcessWhenIdle waiting for handlerDepth 0
+
+} // namespace
+
+void setUnexpectedErrorReporter(UnexpectedErrorReporter r)
+{
+    reporter() = std::move(r);
+}
+
+void reportUnexpectedError(const QString& modulo, const QString& procedura, const AppError& e)
+{
+    // The report itself must not end a handler with a new exception.
+    try {
+        if (reporter())
+            reporter()(modulo, procedura, e);
+        else
+            defaultReport(modulo, procedura, e);
+    } catch (const ProcessEnded&) {
+        throw;
+    } catch (...) {
+    }
+}
+
+void endProcessWhenIdle()
+{
+    if (handlerDepth > 0) {
+        endPending = true;
+        return;
+    }
+    endPending = false;
+    platform().process().end();
+}
+
+// --- Forms --------------------------------------------------------------
+
+std::vector<QPointer<Form>>& Forms::list()
+{
+    static std::vector<QPointer<Form>> l;
+    return l;
+}
+
+std::vector<Form*> Forms::all()
+{
+    std::vector<Form*> out;
+    auto& l = list();
+    l.erase(std::remove_if(l.begin(), l.end(), [](const QPointer<Form>& p) { return p.isNull(); }),
+            l.end());
+    for (const QPointer<Form>& p : l)
+        out.push_back(p.data());
+    return out;
+}
+
+// --- Form ---------------------------------------------------------------
+
+Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {}
+
+Form::~Form()
+{
+    auto& l = Forms::list();
+    l.erase(std::remove(l.begin(), l.end(), QPointer<Form>(this)), l.end());
+    if (modalLoop_)
+        modalLoop_->quit();
+}
+
+void Form::load()
+{
+    loaded_ = true;
+    Forms::list().push_back(this);
+    runHandler(QStringLiteral("Form_Load"), [this] { formLoad(); });
+}
+
+void Form::runHandler(const QString& name, const std::function<void()>& body)
+{
+    ++running_;
+    ++handlerDepth;
+    try {
+        body();
+    } catch (const ProcessEnded&) {
+        leaveHandler(true);
+        throw;
+    } catch (const AppError& e) {
+        reportUnexpectedError(objectName(), name, e);
+    } catch (const std::exception& e) {
+        reportUnexpectedError(objectName(), name,
+                              AppError{51,
+                                       QStringLiteral("Errore interno (")
+                                           + QString::fromLocal8Bit(e.what()) + u')',
+                                       {}});
+    } catch (...) {
+        reportUnexpectedError(objectName(), name, AppError{51, QStringLiteral("Errore interno"), {}});
+    }
+    leaveHandler(false);
+}
+
+void Form::leaveHandler(bool ending)
+{
+    --running_;
+    --handlerDepth;
+    if (running_ == 0 && destroyPending_)
+        deleteLater();
+    if (!ending && handlerDepth == 0 && endPending)
+        endProcessWhenIdle();
+}
+
+void Form::destroyWhenIdle()
+{
+    if (running_ > 0)
+        destroyPending_ = true;
+    else
+        deleteLater(); // a signal of one of its controls may still be on its way out
+}
+
+void Form::adoptOwner(QWidget* owner)
+{
+    if (owner && owner != this && parentWidget() != owner) {
+        const bool wasVisible = isVisible();
+        const QPoint at = pos();
+        setParent(owner, windowFlags() | Qt::Window);
+        move(at);
+        if (wasVisible)
+            show();
+    }
+}
+
+void Form::vbShow(QWidget* owner)
+{
+    if (!loaded_)
+        return;
+    adoptOwner(owner);
+    show();
+    raise();
+    activateWindow();
+    noteActivated();
+}
+
+void Form::vbShowModal(QWidget* owner)
+{
+    if (!loaded_)
+        return;
+    adoptOwner(owner);
+    QPointer<Form> self(this);
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    noteActivated();
+    if (!self || !self->loaded_ || !isVisible())
+        return;
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    if (self) {
+        self->modalLoop_ = nullptr;
+        self->setWindowModality(Qt::NonModal);
+    }
+}
+
+void Form::setDefaultButton(QPushButton* button)
+{
+    if (defaultButton_ && defaultButton_ != button)
+        defaultButton_->setDefault(false);
+    defaultButton_ = button;
+    if (button)
+        button->setDefault(true);
+}
+
+void Form::noteActivated()
+{
+    // The original fires Activate when another of the program's windows
+    // becomes active, not when the program itself regains the focus.
+    if (!loaded_ || Forms::active_ == this)
+        return;
+    Forms::active_ = this;
+    runHandler(QStringLiteral("Form_Activate"), [this] { formActivate(); });
+}
+
+bool Form::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        noteActivated();
+    return QWidget::event(e);
+}
+
+void Form::closeEvent(QCloseEvent* e)
+{
+    if (!loaded_ || unloading_) {
+        e->accept();
+        return;
+    }
+    e->setAccepted(vbUnload(this, vbFormControlMenu));
+}
+
+void Form::hideEvent(QHideEvent* e)
+{
+    if (modalLoop_ && !e->spontaneous())
+        modalLoop_->quit();
+    QWidget::hideEvent(e);
+}
+
+void Form::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        // A push button with the focus takes Enter itself, as the original's.
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QPushButton* target = focused ? focused : defaultButton_.data();
+        if (target && target->isEnabled() && target->isVisible()) {
+            target->click();
+            e->accept();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void Form::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    if (loaded_)
+        runHandler(QStringLiteral("Form_Resize"), [this] { formResize(); });
+}
+
+void Form::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange && loaded_)
+        runHandler(QStringLiteral("Form_Resize"), [this] { formResize(); });
+}
+
+bool vbUnload(Form* f, int unloadMode)
+{
+    if (!f || !f->loaded_)
+        return true;
+    if (f->unloading_)
+        return false; // an Unload asked for from inside its own QueryUnload or Unload
+    f->unloading_ = true;
+    bool cancel = false;
+    // The whole unload counts as running code: a process end asked for by
+    // the Unload waits until the window has left Forms.
+    ++handlerDepth;
+    try {
+        f->runHandler(QStringLiteral("Form_QueryUnload"),
+                      [&] { f->queryUnload(unloadMode, cancel); });
+        if (!cancel)
+            f->runHandler(QStringLiteral("Form_Unload"), [&] { f->formUnload(cancel); });
+    } catch (...) {
+        --handlerDepth;
+        f->unloading_ = false;
+        throw;
+    }
+    f->unloading_ = false;
+    if (cancel) {
+        --handlerDepth;
+        if (handlerDepth == 0 && endPending)
+            endProcessWhenIdle();
+        return false;
+    }
+
+    f->loaded_ = false;
+    auto& l = Forms::list();
+    l.erase(std::remove(l.begin(), l.end(), QPointer<Form>(f)), l.end());
+    if (Forms::current == f)
+        Forms::current = nullptr;
+    if (Forms::active_ == f)
+        Forms::active_ = nullptr;
+    if (f->modalLoop_)
+        f->modalLoop_->quit();
+    f->hide();
+    f->destroyWhenIdle();
+    --handlerDepth;
+    if (handlerDepth == 0 && endPending)
+        endProcessWhenIdle();
+    return true;
+}
+
+} // namespace compat

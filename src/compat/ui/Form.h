@@ -1,0 +1,225 @@
+#pragma once
+// Window life as the original platform had it: a window is loaded (constructed
+// and its Load run), shown, hidden, unloaded; the Forms collection keeps the
+// loaded windows in load order. Every handler of a window runs through
+// Form::runHandler, which counts it (a window is destroyed only once none of
+// its handlers is on the stack) and turns any error into the unexpected-error
+// report, so no exception crosses a Qt signal.
+//
+// compat::ProcessEnded is the one exception let through: only the scripted
+// platform throws it (the real process end never returns), and tests raise
+// their events synchronously (vbPress, trigger(), direct calls), so it unwinds
+// through direct signal emission back into the test.
+#include "compat/AppError.h"
+
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+#include <cstddef>
+#include <functional>
+#include <tuple>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+class QEventLoop;
+
+namespace compat {
+
+// Unload modes passed to queryUnload.
+enum : int {
+    vbFormControlMenu = 0, // close box or system menu
+    vbFormCode = 1,        // Unload by code
+    vbAppWindows = 2,      // the desktop session ends
+    vbAppTaskManager = 3,  // never raised on Linux
+};
+
+using UnexpectedErrorReporter =
+    std::function<void(const QString& modulo, const QString& procedura, const AppError&)>;
+
+// Who reports an error caught by a handler; an empty function restores the
+// default (a message box titled "Errore inatteso").
+void setUnexpectedErrorReporter(UnexpectedErrorReporter reporter);
+void reportUnexpectedError(const QString& modulo, const QString& procedura, const AppError& e);
+
+namespace detail {
+
+template <class F, class Tuple, std::size_t... I>
+constexpr bool invocablePrefix(std::index_sequence<I...>)
+{
+    return std::is_invocable_v<F&, std::tuple_element_t<I, Tuple>...>;
+}
+
+// Calls f with the longest leading part of the signal's arguments it takes,
+// so a handler written without arguments fits clicked(bool).
+template <std::size_t N, class F, class Tuple>
+void invokePrefix(F& f, Tuple& args)
+{
+    if constexpr (invocablePrefix<F, Tuple>(std::make_index_sequence<N>{})) {
+        [&]<std::size_t... I>(std::index_sequence<I...>) {
+            std::invoke(f, std::get<I>(args)...);
+        }(std::make_index_sequence<N>{});
+    } else if constexpr (N > 0) {
+        invokePrefix<N - 1>(f, args);
+    } else {
+        static_assert(N > 0, "the handler takes arguments the signal does not give");
+    }
+}
+
+} // namespace detail
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(QWidget* parent = nullptr);
+    ~Form() override;
+
+    // In the Forms collection: loaded and not yet unloaded.
+    bool isLoaded() const { return loaded_; }
+
+    // Modeless; with an owner the window stays above it. Showing an open
+    // window brings it forward. Does nothing on an unloaded window.
+    void vbShow(QWidget* owner = nullptr);
+    // Application-modal: returns once the window is hidden or unloaded (the
+    // window may be gone by then).
+    void vbShowModal(QWidget* owner = nullptr);
+
+    // Runs `body` as the handler `name` of this window.
+    void runHandler(const QString& name, const std::function<void()>& body);
+
+    // A slot for connect(): runs fn through runHandler with as many of the
+    // signal's arguments as fn takes.
+    template <class F>
+    auto handler(const QString& name, F fn)
+    {
+        return [this, name, fn](auto&&... args) mutable -> void {
+            auto t = std::tie(args...);
+            runHandler(name, [&] { detail::invokePrefix<sizeof...(args)>(fn, t); });
+        };
+    }
+
+    // connect(sender, signal, this, handler(name, fn)).
+    template <class Sender, class Signal, class F>
+    QMetaObject::Connection on(Sender* sender, Signal signal, const QString& name, F fn)
+    {
+        return connect(sender, signal, this, handler(name, std::move(fn)));
+    }
+
+    // The button Enter presses when the focus is not on another push button.
+    void setDefaultButton(QPushButton* button);
+    QPushButton* defaultButton() const { return defaultButton_; }
+
+    int runningHandlers() const { return running_; }
+
+protected:
+    // Load: once, right after construction, before the window is shown.
+    virtual void formLoad() {}
+    // Activate: each time the window becomes the program's active window.
+    virtual void formActivate() {}
+    // Resize: size or window state changed while loaded.
+    virtual void formResize() {}
+    virtual void queryUnload(int unloadMode, bool& cancel)
+    {
+        (void)unloadMode;
+        (void)cancel;
+    }
+    virtual void formUnload(bool& cancel) { (void)cancel; }
+
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    friend class Forms;
+    friend bool vbUnload(Form* f, int unloadMode);
+
+    void load();
+    void noteActivated();
+    void adoptOwner(QWidget* owner);
+    void destroyWhenIdle();
+    void leaveHandler(bool ending);
+
+    bool loaded_ = false;
+    bool unloading_ = false;
+    bool destroyPending_ = false;
+    int running_ = 0;
+    QEventLoop* modalLoop_ = nullptr;
+    QPointer<QPushButton> defaultButton_;
+};
+
+// findChild<T>(name) limited to the window's own controls: the windows it
+// owns (its QObject children too) are not searched.
+template <class T>
+T* findControl(const QWidget* window, const QString& name)
+{
+    for (QObject* o : window->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || w->isWindow())
+            continue;
+        if (auto* t = qobject_cast<T*>(w); t && w->objectName() == name)
+            return t;
+        if (T* found = findControl<T>(w, name))
+            return found;
+    }
+    return nullptr;
+}
+
+// Unload: queryUnload, formUnload; unless cancelled the window is hidden,
+// leaves Forms and is destroyed once none of its handlers runs. Returns
+// false when cancelled. A window already unloaded counts as unloaded.
+bool vbUnload(Form* f, int unloadMode = vbFormCode);
+
+// Ends the process (platform().process().end()) as soon as no handler of any
+// window is running: at once when called outside every handler.
+void endProcessWhenIdle();
+
+// The loaded windows, in load order (the main window first).
+class Forms {
+public:
+    // The single instance of F: loaded (constructed, then Load) when needed,
+    // not shown.
+    template <class F>
+    static F* get()
+    {
+        for (Form* f : all())
+            if (auto* found = dynamic_cast<F*>(f))
+                return found;
+        return create<F>();
+    }
+
+    // A new instance, loaded, not shown.
+    template <class F>
+    static F* create()
+    {
+        auto* f = new F();
+        f->load();
+        return f;
+    }
+
+    // Loaded instance of F, or nullptr; never loads.
+    template <class F>
+    static F* find()
+    {
+        for (Form* f : all())
+            if (auto* found = dynamic_cast<F*>(f))
+                return found;
+        return nullptr;
+    }
+
+    static std::vector<Form*> all();
+    static int count() { return static_cast<int>(all().size()); }
+
+    // FormCorrente: the window being set up.
+    static inline QPointer<Form> current;
+
+private:
+    friend class Form;
+    friend bool vbUnload(Form* f, int unloadMode);
+    static std::vector<QPointer<Form>>& list();
+    static inline QPointer<Form> active_;
+};
+
+} // namespace compat

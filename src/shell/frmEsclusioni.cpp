@@ -1,0 +1,110 @@
+#include "shell/frmEsclusioni.h"
+
+#include "compat/vb.h"
+#include "compat/ui/Controls.h"
+#include "compat/ui/Platform.h"
+#include "shell/Impostazioni.h"
+#include "shell/modAspetto.h"
+#include "shell/modControlli.h"
+#include "shell/modGuida.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace compat;
+
+namespace {
+
+const QString kApp = QStringLiteral("Quorvane");
+const QString kOptions = QStringLiteral("Options");
+
+} // namespace
+
+frmEsclusioni::frmEsclusioni()
+{
+    setObjectName(QStringLiteral("frmEsclusioni"));
+    setWindowTitle(QStringLiteral("  Opzioni"));
+
+    static const char* const giorni[] = {"Domenica", "Lunedì", "Martedì", "Mercoledì",
+                                         "Giovedì", "Venerdì", "Sabato"};
+    auto* frameGiorni = new QGroupBox(QStringLiteral("Giorni estrazione :"), this);
+    auto* griglia = new QGridLayout(frameGiorni);
+    for (int i = 1; i <= 7; ++i) {
+        chkDay[i] = new QCheckBox(frameGiorni);
+        chkDay[i]->setObjectName(QStringLiteral("chkDay_%1").arg(i));
+        lblDay[i] = new QLabel(QString::fromUtf8(giorni[i - 1]), frameGiorni);
+        lblDay[i]->setObjectName(QStringLiteral("lblDay_%1").arg(i));
+        lblDay[i]->setBuddy(chkDay[i]);
+        griglia->addWidget(chkDay[i], i - 1, 0);
+        griglia->addWidget(lblDay[i], i - 1, 1);
+    }
+
+    auto* frameSuggerimenti = new QGroupBox(this);
+    chkLoadTipsAtStartup =
+        new QCheckBox(QStringLiteral("&Mostra i suggerimenti all'avvio"), frameSuggerimenti);
+    chkLoadTipsAtStartup->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
+    (new QVBoxLayout(frameSuggerimenti))->addWidget(chkLoadTipsAtStartup);
+
+    cmdOk = PulsanteImmagine(this, QStringLiteral("cmdOk"), QStyle::SP_DialogOkButton,
+                             QStringLiteral("Conferma"));
+    cmdAnnulla = PulsanteImmagine(this, QStringLiteral("cmdAnnulla"),
+                                  QStyle::SP_DialogCancelButton, QStringLiteral("Annulla"));
+    cmdHelp = PulsanteImmagine(this, QStringLiteral("cmdHelp"), QStyle::SP_DialogHelpButton,
+                               QStringLiteral("Spiegazioni dettagliate sul form attuale"));
+    setDefaultButton(cmdOk);
+
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch();
+    pulsanti->addWidget(cmdOk);
+    pulsanti->addWidget(cmdAnnulla);
+    pulsanti->addWidget(cmdHelp);
+    auto* colonna = new QVBoxLayout(this);
+    colonna->addWidget(frameGiorni);
+    colonna->addWidget(frameSuggerimenti);
+    colonna->addLayout(pulsanti);
+
+    on(cmdOk, &QPushButton::clicked, QStringLiteral("cmdOk_Click"), [this] { cmdOk_Click(); });
+    on(cmdAnnulla, &QPushButton::clicked, QStringLiteral("cmdAnnulla_Click"),
+       [this] { vbUnload(this); });
+    on(cmdHelp, &QPushButton::clicked, QStringLiteral("cmdHelp_Click"),
+       [] { Guida().HelpContext(GuidaEsclusioni, QString()); });
+}
+
+void frmEsclusioni::formLoad()
+{
+    const QString tips = LeggiImpostazione(kApp, kOptions, QStringLiteral("Show Tips at Startup"),
+                                           QStringLiteral("1"));
+    if (vbVal(tips) == 1)
+        chkLoadTipsAtStartup->setChecked(true);
+    const QString giorni = LeggiImpostazione(kApp, kOptions, QStringLiteral("Giorni estrazione"),
+                                             QStringLiteral("NNYNYNY"));
+    for (int i = 1; i <= 7; ++i)
+        if (vbMid(giorni, i, 1) == u"Y")
+            chkDay[i]->setChecked(true);
+    Forms::current = this;
+    ImpostaForm(this);
+}
+
+void frmEsclusioni::cmdOk_Click()
+{
+    QString giorni = QStringLiteral("NNNNNNN");
+    bool almenoUno = false;
+    for (int i = 1; i <= 7; ++i)
+        if (chkDay[i]->isChecked()) {
+            giorni[i - 1] = u'Y';
+            almenoUno = true;
+        }
+    if (!almenoUno) {
+        vbMsgBox(QStringLiteral("E' necessario selezionare almeno un giorno estrazione!"));
+        return;
+    }
+    SalvaImpostazione(kApp, kOptions, QStringLiteral("Giorni estrazione"), giorni);
+    SalvaImpostazione(kApp, kOptions, QStringLiteral("Show Tips at Startup"),
+                      vbCStr(vbValue(chkLoadTipsAtStartup)));
+    vbUnload(this);
+}

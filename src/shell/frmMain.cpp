@@ -1,0 +1,375 @@
+#include "shell/frmMain.h"
+
+#include "compat/AppError.h"
+#include "compat/vb.h"
+#include "compat/ui/Platform.h"
+#include "compat/ui/Twips.h"
+#include "shell/Impostazioni.h"
+#include "shell/frmColori.h"
+#include "shell/modApriBrowser.h"
+#include "shell/modArchivio.h"
+#include "shell/modAspetto.h"
+#include "shell/modElaborazione.h"
+#include "shell/modGuida.h"
+#include "shell/modRestrizioni.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <cfloat>
+#include <cmath>
+
+using namespace compat;
+
+namespace {
+
+const QString kApp = QStringLiteral("Quorvane");
+const QString kForms = QStringLiteral("Forms");
+
+QLabel* etichetta(QWidget* padre, const char* nome, const QString& testo, QRect r)
+{
+    auto* l = new QLabel(testo, padre);
+    l->setObjectName(QString::fromLatin1(nome));
+    l->setGeometry(r);
+    return l;
+}
+
+QFrame* pannello(QWidget* padre, const char* nome, QRect r)
+{
+    auto* f = new QFrame(padre);
+    f->setObjectName(QString::fromLatin1(nome));
+    f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    f->setGeometry(r);
+    return f;
+}
+
+QPixmap immagineRuota(const QString& sigla, const QColor& fondo)
+{
+    QPixmap p(28, 28);
+    p.fill(Qt::transparent);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setPen(QPen(QColor(90, 90, 90), 1));
+    g.setBrush(fondo);
+    g.drawEllipse(QRectF(1.5, 1.5, 25, 25));
+    QFont f = g.font();
+    f.setPixelSize(10);
+    f.setBold(true);
+    g.setFont(f);
+    g.setPen(Qt::black);
+    g.drawText(QRect(0, 0, 28, 28), Qt::AlignCenter, sigla);
+    return p;
+}
+
+// CSng of a settings text; nullopt where the original stopped on an error.
+std::optional<double> singolo(const QString& testo)
+{
+    try {
+        const double v = vbCDbl(testo);
+        if (!std::isfinite(v) || std::fabs(v) > FLT_MAX)
+            return std::nullopt;
+        return static_cast<double>(static_cast<float>(v));
+    } catch (const AppError&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+GeometriaMain LeggiGeometriaMain(double sw, double sh)
+{
+    const double leftPredefinito = vbRound(std::fabs(sw - 8000) / 2);
+    const double topPredefinito = vbRound(std::fabs(sh - 5500) / 2);
+    // A key left empty or spoilt by hand takes its default instead of
+    // stopping the start-up.
+    const auto leggi = [](const char* chiave, double predefinito, bool dimensione) {
+        const auto v = singolo(LeggiImpostazione(kApp, kForms, QString::fromLatin1(chiave),
+                                                 vbCStr(predefinito)));
+        if (!v || (dimensione && *v <= 0))
+            return predefinito;
+        return *v;
+    };
+    GeometriaMain g;
+    g.left = leggi("MainLeft", leftPredefinito, false);
+    g.top = leggi("MainTop", topPredefinito, false);
+    g.width = leggi("MainWidth", 9300, true);
+    g.height = leggi("MainHeight", 6000, true);
+    if (g.left > sw - 1000 || g.top > sh - 1000) {
+        g.left = leftPredefinito;
+        g.top = topPredefinito;
+    }
+    return g;
+}
+
+frmMain::frmMain()
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("  Quorvane 2.5 by Miravell"));
+    setWindowIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
+    setMouseTracking(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    barraMenu = new QMenuBar(this);
+    barraMenu->setObjectName(QStringLiteral("barraMenu"));
+    layout->setMenuBar(barraMenu);
+    auto* area = new QWidget(this);
+    area->setMouseTracking(true);
+    layout->addWidget(area, 1);
+    sbStatusBar = new QStatusBar(this);
+    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    layout->addWidget(sbStatusBar);
+
+    creaMenu();
+    creaPannelli(area);
+    creaImmaginiRuote(area);
+    resize(620, 400);
+}
+
+void frmMain::creaMenu()
+{
+    const auto comando = [this](QWidget* dove, const char* nome, const QString& testo) {
+        auto* a = new QAction(testo, this);
+        a->setObjectName(QString::fromLatin1(nome));
+        dove->addAction(a);
+        return a;
+    };
+    const auto menu = [this](const char* nome, const QString& testo) {
+        QMenu* m = barraMenu->addMenu(testo);
+        m->setObjectName(QString::fromLatin1(nome));
+        m->menuAction()->setObjectName(QString::fromLatin1(nome));
+        return m;
+    };
+
+    mnuEstrazioni = menu("mnuEstrazioni", QStringLiteral("&Estrazioni"));
+    mnuEstrazioniInserisci = comando(mnuEstrazioni, "mnuEstrazioniInserisci", QStringLiteral("Inserisci/modifica"));
+    mnuEstrazioniConsulta = comando(mnuEstrazioni, "mnuEstrazioniConsulta", QStringLiteral("Consulta"));
+    mnuEstrazioniTabella = comando(mnuEstrazioni, "mnuEstrazioniTabella", QStringLiteral("Tabella estrazioni"));
+    mnuEstrazioniAggiorna = comando(mnuEstrazioni, "mnuEstrazioniAggiorna", QStringLiteral("Aggiorna da file..."));
+    mnuEstrazioniAggiornaInt = comando(mnuEstrazioni, "mnuEstrazioniAggiornaInt",
+                                       QStringLiteral("Aggiorna archivi Lotto da Internet..."));
+    mnuEstrazioniEsporta = comando(mnuEstrazioni, "mnuEstrazioniEsporta", QStringLiteral("Esporta archivio lotto..."));
+    mnuEstrazioniStampa = comando(mnuEstrazioni, "mnuEstrazioniStampa", QStringLiteral("Stampa..."));
+    mnuQuorvane = comando(barraMenu, "mnuQuorvane", QStringLiteral("&Quorvane 2.5"));
+    mnuSommativoAmbi = comando(barraMenu, "mnuSommativoAmbi", QStringLiteral("&Metodo sommativo per ambi by Ostrel"));
+    mnuStrumenti = menu("mnuStrumenti", QStringLiteral("S&trumenti"));
+    mnuStrumentiRestrizioni = comando(mnuStrumenti, "mnuStrumentiRestrizioni", QStringLiteral("Restrizioni di ricerca..."));
+    mnuStrumentiOpzioni = comando(mnuStrumenti, "mnuStrumentiOpzioni", QStringLiteral("Opzioni..."));
+    mnuStrumentiWeb = comando(mnuStrumenti, "mnuStrumentiWeb", QStringLiteral("Sito web Miravell"));
+    mnuStrumentiUrl = comando(mnuStrumenti, "mnuStrumentiUrl", QStringLiteral("Url predefinita"));
+    mnuColori = comando(mnuStrumenti, "mnuColori", QStringLiteral("Colori"));
+    mnuStrumenti->addSeparator();
+    mnuStrumentiPannello = comando(mnuStrumenti, "mnuStrumentiPannello", QStringLiteral("Ripristina tutti i pannelli"));
+    mnuHelp = menu("mnuHelp", QStringLiteral("&?"));
+    mnuHelpSommario = comando(mnuHelp, "mnuHelpSommario", QStringLiteral("Sommario"));
+    mnuHelp->addSeparator();
+    mnuHelpAbout = comando(mnuHelp, "mnuHelpAbout", QStringLiteral("&Informazioni su "));
+
+    // Their windows come with later versions.
+    for (QAction* a : {mnuEstrazioniInserisci, mnuEstrazioniConsulta, mnuEstrazioniTabella,
+                       mnuEstrazioniAggiorna, mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
+                       mnuEstrazioniStampa, mnuQuorvane, mnuSommativoAmbi, mnuStrumentiRestrizioni,
+                       mnuStrumentiOpzioni, mnuStrumentiUrl, mnuHelpAbout})
+        a->setEnabled(false);
+
+    on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });
+    on(mnuStrumentiWeb, &QAction::triggered, QStringLiteral("mnuStrumentiWeb_Click"),
+       [this] { mnuStrumentiWeb_Click(); });
+    on(mnuStrumentiPannello, &QAction::triggered, QStringLiteral("mnuStrumentiPannello_Click"),
+       [this] { mnuStrumentiPannello_Click(); });
+    on(mnuHelpSommario, &QAction::triggered, QStringLiteral("mnuHelpSommario_Click"),
+       [this] { mnuHelpSommario_Click(); });
+}
+
+void frmMain::creaPannelli(QWidget* area)
+{
+    Command1 = new QPushButton(QStringLiteral("SD"), area);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(12, 12, 44, 32);
+    Command1->setEnabled(false);
+
+    Picture1 = pannello(area, "Picture1", QRect(122, 12, 440, 84));
+    cmdScarica[0] = new QPushButton(Picture1);
+    cmdScarica[0]->setObjectName(QStringLiteral("cmdScarica_0"));
+    cmdScarica[0]->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    cmdScarica[0]->setIconSize(QSize(32, 32));
+    cmdScarica[0]->setGeometry(10, 12, 56, 56);
+    cmdScarica[0]->setEnabled(false);
+    lblDescrizioneDownload = etichetta(Picture1, "lblDescrizioneDownload",
+                                       QStringLiteral("Scarica aggiornamento archivio Lotto da internet..."),
+                                       QRect(76, 12, 354, 20));
+    Label4 = etichetta(Picture1, "Label4", QStringLiteral("Ultima estrazione memorizzata :"),
+                       QRect(76, 46, 205, 20));
+    Label5 = etichetta(Picture1, "Label5", QString(), QRect(285, 46, 145, 20));
+
+    Picture2 = pannello(area, "Picture2", QRect(122, 108, 440, 81));
+    Label1 = etichetta(Picture2, "Label1", QStringLiteral("Restrizioni attive in ricerche statistiche:"),
+                       QRect(10, 8, 300, 18));
+    const QString righe[4] = {QStringLiteral("-  Su uno o più numeri"),
+                              QStringLiteral("-  Su uno o più giorni estrazione"),
+                              QStringLiteral("-  Su uno o più mesi"),
+                              QStringLiteral("-  Periodo dell'anno definito")};
+    for (int i = 0; i <= 3; ++i) {
+        lblRestrizioni[i] = new QLabel(righe[i], Picture2);
+        lblRestrizioni[i]->setObjectName(QStringLiteral("lblRestrizioni_%1").arg(i));
+        lblRestrizioni[i]->setGeometry(24, 34 + 19 * i, 240, 18);
+        lblRestrizioni[i]->setVisible(false);
+    }
+    lblNessuna = etichetta(Picture2, "lblNessuna", QStringLiteral("Nessuna"), QRect(24, 34, 120, 18));
+    cmdCambiaImpostazioniRestrizione = new QPushButton(QStringLiteral("Cambia..."), Picture2);
+    cmdCambiaImpostazioniRestrizione->setObjectName(QStringLiteral("cmdCambiaImpostazioniRestrizione"));
+    cmdCambiaImpostazioniRestrizione->setGeometry(340, 39, 85, 26);
+    cmdCambiaImpostazioniRestrizione->setEnabled(false);
+}
+
+void frmMain::creaImmaginiRuote(QWidget* area)
+{
+    for (int i = 0; i <= 11; ++i) {
+        const QString sigla = siglaRuota(i);
+        picRuota[i] = new QLabel(area);
+        picRuota[i]->setObjectName(QStringLiteral("picRuota_%1").arg(i));
+        picRuota[i]->setPixmap(immagineRuota(sigla, QColor(225, 225, 225)));
+        picRuota[i]->hide();
+        picRuotaGialla[i] = new QLabel(area);
+        picRuotaGialla[i]->setObjectName(QStringLiteral("picRuotaGialla_%1").arg(i));
+        picRuotaGialla[i]->setPixmap(immagineRuota(sigla, QColor(255, 220, 0)));
+        picRuotaGialla[i]->hide();
+    }
+}
+
+void frmMain::formLoad()
+{
+    PercorsoApp = platform().app().folder();
+    IniImpostazioni().setFileName(appFile(u"Quorvane.ini"));
+    InizializzaPrimaEstrazioneRuota();
+    if (InizializzazioneFatta)
+        return;
+    InizializzazioneFatta = true;
+
+    Guida().setOwnerHwnd(this);
+    Guida().setHelpFile(PercorsoApp + QStringLiteral("/Quorvane.chm"));
+    CaricaNomiRuote();
+
+    const GeometriaMain g = LeggiGeometriaMain(screenWidthTwips(), screenHeightTwips());
+    vbSetLeft(this, g.left);
+    vbSetTop(this, g.top);
+    vbSetWidth(this, g.width);
+    vbSetHeight(this, g.height);
+
+    if (platform().process().otherInstanceRunning()) {
+        vbMsgBox(QStringLiteral("Non è possible avviare più di una istanza del programma !"));
+        ChiudiTuttiIFile();
+        platform().process().end();
+    }
+
+    ApriArchivio();
+    AggiornaNumeroEstrazioni();
+    LeggiRestrizioni();
+    MostraRestrizioni();
+
+    vbResumeNext([&] { cmdScarica[0]->setToolTip(QStringLiteral("Aggiorna l'archivio estrazioni via internet")); });
+    vbResumeNext([&] {
+        cmdCambiaImpostazioniRestrizione->setToolTip(
+            QStringLiteral("Permette di impostare i parametri di esclusione per le ricerche statistiche"));
+    });
+}
+
+void frmMain::formActivate()
+{
+    const RecEstrazione r = Archivio().leggi(NumeroEstrazioni);
+    Label5->setText(QStringLiteral("n.") + QString::number(r.ProgressivoAnno()) + QStringLiteral(" del ")
+                    + r.dataTesto());
+    Forms::current = this;
+    ImpostaForm(this);
+}
+
+void frmMain::formResize()
+{
+    if (isMinimized())
+        return;
+    if (vbWidth(this) < 9300) {
+        vbSetWidth(this, 9300);
+    } else {
+        const double x = vbRound((vbWidth(this) - 3950) / 2);
+        vbSetLeft(Picture1, x - 840);
+        vbSetLeft(Picture2, x - 840);
+    }
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent* e)
+{
+    runHandler(QStringLiteral("Form_MouseMove"), [] { ImpostaMousePointerSchermo(0); });
+    Form::mouseMoveEvent(e);
+}
+
+void frmMain::queryUnload(int unloadMode, bool& cancel)
+{
+    if (!ElaborazioneAttiva())
+        return;
+    if (unloadMode == vbFormControlMenu || unloadMode == vbAppTaskManager)
+        cancel = true;
+    else
+        StopRicerca = true; // the computation stops; the end waits for its handler
+}
+
+void frmMain::formUnload(bool&)
+{
+    auto finestre = Forms::all();
+    for (auto it = finestre.rbegin(); it != finestre.rend(); ++it)
+        if (*it != this)
+            vbResumeNext([&] { vbUnload(*it, vbFormCode); });
+    Forms::current = nullptr;
+    Guida().setOwnerHwnd(nullptr);
+    Guida().setHelpFile(QString());
+    if (!isMinimized()) {
+        vbResumeNext([&] {
+            SalvaImpostazione(kApp, kForms, QStringLiteral("MainLeft"), vbCStr(vbLeft(this)));
+            SalvaImpostazione(kApp, kForms, QStringLiteral("MainTop"), vbCStr(vbTop(this)));
+            SalvaImpostazione(kApp, kForms, QStringLiteral("MainWidth"), vbCStr(vbWidth(this)));
+            SalvaImpostazione(kApp, kForms, QStringLiteral("MainHeight"), vbCStr(vbHeight(this)));
+        });
+    }
+    vbResumeNext([] { ChiudiTuttiIFile(); });
+    endProcessWhenIdle();
+}
+
+void frmMain::mnuColori_Click()
+{
+    Forms::get<frmColori>()->vbShow(this);
+}
+
+void frmMain::mnuStrumentiWeb_Click()
+{
+    ApriUrl(LeggiImpostazione(kApp, QStringLiteral("Options"), QStringLiteral("Url"), UrlPredefinita));
+}
+
+void frmMain::mnuStrumentiPannello_Click()
+{
+    try {
+        const auto finestre = Forms::all();
+        for (auto i = finestre.size(); i-- > 1;) {
+            Form* f = finestre[i];
+            if (f->isMinimized())
+                continue;
+            vbSetLeft(f, (screenWidthTwips() - vbWidth(f)) / 2);
+            vbSetTop(f, (screenHeightTwips() - vbHeight(f)) / 2);
+        }
+    } catch (const ProcessEnded&) {
+        throw;
+    } catch (...) {
+        vbMsgBox(QStringLiteral("Errore nel pannello impostazioni"));
+    }
+}
+
+void frmMain::mnuHelpSommario_Click()
+{
+    Guida().DisplayTOC();
+}

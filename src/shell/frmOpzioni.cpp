@@ -1,0 +1,285 @@
+#include "shell/frmOpzioni.h"
+
+#include "compat/colors.h"
+#include "compat/vb.h"
+#include "compat/vbdate.h"
+#include "compat/vbformat.h"
+#include "compat/ui/Colors.h"
+#include "compat/ui/Controls.h"
+#include "shell/Impostazioni.h"
+#include "shell/Restrizioni.h"
+#include "shell/modAspetto.h"
+#include "shell/modControlli.h"
+#include "shell/modGuida.h"
+#include "shell/modRestrizioni.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace compat;
+
+namespace {
+
+const QString kApp = QStringLiteral("Quorvane");
+const QString kSezione = QStringLiteral("Restrizioni");
+constexpr quint32 kBianco = vbRGB(255, 255, 255);
+
+QString flags(const QCheckBox* const* caselle, int quante)
+{
+    QString s(quante, u'N');
+    for (int i = 1; i <= quante; ++i)
+        if (caselle[i]->isChecked())
+            s[i - 1] = u'Y';
+    return s;
+}
+
+} // namespace
+
+frmOpzioni::frmOpzioni()
+{
+    setObjectName(QStringLiteral("frmOpzioni"));
+    setWindowTitle(QStringLiteral("Restrizioni di ricerca"));
+
+    // Weekdays.
+    auto* frameGiorni = new QGroupBox(QStringLiteral("Giorni"), this);
+    auto* gGiorni = new QGridLayout(frameGiorni);
+    chkGiorni = new QCheckBox(QStringLiteral("Considera solo estrazioni"), frameGiorni);
+    chkGiorni->setObjectName(QStringLiteral("chkGiorni"));
+    chkGiorni->setToolTip(QStringLiteral(
+        "Inserisce un periodo di indagine limitato ai giorni della settimana indicati"));
+    gGiorni->addWidget(chkGiorni, 0, 0, 1, 2);
+    gGiorni->addWidget(new QLabel(QStringLiteral("avvenute nei seguenti giorni:"), frameGiorni),
+                       0, 2, 1, 2);
+    static const char* const giorni[] = {"Domenica", "Lunedì", "Martedì", "Mercoledì",
+                                         "Giovedì", "Venerdì", "Sabato"};
+    for (int i = 1; i <= 7; ++i) {
+        chkDay[i] = new QCheckBox(QString::fromUtf8(giorni[i - 1]), frameGiorni);
+        chkDay[i]->setObjectName(QStringLiteral("chkDay_%1").arg(i));
+        chkDay[i]->setEnabled(false);
+        gGiorni->addWidget(chkDay[i], 1 + (i - 1) / 4, (i - 1) % 4);
+    }
+
+    // Months.
+    auto* frameMesi = new QGroupBox(QStringLiteral("Mesi"), this);
+    auto* gMesi = new QGridLayout(frameMesi);
+    chkMesi = new QCheckBox(QStringLiteral("Considera solo estrazioni"), frameMesi);
+    chkMesi->setObjectName(QStringLiteral("chkMesi"));
+    chkMesi->setToolTip(QStringLiteral("Inserisce un periodo di indagine limitato ai mesi indicati"));
+    gMesi->addWidget(chkMesi, 0, 0, 1, 2);
+    gMesi->addWidget(new QLabel(QStringLiteral("avvenute nei seguenti mesi:"), frameMesi), 0, 2, 1, 2);
+    static const char* const mesi[] = {"Gennaio", "Febbraio", "Marzo", "Aprile",
+                                       "Maggio", "Giugno", "Luglio", "Agosto",
+                                       "Settembre", "Ottobre", "Novembre", "Dicembre"};
+    for (int i = 1; i <= 12; ++i) {
+        chkMese[i] = new QCheckBox(QString::fromUtf8(mesi[i - 1]), frameMesi);
+        chkMese[i]->setObjectName(QStringLiteral("chkMese_%1").arg(i));
+        chkMese[i]->setEnabled(false);
+        gMesi->addWidget(chkMese[i], 1 + (i - 1) / 4, (i - 1) % 4);
+    }
+
+    // Period of the year.
+    auto* framePeriodo = new QGroupBox(QStringLiteral("Periodo"), this);
+    auto* gPeriodo = new QGridLayout(framePeriodo);
+    chkPeriodo = new QCheckBox(
+        QStringLiteral("Considera solo estrazioni avvenute nel seguente periodo:"), framePeriodo);
+    chkPeriodo->setObjectName(QStringLiteral("chkPeriodo"));
+    chkPeriodo->setToolTip(
+        QStringLiteral("Inserisce un periodo di indagine limitato tra le date indicate"));
+    gPeriodo->addWidget(chkPeriodo, 0, 0, 1, 6);
+    for (int k = 0; k <= 1; ++k) {
+        cboGiorno[k] = new QComboBox(framePeriodo);
+        cboGiorno[k]->setObjectName(QStringLiteral("cboGiorno_%1").arg(k));
+        cboMese[k] = new QComboBox(framePeriodo);
+        cboMese[k]->setObjectName(QStringLiteral("cboMese_%1").arg(k));
+        cboGiorno[k]->setEnabled(false);
+        cboMese[k]->setEnabled(false);
+        gPeriodo->addWidget(new QLabel(k == 0 ? QStringLiteral("Tra il") : QStringLiteral("e il"),
+                                       framePeriodo),
+                            1, k * 3);
+        gPeriodo->addWidget(cboGiorno[k], 1, k * 3 + 1);
+        gPeriodo->addWidget(cboMese[k], 1, k * 3 + 2);
+    }
+
+    cmdOk = PulsanteImmagine(this, QStringLiteral("cmdOk"), QStyle::SP_DialogOkButton,
+                             QStringLiteral("Conferma"));
+    cmdAnnulla = PulsanteImmagine(this, QStringLiteral("cmdAnnulla"),
+                                  QStyle::SP_DialogCancelButton, QStringLiteral("Annulla"));
+    cmdHelp = PulsanteImmagine(this, QStringLiteral("cmdHelp"), QStyle::SP_DialogHelpButton,
+                               QStringLiteral("Spiegazioni dettagliate sul form attuale"));
+    setDefaultButton(cmdOk);
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch();
+    pulsanti->addWidget(cmdOk);
+    pulsanti->addWidget(cmdAnnulla);
+    pulsanti->addWidget(cmdHelp);
+
+    auto* colonna = new QVBoxLayout(this);
+    colonna->addWidget(frameGiorni);
+    colonna->addWidget(frameMesi);
+    colonna->addWidget(framePeriodo);
+    colonna->addLayout(pulsanti);
+
+    on(chkGiorni, &QCheckBox::toggled, QStringLiteral("chkGiorni_Click"),
+       [this] { chkGiorni_Click(); });
+    on(chkMesi, &QCheckBox::toggled, QStringLiteral("chkMesi_Click"), [this] { chkMesi_Click(); });
+    on(chkPeriodo, &QCheckBox::toggled, QStringLiteral("chkPeriodo_Click"),
+       [this] { chkPeriodo_Click(); });
+    on(cmdOk, &QPushButton::clicked, QStringLiteral("cmdOk_Click"), [this] { cmdOk_Click(); });
+    on(cmdAnnulla, &QPushButton::clicked, QStringLiteral("cmdAnnulla_Click"),
+       [this] { vbUnload(this); });
+    on(cmdHelp, &QPushButton::clicked, QStringLiteral("cmdHelp_Click"),
+       [] { Guida().HelpContext(GuidaOpzioni, QString()); });
+}
+
+void frmOpzioni::formLoad()
+{
+    for (int k = 0; k <= 1; ++k) {
+        for (int g = 1; g <= 31; ++g)
+            cboGiorno[k]->addItem(QString::number(g));
+        for (int m = 1; m <= 12; ++m)
+            cboMese[k]->addItem(vbMonthName(m));
+        cboGiorno[k]->setCurrentIndex(0);
+        cboMese[k]->setCurrentIndex(0);
+    }
+    Forms::current = this;
+    ImpostaForm(this);
+    CaricaRestrizioni();
+}
+
+void frmOpzioni::formUnload(bool&)
+{
+}
+
+void frmOpzioni::CaricaRestrizioni()
+{
+    const QString giorno = LeggiImpostazione(kApp, kSezione, QStringLiteral("Giorno"), QStringLiteral("N"));
+    const QString mese = LeggiImpostazione(kApp, kSezione, QStringLiteral("Mese"), QStringLiteral("N"));
+    const QString periodo = LeggiImpostazione(kApp, kSezione, QStringLiteral("Periodo"), QStringLiteral("N"));
+    const QString giorni = LeggiImpostazione(kApp, kSezione, QStringLiteral("Giorni"), QStringLiteral("YYYYYYY"));
+    const QString mesi = LeggiImpostazione(kApp, kSezione, QStringLiteral("Mesi"), QStringLiteral("YYYYYYYYYYYY"));
+    const QString dal = LeggiImpostazione(kApp, kSezione, QStringLiteral("Dal"),
+                                          QStringLiteral("01") + vbMonthName(1));
+    const QString al = LeggiImpostazione(kApp, kSezione, QStringLiteral("Al"),
+                                         QStringLiteral("31") + vbMonthName(12));
+
+    if (giorno == u"Y")
+        chkGiorni->setChecked(true);
+    for (int i = 1; i <= 7; ++i)
+        chkDay[i]->setChecked(vbMid(giorni, i, 1) == u"Y");
+    if (mese == u"Y")
+        chkMesi->setChecked(true);
+    for (int i = 1; i <= 12; ++i)
+        chkMese[i]->setChecked(vbMid(mesi, i, 1) == u"Y");
+    if (periodo == u"Y")
+        chkPeriodo->setChecked(true);
+
+    const QString* estremi[] = {&dal, &al};
+    for (int k = 0; k <= 1; ++k) {
+        vbSetComboText(cboGiorno[k], QString::number(vbFix(vbVal(vbLeft(*estremi[k], 2)))));
+        // The month as the restriction reads it: the Italian name, any case.
+        const int m = meseDaNome(vbMid(*estremi[k], 3));
+        if (m > 0)
+            cboMese[k]->setCurrentIndex(m - 1);
+    }
+}
+
+void frmOpzioni::chkGiorni_Click()
+{
+    const bool attivo = chkGiorni->isChecked();
+    for (int i = 1; i <= 7; ++i)
+        chkDay[i]->setEnabled(attivo);
+}
+
+void frmOpzioni::chkMesi_Click()
+{
+    const bool attivo = chkMesi->isChecked();
+    for (int i = 1; i <= 12; ++i)
+        chkMese[i]->setEnabled(attivo);
+    if (attivo)
+        chkPeriodo->setChecked(false);
+}
+
+void frmOpzioni::chkPeriodo_Click()
+{
+    const bool attivo = chkPeriodo->isChecked();
+    if (attivo) {
+        for (int k = 0; k <= 1; ++k) {
+            for (QComboBox* c : {cboGiorno[k], cboMese[k]}) {
+                c->setEnabled(true);
+                vbSetBackColor(c, kBianco);
+            }
+        }
+        chkMesi->setChecked(false);
+    } else {
+        cboGiorno[0]->setCurrentIndex(0);
+        cboMese[0]->setCurrentIndex(0);
+        cboGiorno[1]->setCurrentIndex(30);
+        cboMese[1]->setCurrentIndex(11);
+        for (int k = 0; k <= 1; ++k) {
+            for (QComboBox* c : {cboGiorno[k], cboMese[k]}) {
+                c->setEnabled(false);
+                vbSetBackColor(c, vbButtonFace);
+            }
+        }
+    }
+}
+
+void frmOpzioni::SalvaRestrizioni()
+{
+    QString giorno, mese, periodo, dal, al;
+    std::optional<QString> giorni, mesi;
+
+    if (chkGiorni->isChecked()) {
+        giorno = QStringLiteral("Y");
+        giorni = flags(chkDay.data(), 7);
+    } else {
+        giorno = QStringLiteral("N");
+    }
+    if (chkMesi->isChecked()) {
+        mese = QStringLiteral("Y");
+        mesi = flags(chkMese.data(), 12);
+    } else {
+        mese = QStringLiteral("N");
+    }
+    if (chkPeriodo->isChecked()) {
+        periodo = QStringLiteral("Y");
+        QString* estremi[] = {&dal, &al};
+        for (int k = 0; k <= 1; ++k) {
+            const QString nomeMese = cboMese[k]->currentText();
+            if (vbVal(cboGiorno[k]->currentText()) > 30 &&
+                (nomeMese == vbMonthName(11) || nomeMese == vbMonthName(9) ||
+                 nomeMese == vbMonthName(6) || nomeMese == vbMonthName(4)))
+                vbSetComboText(cboGiorno[k], QStringLiteral("30"));
+            if (nomeMese == vbMonthName(2) && vbVal(cboGiorno[k]->currentText()) > 28)
+                vbSetComboText(cboGiorno[k], QStringLiteral("28"));
+            *estremi[k] = vbFormat(vbVal(cboGiorno[k]->currentText()), u"00") + nomeMese;
+        }
+    } else {
+        periodo = QStringLiteral("N");
+        dal = QStringLiteral("01") + vbMonthName(1);
+        al = QStringLiteral("31") + vbMonthName(12);
+    }
+
+    SalvaImpostazione(kApp, kSezione, QStringLiteral("Giorno"), giorno);
+    SalvaImpostazione(kApp, kSezione, QStringLiteral("Mese"), mese);
+    SalvaImpostazione(kApp, kSezione, QStringLiteral("Periodo"), periodo);
+    SalvaImpostazione(kApp, kSezione, QStringLiteral("Giorni"), giorni);
+    SalvaImpostazione(kApp, kSezione, QStringLiteral("Mesi"), mesi);
+    SalvaImpostazione(kApp, kSezione, QStringLiteral("Dal"), dal);
+    SalvaImpostazione(kApp, kSezione, QStringLiteral("Al"), al);
+
+    LeggiRestrizioni();
+    MostraRestrizioni();
+}
+
+void frmOpzioni::cmdOk_Click()
+{
+    SalvaRestrizioni();
+    vbUnload(this);
+}

@@ -1,0 +1,178 @@
+#include "shell/modMetodoSpia.h"
+
+#include "compat/AppError.h"
+#include "compat/vb.h"
+#include "compat/vbdate.h"
+#include "compat/ui/Controls.h"
+#include "compat/ui/Form.h"
+#include "compat/ui/Twips.h"
+#include "shell/Impostazioni.h"
+#include "shell/Periodo.h"
+#include "shell/modArchivio.h"
+#include "shell/modPeriodo.h"
+
+#include <QAbstractButton>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <cmath>
+
+using namespace compat;
+
+bool CentraFinestre = false;
+std::array<bool, 12> FlagRuoteRicercaMulti{};
+std::array<bool, 12> FlagRuoteGiocoMulti{};
+
+namespace {
+
+const QString kApp = QStringLiteral("Quorvane");
+const QString kForms = QStringLiteral("Forms");
+const QString kSettings = QStringLiteral("Settings");
+
+// Half the free space, as the original: the difference rounded, then halved
+// with the fraction dropped.
+double centrato(double schermo, double finestra)
+{
+    return std::trunc(vbRound(schermo - finestra) / 2.0);
+}
+
+QAbstractButton* ruotaG(QWidget* w, int i)
+{
+    return w ? findControl<QAbstractButton>(w, QStringLiteral("chkRuotaG_%1").arg(i)) : nullptr;
+}
+
+void spunta(QWidget* w, int i, bool valore)
+{
+    if (QAbstractButton* b = ruotaG(w, i))
+        b->setChecked(valore);
+}
+
+bool spuntata(QWidget* w, int i)
+{
+    const QAbstractButton* b = ruotaG(w, i);
+    return b && b->isChecked();
+}
+
+} // namespace
+
+void CaricaPosizioneForm(Form* frm, bool centra)
+{
+    if (!frm)
+        return;
+    const QString nome = frm->objectName();
+    const double larghezza = vbWidth(frm);
+    const double altezza = vbHeight(frm);
+    double sinistra = vbRound(vbVal(
+        LeggiImpostazione(kApp, kForms, nome + QStringLiteral("Left"), QStringLiteral("1000"))));
+    double alto = vbRound(vbVal(
+        LeggiImpostazione(kApp, kForms, nome + QStringLiteral("Top"), QStringLiteral("1000"))));
+    const double sw = screenWidthTwips();
+    const double sh = screenHeightTwips();
+    if (centra || sinistra < -120 || sinistra > sw - 1000)
+        sinistra = centrato(sw, larghezza);
+    if (centra || alto < -120 || alto > sh - 1000)
+        alto = centrato(sh, altezza);
+    vbSetTop(frm, alto);
+    vbSetLeft(frm, sinistra);
+}
+
+void SalvaPosizioneForm(Form* frm, int nonSalvare)
+{
+    if (!frm || nonSalvare != 0 || frm->isMinimized())
+        return;
+    const QString nome = frm->objectName();
+    SalvaImpostazione(kApp, kForms, nome + QStringLiteral("Left"), vbCStr(vbLeft(frm)));
+    SalvaImpostazione(kApp, kForms, nome + QStringLiteral("Top"), vbCStr(vbTop(frm)));
+}
+
+void ImpostaRuote(const QString& testo, int tipo)
+{
+    if (tipo != 1 && tipo != 2)
+        return;
+    std::array<bool, 12>& flag = tipo == 1 ? FlagRuoteRicercaMulti : FlagRuoteGiocoMulti;
+    flag.fill(false);
+    if (testo == u"Tutte+NZ") {
+        for (int i = 1; i <= 11; ++i)
+            flag[i] = true;
+    } else if (testo == u"Tutte") {
+        for (int i = 1; i <= 10; ++i)
+            flag[i] = true;
+    } else {
+        for (int i = 1; i <= 11; ++i)
+            flag[i] = !SigleRuote[i].isEmpty() && vbInStr(testo, SigleRuote[i]) > 0;
+    }
+}
+
+void SalvaRuoteConNzGioco(Form* frm, int indice)
+{
+    static bool SalvataggioInCorso = false;
+    if (CaricamentoForm)
+        return;
+    Forms::current = frm;
+    if (SalvataggioInCorso)
+        return;
+    FlagScope scope(SalvataggioInCorso);
+    QWidget* w = frm;
+    if (indice == 0 && spuntata(w, 0)) {
+        for (int i = 1; i <= 10; ++i)
+            spunta(w, i, false);
+    } else if (indice != 11) {
+        spunta(w, 0, false);
+    }
+    QString codice;
+    if (spuntata(w, 0)) {
+        codice = spuntata(w, 11) ? QStringLiteral("YYYYYYYYYYY") : QStringLiteral("YYYYYYYYYYN");
+    } else {
+        for (int i = 1; i <= 11; ++i)
+            codice += spuntata(w, i) ? u'Y' : u'N';
+    }
+    if (codice == u"NNNNNNNNNNN")
+        codice = QStringLiteral("YYYYYYYYYYN");
+    SalvaImpostazione(kApp, kSettings, QStringLiteral("RuoteConNzGioco"), codice);
+}
+
+void CaricaImpostazioniRicerca()
+{
+    QWidget* w = Forms::current;
+    FlagScope caricamento(CaricamentoForm);
+    QString codice;
+    vbResumeNext([&] {
+        codice = LeggiImpostazione(kApp, kSettings, QStringLiteral("RuoteConNzGioco"),
+                                   QStringLiteral("YNNNNNNNNNN"));
+    });
+    vbResumeNext([&] {
+        const PeriodoRicerca p = periodoDaImpostazioni(
+            LeggiImpostazione(kApp, kSettings, QStringLiteral("InizioRicerca"), QStringLiteral("1")),
+            LeggiImpostazione(kApp, kSettings, QStringLiteral("FineRicerca"),
+                              QString::number(NumeroEstrazioni)),
+            NumeroEstrazioni);
+        NumInizioRicerca = p.inizio;
+        NumFineRicerca = p.fine;
+    });
+    if (w) {
+        vbResumeNext([&] {
+            auto* da = findControl<QDateEdit>(w, QStringLiteral("DTPickerDa"));
+            if (const auto d = vbCDate(DataEstrazione(NumInizioRicerca)); da && d)
+                vbSetDate(da, *d);
+        });
+        vbResumeNext([&] {
+            const QString fine = DataEstrazione(NumFineRicerca);
+            if (auto* t = findControl<QLineEdit>(w, QStringLiteral("txtDataFine")))
+                vbSetText(t, fine);
+            auto* a = findControl<QDateEdit>(w, QStringLiteral("DTPickerA"));
+            if (const auto d = vbCDate(fine); a && d)
+                vbSetDate(a, *d);
+        });
+    }
+    if (vbLeft(codice, 10) == u"YYYYYYYYYY") {
+        spunta(w, 0, true);
+        for (int i = 1; i <= 10; ++i)
+            spunta(w, i, false);
+    } else {
+        spunta(w, 0, false);
+        for (int i = 1; i <= 10; ++i)
+            spunta(w, i, vbMid(codice, i, 1) == u"Y");
+    }
+    spunta(w, 11, vbRight(codice, 1) == u"Y");
+    if (w)
+        w->update();
+}

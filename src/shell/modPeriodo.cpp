@@ -1,0 +1,217 @@
+#include "shell/modPeriodo.h"
+
+#include "compat/AppError.h"
+#include "compat/vb.h"
+#include "compat/vbdate.h"
+#include "compat/ui/Controls.h"
+#include "compat/ui/Form.h"
+#include "shell/Impostazioni.h"
+#include "shell/Periodo.h"
+#include "shell/frmDati.h"
+#include "shell/modArchivio.h"
+
+#include <QAbstractButton>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <array>
+
+using namespace compat;
+
+bool CaricamentoForm = false;
+
+namespace {
+
+const QString kApp = QStringLiteral("Quorvane");
+const QString kSettings = QStringLiteral("Settings");
+
+// Re-entry flags of SalvaRuote (0) and SalvaRuoteConNz (1).
+std::array<bool, 2> salvataggioRuote{};
+
+QString leggi(const QString& chiave, const QString& predefinito)
+{
+    return LeggiImpostazione(kApp, kSettings, chiave, predefinito);
+}
+
+QAbstractButton* ruota(QWidget* w, int i)
+{
+    return w ? w->findChild<QAbstractButton*>(QStringLiteral("chkRuota_%1").arg(i)) : nullptr;
+}
+
+void spunta(QWidget* w, int i, bool valore)
+{
+    if (QAbstractButton* b = ruota(w, i))
+        b->setChecked(valore);
+}
+
+bool spuntata(QWidget* w, int i)
+{
+    const QAbstractButton* b = ruota(w, i);
+    return b && b->isChecked();
+}
+
+void scriviTesto(QWidget* w, const QString& nome, const QString& testo)
+{
+    if (!w)
+        return;
+    if (auto* t = w->findChild<QLineEdit*>(nome))
+        vbSetText(t, testo);
+    else if (auto* l = w->findChild<QLabel*>(nome))
+        l->setText(testo);
+}
+
+QDateEdit* data(QWidget* w, const QString& nome)
+{
+    return w ? w->findChild<QDateEdit*>(nome) : nullptr;
+}
+
+void leggiPeriodo()
+{
+    const PeriodoRicerca p = periodoDaImpostazioni(
+        leggi(QStringLiteral("InizioRicerca"), QStringLiteral("1")),
+        leggi(QStringLiteral("FineRicerca"), QString::number(NumeroEstrazioni)), NumeroEstrazioni);
+    NumInizioRicerca = p.inizio;
+    NumFineRicerca = p.fine;
+}
+
+// The period into the window: each end's date into its text and its picker.
+void mostraPeriodo(QWidget* w, bool dataMinima)
+{
+    const QDate minima(1871, 1, 7);
+    const struct {
+        qint32 numero;
+        const char* testo;
+        const char* picker;
+    } estremi[] = {{NumInizioRicerca, "txtDataInizio", "DTPickerDa"},
+                   {NumFineRicerca, "txtDataFine", "DTPickerA"}};
+    for (const auto& e : estremi) {
+        const QString testo = DataEstrazione(e.numero);
+        vbResumeNext([&] { scriviTesto(w, QString::fromLatin1(e.testo), testo); });
+        vbResumeNext([&] {
+            QDateEdit* p = data(w, QString::fromLatin1(e.picker));
+            const auto d = vbCDate(testo);
+            if (!p || !d)
+                return;
+            if (dataMinima)
+                p->setMinimumDate(minima);
+            vbSetDate(p, *d);
+        });
+    }
+}
+
+void aggiorna(QWidget* w)
+{
+    if (w)
+        w->update();
+}
+
+} // namespace
+
+void AggiornaFineRicerca()
+{
+    if (leggi(QStringLiteral("UltimaEstrazione"), QStringLiteral("Y")) == u"Y") {
+        frmDati* f = Forms::get<frmDati>();
+        if (const auto d = vbCDate(DataEstrazione(NumeroEstrazioni)))
+            vbSetDate(f->dtpDataFine, *d);
+        vbSetText(f->txtNumEstrazioneFine, vbTrim(QString::number(NumeroEstrazioni)));
+    }
+    // Its QueryUnload saves the period.
+    if (frmDati* f = Forms::find<frmDati>())
+        vbUnload(f);
+}
+
+void CaricaRuoteConNz()
+{
+    QWidget* w = Forms::current;
+    FlagScope caricamento(CaricamentoForm);
+    QString s;
+    vbResumeNext([&] {
+        s = leggi(QStringLiteral("RuoteConNz"), QStringLiteral("YNNNNNNNNNN"));
+        leggiPeriodo();
+        mostraPeriodo(w, false);
+    });
+    if (vbLeft(s, 10) == u"YYYYYYYYYY") {
+        spunta(w, 0, true);
+        for (int i = 1; i <= 10; ++i)
+            spunta(w, i, false);
+    } else {
+        spunta(w, 0, false);
+        for (int i = 1; i <= 10; ++i)
+            spunta(w, i, vbMid(s, i, 1) == u"Y");
+    }
+    spunta(w, 11, vbRight(s, 1) == u"Y");
+    aggiorna(w);
+}
+
+void CaricaRuote()
+{
+    QWidget* w = Forms::current;
+    FlagScope caricamento(CaricamentoForm);
+    vbResumeNext([&] {
+        const QString s = leggi(QStringLiteral("Ruota"), QStringLiteral("YNNNNNNNNNN"));
+        leggiPeriodo();
+        mostraPeriodo(w, true);
+        vbResumeNext([&] {
+            QDateEdit* rit = data(w, QStringLiteral("DTPickerARit"));
+            const auto d = vbCDate(DataEstrazione(NumFineRicerca));
+            if (rit && d)
+                vbSetDate(rit, *d);
+        });
+        if (s == u"YYYYYYYYYYN") {
+            spunta(w, 0, true);
+            for (int i = 1; i <= 11; ++i)
+                spunta(w, i, false);
+        } else {
+            for (int i = 1; i <= 11; ++i)
+                spunta(w, i, vbMid(s, i, 1) == u"Y");
+            spunta(w, 0, false);
+        }
+    });
+    aggiorna(w);
+}
+
+void SalvaRuoteConNz(Form* frm, int indice)
+{
+    bool& inCorso = salvataggioRuote[1];
+    if (CaricamentoForm || inCorso)
+        return;
+    Forms::current = frm;
+    FlagScope scope(inCorso);
+    QWidget* w = frm;
+    if (indice == 0 && spuntata(w, 0)) {
+        for (int i = 1; i <= 10; ++i)
+            spunta(w, i, false);
+    } else if (indice != 11) {
+        spunta(w, 0, false);
+    }
+    QString s;
+    if (spuntata(w, 0)) {
+        s = spuntata(w, 11) ? QStringLiteral("YYYYYYYYYYY") : QStringLiteral("YYYYYYYYYYN");
+    } else {
+        for (int i = 1; i <= 11; ++i)
+            s += spuntata(w, i) ? u'Y' : u'N';
+    }
+    if (s == u"NNNNNNNNNNN")
+        s = QStringLiteral("YYYYYYYYYYN");
+    SalvaImpostazione(kApp, kSettings, QStringLiteral("RuoteConNz"), s);
+}
+
+void SalvaRuote(Form* frm, int indice)
+{
+    bool& inCorso = salvataggioRuote[0];
+    if (CaricamentoForm || inCorso)
+        return;
+    Forms::current = frm;
+    FlagScope scope(inCorso);
+    QWidget* w = frm;
+    for (int i = 1; i <= 11; ++i)
+        spunta(w, i, false);
+    spunta(w, indice, true);
+    leggiPeriodo();
+    QString s;
+    for (int i = 1; i <= 11; ++i)
+        s += spuntata(w, i) ? u'Y' : u'N';
+    if (s == u"NNNNNNNNNNN")
+        s = QStringLiteral("YNNNNNNNNNN");
+    SalvaImpostazione(kApp, kSettings, QStringLiteral("Ruota"), s);
+}

@@ -1,0 +1,323 @@
+#include "compat/ui/Colors.h"
+#include "compat/ui/Controls.h"
+#include "compat/ui/Form.h"
+#include "compat/ui/Twips.h"
+#include "support/ui/FakePlatform.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+using namespace compat;
+
+namespace {
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A window that logs its events and can be told to refuse a close.
+class frmProva : public Form {
+public:
+    frmProva()
+    {
+        setObjectName(QStringLiteral("frmProva"));
+        cmdOk = new QPushButton(QStringLiteral("Ok"), this);
+        cmdOk->setObjectName(QStringLiteral("cmdOk"));
+        cmdEsci = new QPushButton(QStringLiteral("Esci"), this);
+        txt = new QLineEdit(this);
+        on(cmdOk, &QPushButton::clicked, QStringLiteral("cmdOk_Click"), [this] {
+            log << QStringLiteral("ok");
+            if (okAction)
+                okAction();
+        });
+        on(cmdEsci, &QPushButton::clicked, QStringLiteral("cmdEsci_Click"),
+           [this] { vbUnload(this); log << QStringLiteral("after unload"); });
+    }
+    QPushButton* cmdOk;
+    QPushButton* cmdEsci;
+    QLineEdit* txt;
+    QStringList log;
+    std::function<void()> okAction;
+    bool refuse = false;
+    QList<int> modes;
+
+protected:
+    void formLoad() override { log << QStringLiteral("load"); }
+    void formActivate() override { log << QStringLiteral("activate"); }
+    void queryUnload(int mode, bool& cancel) override
+    {
+        modes << mode;
+        cancel = refuse;
+    }
+    void formUnload(bool&) override { log << QStringLiteral("unload"); }
+};
+
+class frmAltro : public Form {
+public:
+    frmAltro() { setObjectName(QStringLiteral("frmAltro")); }
+};
+
+struct Reported {
+    QString modulo, procedura;
+    int number = 0;
+};
+
+class FormTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        setUnexpectedErrorReporter({});
+        for (Form* f : Forms::all()) {
+            vbUnload(f);
+        }
+        flushDeletes();
+    }
+    FakePlatform fake;
+    FakePlatformScope scope{fake};
+};
+
+TEST_F(FormTest, SingleInstancesLoadOnceInOrderAndAFreshObjectFollowsAnUnload)
+{
+    frmProva* a = Forms::get<frmProva>();
+    frmAltro* b = Forms::get<frmAltro>();
+    EXPECT_EQ(Forms::get<frmProva>(), a);
+    EXPECT_EQ(a->log, QStringList{QStringLiteral("load")});
+    EXPECT_FALSE(a->isVisible());
+    frmAltro* c = Forms::create<frmAltro>();
+    EXPECT_NE(c, b);
+    ASSERT_EQ(Forms::all(), (std::vector<Form*>{a, b, c}));
+
+    QPointer<frmProva> old(a);
+    EXPECT_TRUE(vbUnload(a));
+    EXPECT_FALSE(old->isVisible());
+    EXPECT_EQ(Forms::all(), (std::vector<Form*>{b, c}));
+    flushDeletes();
+    EXPECT_TRUE(old.isNull());
+    frmProva* fresh = Forms::get<frmProva>();
+    EXPECT_EQ(fresh->log, QStringList{QStringLiteral("load")});
+}
+
+TEST_F(FormTest, AWindowUnloadedByItsOwnHandlerLivesUntilTheHandlerReturns)
+{
+    QPointer<frmProva> f = Forms::get<frmProva>();
+    f->vbShow();
+    vbPress(f->cmdEsci);
+    ASSERT_FALSE(f.isNull());
+    EXPECT_EQ(f->log.mid(f->log.size() - 2),
+              (QStringList{QStringLiteral("unload"), QStringLiteral("after unload")}));
+    EXPECT_FALSE(f->isLoaded());
+    EXPECT_EQ(Forms::find<frmProva>(), nullptr);
+    flushDeletes();
+    EXPECT_TRUE(f.isNull());
+}
+
+TEST_F(FormTest, QueryUnloadCancelKeepsTheWindowAndRefusesTheCloseBox)
+{
+    frmProva* f = Forms::get<frmProva>();
+    f->vbShow();
+    f->refuse = true;
+    EXPECT_FALSE(vbUnload(f, vbFormCode));
+    EXPECT_FALSE(f->close());
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_TRUE(f->isLoaded());
+    EXPECT_EQ(f->modes, (QList<int>{vbFormCode, vbFormControlMenu}));
+    f->refuse = false;
+    QPointer<frmProva> p(f);
+    EXPECT_TRUE(f->close());
+    EXPECT_FALSE(p->isLoaded());
+}
+
+TEST_F(FormTest, HandlersReportEveryErrorAndLetProcessEndThrough)
+{
+    std::vector<Reported> reports;
+    setUnexpectedErrorReporter([&](const QString& m, const QString& p, const AppError& e) {
+        reports.push_back({m, p, e.number});
+    });
+    frmProva* f = Forms::get<frmProva>();
+    f->okAction = [] { compat::raise(11); };
+    vbPress(f->cmdOk);
+    f->okAction = [] { throw std::runtime_error("x"); };
+    vbPress(f->cmdOk);
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_EQ(reports[0].modulo, QStringLiteral("frmProva"));
+    EXPECT_EQ(reports[0].procedura, QStringLiteral("cmdOk_Click"));
+    EXPECT_EQ(reports[0].number, 11);
+    EXPECT_NE(reports[1].number, 0); // a number the error box does not skip
+
+    f->okAction = [] { platform().process().end(3); };
+    EXPECT_THROW(vbPress(f->cmdOk), ProcessEnded);
+    EXPECT_EQ(f->runningHandlers(), 0);
+    EXPECT_EQ(reports.size(), 2u);
+}
+
+TEST_F(FormTest, DefaultReporterShowsTheUnexpectedErrorBox)
+{
+    frmProva* f = Forms::get<frmProva>();
+    f->okAction = [] { compat::raise(9); };
+    fake.expectMsgBox(QStringLiteral("Errore 9 : Indice non incluso nell'intervallo in "
+                                     "frmProva.cmdOk_Click"),
+                      vbOK);
+    vbPress(f->cmdOk);
+    ASSERT_EQ(fake.msgBoxCalls().size(), 1u);
+    EXPECT_EQ(fake.msgBoxCalls()[0].title, QStringLiteral("Errore inatteso"));
+}
+
+TEST_F(FormTest, ProcessEndWaitsForTheRunningHandlers)
+{
+    frmProva* f = Forms::get<frmProva>();
+    bool after = false;
+    f->okAction = [&] {
+        endProcessWhenIdle();
+        after = true; // the handler finishes first
+    };
+    EXPECT_THROW(vbPress(f->cmdOk), ProcessEnded);
+    EXPECT_TRUE(after);
+    EXPECT_THROW(endProcessWhenIdle(), ProcessEnded); // outside any handler: at once
+}
+
+TEST_F(FormTest, HandlersTakeTheSignalArgumentsTheyAsk)
+{
+    frmProva* f = Forms::get<frmProva>();
+    auto* chk = new QCheckBox(f);
+    QList<bool> seen;
+    int plain = 0;
+    f->on(chk, &QCheckBox::toggled, QStringLiteral("chk_Click"), [&](bool on) { seen << on; });
+    f->on(chk, &QCheckBox::toggled, QStringLiteral("chk_Click"), [&] { ++plain; });
+    chk->setChecked(true);
+    chk->setChecked(true); // no change, no event
+    chk->setChecked(false);
+    EXPECT_EQ(seen, (QList<bool>{true, false}));
+    EXPECT_EQ(plain, 2);
+}
+
+TEST_F(FormTest, EnterPressesTheDefaultButtonUnlessAButtonHasTheFocus)
+{
+    frmProva* f = Forms::get<frmProva>();
+    f->setDefaultButton(f->cmdOk);
+    f->vbShow();
+    QApplication::setActiveWindow(f);
+    f->txt->setFocus();
+    QTest::keyClick(f->txt, Qt::Key_Return);
+    EXPECT_EQ(f->log.count(QStringLiteral("ok")), 1);
+    f->cmdOk->setEnabled(false);
+    QTest::keyClick(f->txt, Qt::Key_Return);
+    EXPECT_EQ(f->log.count(QStringLiteral("ok")), 1);
+    f->cmdOk->setEnabled(true);
+    QPointer<frmProva> p(f);
+    f->cmdEsci->setFocus();
+    QTest::keyClick(f->cmdEsci, Qt::Key_Enter);
+    EXPECT_FALSE(p->isLoaded());
+    EXPECT_EQ(p->log.count(QStringLiteral("ok")), 1);
+}
+
+TEST_F(FormTest, ActivateRunsWhenAnotherWindowBecomesActive)
+{
+    frmProva* f = Forms::get<frmProva>();
+    frmAltro* g = Forms::get<frmAltro>();
+    f->vbShow();
+    f->vbShow(); // brought forward again: still the active window
+    EXPECT_EQ(f->log.count(QStringLiteral("activate")), 1);
+    g->vbShow(f);
+    EXPECT_EQ(g->parentWidget(), f);
+    EXPECT_TRUE(g->isWindow());
+    f->vbShow();
+    EXPECT_EQ(f->log.count(QStringLiteral("activate")), 2);
+}
+
+TEST_F(FormTest, ModalShowReturnsWhenTheWindowIsUnloaded)
+{
+    frmProva* f = Forms::get<frmProva>();
+    QPointer<frmProva> p(f);
+    QTimer::singleShot(0, f, [f] { vbPress(f->cmdEsci); });
+    f->vbShowModal();
+    ASSERT_FALSE(p.isNull() && p->isLoaded());
+}
+
+// --- setters ------------------------------------------------------------
+
+TEST(Setters, CodeChangesFireTheOriginalsEvents)
+{
+    QWidget w;
+    auto* btn = new QPushButton(&w);
+    btn->setEnabled(false);
+    QSignalSpy clicked(btn, &QPushButton::clicked);
+    vbPress(btn); // hidden and disabled: still pressed
+    EXPECT_EQ(clicked.count(), 1);
+
+    auto* le = new QLineEdit(&w);
+    QSignalSpy changed(le, &QLineEdit::textChanged);
+    vbSetText(le, QStringLiteral("a"));
+    vbSetText(le, QStringLiteral("a"));
+    EXPECT_EQ(changed.count(), 2);
+
+    auto* cb = new QComboBox(&w);
+    cb->addItems({QStringLiteral(" 1"), QStringLiteral(" 6"), QStringLiteral("10")});
+    QSignalSpy index(cb, &QComboBox::currentIndexChanged);
+    vbSetComboText(cb, QStringLiteral(" 6"));
+    EXPECT_EQ(cb->currentIndex(), 1);
+    vbSetComboText(cb, QStringLiteral("6")); // no such item: unchanged
+    EXPECT_EQ(cb->currentIndex(), 1);
+    EXPECT_EQ(index.count(), 1);
+
+    auto* de = new QDateEdit(&w);
+    QList<bool> byCode;
+    QObject::connect(de, &QDateEdit::dateChanged, [&] { byCode << vbDateSetByCode(de); });
+    vbSetDate(de, QDate(2026, 2, 27));
+    de->setDate(QDate(2026, 2, 28)); // as the user would
+    EXPECT_EQ(byCode, (QList<bool>{true, false}));
+
+    auto* chk = new QCheckBox(&w);
+    EXPECT_EQ(vbValue(chk), 0);
+    chk->setChecked(true);
+    EXPECT_EQ(vbValue(chk), 1);
+}
+
+TEST(Colours, ValuesKeepTheOriginalsByteOrder)
+{
+    EXPECT_EQ(vbRGB(205, 205, 156), 10276301u);
+    EXPECT_EQ(vbRGB(250, 216, 137), 9033978u);
+    EXPECT_EQ(vbColor(0x0000FF), QColor(255, 0, 0));
+    EXPECT_EQ(vbColor(vbButtonFace), QApplication::palette().color(QPalette::Button));
+
+    QWidget w;
+    auto* le = new QLineEdit(&w);
+    vbSetBackColor(le, 0xFFFFC0);
+    vbSetForeColor(le, 0x0000C0);
+    EXPECT_EQ(vbBackColor(le), 0xFFFFC0u);
+    EXPECT_EQ(vbForeColor(le), 0x0000C0u);
+    EXPECT_EQ(le->palette().color(QPalette::Base), QColor(0xC0, 0xFF, 0xFF));
+}
+
+TEST(Twips, FifteenToAPixelHalvesToEven)
+{
+    struct Case {
+        double twips;
+        int px;
+    } cases[] = {{0, 0}, {15, 1}, {37.5, 2}, {52.5, 4}, {9300, 620}, {-120, -8}};
+    for (const Case& c : cases)
+        EXPECT_EQ(twipsToPx(c.twips), c.px) << c.twips;
+
+    QWidget w;
+    auto* child = new QWidget(&w);
+    vbSetLeft(child, 1500);
+    vbSetTop(child, 300);
+    vbSetWidth(child, 3000);
+    vbSetHeight(child, 450);
+    EXPECT_EQ(child->geometry(), QRect(100, 20, 200, 30));
+    EXPECT_EQ(vbLeft(child), 1500);
+    EXPECT_EQ(vbHeight(child), 450);
+    EXPECT_EQ(screenWidthTwips(), QGuiApplication::primaryScreen()->geometry().width() * 15.0);
+}
+
+} // namespace

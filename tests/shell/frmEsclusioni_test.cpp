@@ -1,0 +1,54 @@
+#include "compat/ui/Controls.h"
+#include "shell/frmEsclusioni.h"
+#include "support/ui/AmbienteServizi.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace compat;
+
+namespace {
+
+QString giorniSpuntati(const frmEsclusioni* f)
+{
+    QString s;
+    for (int i = 1; i <= 7; ++i)
+        s += f->chkDay[i]->isChecked() ? u'Y' : u'N';
+    return s;
+}
+
+TEST(frmEsclusioni, DefaultsAndConfirm)
+{
+    AmbienteServizi a(estrazioniCasuali(QDate(2001, 1, 2), 20, 7, 1));
+    auto* f = Forms::get<frmEsclusioni>();
+    EXPECT_EQ(f->windowTitle(), "  Opzioni");
+    EXPECT_EQ(giorniSpuntati(f), "NNYNYNY");
+    EXPECT_TRUE(f->chkLoadTipsAtStartup->isChecked());
+
+    // No day ticked: refused, nothing stored, the window stays.
+    for (int i = 1; i <= 7; ++i)
+        f->chkDay[i]->setChecked(false);
+    a.fake.expectMsgBox("E' necessario selezionare almeno un giorno estrazione!", vbOK);
+    vbPress(f->cmdOk);
+    EXPECT_TRUE(f->isLoaded());
+    EXPECT_EQ(a.ini("Options", "Giorni estrazione"), "<assente>");
+
+    f->chkDay[1]->setChecked(true);
+    f->chkLoadTipsAtStartup->setChecked(false);
+    vbPress(f->cmdOk);
+    EXPECT_FALSE(f->isLoaded());
+    EXPECT_EQ(a.ini("Options", "Giorni estrazione"), "YNNNNNN");
+    EXPECT_EQ(a.ini("Options", "Show Tips at Startup"), "0");
+
+    // Reopened: the stored values; a plain confirm stores them again.
+    f = Forms::get<frmEsclusioni>();
+    EXPECT_EQ(giorniSpuntati(f), "YNNNNNN");
+    EXPECT_FALSE(f->chkLoadTipsAtStartup->isChecked());
+    vbPress(f->cmdHelp);
+    EXPECT_EQ(a.fake.shellCalls().back(), "help.context 3020");
+    vbPress(f->cmdOk);
+    EXPECT_EQ(a.ini("Options", "Show Tips at Startup"), "0");
+}
+
+} // namespace

@@ -1,0 +1,304 @@
+#include "ArchivioTest.h"
+#include "compat/ui/Colors.h"
+#include "compat/ui/Controls.h"
+#include "compat/ui/Twips.h"
+#include "shell/Impostazioni.h"
+#include "shell/frmColori.h"
+#include "shell/frmMain.h"
+#include "shell/modArchivio.h"
+#include "shell/modAspetto.h"
+#include "shell/modGuida.h"
+#include "support/ui/FakePlatform.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace compat;
+
+namespace {
+
+// A program folder with a fresh start-up state; every window left is
+// unloaded at the end (the main window's Unload ends the process).
+struct Avvio {
+    FakePlatform fake;
+    FakePlatformScope scope{fake};
+    CartellaProgramma cartella;
+
+    Avvio()
+    {
+        fake.setFolder(cartella.percorso());
+        InizializzazioneFatta = false;
+        ElaborazioneInCorso = StopRicerca = false;
+    }
+    ~Avvio()
+    {
+        auto tutte = Forms::all();
+        for (auto it = tutte.rbegin(); it != tutte.rend(); ++it) {
+            try {
+                vbUnload(*it);
+            } catch (const ProcessEnded&) {
+            }
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ChiudiTuttiIFile();
+        ElaborazioneInCorso = StopRicerca = false;
+    }
+    void archivio()
+    {
+        cartella.scrivi(componi({{QDate(2026, 2, 24), {{1, {1, 2, 3, 4, 5}}}, 33},
+                                 {QDate(2026, 2, 27), {{1, {6, 7, 8, 9, 10}}}}}));
+    }
+    void ini(const char* sezione, const char* chiave, const QString& valore)
+    {
+        IniImpostazioni().setFileName(cartella.percorso() + QStringLiteral("/Quorvane.ini"));
+        SalvaImpostazione({}, QString::fromLatin1(sezione), QString::fromLatin1(chiave), valore);
+    }
+    QString ini(const char* chiave)
+    {
+        return LeggiImpostazione({}, QStringLiteral("Forms"), QString::fromLatin1(chiave),
+                                 QStringLiteral("<assente>"));
+    }
+    frmMain* avvia()
+    {
+        auto* f = Forms::get<frmMain>();
+        f->vbShow();
+        return f;
+    }
+};
+
+// A window that notes its unload in a shared log.
+QStringList registroUnload;
+class frmTraccia : public Form {
+public:
+    explicit frmTraccia(const QString& nome = QStringLiteral("frmTraccia"))
+    {
+        setObjectName(nome);
+        etichetta = new QLabel(QStringLiteral("x"), this);
+        testo = new QLineEdit(this);
+        cmdCalcola = new QPushButton(this);
+        cmdCalcola->setObjectName(QStringLiteral("cmdCalcola"));
+        on(cmdCalcola, &QPushButton::clicked, QStringLiteral("cmdCalcola_Click"), [this] {
+            if (calcolo)
+                calcolo();
+        });
+    }
+    QLabel* etichetta;
+    QLineEdit* testo;
+    QPushButton* cmdCalcola;
+    std::function<void()> calcolo;
+
+protected:
+    void formLoad() override
+    {
+        Forms::current = this;
+        ImpostaForm(this);
+    }
+    void formUnload(bool&) override { registroUnload << objectName(); }
+};
+class frmTraccia2 : public frmTraccia {
+public:
+    frmTraccia2() : frmTraccia(QStringLiteral("frmTraccia2")) {}
+};
+
+TEST(frmMain, StartUpRefusalsEndTheProcessWithTheirMessage)
+{
+    struct Caso {
+        const char* nome;
+        bool altraIstanza;
+        QByteArray estrazioni, anni;
+        QString messaggio, titolo;
+    };
+    const Caso casi[] = {
+        {"second copy", true, "x", "x",
+         QStringLiteral("Non è possible avviare più di una istanza del programma !"), QStringLiteral("Quorvane")},
+        {"empty draws", false, "", "2026      1\r",
+         QStringLiteral("Archivio Estrazioni.ind mancante/i !"), QStringLiteral("Errore")},
+        {"both empty", false, "", "",
+         QStringLiteral("Archivio Estrazioni.ind Anni.ind mancante/i !"), QStringLiteral("Errore")},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Avvio a;
+        a.cartella.scriviFile(QStringLiteral("Archivi/Estrazioni.ind"), c.estrazioni);
+        a.cartella.scriviFile(QStringLiteral("Archivi/anni.ind"), c.anni);
+        a.fake.setOtherInstanceRunning(c.altraIstanza);
+        a.fake.expectMsgBox(c.messaggio, vbOK);
+        EXPECT_THROW(Forms::get<frmMain>(), ProcessEnded);
+        ASSERT_EQ(a.fake.msgBoxCalls().size(), 1u);
+        EXPECT_EQ(a.fake.msgBoxCalls()[0].title, c.titolo);
+        EXPECT_FALSE(Archivio().aperto());
+        // The refused copy leaves the archive as it found it.
+        EXPECT_EQ(a.cartella.leggiFile(QStringLiteral("Archivi/Estrazioni.ind")), c.estrazioni);
+    }
+}
+
+TEST(frmMain, ActivationShowsTheLastDrawAndAppliesTheCommonLook)
+{
+    Avvio a;
+    a.archivio();
+    frmMain* f = a.avvia();
+    EXPECT_EQ(f->Label5->text(), QStringLiteral("n.34 del 27/02/2026"));
+    EXPECT_EQ(NumeroEstrazioni, 2);
+    EXPECT_EQ(Forms::current, f);
+    EXPECT_EQ(vbBackColor(f), 10276301u);
+    EXPECT_EQ(vbBackColor(f->Label5), 16777215u);
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("  Quorvane 2.5 by Miravell"));
+    EXPECT_TRUE(f->lblNessuna->isVisible());
+    EXPECT_EQ(f->cmdCambiaImpostazioniRestrizione->text(), QStringLiteral("Cambia..."));
+    EXPECT_EQ(f->cmdScarica[0]->toolTip(), QStringLiteral("Aggiorna l'archivio estrazioni via internet"));
+    EXPECT_EQ(f->findChild<QAction*>(QStringLiteral("mnuSommativoAmbi"))->text(),
+              QStringLiteral("&Metodo sommativo per ambi by Ostrel"));
+}
+
+TEST(frmMain, GeometryFallsBackOnBadKeysAndIsSavedOnClose)
+{
+    const double sw = 12000, sh = 9000;
+    struct Caso {
+        const char* left;
+        const char* top;
+        const char* width;
+        const char* height;
+        GeometriaMain atteso;
+    };
+    const double dl = 2000, dt = 1750; // |sw - 8000| / 2, |sh - 5500| / 2
+    const Caso casi[] = {
+        {nullptr, nullptr, nullptr, nullptr, {dl, dt, 9300, 6000}},
+        {"", "abc", "10500", "7000,5", {dl, dt, 10500, 7000.5}},
+        {"-300", "-45", "-1", "", {-300, -45, 9300, 6000}},
+        {"11001", "100", "12000", "8000", {dl, dt, 12000, 8000}}, // off screen: moved, size kept
+        {"11000", "8000", "9300", "6000", {11000, 8000, 9300, 6000}},
+    };
+    for (const Caso& c : casi) {
+        Avvio a;
+        IniImpostazioni().setFileName(a.cartella.percorso() + QStringLiteral("/Quorvane.ini"));
+        const char* valori[4] = {c.left, c.top, c.width, c.height};
+        const char* chiavi[4] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
+        for (int i = 0; i < 4; ++i)
+            if (valori[i])
+                a.ini("Forms", chiavi[i], QString::fromLatin1(valori[i]));
+        const GeometriaMain g = LeggiGeometriaMain(sw, sh);
+        EXPECT_EQ(g.left, c.atteso.left) << c.left;
+        EXPECT_EQ(g.top, c.atteso.top) << c.top;
+        EXPECT_EQ(g.width, c.atteso.width) << c.width;
+        EXPECT_EQ(g.height, c.atteso.height) << c.height;
+    }
+
+    // Round trip through the window: restored on Load, written on close.
+    Avvio a;
+    a.archivio();
+    a.ini("Forms", "MainLeft", QStringLiteral("abc"));
+    a.ini("Forms", "MainTop", QStringLiteral("300"));
+    a.ini("Forms", "MainWidth", QStringLiteral("9750"));
+    frmMain* f = a.avvia();
+    EXPECT_EQ(vbTop(f), 300);
+    EXPECT_EQ(vbWidth(f), 9750);
+    EXPECT_EQ(vbLeft(f), 15 * twipsToPx(vbRound(std::fabs(screenWidthTwips() - 8000) / 2)));
+    vbSetLeft(f, 1500);
+    EXPECT_THROW(vbUnload(f), ProcessEnded);
+    EXPECT_EQ(a.ini("MainLeft"), QStringLiteral("1500"));
+    EXPECT_EQ(a.ini("MainTop"), QStringLiteral("300"));
+    EXPECT_EQ(a.ini("MainWidth"), QStringLiteral("9750"));
+    EXPECT_EQ(a.ini("MainHeight"), QStringLiteral("6000"));
+    EXPECT_FALSE(Archivio().aperto());
+}
+
+TEST(frmMain, CloseUnloadsNewestFirstAndWaitsForARunningComputation)
+{
+    Avvio a;
+    a.archivio();
+    frmMain* f = a.avvia();
+    auto* uno = Forms::get<frmTraccia>();
+    auto* due = Forms::get<frmTraccia2>();
+    registroUnload.clear();
+
+    ElaborazioneInCorso = true;
+    EXPECT_FALSE(f->close()); // the close box is refused while computing
+    EXPECT_TRUE(f->isLoaded());
+
+    // A close by code from inside the computation: stop asked, windows
+    // unloaded, the process ends only once the handler has returned.
+    QPointer<frmTraccia2> vivo(due);
+    bool finito = false;
+    due->calcolo = [&] {
+        vbUnload(f, vbFormCode);
+        EXPECT_TRUE(StopRicerca);
+        EXPECT_FALSE(vivo.isNull());
+        finito = true;
+    };
+    EXPECT_THROW(vbPress(due->cmdCalcola), ProcessEnded);
+    EXPECT_TRUE(finito);
+    EXPECT_EQ(registroUnload, (QStringList{QStringLiteral("frmTraccia2"), QStringLiteral("frmTraccia")}));
+    EXPECT_TRUE(Forms::all().empty());
+    (void)uno;
+}
+
+TEST(frmColori, ConfirmRecoloursEveryOpenWindowAndCancelKeepsTheColour)
+{
+    Avvio a;
+    a.archivio();
+    frmMain* f = a.avvia();
+    auto* altra = Forms::get<frmTraccia>();
+    EXPECT_EQ(vbBackColor(altra->etichetta), 16777215u);
+    EXPECT_EQ(altra->defaultButton(), altra->cmdCalcola);
+
+    f->mnuColori->trigger();
+    auto* c = Forms::find<frmColori>();
+    ASSERT_NE(c, nullptr);
+    EXPECT_TRUE(c->isVisible());
+    EXPECT_EQ(vbBackColor(c->cmdColore[0]), 15531993u);
+
+    a.fake.expectColor(std::nullopt);
+    vbPress(c->cmdColore[0]);
+    EXPECT_EQ(vbBackColor(c->cmdColore[0]), 15531993u);
+    a.fake.expectColor(vbRGB(1, 2, 3));
+    vbPress(c->cmdColore[1]);
+    EXPECT_EQ(a.fake.colorCalls(), (std::vector<quint32>{15531993u, 15724527u}));
+
+    vbPress(c->cmdOk);
+    EXPECT_EQ(LeggiImpostazione({}, "Settings", "ColoreEtichette", {}), QString::number(vbRGB(1, 2, 3)));
+    EXPECT_EQ(vbBackColor(altra), 15531993u);
+    EXPECT_EQ(vbBackColor(altra->etichetta), vbRGB(1, 2, 3));
+    EXPECT_EQ(vbBackColor(altra->testo), 9033978u);
+    EXPECT_EQ(vbBackColor(f->Label5), vbRGB(1, 2, 3));
+    EXPECT_EQ(Forms::current, f);
+    EXPECT_EQ(Forms::find<frmColori>(), nullptr);
+}
+
+TEST(frmMain, HelpAndWebCommandsGoThroughTheDesktopOnlyWithAWebAddress)
+{
+    Avvio a;
+    a.archivio();
+    frmMain* f = a.avvia();
+    f->mnuHelpSommario->trigger();
+    Guida().HelpContext(GuidaQuorvane, {});
+    const struct {
+        const char* url;
+        const char* aperto; // nullptr: refused
+    } casi[] = {
+        {"www.example.org/", "http://www.example.org/"},
+        {"HTTPS://example.org/x", "HTTPS://example.org/x"},
+        {"HTTP:/etc/passwd", nullptr},
+        {"http://", nullptr},
+        {"httpx:evil", nullptr},
+    };
+    QStringList attese = {QStringLiteral("help.contents"), QStringLiteral("help.context 2010")};
+    for (const auto& c : casi) {
+        a.ini("Options", "Url", QString::fromLatin1(c.url));
+        f->mnuStrumentiWeb->trigger();
+        if (c.aperto)
+            attese << QStringLiteral("shell.openUrl ") + QString::fromLatin1(c.aperto);
+    }
+    EXPECT_EQ(a.fake.shellCalls(), attese);
+
+    cHtmlHelp h;
+    h.setHelpFile(QStringLiteral("/p/Quorvane.chm ::/pagina.htm"));
+    EXPECT_EQ(h.VerificaPercorso(), QStringLiteral("/p/Quorvane.chm"));
+    h.setHelpFile(QStringLiteral(" /p/Quorvane.chm "));
+    EXPECT_EQ(h.VerificaPercorso(), QStringLiteral(" /p/Quorvane.chm "));
+}
+
+} // namespace

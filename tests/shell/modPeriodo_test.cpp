@@ -1,0 +1,152 @@
+#include "compat/vbdate.h"
+#include "compat/ui/Controls.h"
+#include "shell/frmDati.h"
+#include "shell/modElaborazione.h"
+#include "shell/modPeriodo.h"
+#include "support/ui/AmbienteServizi.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <gtest/gtest.h>
+
+using namespace compat;
+
+namespace {
+
+std::vector<RecEstrazione> archivio()
+{
+    return estrazioniCasuali(QDate(2001, 1, 2), 100, 3, 7);
+}
+
+// An analysis window as the loaders expect it: wheel boxes 0..11 (or 1..11),
+// period texts and pickers.
+class Analisi : public Form {
+public:
+    explicit Analisi(bool conTutte, bool conNz)
+    {
+        setObjectName("frmAnalisi");
+        for (int i = conTutte ? 0 : 1; i <= 11; ++i) {
+            auto* c = new QCheckBox(this);
+            c->setObjectName(QStringLiteral("chkRuota_%1").arg(i));
+            on(c, &QCheckBox::toggled, "chkRuota_Click", [this, i, conNz] {
+                conNz ? SalvaRuoteConNz(this, i) : SalvaRuote(this, i);
+            });
+        }
+        for (const char* n : {"txtDataInizio", "txtDataFine"})
+            (new QLineEdit(this))->setObjectName(n);
+        for (const char* n : {"DTPickerDa", "DTPickerA", "DTPickerARit"})
+            (new QDateEdit(this))->setObjectName(n);
+    }
+    QCheckBox* ruota(int i) { return findChild<QCheckBox*>(QStringLiteral("chkRuota_%1").arg(i)); }
+    QString ruote()
+    {
+        QString s;
+        for (int i = 0; i <= 11; ++i)
+            s += !ruota(i) ? u'-' : ruota(i)->isChecked() ? u'Y' : u'N';
+        return s;
+    }
+};
+
+TEST(AggiornaFineRicerca, EndFollowsTheNewestDrawOnlyWhenAsked)
+{
+    AmbienteServizi a(archivio());
+    a.imposta("Settings", "InizioRicerca", "10");
+    a.imposta("Settings", "FineRicerca", "90");
+    a.imposta("Settings", "UltimaEstrazione", "N");
+    const QByteArray prima = a.cartella.leggiFile("Quorvane.ini");
+    AggiornaFineRicerca();
+    EXPECT_EQ(a.cartella.leggiFile("Quorvane.ini"), prima);
+    EXPECT_EQ(Forms::find<frmDati>(), nullptr);
+
+    a.imposta("Settings", "UltimaEstrazione", "Y");
+    AggiornaFineRicerca();
+    EXPECT_EQ(Forms::find<frmDati>(), nullptr);
+    EXPECT_EQ(a.ini("Settings", "InizioRicerca"), "10");
+    EXPECT_EQ(a.ini("Settings", "FineRicerca"), "100");
+    EXPECT_EQ(a.ini("Settings", "UltimaEstrazione"), "Y");
+    EXPECT_EQ(a.ini("Settings", "DataFineRicerca"), DataEstrazione(100));
+    EXPECT_EQ(a.ini("Settings", "Blocco"), "N");
+    EXPECT_NE(a.ini("Forms", "DatiTop"), "<assente>");
+}
+
+TEST(frmDati, ARejectedDateRestoresThePickersAndKeepsTheComputationGuard)
+{
+    AmbienteServizi a(archivio());
+    CalcoloScope calcolo;
+    auto* f = Forms::get<frmDati>();
+    // No settings: the start 6998 stops at the archive's end, the end follows.
+    EXPECT_EQ(f->SliderDal->value(), 100);
+    EXPECT_EQ(f->SliderAl->value(), 100);
+    f->SliderDal->setValue(40);
+    EXPECT_EQ(f->txtNumEstrazioneInizio->text(), "40");
+    EXPECT_EQ(a.ini("Settings", "InizioRicerca"), "40");
+
+    a.fake.expectMsgBox("La data non può essere inferiore alla data inizio gestione archivi "
+                        "(02/01/2001)",
+                        vbOK);
+    vbSetDate(f->dtpDataInizio, QDate(2000, 6, 1));
+    EXPECT_EQ(f->dtpDataInizio->date(), *vbCDate(DataEstrazione(40)));
+    EXPECT_EQ(f->SliderDal->value(), 40);
+    EXPECT_TRUE(CalcoloInCorso());
+
+    // Locked span: a start step carries the end along.
+    f->SliderAl->setValue(60);
+    f->chkLock->setChecked(true);
+    vbPress(f->cmdCambioData[3]);
+    EXPECT_EQ(f->SliderDal->value(), 50);
+    EXPECT_EQ(f->SliderAl->value(), 70);
+    EXPECT_EQ(a.ini("Settings", "FineRicerca"), "70");
+    EXPECT_EQ(a.ini("Settings", "Blocco"), "Y");
+    EXPECT_EQ(a.ini("Settings", "UltimaEstrazione"), "N");
+}
+
+TEST(CaricaRuoteConNz, WheelsAndClampedPeriod)
+{
+    AmbienteServizi a(archivio());
+    Analisi* w = new Analisi(true, true);
+    Forms::current = w;
+    a.imposta("Settings", "RuoteConNz", "YYYYYYYYYYY");
+    a.imposta("Settings", "InizioRicerca", "0");
+    a.imposta("Settings", "FineRicerca", "5000");
+    CaricaRuoteConNz();
+    EXPECT_EQ(w->ruote(), "YNNNNNNNNNNY");
+    EXPECT_EQ(NumInizioRicerca, 1);
+    EXPECT_EQ(NumFineRicerca, 100);
+    EXPECT_EQ(w->findChild<QLineEdit*>("txtDataFine")->text(), DataEstrazione(100));
+    EXPECT_EQ(w->findChild<QDateEdit*>("DTPickerDa")->date(), QDate(2001, 1, 2));
+    EXPECT_EQ(a.ini("Settings", "RuoteConNz"), "YYYYYYYYYYY");   // loading saved nothing
+
+    // Unticking every wheel saves "Tutte".
+    w->ruota(0)->setChecked(false);
+    w->ruota(11)->setChecked(false);
+    EXPECT_EQ(a.ini("Settings", "RuoteConNz"), "YYYYYYYYYYN");
+    w->ruota(3)->setChecked(true);
+    EXPECT_EQ(a.ini("Settings", "RuoteConNz"), "NNYNNNNNNNN");
+    w->ruota(0)->setChecked(true);
+    EXPECT_EQ(w->ruote(), "YNNNNNNNNNNN");
+    delete w;
+}
+
+TEST(CaricaRuote, OneWheelAlwaysChosen)
+{
+    AmbienteServizi a(archivio());
+    Analisi* w = new Analisi(false, false);
+    Forms::current = w;
+    a.imposta("Settings", "Ruota", "YYYYYYYYYYN");
+    CaricaRuote();
+    EXPECT_EQ(w->ruote(), "-NNNNNNNNNNN");
+    EXPECT_EQ(w->findChild<QDateEdit*>("DTPickerARit")->date(), *vbCDate(DataEstrazione(100)));
+    a.imposta("Settings", "Ruota", "YYYYYYYYYYY");
+    CaricaRuote();
+    EXPECT_EQ(w->ruote(), "-YYYYYYYYYYY");
+
+    w->ruota(4)->setChecked(false);   // a click on a ticked wheel leaves it ticked
+    EXPECT_EQ(w->ruote(), "-NNNYNNNNNNN");
+    EXPECT_EQ(a.ini("Settings", "Ruota"), "NNNYNNNNNNN");
+    delete w;
+}
+
+} // namespace
