@@ -5,7 +5,10 @@
 #include "compat/ui/Platform.h"
 #include "compat/ui/Twips.h"
 #include "shell/Impostazioni.h"
+#include "metodi/frmQuorvane.h"
 #include "shell/frmColori.h"
+#include "shell/frmEsclusioni.h"
+#include "shell/frmOpzioni.h"
 #include "shell/modApriBrowser.h"
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
@@ -176,11 +179,16 @@ void frmMain::creaMenu()
     // Their windows come with later versions.
     for (QAction* a : {mnuEstrazioniInserisci, mnuEstrazioniConsulta, mnuEstrazioniTabella,
                        mnuEstrazioniAggiorna, mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
-                       mnuEstrazioniStampa, mnuQuorvane, mnuSommativoAmbi, mnuStrumentiRestrizioni,
-                       mnuStrumentiOpzioni, mnuStrumentiUrl, mnuHelpAbout})
+                       mnuEstrazioniStampa, mnuSommativoAmbi, mnuStrumentiUrl, mnuHelpAbout})
         a->setEnabled(false);
 
     on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });
+    on(mnuQuorvane, &QAction::triggered, QStringLiteral("mnuQuorvane_Click"),
+       [this] { compat::Forms::get<frmQuorvane>()->vbShow(this); });
+    on(mnuStrumentiRestrizioni, &QAction::triggered, QStringLiteral("mnuStrumentiRestrizioni_Click"),
+       [this] { compat::Forms::get<frmOpzioni>()->vbShow(this); });
+    on(mnuStrumentiOpzioni, &QAction::triggered, QStringLiteral("mnuStrumentiOpzioni_Click"),
+       [this] { compat::Forms::get<frmEsclusioni>()->vbShow(this); });
     on(mnuStrumentiWeb, &QAction::triggered, QStringLiteral("mnuStrumentiWeb_Click"),
        [this] { mnuStrumentiWeb_Click(); });
     on(mnuStrumentiPannello, &QAction::triggered, QStringLiteral("mnuStrumentiPannello_Click"),
@@ -194,7 +202,8 @@ void frmMain::creaPannelli(QWidget* area)
     Command1 = new QPushButton(QStringLiteral("SD"), area);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(12, 12, 44, 32);
-    Command1->setEnabled(false);
+    on(Command1, &QPushButton::clicked, QStringLiteral("Command1_Click"),
+       [this] { compat::Forms::get<frmQuorvane>()->vbShow(this); });
 
     Picture1 = pannello(area, "Picture1", QRect(122, 12, 440, 84));
     cmdScarica[0] = new QPushButton(Picture1);
@@ -227,7 +236,9 @@ void frmMain::creaPannelli(QWidget* area)
     cmdCambiaImpostazioniRestrizione = new QPushButton(QStringLiteral("Cambia..."), Picture2);
     cmdCambiaImpostazioniRestrizione->setObjectName(QStringLiteral("cmdCambiaImpostazioniRestrizione"));
     cmdCambiaImpostazioniRestrizione->setGeometry(340, 39, 85, 26);
-    cmdCambiaImpostazioniRestrizione->setEnabled(false);
+    on(cmdCambiaImpostazioniRestrizione, &QPushButton::clicked,
+       QStringLiteral("cmdCambiaImpostazioniRestrizione_Click"),
+       [this] { cmdCambiaImpostazioniRestrizione_Click(); });
 }
 
 void frmMain::creaImmaginiRuote(QWidget* area)
@@ -372,4 +383,14 @@ void frmMain::mnuStrumentiPannello_Click()
 void frmMain::mnuHelpSommario_Click()
 {
     Guida().DisplayTOC();
+}
+
+void frmMain::cmdCambiaImpostazioniRestrizione_Click()
+{
+    // An open restrictions window comes forward instead of being opened twice.
+    if (auto* f = compat::Forms::find<frmOpzioni>(); f && f->isVisible()) {
+        f->vbShow();
+        return;
+    }
+    compat::Forms::get<frmOpzioni>()->vbShowModal();
 }

@@ -74,6 +74,7 @@ private:
     void creaPannelli(QWidget* area);
     void creaImmaginiRuote(QWidget* area);
     void mnuColori_Click();
+    void cmdCambiaImpostazioniRestrizione_Click();
     void mnuStrumentiWeb_Click();
     void mnuStrumentiPannello_Click();
     void mnuHelpSommario_Click();

@@ -5,6 +5,7 @@
 #include "shell/Impostazioni.h"
 #include "shell/frmColori.h"
 #include "shell/frmMain.h"
+#include "shell/frmOpzioni.h"
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
 #include "shell/modGuida.h"
@@ -302,3 +303,19 @@ TEST(frmMain, HelpAndWebCommandsGoThroughTheDesktopOnlyWithAWebAddress)
 }
 
 } // namespace
+
+TEST(frmMain, CambiaBringsAnOpenRestrictionsWindowForward)
+{
+    Avvio a;
+    a.archivio();
+    frmMain* f = a.avvia();
+    f->findChild<QAction*>(QStringLiteral("mnuStrumentiRestrizioni"))->trigger();
+    auto* opzioni = Forms::find<frmOpzioni>();
+    ASSERT_NE(opzioni, nullptr);
+    ASSERT_TRUE(opzioni->isVisible());
+    // With the window already open the button must not start a second,
+    // modal showing (which would wait here for ever).
+    vbPress(f->cmdCambiaImpostazioniRestrizione);
+    EXPECT_EQ(Forms::find<frmOpzioni>(), opzioni);
+    EXPECT_FALSE(opzioni->isModal());
+}

@@ -1,0 +1,159 @@
+#pragma once
+// The method-search window: spia, wheels, colpi and period are chosen here,
+// the search runs from its compute button and its ranked rows become the
+// current method (txtCapoGioco: description in the text, code in the "Tag"
+// property) by a click.
+#include "compat/ui/Form.h"
+
+#include <QString>
+#include <array>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+class QTreeWidgetItem;
+class QWidget;
+
+namespace compat {
+class ReportListView;
+}
+struct ParametriRicerca;
+
+// Search and play wheels of a current method taken from the multi-wheel
+// results ("Tutte", "Tutte+NZ" or codes joined by "-"); empty otherwise.
+extern QString RuoteRicercaMulti;
+extern QString RuoteGiocoMulti;
+
+// The spia positions chosen in `frm` (chkPosDet, chkPosizione_1..5):
+// element i (1..5) true when allowed; all when "Pos. determinata" is unticked.
+std::array<bool, 6> DescrizionePosizioni(compat::Form* frm);
+
+class frmQuorvane : public compat::Form {
+    Q_OBJECT
+public:
+    frmQuorvane();
+
+    // Wheels (0 = "Tutte", 11 = Nazionale).
+    std::array<QToolButton*, 12> chkRuota{};
+    std::array<QToolButton*, 12> chkRuotaG{};
+    QPushButton* cmdRicercaAutomatica;
+
+    // Spia.
+    std::array<QRadioButton*, 3> optSpia{};
+    std::array<QRadioButton*, 3> optTipo{};
+    QComboBox* cboNumero;
+    QCheckBox* chkPosDet;
+    std::array<QCheckBox*, 6> chkPosizione{};   // 1..5
+    QCheckBox* chkStessaPosizione;
+    QDateEdit* DTPRicerca;
+
+    // Period, monthly index, colpi, validity positions.
+    std::array<QRadioButton*, 2> optPeriodo{};
+    QDateEdit* DTPickerDa;
+    QDateEdit* DTPickerA;
+    QLabel* lblIndiceDal;
+    QLabel* lblIndiceAl;
+    QComboBox* cboSortite;
+    QLabel* lblDescriviRicerca;
+    QComboBox* cboIndice;
+    QComboBox* cboColpi;
+    QCheckBox* chkUltime;
+    std::array<QCheckBox*, 6> chkPosizioneA{};  // 1..5
+
+    // Search and results.
+    QPushButton* cmdCalcola;
+    QProgressBar* ProgressBar1;
+    QLabel* lblSortite;
+    QLabel* lblOrdinamento;
+    compat::ReportListView* ListViewOrdin;      // hidden sorter
+    compat::ReportListView* ListViewOrdin2;
+
+    // Current method and play date.
+    QLineEdit* txtCapoGioco;
+    QLabel* lblCapo;
+    std::array<QPushButton*, 2> cmdReport{};
+    QLineEdit* txtDataFine;
+    QPushButton* cmdPrecedente;
+    QPushButton* cmdSuccessiva;
+    QPushButton* cmdVediNumeri;
+
+    // Paired algorithms and numbers.
+    QComboBox* cboAlgoAbbinati;
+    QPushButton* cmdAlgoAbbinati;
+    QListWidget* lstAlgoritmiAbbinati;
+    QComboBox* cboNumAbbinati;
+    QPushButton* cmdNumAbbinati;
+    QListWidget* lstNumeriAbbinati;
+
+    // Automatic search.
+    QGroupBox* fraRicercaAutomatica;
+    QGroupBox* fraRRicerca;
+    QGroupBox* fraRGioco;
+    std::array<QRadioButton*, 3> optRicerca{};
+    std::array<QRadioButton*, 4> optGioco{};    // 1..3
+    QComboBox* cboQuanti;
+    QPushButton* cmdAvviaRicercaAutomatica;
+    QPushButton* cmdEsci;
+    QPushButton* cmdTraduciAlgoMultiRuota;
+
+    QPushButton* cmdHelp;
+
+    // Validity positions (0 = at least one of 1..5).
+    std::array<bool, 6> PosizioniValidita{};
+    // The paired algorithms' 9-character codes, entry 0 unused.
+    std::vector<QString> CodiciAbbinati;
+    int IndiceMassimo = 0;
+    bool RicercaInterrotta = false;
+    // Set by the automatic search while it drives the compute button.
+    bool RicercaAutomaticaInCorso = false;
+
+    // The number the code's formula gives on `estrazione`; 0 = the draw of
+    // the play date, written back. 0 after a refused code or date.
+    int CalcolaAlgoritmo(const QString& codice, qint32& estrazione);
+    void PulisciRisultati();
+    void AggiornaIndiciPeriodo();
+    int ContaRuoteRicerca() const;
+
+protected:
+    void formLoad() override;
+    void queryUnload(int unloadMode, bool& cancel) override;
+    void formUnload(bool& cancel) override;
+
+private:
+    void costruisci();
+    void collega();
+    void copiaImmaginiRuote();
+
+    void optSpia_Click();
+    void optTipo_Click(int index);
+    void optPeriodo_Click();
+    void DTPickerA_Change();
+    void DTPickerA_Click();
+    void DTPickerDa_Change();
+    void DTPickerDa_Click();
+    void cboColpi_Click();
+    void chkPosDet_Click();
+    void chkPosizioneA_Click();
+    void chkRuota_Click(int index);
+    void chkRuotaG_Click(int index);
+    void cmdPrecedente_Click();
+    void cmdCalcola_Click();
+    void ListViewOrdin2_Click(QTreeWidgetItem* riga);
+    void ListViewOrdin2_ColumnClick(int colonna);
+
+    // The compute between its input checks and its end.
+    void eseguiRicerca(ParametriRicerca& p);
+    void mostraIndice(QLabel* etichetta, qint32 estrazione);
+
+    QWidget* corpo_ = nullptr;   // every input: disabled while a search runs
+    bool ricercaInCorso_ = false;
+};

@@ -1,0 +1,426 @@
+#include "metodi/frmQuorvane.h"
+
+// The window's controls as designed, and which handler each event runs.
+#include "compat/ui/Controls.h"
+#include "compat/ui/ReportListView.h"
+#include "shell/modArchivio.h"
+#include "shell/modGuida.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <tuple>
+#include <type_traits>
+
+using namespace compat;
+
+namespace {
+
+QString nome(const char* base, int i)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(i);
+}
+
+template <class W>
+W* crea(QWidget* padre, const QString& nomeControllo, const QString& testo = {})
+{
+    W* w;
+    if constexpr (std::is_constructible_v<W, QString, QWidget*>)
+        w = new W(testo, padre);
+    else
+        w = new W(padre);
+    w->setObjectName(nomeControllo);
+    return w;
+}
+
+QDateEdit* creaData(QWidget* padre, const QString& n)
+{
+    auto* d = crea<QDateEdit>(padre, n);
+    d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    d->setCalendarPopup(true);
+    d->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    return d;
+}
+
+QComboBox* creaCombo(QWidget* padre, const QString& n, bool modificabile)
+{
+    auto* c = crea<QComboBox>(padre, n);
+    c->setEditable(modificabile);
+    return c;
+}
+
+QPixmap immagine(QWidget* w)
+{
+    if (auto* l = qobject_cast<QLabel*>(w))
+        return l->pixmap();
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        return b->icon().pixmap(b->iconSize());
+    return {};
+}
+
+} // namespace
+
+void frmQuorvane::costruisci()
+{
+    corpo_ = new QWidget(this);
+    QWidget* c = corpo_;
+
+    // Wheels.
+    auto* fraRuote = new QGroupBox(QStringLiteral("Ruote"), c);
+    auto* gRuote = new QGridLayout(fraRuote);
+    gRuote->addWidget(new QLabel(QStringLiteral("Ruote di ricerca"), fraRuote), 0, 0, 1, 12);
+    gRuote->addWidget(new QLabel(QStringLiteral("Ruote di gioco"), fraRuote), 2, 0, 1, 12);
+    for (int i = 0; i <= 11; ++i) {
+        const QString testo = i == 0 ? QStringLiteral("Tutte") : siglaRuota(i);
+        for (auto [array, base, riga] : {std::tuple{&chkRuota, "chkRuota", 1},
+                                         std::tuple{&chkRuotaG, "chkRuotaG", 3}}) {
+            QToolButton* b = crea<QToolButton>(fraRuote, nome(base, i));
+            b->setCheckable(true);
+            b->setText(testo);
+            b->setToolTip(nomeRuota(i).trimmed());
+            (*array)[i] = b;
+            gRuote->addWidget(b, riga, i);
+        }
+    }
+    cmdRicercaAutomatica = crea<QPushButton>(fraRuote, QStringLiteral("cmdRicercaAutomatica"),
+                                             QStringLiteral("Ricerca automatica ruote di ricerca/gioco"));
+    cmdRicercaAutomatica->setEnabled(false);
+    gRuote->addWidget(cmdRicercaAutomatica, 4, 0, 1, 12);
+
+    // Spia kind.
+    auto* fraCosa = new QGroupBox(QStringLiteral("Cosa ricercare"), c);
+    auto* vCosa = new QVBoxLayout(fraCosa);
+    const char* spie[] = {"Numero spia", "Somma spia", "Differenza spia"};
+    for (int i = 0; i <= 2; ++i) {
+        optSpia[i] = crea<QRadioButton>(fraCosa, nome("optSpia", i), QString::fromUtf8(spie[i]));
+        vCosa->addWidget(optSpia[i]);
+    }
+    optSpia[0]->setChecked(true);
+
+    // Search kind, spia value and positions.
+    auto* fraTipo = new QGroupBox(QStringLiteral("Tipologia spia"), c);
+    auto* gTipo = new QGridLayout(fraTipo);
+    const char* tipi[] = {"Numero fisso...", "Tutti i numeri", "Numeri usciti il  "};
+    for (int i = 0; i <= 2; ++i) {
+        optTipo[i] = crea<QRadioButton>(fraTipo, nome("optTipo", i), QString::fromUtf8(tipi[i]));
+        gTipo->addWidget(optTipo[i], i, 0);
+    }
+    optTipo[0]->setChecked(true);
+    optTipo[2]->setEnabled(false);
+    cboNumero = creaCombo(fraTipo, QStringLiteral("cboNumero"), true);
+    gTipo->addWidget(cboNumero, 0, 1);
+    DTPRicerca = creaData(fraTipo, QStringLiteral("DTPRicerca"));
+    DTPRicerca->setEnabled(false);
+    gTipo->addWidget(DTPRicerca, 2, 1);
+    gTipo->addWidget(new QLabel(QStringLiteral("(una sola ruota di ricerca)"), fraTipo), 3, 0, 1, 2);
+    chkPosDet = crea<QCheckBox>(fraTipo, QStringLiteral("chkPosDet"), QStringLiteral("Pos. determinata"));
+    gTipo->addWidget(chkPosDet, 4, 0);
+    auto* posizioni = new QHBoxLayout;
+    for (int p = 1; p <= 5; ++p) {
+        chkPosizione[p] = crea<QCheckBox>(fraTipo, nome("chkPosizione", p), QString::number(p));
+        chkPosizione[p]->setEnabled(false);
+        posizioni->addWidget(chkPosizione[p]);
+    }
+    gTipo->addLayout(posizioni, 4, 1);
+    chkStessaPosizione = crea<QCheckBox>(fraTipo, QStringLiteral("chkStessaPosizione"),
+                                         QStringLiteral("Stessa posizione"));
+    chkStessaPosizione->setEnabled(false);
+    gTipo->addWidget(chkStessaPosizione, 5, 0, 1, 2);
+
+    // Period.
+    auto* fraPeriodo = new QGroupBox(QStringLiteral("Intervallo di ricerca"), c);
+    auto* gPeriodo = new QGridLayout(fraPeriodo);
+    optPeriodo[0] = crea<QRadioButton>(fraPeriodo, nome("optPeriodo", 0), QStringLiteral("Dal"));
+    optPeriodo[0]->setChecked(true);
+    DTPickerDa = creaData(fraPeriodo, QStringLiteral("DTPickerDa"));
+    lblIndiceDal = crea<QLabel>(fraPeriodo, QStringLiteral("lblIndiceDal"));
+    DTPickerA = creaData(fraPeriodo, QStringLiteral("DTPickerA"));
+    lblIndiceAl = crea<QLabel>(fraPeriodo, QStringLiteral("lblIndiceAl"));
+    gPeriodo->addWidget(optPeriodo[0], 0, 0);
+    gPeriodo->addWidget(DTPickerDa, 0, 1);
+    gPeriodo->addWidget(lblIndiceDal, 0, 2);
+    gPeriodo->addWidget(new QLabel(QStringLiteral("al"), fraPeriodo), 0, 3);
+    gPeriodo->addWidget(DTPickerA, 0, 4);
+    gPeriodo->addWidget(lblIndiceAl, 0, 5);
+    optPeriodo[1] = crea<QRadioButton>(fraPeriodo, nome("optPeriodo", 1), QStringLiteral("Ultime"));
+    cboSortite = creaCombo(fraPeriodo, QStringLiteral("cboSortite"), true);
+    cboSortite->setEnabled(false);
+    lblDescriviRicerca = crea<QLabel>(fraPeriodo, QStringLiteral("lblDescriviRicerca"),
+                                      QStringLiteral("sortite del numero spia"));
+    gPeriodo->addWidget(optPeriodo[1], 1, 0);
+    gPeriodo->addWidget(cboSortite, 1, 1);
+    gPeriodo->addWidget(lblDescriviRicerca, 1, 2, 1, 4);
+
+    auto* fraIndice = new QGroupBox(QStringLiteral("Indice mensile"), c);
+    auto* hIndice = new QHBoxLayout(fraIndice);
+    cboIndice = creaCombo(fraIndice, QStringLiteral("cboIndice"), false);
+    cboIndice->addItem(QStringLiteral("Tutti"));
+    hIndice->addWidget(cboIndice);
+
+    auto* fraColpi = new QGroupBox(QStringLiteral("Colpi di gioco"), c);
+    auto* gColpi = new QGridLayout(fraColpi);
+    gColpi->addWidget(new QLabel(QStringLiteral("N. colpi :"), fraColpi), 0, 0);
+    cboColpi = creaCombo(fraColpi, QStringLiteral("cboColpi"), true);
+    gColpi->addWidget(cboColpi, 0, 1);
+    chkUltime = crea<QCheckBox>(fraColpi, QStringLiteral("chkUltime"),
+                                QStringLiteral("Controllo delle ultime 6 estraz."));
+    gColpi->addWidget(chkUltime, 1, 0, 1, 2);
+
+    auto* fraValidita = new QGroupBox(QStringLiteral("Validità algoritmo"), c);
+    auto* gValidita = new QGridLayout(fraValidita);
+    gValidita->addWidget(new QLabel(QStringLiteral("Posizione definita del capogioco"), fraValidita),
+                         0, 0, 1, 5);
+    for (int p = 1; p <= 5; ++p) {
+        chkPosizioneA[p] = crea<QCheckBox>(fraValidita, nome("chkPosizioneA", p), QString::number(p));
+        chkPosizioneA[p]->setChecked(true);
+        gValidita->addWidget(chkPosizioneA[p], 1, p - 1);
+    }
+
+    cmdCalcola = crea<QPushButton>(c, QStringLiteral("cmdCalcola"), QStringLiteral("Calcola"));
+    cmdCalcola->setToolTip(QStringLiteral("Avvia la ricerca dei metodi"));
+    cmdHelp = crea<QPushButton>(c, QStringLiteral("cmdHelp"), QStringLiteral("?"));
+
+    // Results.
+    lblSortite = crea<QLabel>(c, QStringLiteral("lblSortite"));
+    lblOrdinamento = crea<QLabel>(c, QStringLiteral("lblOrdinamento"));
+    ListViewOrdin2 = crea<ReportListView>(c, QStringLiteral("ListViewOrdin2"));
+    ListViewOrdin2->setColumnHeaders({QStringLiteral("Descrizione algoritmo"),
+                                      QStringLiteral("Pres./Quantità"),
+                                      QStringLiteral("% Presenze"), QStringLiteral("Numero"),
+                                      QStringLiteral("Sortite")});
+    ListViewOrdin = crea<ReportListView>(c, QStringLiteral("ListViewOrdin"));
+    ListViewOrdin->setColumnHeaders({QStringLiteral("Pres./Quantità"), QStringLiteral("Descrizione"),
+                                     QStringLiteral("Numero"), QStringLiteral("Sortite")});
+    ListViewOrdin->setSortKey(0);
+    ListViewOrdin->setSortOrder(Qt::DescendingOrder);
+    ListViewOrdin->setSorted(true);
+    ListViewOrdin->hide();
+
+    // Current method and play date.
+    auto* fraMetodo = new QGroupBox(c);
+    auto* gMetodo = new QGridLayout(fraMetodo);
+    txtCapoGioco = crea<QLineEdit>(fraMetodo, QStringLiteral("txtCapoGioco"));
+    txtCapoGioco->setReadOnly(true);
+    lblCapo = crea<QLabel>(fraMetodo, QStringLiteral("lblCapo"));
+    cmdReport[0] = crea<QPushButton>(fraMetodo, nome("cmdReport", 0),
+                                     QStringLiteral("Riepilogo della tecnica selezionata"));
+    cmdReport[0]->setEnabled(false);
+    cmdReport[1] = crea<QPushButton>(fraMetodo, nome("cmdReport", 1), QStringLiteral("Dettaglio vincite"));
+    cmdReport[1]->hide();
+    gMetodo->addWidget(txtCapoGioco, 0, 0, 1, 3);
+    gMetodo->addWidget(lblCapo, 0, 3);
+    gMetodo->addWidget(cmdReport[0], 0, 4);
+    cmdVediNumeri = crea<QPushButton>(fraMetodo, QStringLiteral("cmdVediNumeri"),
+                                      QStringLiteral("Vedi i numeri da giocare dopo il"));
+    cmdVediNumeri->setEnabled(false);
+    cmdPrecedente = crea<QPushButton>(fraMetodo, QStringLiteral("cmdPrecedente"), QStringLiteral("<"));
+    txtDataFine = crea<QLineEdit>(fraMetodo, QStringLiteral("txtDataFine"));
+    txtDataFine->setMaxLength(10);
+    cmdSuccessiva = crea<QPushButton>(fraMetodo, QStringLiteral("cmdSuccessiva"), QStringLiteral(">"));
+    cmdSuccessiva->setEnabled(false);
+    gMetodo->addWidget(cmdVediNumeri, 1, 0);
+    gMetodo->addWidget(cmdPrecedente, 1, 1);
+    gMetodo->addWidget(txtDataFine, 1, 2);
+    gMetodo->addWidget(cmdSuccessiva, 1, 3);
+    cmdTraduciAlgoMultiRuota = crea<QPushButton>(fraMetodo, QStringLiteral("cmdTraduciAlgoMultiRuota"),
+                                                 QStringLiteral("Traduci algoritmo multiruota (invisibile)"));
+    cmdTraduciAlgoMultiRuota->hide();
+
+    // Paired algorithms and numbers.
+    auto* fraAbbinati = new QGroupBox(c);
+    auto* gAbbinati = new QGridLayout(fraAbbinati);
+    cboAlgoAbbinati = creaCombo(fraAbbinati, QStringLiteral("cboAlgoAbbinati"), true);
+    cmdAlgoAbbinati = crea<QPushButton>(fraAbbinati, QStringLiteral("cmdAlgoAbbinati"),
+                                        QStringLiteral("Algoritmi abbinati"));
+    cmdAlgoAbbinati->setEnabled(false);
+    lstAlgoritmiAbbinati = crea<QListWidget>(fraAbbinati, QStringLiteral("lstAlgoritmiAbbinati"));
+    cboNumAbbinati = creaCombo(fraAbbinati, QStringLiteral("cboNumAbbinati"), true);
+    cmdNumAbbinati = crea<QPushButton>(fraAbbinati, QStringLiteral("cmdNumAbbinati"),
+                                       QStringLiteral("Numeri abbinati"));
+    cmdNumAbbinati->setEnabled(false);
+    lstNumeriAbbinati = crea<QListWidget>(fraAbbinati, QStringLiteral("lstNumeriAbbinati"));
+    gAbbinati->addWidget(cboAlgoAbbinati, 0, 0);
+    gAbbinati->addWidget(cmdAlgoAbbinati, 0, 1);
+    gAbbinati->addWidget(lstAlgoritmiAbbinati, 1, 0, 1, 2);
+    gAbbinati->addWidget(cboNumAbbinati, 0, 2);
+    gAbbinati->addWidget(cmdNumAbbinati, 0, 3);
+    gAbbinati->addWidget(lstNumeriAbbinati, 1, 2, 1, 2);
+
+    // Automatic search, hidden until its command shows it.
+    fraRicercaAutomatica = crea<QGroupBox>(c, QStringLiteral("fraRicercaAutomatica"),
+                                           QStringLiteral("Ricerca automatica"));
+    auto* gAuto = new QGridLayout(fraRicercaAutomatica);
+    fraRRicerca = crea<QGroupBox>(fraRicercaAutomatica, QStringLiteral("fraRRicerca"));
+    auto* vRRicerca = new QVBoxLayout(fraRRicerca);
+    vRRicerca->addWidget(new QLabel(QStringLiteral("Ruote di ricerca"), fraRRicerca));
+    const char* ricerca[] = {"Tutte assieme", "1", "2"};
+    for (int i = 0; i <= 2; ++i) {
+        optRicerca[i] = crea<QRadioButton>(fraRRicerca, nome("optRicerca", i), QString::fromUtf8(ricerca[i]));
+        vRRicerca->addWidget(optRicerca[i]);
+    }
+    optRicerca[1]->setChecked(true);
+    vRRicerca->addWidget(new QLabel(QStringLiteral("in simultanea"), fraRRicerca));
+    fraRGioco = crea<QGroupBox>(fraRicercaAutomatica, QStringLiteral("fraRGioco"));
+    auto* vRGioco = new QVBoxLayout(fraRGioco);
+    vRGioco->addWidget(new QLabel(QStringLiteral("Ruote di gioco"), fraRGioco));
+    for (int i = 1; i <= 3; ++i) {
+        optGioco[i] = crea<QRadioButton>(fraRGioco, nome("optGioco", i), QString::number(i));
+        vRGioco->addWidget(optGioco[i]);
+    }
+    optGioco[1]->setChecked(true);
+    vRGioco->addWidget(new QLabel(QStringLiteral("in simultanea"), fraRGioco));
+    cboQuanti = creaCombo(fraRicercaAutomatica, QStringLiteral("cboQuanti"), false);
+    cboQuanti->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    cmdAvviaRicercaAutomatica = crea<QPushButton>(fraRicercaAutomatica,
+                                                  QStringLiteral("cmdAvviaRicercaAutomatica"),
+                                                  QStringLiteral("Avvia ricerca automatica"));
+    cmdAvviaRicercaAutomatica->setEnabled(false);
+    cmdEsci = crea<QPushButton>(fraRicercaAutomatica, QStringLiteral("cmdEsci"), QStringLiteral("Esci"));
+    gAuto->addWidget(fraRRicerca, 0, 0, 1, 2);
+    gAuto->addWidget(fraRGioco, 0, 2, 1, 2);
+    gAuto->addWidget(new QLabel(QStringLiteral("Considera i primi"), fraRicercaAutomatica), 1, 0);
+    gAuto->addWidget(cboQuanti, 1, 1);
+    gAuto->addWidget(new QLabel(QStringLiteral("algoritmi di ogni lista"), fraRicercaAutomatica), 1, 2);
+    gAuto->addWidget(cmdAvviaRicercaAutomatica, 2, 0, 1, 2);
+    gAuto->addWidget(cmdEsci, 2, 2, 1, 2);
+    fraRicercaAutomatica->hide();
+
+    // Placement.
+    auto* sinistra = new QVBoxLayout;
+    sinistra->addWidget(fraRuote);
+    sinistra->addWidget(fraRicercaAutomatica);
+    auto* opzioni = new QGridLayout;
+    opzioni->addWidget(fraCosa, 0, 0);
+    opzioni->addWidget(fraTipo, 0, 1, 2, 1);
+    opzioni->addWidget(fraIndice, 1, 0);
+    opzioni->addWidget(fraPeriodo, 2, 0, 1, 2);
+    opzioni->addWidget(fraColpi, 3, 0);
+    opzioni->addWidget(fraValidita, 3, 1);
+    sinistra->addLayout(opzioni);
+    auto* comandi = new QHBoxLayout;
+    comandi->addWidget(cmdCalcola);
+    comandi->addStretch();
+    comandi->addWidget(cmdHelp);
+    sinistra->addLayout(comandi);
+    sinistra->addStretch();
+
+    auto* destra = new QVBoxLayout;
+    destra->addWidget(lblSortite);
+    destra->addWidget(lblOrdinamento);
+    destra->addWidget(ListViewOrdin2, 1);
+    destra->addWidget(ListViewOrdin);
+    destra->addWidget(fraMetodo);
+    destra->addWidget(fraAbbinati);
+
+    auto* righe = new QHBoxLayout(c);
+    righe->setContentsMargins(0, 0, 0, 0);
+    righe->addLayout(sinistra);
+    righe->addLayout(destra, 1);
+
+    // The progress bar stays outside the inputs that a search disables.
+    ProgressBar1 = crea<QProgressBar>(this, QStringLiteral("ProgressBar1"));
+    ProgressBar1->setTextVisible(false);
+    auto* finestra = new QVBoxLayout(this);
+    finestra->addWidget(c, 1);
+    finestra->addWidget(ProgressBar1);
+}
+
+void frmQuorvane::collega()
+{
+    for (int i = 0; i <= 2; ++i) {
+        on(optSpia[i], &QRadioButton::toggled, QStringLiteral("optSpia_Click"), [this](bool attivo) {
+            if (attivo)
+                optSpia_Click();
+        });
+        on(optTipo[i], &QRadioButton::toggled, QStringLiteral("optTipo_Click"), [this, i](bool attivo) {
+            if (attivo)
+                optTipo_Click(i);
+        });
+    }
+    for (int i = 0; i <= 1; ++i)
+        on(optPeriodo[i], &QRadioButton::toggled, QStringLiteral("optPeriodo_Click"),
+           [this](bool attivo) {
+               if (attivo)
+                   optPeriodo_Click();
+           });
+    // A change from the user is the picker's Change followed by its Click.
+    on(DTPickerA, &QDateEdit::dateChanged, QStringLiteral("DTPickerA_Change"), [this] {
+        const bool utente = !vbDateSetByCode(DTPickerA);
+        DTPickerA_Change();
+        if (utente)
+            DTPickerA_Click();
+    });
+    on(DTPickerDa, &QDateEdit::dateChanged, QStringLiteral("DTPickerDa_Change"), [this] {
+        const bool utente = !vbDateSetByCode(DTPickerDa);
+        DTPickerDa_Change();
+        if (utente)
+            DTPickerDa_Click();
+    });
+    on(cboColpi, &QComboBox::currentIndexChanged, QStringLiteral("cboColpi_Click"),
+       [this] { cboColpi_Click(); });
+    on(cboNumero, &QComboBox::currentIndexChanged, QStringLiteral("cboNumero_Click"),
+       [this] { PulisciRisultati(); });
+    on(chkPosDet, &QCheckBox::toggled, QStringLiteral("chkPosDet_Click"), [this] { chkPosDet_Click(); });
+    for (int p = 1; p <= 5; ++p) {
+        on(chkPosizione[p], &QCheckBox::toggled, QStringLiteral("chkPosizione_Click"),
+           [this] { PulisciRisultati(); });
+        on(chkPosizioneA[p], &QCheckBox::toggled, QStringLiteral("chkPosizioneA_Click"),
+           [this] { chkPosizioneA_Click(); });
+    }
+    on(chkStessaPosizione, &QCheckBox::toggled, QStringLiteral("chkStessaPosizione_Click"),
+       [this] { PulisciRisultati(); });
+    for (int i = 0; i <= 11; ++i) {
+        on(chkRuota[i], &QToolButton::toggled, QStringLiteral("chkRuota_Click"),
+           [this, i] { chkRuota_Click(i); });
+        on(chkRuotaG[i], &QToolButton::toggled, QStringLiteral("chkRuotaG_Click"),
+           [this, i] { chkRuotaG_Click(i); });
+    }
+    on(cmdCalcola, &QPushButton::clicked, QStringLiteral("cmdCalcola_Click"), [this] { cmdCalcola_Click(); });
+    on(cmdPrecedente, &QPushButton::clicked, QStringLiteral("cmdPrecedente_Click"),
+       [this] { cmdPrecedente_Click(); });
+    on(cmdHelp, &QPushButton::clicked, QStringLiteral("cmdHelp_Click"),
+       [] { Guida().HelpContext(GuidaQuorvane, QString()); });
+    on(ListViewOrdin2, &QTreeWidget::itemClicked, QStringLiteral("ListViewOrdin2_Click"),
+       [this](QTreeWidgetItem* riga) { ListViewOrdin2_Click(riga); });
+    on(ListViewOrdin2->header(), &QHeaderView::sectionClicked, QStringLiteral("ListViewOrdin2_ColumnClick"),
+       [this](int sezione) { ListViewOrdin2_ColumnClick(sezione + 1); });
+}
+
+void frmQuorvane::copiaImmaginiRuote()
+{
+    // The wheel pictures belong to the main window; without it the boxes keep their captions.
+    Form* principale = nullptr;
+    for (Form* f : Forms::all())
+        if (f->objectName() == u"frmMain")
+            principale = f;
+    if (!principale)
+        return;
+    for (int i = 0; i <= 11; ++i) {
+        const QPixmap normale = immagine(principale->findChild<QWidget*>(nome("picRuota", i)));
+        if (normale.isNull())
+            continue;
+        QPixmap gialla = immagine(principale->findChild<QWidget*>(nome("picRuotaGialla", i)));
+        if (gialla.isNull())
+            gialla = normale;
+        QIcon icona;
+        icona.addPixmap(normale, QIcon::Normal, QIcon::Off);
+        icona.addPixmap(gialla, QIcon::Normal, QIcon::On);
+        for (QToolButton* b : {chkRuota[i], chkRuotaG[i]}) {
+            b->setIcon(icona);
+            b->setIconSize(normale.size());
+            b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        }
+    }
+}

@@ -1,0 +1,379 @@
+#include "compat/vbdate.h"
+#include "compat/ui/Controls.h"
+#include "compat/ui/ReportListView.h"
+#include "metodi/frmQuorvane.h"
+#include "shell/frmElaborazioni.h"
+#include "shell/modRestrizioni.h"
+#include "support/ui/AmbienteServizi.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+#include <gtest/gtest.h>
+#include <set>
+
+using namespace compat;
+
+namespace {
+
+// Six draws closing the archive, only their Bari numbers mattering to a
+// search on Bari for the spia 7 with 2 colpi: the spia comes out on D1 and
+// D4, and 30 comes out twice in each window (D2-D3, D5-D6). So 7 + 23 = 30
+// is present in both windows four times, and no other formula reaches that:
+// every other (wheel, position) differs between D1 and D4.
+const QDate kD1(2001, 6, 2);
+std::vector<RecEstrazione> archivioNoto()
+{
+    std::vector<RecEstrazione> a = estrazioniCasuali(QDate(1999, 1, 2), 120, 7, 11);
+    auto caso = [](QDate d, std::array<int, 5> bari, int scarto) {
+        BozzaEstrazione b{d, {{1, bari}}};
+        for (int r = 2; r <= 10; ++r) {
+            std::array<int, 5> n;
+            for (int p = 1; p <= 5; ++p)
+                n[p - 1] = 8 * (p - 1) + r + 40 + scarto;
+            b.ruote.push_back({r, n});
+        }
+        return b;
+    };
+    auto soloBari = [](QDate d, std::array<int, 5> bari) { return BozzaEstrazione{d, {{1, bari}}}; };
+    const auto noti = componi({
+        caso(kD1, {7, 11, 12, 13, 14}, 0),
+        soloBari(kD1.addDays(7), {30, 21, 22, 23, 24}),
+        soloBari(kD1.addDays(14), {30, 25, 26, 27, 28}),
+        caso(kD1.addDays(21), {7, 41, 42, 43, 44}, 1),
+        soloBari(kD1.addDays(28), {30, 51, 52, 53, 54}),
+        soloBari(kD1.addDays(35), {30, 55, 56, 57, 58}),
+    });
+    a.insert(a.end(), noti.begin(), noti.end());
+    return a;
+}
+const QDate kD6 = kD1.addDays(35);
+
+struct Finestra {
+    AmbienteServizi a;
+    frmQuorvane* f;
+    explicit Finestra(const std::vector<RecEstrazione>& estrazioni) : a(estrazioni)
+    {
+        LeggiRestrizioni();
+        f = Forms::get<frmQuorvane>();
+    }
+    QStringList riga(int i) const
+    {
+        QStringList s;
+        for (int c = 0; c <= 4; ++c)
+            s << f->ListViewOrdin2->item(i)->text(c);
+        return s;
+    }
+    // The search of the hand-made archive above.
+    void cercaNoto()
+    {
+        vbSetDate(f->DTPickerDa, kD1);
+        vbSetComboText(f->cboNumero, " 7");
+        vbSetComboText(f->cboColpi, " 2");
+        f->chkUltime->setChecked(true);
+        vbPress(f->cmdCalcola);
+    }
+    void clic(int i)
+    {
+        QTreeWidgetItem* r = f->ListViewOrdin2->item(i);
+        f->ListViewOrdin2->setCurrentItem(r);
+        emit f->ListViewOrdin2->itemClicked(r, 0);
+    }
+};
+
+TEST(frmQuorvane, LoadsTheStoredChoicesAndStartsTheYearBeforeTheEnd)
+{
+    Finestra w(archivioNoto());
+    frmQuorvane* f = w.f;
+    EXPECT_TRUE(f->chkRuota[1]->isChecked());
+    EXPECT_TRUE(f->chkRuotaG[1]->isChecked());
+    EXPECT_EQ(f->DTPickerA->date(), kD6);
+    EXPECT_EQ(f->txtDataFine->text(), vbDateText(kD6));
+    EXPECT_EQ(f->DTPRicerca->date(), kD6);
+    // Weekly draws: the first draw on or after the same day a year before.
+    const QDate annoPrima = kD6.addYears(-1);
+    EXPECT_GE(f->DTPickerDa->date(), annoPrima);
+    EXPECT_LT(f->DTPickerDa->date(), annoPrima.addDays(7));
+
+    EXPECT_EQ(f->cboIndice->itemText(0), "Tutti");
+    EXPECT_EQ(f->cboIndice->itemText(f->IndiceMassimo + 1), "Ultima");
+    EXPECT_EQ(f->cboIndice->count(), f->IndiceMassimo + 2);
+    EXPECT_EQ(f->lblIndiceAl->text(), "1");   // kD6 is the first draw of July
+    EXPECT_EQ(f->chkUltime->text(), "controllo delle ultime  6 estraz.");
+    EXPECT_EQ(f->cboNumero->currentText(), " 1");
+    EXPECT_EQ(f->cboSortite->currentText(), "10");
+    EXPECT_TRUE(f->PosizioniValidita[0]);
+    EXPECT_TRUE(RuoteRicercaMulti.isEmpty());
+
+    // Commands of the later steps are there but off.
+    for (QWidget* c : std::initializer_list<QWidget*>{f->cmdAlgoAbbinati, f->cmdNumAbbinati,
+                                                      f->cmdVediNumeri, f->cmdRicercaAutomatica,
+                                                      f->cmdSuccessiva, f->optTipo[2]})
+        EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
+}
+
+TEST(frmQuorvane, EveryOptionRelabelsItsControlsAndClearsTheResults)
+{
+    Finestra w(archivioNoto());
+    frmQuorvane* f = w.f;
+    w.cercaNoto();
+    ASSERT_EQ(f->ListViewOrdin2->count(), 5);
+
+    const std::vector<std::pair<const char*, std::function<void()>>> cambi = {
+        {"optSpia_1", [&] { f->optSpia[1]->setChecked(true); }},
+        {"optTipo_1", [&] { f->optTipo[1]->setChecked(true); }},
+        {"optPeriodo_1", [&] { f->optPeriodo[1]->setChecked(true); }},
+        {"cboColpi", [&] { vbSetComboText(f->cboColpi, "12"); }},
+        {"cboNumero", [&] { vbSetComboText(f->cboNumero, " 9"); }},
+        {"chkPosizioneA_2", [&] { f->chkPosizioneA[2]->setChecked(false); }},
+        {"DTPickerDa", [&] { vbSetDate(f->DTPickerDa, kD1.addDays(7)); }},
+        {"chkRuota_3", [&] { f->chkRuota[3]->setChecked(true); }},
+        {"chkRuotaG_0", [&] { f->chkRuotaG[0]->setChecked(true); }},
+    };
+    for (const auto& [nome, cambia] : cambi) {
+        SCOPED_TRACE(nome);
+        f->ListViewOrdin2->addItem("x");
+        vbSetText(f->txtCapoGioco, "x");
+        f->txtCapoGioco->setProperty("Tag", "101+000230");
+        f->lblCapo->setText("53");
+        f->cmdReport[0]->setEnabled(true);
+        cambia();
+        EXPECT_EQ(f->ListViewOrdin2->count(), 0);
+        EXPECT_EQ(f->txtCapoGioco->text(), "");
+        EXPECT_EQ(f->txtCapoGioco->property("Tag").toString(), "");
+        EXPECT_EQ(f->lblCapo->text(), "");
+        EXPECT_FALSE(f->cmdReport[0]->isEnabled());
+    }
+
+    // What the changes above did besides.
+    EXPECT_EQ(f->lblDescriviRicerca->text(), "sortite della somma spia");
+    EXPECT_EQ(f->optTipo[0]->text(), "Somma fissa");
+    EXPECT_EQ(f->optTipo[1]->text(), "Tutte le somme");
+    EXPECT_EQ(f->ListViewOrdin2->columnHeader(4), "Somma");
+    EXPECT_FALSE(f->chkPosDet->isEnabled());
+    EXPECT_FALSE(f->cboNumero->isEnabled());
+    EXPECT_FALSE(f->DTPickerDa->isEnabled());
+    EXPECT_TRUE(f->cboSortite->isEnabled());
+    EXPECT_EQ(f->chkUltime->text(), "controllo delle ultime 12 estraz.");
+    EXPECT_FALSE(f->PosizioniValidita[2]);
+    EXPECT_TRUE(f->PosizioniValidita[0]);
+    // Two search wheels: no search on a date, no same position.
+    EXPECT_FALSE(f->DTPRicerca->isEnabled());
+    EXPECT_FALSE(f->chkStessaPosizione->isEnabled());
+    // Wheel choices are saved as they are ticked.
+    EXPECT_EQ(AmbienteServizi::ini("Settings", "RuoteConNz"), "YNYNNNNNNNN");
+    EXPECT_EQ(AmbienteServizi::ini("Settings", "RuoteConNzGioco"), "YYYYYYYYYYN");
+    EXPECT_FALSE(f->chkRuotaG[1]->isChecked());
+
+    // Back to the number spia: "Pos. determinata" again, its positions only once ticked.
+    f->optSpia[0]->setChecked(true);
+    f->optTipo[0]->setChecked(true);
+    EXPECT_EQ(f->optTipo[0]->text(), "Numero fisso");
+    EXPECT_EQ(f->ListViewOrdin2->columnHeader(4), "Numero");
+    EXPECT_TRUE(f->chkPosDet->isEnabled());
+    EXPECT_FALSE(f->chkPosizione[1]->isEnabled());
+    f->chkPosDet->setChecked(true);
+    EXPECT_TRUE(f->chkPosizione[1]->isEnabled());
+}
+
+TEST(frmQuorvane, RefusesWrongInputsWithTheirMessages)
+{
+    struct Caso {
+        const char* messaggio;
+        int stile;
+        std::function<void(frmQuorvane*)> prepara;
+    };
+    const Caso casi[] = {
+        {"Scegliere almeno una posizione estrattiva !", vbExclamation,
+         [](frmQuorvane* f) { f->chkPosDet->setChecked(true); }},
+        {"Scegliere almeno una posizione validità algoritmo !", vbExclamation,
+         [](frmQuorvane* f) {
+             for (int p = 1; p <= 5; ++p)
+                 f->chkPosizioneA[p]->setChecked(false);
+         }},
+        {"Inserire il n. di colpi di gioco !", vbExclamation,
+         [](frmQuorvane* f) { vbSetComboText(f->cboColpi, "0"); }},
+        {"Data finale minore della data iniziale oppure n. di estrazioni insufficienti!",
+         vbExclamation, [](frmQuorvane* f) { vbSetDate(f->DTPickerDa, kD6); }},
+        {"Scegliere almeno una ruota di ricerca !", vbExclamation,
+         [](frmQuorvane* f) { f->chkRuota[1]->setChecked(false); }},
+        {"Inserire la somma spia !", vbExclamation,
+         [](frmQuorvane* f) {
+             f->optSpia[1]->setChecked(true);
+             vbSetComboText(f->cboNumero, "");
+         }},
+        {"Inserire il n. di sortite da ricercare!", vbExclamation,
+         [](frmQuorvane* f) {
+             f->optPeriodo[1]->setChecked(true);
+             vbSetComboText(f->cboSortite, "0");
+         }},
+        {"Differenza non permessa.", vbOKOnly,
+         [](frmQuorvane* f) {
+             f->optSpia[2]->setChecked(true);
+             vbSetComboText(f->cboNumero, "90");
+         }},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.messaggio);
+        Finestra w(archivioNoto());
+        c.prepara(w.f);
+        w.a.fake.expectMsgBox(QString::fromUtf8(c.messaggio), vbOK);
+        vbPress(w.f->cmdCalcola);
+        ASSERT_FALSE(w.a.fake.msgBoxCalls().empty());
+        EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, c.stile);
+        EXPECT_EQ(w.f->ListViewOrdin2->count(), 0);
+        EXPECT_FALSE(ElaborazioneInCorso);
+        EXPECT_EQ(Forms::find<frmElaborazioni>(), nullptr);
+    }
+}
+
+TEST(frmQuorvane, SearchListsTheBestRowsAndAClickMakesTheCurrentMethod)
+{
+    Finestra w(archivioNoto());
+    frmQuorvane* f = w.f;
+    w.cercaNoto();
+
+    ASSERT_EQ(f->ListViewOrdin2->count(), 5);
+    EXPECT_EQ(w.riga(1), QStringList({" 1' su BA + 23", "    2 /     4", "100,0 %", " 7", "   2"}));
+    EXPECT_EQ(ReportListView::tag(f->ListViewOrdin2->item(1)), "101+0002300711111");
+    // Next best: 30 twice in one window and another number once in the other.
+    for (int i = 2; i <= 5; ++i)
+        EXPECT_EQ(w.riga(i)[1], "    2 /     3");
+    EXPECT_EQ(f->lblSortite->text(),
+              "Casi validi del numero  7 sulle ruote di ricerca nel periodo considerato:  2");
+    EXPECT_EQ(f->txtDataFine->text(), vbDateText(kD6));
+    EXPECT_EQ(f->ProgressBar1->value(), f->ProgressBar1->maximum());
+    EXPECT_FALSE(ElaborazioneInCorso);
+    EXPECT_EQ(Forms::find<frmElaborazioni>(), nullptr);
+    EXPECT_TRUE(f->cmdCalcola->isEnabled());
+
+    // At the play draw D6 the first Bari number is 30: 30 + 23 = 53.
+    w.clic(1);
+    EXPECT_EQ(f->txtCapoGioco->text(), " 1' su BA + 23");
+    EXPECT_EQ(f->txtCapoGioco->property("Tag").toString(), "101+0002300711111");
+    EXPECT_EQ(f->lblCapo->text(), "53");
+    EXPECT_TRUE(f->cmdReport[0]->isEnabled());
+
+    // "<" moves the play date one draw back and recomputes the capogioco (D5: 30 too).
+    vbPress(f->cmdPrecedente);
+    EXPECT_EQ(f->txtDataFine->text(), vbDateText(kD6.addDays(-7)));
+    EXPECT_EQ(f->lblCapo->text(), "53");
+
+    // A play date the archive refuses gives no capogioco: the method stays, unplayable.
+    vbSetText(f->txtDataFine, "01/01/2030");
+    w.a.fake.expectMsgBox("La data non può essere superiore alla data ultima estrazione inserita ("
+                              + vbDateText(kD6) + ")",
+                          vbOK);
+    w.a.fake.expectMsgBox(" 1' su BA + 23 uguale a zero - Caso non giocabile!", vbOK);
+    w.clic(1);
+    EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbInformation);
+    EXPECT_EQ(w.a.fake.msgBoxCalls().back().title, "Attenzione");
+    EXPECT_EQ(f->txtCapoGioco->text(), " 1' su BA + 23");
+    EXPECT_EQ(f->lblCapo->text(), "");
+    EXPECT_FALSE(f->cmdReport[0]->isEnabled());
+}
+
+TEST(frmQuorvane, HeaderClicksSortEitherWayAndSayHow)
+{
+    Finestra w(archivioNoto());
+    frmQuorvane* f = w.f;
+    w.cercaNoto();
+    QHeaderView* h = f->ListViewOrdin2->header();
+    const QStringList prima = {w.riga(1)[0], w.riga(5)[0]};
+
+    h->sectionClicked(0);   // the description: nothing
+    EXPECT_EQ(f->lblOrdinamento->text(), "");
+    EXPECT_EQ(QStringList({w.riga(1)[0], w.riga(5)[0]}), prima);
+
+    h->sectionClicked(1);
+    EXPECT_EQ(f->lblOrdinamento->text(),
+              "Algoritmi trovati: lista ordinata per Pres./Quantità dal valore più alto");
+    EXPECT_EQ(w.riga(1)[1], "    2 /     4");
+    h->sectionClicked(1);
+    EXPECT_EQ(f->lblOrdinamento->text(),
+              "Algoritmi trovati: lista ordinata per Pres./Quantità dal valore più basso");
+    EXPECT_EQ(w.riga(5)[1], "    2 /     4");
+    EXPECT_EQ(w.riga(1)[1], "    2 /     3");
+    // Another column flips the order again.
+    h->sectionClicked(4);
+    EXPECT_EQ(f->lblOrdinamento->text(),
+              "Algoritmi trovati: lista ordinata per Sortite dal valore più alto");
+    EXPECT_EQ(f->ListViewOrdin2->sortKey(), 4);
+}
+
+// A search over every number spia on a long archive, stopped by the stop
+// button or by Esc once events have come through and a value is complete.
+TEST(frmQuorvane, StopAndEscKeepTheRowsOfTheValuesCompleted)
+{
+    for (const bool conEsc : {false, true}) {
+        SCOPED_TRACE(conEsc ? "Esc" : "stop");
+        Finestra w(estrazioniCasuali(QDate(1871, 1, 7), 60000, 1, 5));
+        frmQuorvane* f = w.f;
+        f->vbShow();
+        f->chkRuota[0]->setChecked(true);
+        f->optTipo[1]->setChecked(true);
+        vbSetDate(f->DTPickerDa, QDate(1871, 1, 7));
+
+        // Runs only if the search lets events through.
+        bool eventi = false;
+        QTimer::singleShot(0, [&] {
+            eventi = true;
+            EXPECT_FALSE(f->cmdCalcola->isEnabled());
+            EXPECT_FALSE(f->chkRuota[1]->isEnabled());
+            EXPECT_FALSE(f->close());
+            // A date refused meanwhile clears the busy flag: still one search at a time.
+            w.a.fake.expectMsgBox("La data non può essere superiore alla data ultima estrazione "
+                                  "inserita ("
+                                      + vbDateText(QDate(1871, 1, 7).addDays(59999)) + ")",
+                                  vbOK);
+            CercaEstrazione("01/01/2200");
+            EXPECT_FALSE(ElaborazioneInCorso);
+            vbPress(f->cmdCalcola);
+            EXPECT_EQ(f->ListViewOrdin2->count(), 0);
+        });
+        bool fermato = false;
+        QObject::connect(f->ProgressBar1, &QProgressBar::valueChanged, [&](int valore) {
+            if (!eventi || fermato || valore < 1)
+                return;
+            fermato = true;
+            frmElaborazioni* e = Forms::find<frmElaborazioni>();
+            ASSERT_NE(e, nullptr);
+            EXPECT_EQ(e->lblDescrizioneJob->text(), "Analisi algoritmi...");
+            EXPECT_TRUE(e->cmdStop->isEnabled());
+            if (conEsc)
+                w.a.fake.setEsc(true);
+            else
+                vbPress(e->cmdStop);
+        });
+        vbPress(f->cmdCalcola);
+
+        ASSERT_TRUE(fermato);
+        EXPECT_TRUE(f->RicercaInterrotta);
+        std::set<int> valori;
+        for (int i = 1; i <= f->ListViewOrdin2->count(); ++i)
+            valori.insert(w.riga(i)[3].trimmed().toInt());
+        ASSERT_FALSE(valori.empty());
+        EXPECT_EQ(*valori.begin(), 1);
+        EXPECT_EQ(*valori.rbegin(), static_cast<int>(valori.size()));   // no gap
+        EXPECT_LT(*valori.rbegin(), 90);
+        EXPECT_EQ(f->ProgressBar1->value(), 0);
+        EXPECT_FALSE(ElaborazioneInCorso);
+        EXPECT_FALSE(StopRicerca);
+        EXPECT_FALSE(w.a.fake.escDown());
+        EXPECT_EQ(Forms::find<frmElaborazioni>(), nullptr);
+        EXPECT_TRUE(f->cmdCalcola->isEnabled());
+        EXPECT_TRUE(f->isVisible());
+    }
+}
+
+} // namespace
