@@ -200,6 +200,13 @@ void frmQuorvane::costruisci()
                                       QStringLiteral("Pres./Quantità"),
                                       QStringLiteral("% Presenze"), QStringLiteral("Numero"),
                                       QStringLiteral("Sortite")});
+    {
+        const QFontMetrics fm = ListViewOrdin2->fontMetrics();
+        const char* campioni[] = {"  99' su NZ x 99' su NZ + 99", "99999 / 99999", "100,0 %  ",
+                                  "Differenza", "99999"};
+        for (int i = 0; i < 5; ++i)
+            ListViewOrdin2->setColumnWidth(i, fm.horizontalAdvance(QString::fromLatin1(campioni[i])) + 16);
+    }
     ListViewOrdin = crea<ReportListView>(c, QStringLiteral("ListViewOrdin"));
     ListViewOrdin->setColumnHeaders({QStringLiteral("Pres./Quantità"), QStringLiteral("Descrizione"),
                                      QStringLiteral("Numero"), QStringLiteral("Sortite")});
@@ -228,6 +235,7 @@ void frmQuorvane::costruisci()
     cmdPrecedente = crea<QPushButton>(fraMetodo, QStringLiteral("cmdPrecedente"), QStringLiteral("<"));
     txtDataFine = crea<QLineEdit>(fraMetodo, QStringLiteral("txtDataFine"));
     txtDataFine->setMaxLength(10);
+    txtDataFine->setMinimumWidth(txtDataFine->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 12);
     cmdSuccessiva = crea<QPushButton>(fraMetodo, QStringLiteral("cmdSuccessiva"), QStringLiteral(">"));
     cmdSuccessiva->setEnabled(false);
     gMetodo->addWidget(cmdVediNumeri, 1, 0);
