@@ -22,9 +22,9 @@ TextFile TextFile::create(const QString& path)
 {
     auto f = std::make_unique<QFile>(path);
     if (!QFileInfo(path).absoluteDir().exists())
-        raise(76, path);
+        raise(76);
     if (!f->open(QIODevice::WriteOnly | QIODevice::Truncate))
-        raise(75, path);
+        raise(75);
     return TextFile(std::move(f));
 }
 
@@ -32,9 +32,9 @@ TextFile TextFile::append(const QString& path)
 {
     auto f = std::make_unique<QFile>(path);
     if (!QFileInfo(path).absoluteDir().exists())
-        raise(76, path);
+        raise(76);
     if (!f->open(QIODevice::WriteOnly | QIODevice::Append))
-        raise(75, path);
+        raise(75);
     return TextFile(std::move(f));
 }
 
@@ -45,7 +45,7 @@ void TextFile::writeLine(QStringView line)
     QByteArray bytes = toCp1252(line);
     bytes.append("\r\n");
     if (file_->write(bytes) != bytes.size())
-        raise(75, file_->fileName());
+        raise(75);
 }
 
 void TextFile::close()
@@ -86,10 +86,10 @@ void RandomFile::open(const QString& path, int recordLength)
     if (recordLength < 1)
         raise(5);
     if (!QFileInfo(path).absoluteDir().exists())
-        raise(76, path);
+        raise(76);
     file_.setFileName(path);
     if (!file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        raise(75, path);
+        raise(75);
     recLen_ = recordLength;
 }
 
@@ -124,12 +124,12 @@ QByteArray RandomFile::getMany(qint64 n, qint64 count)
     const qint64 offset = (n - 1) * recLen_;
     if (count > 0 && offset < file_.size()) {
         if (!file_.seek(offset))
-            raise(75, file_.fileName());
+            raise(75);
         qint64 got = 0;
         while (got < out.size()) {
             const qint64 r = file_.read(out.data() + got, out.size() - got);
             if (r < 0)
-                raise(75, file_.fileName());
+                raise(75);
             if (r == 0)
                 break;
             got += r;
@@ -147,7 +147,7 @@ void RandomFile::put(qint64 n, QByteArrayView data)
     QByteArray rec(recLen_, '\0');
     std::copy_n(data.data(), std::min<qint64>(data.size(), recLen_), rec.data());
     if (!file_.seek((n - 1) * recLen_) || file_.write(rec) != rec.size())
-        raise(75, file_.fileName());
+        raise(75);
 }
 
 bool fileExists(QStringView path)

@@ -11,6 +11,7 @@
 #include "shell/modAspetto.h"
 #include "shell/modControlli.h"
 #include "shell/modGuida.h"
+#include "shell/modMetodoSpia.h"
 #include "shell/modRestrizioni.h"
 
 #include <QCheckBox>
@@ -149,11 +150,13 @@ void frmOpzioni::formLoad()
     }
     Forms::current = this;
     ImpostaForm(this);
+    CaricaPosizioneForm(this, false);
     CaricaRestrizioni();
 }
 
 void frmOpzioni::formUnload(bool&)
 {
+    SalvaPosizioneForm(this);
 }
 
 void frmOpzioni::CaricaRestrizioni()

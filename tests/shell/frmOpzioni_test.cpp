@@ -94,6 +94,7 @@ TEST(frmOpzioni, ConfirmStoresCorrectedDaysAndTakesEffectAtOnce)
     EXPECT_EQ(f->cboMese[0]->currentText(), "marzo");
     vbPress(f->cmdAnnulla);
     EXPECT_EQ(a.ini("Restrizioni", "Dal"), "05Marzo");   // nothing stored
+    EXPECT_NE(a.ini("Forms", "frmOpzioniTop"), "<assente>");
 }
 
 TEST(MostraRestrizioni, MainPanelFollowsAConfirm)
@@ -101,46 +102,33 @@ TEST(MostraRestrizioni, MainPanelFollowsAConfirm)
     AmbienteServizi a(archivio());
     InizializzazioneFatta = false;
     auto* m = Forms::get<frmMain>();
-    EXPECT_TRUE(m->lblNessuna->isVisibleTo(m->Picture2));
+    const auto visibile = [m](QWidget* w) { return w->isVisibleTo(m->Picture2); };
+    EXPECT_TRUE(visibile(m->lblNessuna));
     EXPECT_EQ(vbHeight(m->Picture2), 1215);
+
+    // Tuesday, Wednesday, Thursday and Saturday: in force, yet "Nessuna".
     auto* f = Forms::get<frmOpzioni>();
     f->chkGiorni->setChecked(true);
+    for (int i = 1; i <= 7; ++i)
+        f->chkDay[i]->setChecked(QStringLiteral("NNYYYNY")[i - 1] == u'Y');
+    vbPress(f->cmdOk);
+    EXPECT_TRUE(visibile(m->lblNessuna));
+    EXPECT_FALSE(passa(QDate(2010, 8, 9)));   // a Monday
+
+    f = Forms::get<frmOpzioni>();
+    f->chkDay[1]->setChecked(true);
     f->chkMesi->setChecked(true);
     f->chkMese[8]->setChecked(false);
     vbPress(f->cmdOk);
-    EXPECT_FALSE(m->lblNessuna->isVisibleTo(m->Picture2));
-    EXPECT_TRUE(m->lblRestrizioni[1]->isVisibleTo(m->Picture2));
-    EXPECT_TRUE(m->lblRestrizioni[2]->isVisibleTo(m->Picture2));
-    EXPECT_FALSE(m->lblRestrizioni[3]->isVisibleTo(m->Picture2));
-    EXPECT_EQ(vbTop(m->lblRestrizioni[2]), 795);   // 790 twips, whole pixels
-    EXPECT_EQ(vbHeight(m->Picture2), 1770);   // 1775
+    EXPECT_FALSE(visibile(m->lblNessuna));
+    EXPECT_FALSE(visibile(m->lblRestrizioni[0]));
+    EXPECT_TRUE(visibile(m->lblRestrizioni[1]));
+    EXPECT_TRUE(visibile(m->lblRestrizioni[2]));
+    EXPECT_FALSE(visibile(m->lblRestrizioni[3]));
+    EXPECT_EQ(vbTop(m->lblRestrizioni[2]), 795);   // 790 twips, in whole pixels
+    EXPECT_EQ(vbHeight(m->Picture2), 1770);        // 1775
+    EXPECT_EQ(vbTop(m->cmdCambiaImpostazioniRestrizione), 1155);   // 1150
     EXPECT_FALSE(passa(QDate(2010, 8, 10)));
-}
-
-TEST(MostraRestrizioni, PanelLayout)
-{
-    struct Caso {
-        const char *giorno, *giorni, *mese, *mesi, *periodo;
-        bool r1, r2, r3;
-        double altezza;
-    } casi[] = {
-        {"N", "YNNNNNN", "N", "NNNNNNNNNNNN", "N", false, false, false, 1215},
-        {"Y", "NNYYYNY", "N", "", "N", false, false, false, 1215},   // kept as "Nessuna"
-        {"Y", "NNYNYNY", "Y", "YYYYYYYYYYYY", "N", true, false, false, 1495},
-        {"Y", "YNNNNNN", "Y", "NYYYYYYYYYYY", "Y", true, true, true, 2055},
-    };
-    for (const Caso& c : casi) {
-        const PannelloRestrizioni p =
-            pannelloRestrizioni(c.giorno, c.giorni, c.mese, c.mesi, c.periodo);
-        EXPECT_FALSE(p.riga[0]);
-        EXPECT_EQ(p.riga[1], c.r1);
-        EXPECT_EQ(p.riga[2], c.r2);
-        EXPECT_EQ(p.riga[3], c.r3);
-        EXPECT_EQ(p.nessuna, !c.r1 && !c.r2 && !c.r3);
-        EXPECT_EQ(p.altezza, c.altezza);
-        EXPECT_EQ(p.altoPulsante, c.altezza - 625);
-    }
-    EXPECT_EQ(pannelloRestrizioni("N", "", "Y", "NYYYYYYYYYYY", "Y").alto[3], 790);
 }
 
 } // namespace

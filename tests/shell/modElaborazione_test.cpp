@@ -26,10 +26,6 @@ TEST(CalcoloScope, OnlyTheComputationsEndReleasesTheGuard)
         ElaborazioneInCorso = false;
         EXPECT_TRUE(CalcoloInCorso());
         EXPECT_TRUE(ElaborazioneAttiva());
-        {
-            CalcoloScope annidato;
-        }
-        EXPECT_TRUE(CalcoloInCorso());
         fake.setEsc(true);
         StopRicerca = true;
     }
@@ -52,12 +48,6 @@ TEST(CMouse, ReleaseRestoresThePointerBeforeTheFirstSet)
     }
     EXPECT_EQ(MousePointerSchermo(), 0);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    ImpostaMousePointerSchermo(11);
-    {
-        CMouse mai;   // never set: restores nothing
-    }
-    EXPECT_EQ(MousePointerSchermo(), 11);
-    ImpostaMousePointerSchermo(0);
 }
 
 } // namespace
