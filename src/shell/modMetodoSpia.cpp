@@ -1,5 +1,7 @@
 #include "shell/modMetodoSpia.h"
 
+#include "shell/modControlli.h"
+
 #include "compat/AppError.h"
 #include "compat/vb.h"
 #include "compat/vbdate.h"
@@ -35,22 +37,7 @@ double centrato(double schermo, double finestra)
     return std::trunc(vbRound(schermo - finestra) / 2.0);
 }
 
-QAbstractButton* ruotaG(QWidget* w, int i)
-{
-    return w ? findControl<QAbstractButton>(w, QStringLiteral("chkRuotaG_%1").arg(i)) : nullptr;
-}
-
-void spunta(QWidget* w, int i, bool valore)
-{
-    if (QAbstractButton* b = ruotaG(w, i))
-        b->setChecked(valore);
-}
-
-bool spuntata(QWidget* w, int i)
-{
-    const QAbstractButton* b = ruotaG(w, i);
-    return b && b->isChecked();
-}
+const QString kRuoteGioco = QStringLiteral("chkRuotaG");
 
 } // namespace
 
@@ -111,23 +98,8 @@ void SalvaRuoteConNzGioco(Form* frm, int indice)
     if (SalvataggioInCorso)
         return;
     FlagScope scope(SalvataggioInCorso);
-    QWidget* w = frm;
-    if (indice == 0 && spuntata(w, 0)) {
-        for (int i = 1; i <= 10; ++i)
-            spunta(w, i, false);
-    } else if (indice != 11) {
-        spunta(w, 0, false);
-    }
-    QString codice;
-    if (spuntata(w, 0)) {
-        codice = spuntata(w, 11) ? QStringLiteral("YYYYYYYYYYY") : QStringLiteral("YYYYYYYYYYN");
-    } else {
-        for (int i = 1; i <= 11; ++i)
-            codice += spuntata(w, i) ? u'Y' : u'N';
-    }
-    if (codice == u"NNNNNNNNNNN")
-        codice = QStringLiteral("YYYYYYYYYYN");
-    SalvaImpostazione(kApp, kSettings, QStringLiteral("RuoteConNzGioco"), codice);
+    SalvaImpostazione(kApp, kSettings, QStringLiteral("RuoteConNzGioco"),
+                      FlagDaRuoteSpuntate(frm, kRuoteGioco, indice));
 }
 
 void CaricaImpostazioniRicerca()
@@ -163,16 +135,7 @@ void CaricaImpostazioniRicerca()
                 vbSetDate(a, *d);
         });
     }
-    if (vbLeft(codice, 10) == u"YYYYYYYYYY") {
-        spunta(w, 0, true);
-        for (int i = 1; i <= 10; ++i)
-            spunta(w, i, false);
-    } else {
-        spunta(w, 0, false);
-        for (int i = 1; i <= 10; ++i)
-            spunta(w, i, vbMid(codice, i, 1) == u"Y");
-    }
-    spunta(w, 11, vbRight(codice, 1) == u"Y");
+    SpuntaRuoteDaFlag(w, kRuoteGioco, codice);
     if (w)
         w->update();
 }

@@ -1,5 +1,7 @@
 #include "shell/modPeriodo.h"
 
+#include "shell/modControlli.h"
+
 #include "compat/AppError.h"
 #include "compat/vb.h"
 #include "compat/vbdate.h"
@@ -33,21 +35,16 @@ QString leggi(const QString& chiave, const QString& predefinito)
     return LeggiImpostazione(kApp, kSettings, chiave, predefinito);
 }
 
-QAbstractButton* ruota(QWidget* w, int i)
-{
-    return w ? w->findChild<QAbstractButton*>(QStringLiteral("chkRuota_%1").arg(i)) : nullptr;
-}
+const QString kCaselleRuote = QStringLiteral("chkRuota");
 
 void spunta(QWidget* w, int i, bool valore)
 {
-    if (QAbstractButton* b = ruota(w, i))
-        b->setChecked(valore);
+    SpuntaRuota(w, kCaselleRuote, i, valore);
 }
 
 bool spuntata(QWidget* w, int i)
 {
-    const QAbstractButton* b = ruota(w, i);
-    return b && b->isChecked();
+    return RuotaSpuntata(w, kCaselleRuote, i);
 }
 
 void scriviTesto(QWidget* w, const QString& nome, const QString& testo)
@@ -130,16 +127,7 @@ void CaricaRuoteConNz()
         leggiPeriodo();
         mostraPeriodo(w, false);
     });
-    if (vbLeft(s, 10) == u"YYYYYYYYYY") {
-        spunta(w, 0, true);
-        for (int i = 1; i <= 10; ++i)
-            spunta(w, i, false);
-    } else {
-        spunta(w, 0, false);
-        for (int i = 1; i <= 10; ++i)
-            spunta(w, i, vbMid(s, i, 1) == u"Y");
-    }
-    spunta(w, 11, vbRight(s, 1) == u"Y");
+    SpuntaRuoteDaFlag(w, kCaselleRuote, s);
     aggiorna(w);
 }
 
@@ -177,23 +165,8 @@ void SalvaRuoteConNz(Form* frm, int indice)
         return;
     Forms::current = frm;
     FlagScope scope(inCorso);
-    QWidget* w = frm;
-    if (indice == 0 && spuntata(w, 0)) {
-        for (int i = 1; i <= 10; ++i)
-            spunta(w, i, false);
-    } else if (indice != 11) {
-        spunta(w, 0, false);
-    }
-    QString s;
-    if (spuntata(w, 0)) {
-        s = spuntata(w, 11) ? QStringLiteral("YYYYYYYYYYY") : QStringLiteral("YYYYYYYYYYN");
-    } else {
-        for (int i = 1; i <= 11; ++i)
-            s += spuntata(w, i) ? u'Y' : u'N';
-    }
-    if (s == u"NNNNNNNNNNN")
-        s = QStringLiteral("YYYYYYYYYYN");
-    SalvaImpostazione(kApp, kSettings, QStringLiteral("RuoteConNz"), s);
+    SalvaImpostazione(kApp, kSettings, QStringLiteral("RuoteConNz"),
+                      FlagDaRuoteSpuntate(frm, kCaselleRuote, indice));
 }
 
 void SalvaRuote(Form* frm, int indice)
