@@ -1,6 +1,7 @@
 #include "compat/ui/Platform.h"
 
 #include "compat/paths.h"
+#include "compat/vbdate.h"
 
 #include <exception>
 #include <stdexcept>
@@ -50,6 +51,12 @@ int vbMsgBox(const QString& prompt, int style, const QString& title)
 QString appFile(QStringView rel)
 {
     return resolvePath(platform().app().folder(), rel);
+}
+
+QString vbNowText()
+{
+    const QDateTime adesso = platform().clock().now();
+    return vbDateText(adesso.date()) + u' ' + vbTimeText(adesso.time());
 }
 
 } // namespace compat

@@ -160,4 +160,7 @@ int vbMsgBox(const QString& prompt, int style = vbOKOnly, const QString& title =
 // A file or folder below the program folder, found whatever its letter case.
 QString appFile(QStringView rel);
 
+// The platform clock's date and time as "dd/MM/yyyy HH:mm:ss".
+QString vbNowText();
+
 } // namespace compat

@@ -1,0 +1,92 @@
+#include "compat/AppError.h"
+#include "compat/cp1252.h"
+#include "compat/files.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using compat::AppError;
+
+QByteArray contenuto(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<manca>");
+}
+
+TEST(Cp1252, RoundTripsTheWindowsCharactersAndMarksTheRest)
+{
+    const QString testo = QString::fromUtf8("Città € “ok” – ÿ");
+    const QByteArray b = compat::toCp1252(testo);
+    EXPECT_EQ(b, QByteArray("Citt\xE0 \x80 \x93ok\x94 \x96 \xFF"));
+    EXPECT_EQ(compat::fromCp1252(b), testo);
+    EXPECT_EQ(compat::toCp1252(QString::fromUtf8("ω ✓")), QByteArray("? ?"));
+    // The five bytes Windows-1252 leaves undefined come back unchanged.
+    EXPECT_EQ(compat::toCp1252(compat::fromCp1252("\x81\x8D\x8F\x90\x9D")),
+              QByteArray("\x81\x8D\x8F\x90\x9D"));
+}
+
+TEST(TextFile, LinesEndInCrLfAndAppendKeepsWhatWasThere)
+{
+    QTemporaryDir d;
+    const QString p = d.filePath("r.txt");
+    {
+        auto f = compat::TextFile::create(p);
+        f.writeLine(QString::fromUtf8("primà"));
+        f.writeLine(u"");
+    }
+    EXPECT_EQ(contenuto(p), QByteArray("prim\xE0\r\n\r\n"));
+    {
+        auto f = compat::TextFile::append(p);
+        f.writeLine(u"terza");
+    }
+    EXPECT_EQ(contenuto(p), QByteArray("prim\xE0\r\n\r\nterza\r\n"));
+    {
+        auto f = compat::TextFile::create(p);   // create replaces
+        f.writeLine(u"sola");
+    }
+    EXPECT_EQ(contenuto(p), QByteArray("sola\r\n"));
+    EXPECT_EQ(compat::readCp1252Lines(p), QStringList{"sola"});
+    try {
+        compat::TextFile::create(d.filePath("manca/r.txt"));
+        FAIL() << "a missing folder must be an error";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.number, 76);
+    }
+}
+
+TEST(RandomFile, RecordsAreWholeAndPaddedAndPastTheEndIsZeros)
+{
+    QTemporaryDir d;
+    compat::RandomFile f;
+    f.open(d.filePath("r.bin"), 4);          // a missing file is created empty
+    EXPECT_EQ(f.lof(), 0);
+    f.put(2, "abcdef");                       // cut to the record length
+    f.put(1, "x");                            // padded with zero bytes
+    EXPECT_EQ(f.lof(), 8);
+    EXPECT_EQ(f.get(1), QByteArray("x\0\0\0", 4));
+    EXPECT_EQ(f.get(2), QByteArray("abcd"));
+    EXPECT_EQ(f.get(9), QByteArray(4, '\0'));
+    EXPECT_EQ(f.getMany(2, 2), QByteArray("abcd\0\0\0\0", 8));
+    EXPECT_EQ(f.records(), 2);
+    for (qint64 n : {0, -1}) {
+        try {
+            f.get(n);
+            FAIL() << "record " << n;
+        } catch (const AppError& e) {
+            EXPECT_EQ(e.number, 63);
+        }
+    }
+    f.close();
+    QFile raw(d.filePath("r.bin"));
+    ASSERT_TRUE(raw.open(QIODevice::Append));
+    raw.write("zz");                          // half a record left by a broken write
+    raw.close();
+    f.open(d.filePath("r.bin"), 4);
+    EXPECT_EQ(f.records(), 2);
+    EXPECT_EQ(f.get(3), QByteArray("zz\0\0", 4));
+}
+
+} // namespace
