@@ -38,10 +38,12 @@ void salva(const QString& chiave, const QString& valore)
     SalvaImpostazione(kApp, kSettings, chiave, valore);
 }
 
-// A slider value from a text, inside the slider's range whatever the text.
+// A slider value from a text, inside the slider's range whatever the text;
+// a fraction rounds as any whole-number property does (halves to even).
 int valoreSlider(const QSlider* s, const QString& testo)
 {
-    return static_cast<int>(std::clamp(vbVal(testo), double(s->minimum()), double(s->maximum())));
+    return static_cast<int>(
+        vbRound(std::clamp(vbVal(testo), double(s->minimum()), double(s->maximum()))));
 }
 
 QDateEdit* nuovaData(QWidget* padre, const QString& nome, const QString& suggerimento)

@@ -70,9 +70,9 @@ frmEsclusioni::frmEsclusioni()
 
     on(cmdOk, &QPushButton::clicked, QStringLiteral("cmdOk_Click"), [this] { cmdOk_Click(); });
     on(cmdAnnulla, &QPushButton::clicked, QStringLiteral("cmdAnnulla_Click"),
-       [this] { vbUnload(this); });
+       [this] { cmdAnnulla_Click(); });
     on(cmdHelp, &QPushButton::clicked, QStringLiteral("cmdHelp_Click"),
-       [] { Guida().HelpContext(GuidaEsclusioni, QString()); });
+       [this] { cmdHelp_Click(); });
 }
 
 void frmEsclusioni::formLoad()
@@ -107,4 +107,14 @@ void frmEsclusioni::cmdOk_Click()
     SalvaImpostazione(kApp, kOptions, QStringLiteral("Show Tips at Startup"),
                       vbCStr(vbValue(chkLoadTipsAtStartup)));
     vbUnload(this);
+}
+
+void frmEsclusioni::cmdAnnulla_Click()
+{
+    vbUnload(this);
+}
+
+void frmEsclusioni::cmdHelp_Click()
+{
+    Guida().HelpContext(GuidaEsclusioni, QString());
 }

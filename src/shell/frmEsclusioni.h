@@ -25,4 +25,6 @@ protected:
 
 private:
     void cmdOk_Click();
+    void cmdAnnulla_Click();
+    void cmdHelp_Click();
 };

@@ -133,9 +133,9 @@ frmOpzioni::frmOpzioni()
        [this] { chkPeriodo_Click(); });
     on(cmdOk, &QPushButton::clicked, QStringLiteral("cmdOk_Click"), [this] { cmdOk_Click(); });
     on(cmdAnnulla, &QPushButton::clicked, QStringLiteral("cmdAnnulla_Click"),
-       [this] { vbUnload(this); });
+       [this] { cmdAnnulla_Click(); });
     on(cmdHelp, &QPushButton::clicked, QStringLiteral("cmdHelp_Click"),
-       [] { Guida().HelpContext(GuidaOpzioni, QString()); });
+       [this] { cmdHelp_Click(); });
 }
 
 void frmOpzioni::formLoad()
@@ -285,4 +285,14 @@ void frmOpzioni::cmdOk_Click()
 {
     SalvaRestrizioni();
     vbUnload(this);
+}
+
+void frmOpzioni::cmdAnnulla_Click()
+{
+    vbUnload(this);
+}
+
+void frmOpzioni::cmdHelp_Click()
+{
+    Guida().HelpContext(GuidaOpzioni, QString());
 }

@@ -34,6 +34,8 @@ private:
     void chkMesi_Click();
     void chkPeriodo_Click();
     void cmdOk_Click();
+    void cmdAnnulla_Click();
+    void cmdHelp_Click();
     void CaricaRestrizioni();
     void SalvaRestrizioni();
 };

@@ -59,12 +59,18 @@ PannelloRestrizioni pannelloRestrizioni(const QString& giorno, const QString& gi
 
 void MostraRestrizioni()
 {
+    // The switches read here become the copies the searches test; the
+    // tables stay as LeggiRestrizioni built them.
+    Restrizioni& r = RestrizioniAttive();
+    r.Giorno = LeggiImpostazione(kApp, kSezione, QStringLiteral("Giorno"), QStringLiteral("N"));
+    r.Mese = LeggiImpostazione(kApp, kSezione, QStringLiteral("Mese"), QStringLiteral("N"));
+    r.Periodo = LeggiImpostazione(kApp, kSezione, QStringLiteral("Periodo"), QStringLiteral("N"));
     const PannelloRestrizioni p = pannelloRestrizioni(
-        LeggiImpostazione(kApp, kSezione, QStringLiteral("Giorno"), QStringLiteral("N")),
+        r.Giorno,
         LeggiImpostazione(kApp, kSezione, QStringLiteral("Giorni"), QStringLiteral("NNYYYNY")),
-        LeggiImpostazione(kApp, kSezione, QStringLiteral("Mese"), QStringLiteral("N")),
+        r.Mese,
         LeggiImpostazione(kApp, kSezione, QStringLiteral("Mesi"), QStringLiteral("YYYYYYYYYYYY")),
-        LeggiImpostazione(kApp, kSezione, QStringLiteral("Periodo"), QStringLiteral("N")));
+        r.Periodo);
 
     frmMain* f = compat::Forms::find<frmMain>();
     if (!f)

@@ -129,6 +129,11 @@ TEST(MostraRestrizioni, MainPanelFollowsAConfirm)
     EXPECT_EQ(vbHeight(m->Picture2), 1770);        // 1775
     EXPECT_EQ(vbTop(m->cmdCambiaImpostazioniRestrizione), 1155);   // 1150
     EXPECT_FALSE(passa(QDate(2010, 8, 10)));
+
+    // The panel's reading of the switches is the one the searches test.
+    a.imposta("Restrizioni", "Mese", "N");
+    MostraRestrizioni();
+    EXPECT_TRUE(passa(QDate(2010, 8, 10)));
 }
 
 } // namespace

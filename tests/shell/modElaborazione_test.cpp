@@ -48,6 +48,12 @@ TEST(CMouse, ReleaseRestoresThePointerBeforeTheFirstSet)
     }
     EXPECT_EQ(MousePointerSchermo(), 0);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    // Never set: its release leaves the pointer in force alone.
+    ImpostaMousePointerSchermo(11);
+    { CMouse m; }
+    EXPECT_EQ(MousePointerSchermo(), 11);
+    ImpostaMousePointerSchermo(0);
 }
 
 } // namespace

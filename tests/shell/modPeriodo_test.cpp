@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -101,6 +102,14 @@ TEST(frmDati, ARejectedDateRestoresThePickersAndKeepsTheComputationGuard)
     EXPECT_EQ(a.ini("Settings", "FineRicerca"), "70");
     EXPECT_EQ(a.ini("Settings", "Blocco"), "Y");
     EXPECT_EQ(a.ini("Settings", "UltimaEstrazione"), "N");
+
+    // A typed number is taken on leaving the box, a fraction rounded.
+    vbSetText(f->txtNumEstrazioneInizio, "45.6");
+    QFocusEvent uscita(QEvent::FocusOut);
+    QCoreApplication::sendEvent(f->txtNumEstrazioneInizio, &uscita);
+    EXPECT_EQ(f->SliderDal->value(), 46);
+    EXPECT_EQ(f->SliderAl->value(), 66);
+    EXPECT_EQ(a.ini("Settings", "InizioRicerca"), "46");
 }
 
 TEST(CaricaRuoteConNz, WheelsAndClampedPeriod)
