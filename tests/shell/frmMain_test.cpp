@@ -319,3 +319,23 @@ TEST(frmMain, CambiaBringsAnOpenRestrictionsWindowForward)
     EXPECT_EQ(Forms::find<frmOpzioni>(), opzioni);
     EXPECT_FALSE(opzioni->isModal());
 }
+
+TEST(frmMain, ResizeKeepsTheWidthAndPlacesBothPanelsTogether)
+{
+    Avvio a;
+    a.archivio();
+    frmMain* f = a.avvia();
+    f->resize(500, 300); // 7500 twips wide
+    EXPECT_EQ(vbWidth(f), 9300);
+    EXPECT_EQ(vbHeight(f), 4500); // the height is free
+    f->resize(800, 400);          // (12000 - 3950) / 2 - 840 = 3185 twips
+    EXPECT_EQ(f->Picture1->x(), twipsToPx(3185));
+    EXPECT_EQ(f->Picture2->x(), twipsToPx(3185));
+
+    // Closed while minimised: the stored geometry stays as it was.
+    a.ini("Forms", "MainLeft", QStringLiteral("77"));
+    f->setWindowState(Qt::WindowMinimized);
+    EXPECT_THROW(vbUnload(f), ProcessEnded);
+    EXPECT_EQ(a.ini("MainLeft"), QStringLiteral("77"));
+    EXPECT_EQ(a.ini("MainWidth"), QStringLiteral("<assente>"));
+}
