@@ -11,6 +11,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
+#include <exception>
 #include <limits>
 #include <memory>
 #include <mutex>
@@ -616,22 +617,33 @@ EsitoRicerca cercaMetodi(ArchivioEstrazioni& archivio, const Restrizioni& restri
     std::atomic<bool> stop{false};
     std::mutex m;
     std::condition_variable cv;
+    std::exception_ptr errore;   // the first failure of a worker, raised on this thread
 
     auto lavora = [&] {
-        std::unique_ptr<Punteggi> s(new Punteggi);
-        for (;;) {
-            const int k = prossimo.fetch_add(1);
-            if (k >= nValori || stop.load())
-                return;
-            risultati[k] = calcolaValore(per, casi[k], p, valori[k], *s, stop,
-                                         p.tuttiIValori ? nullptr : &progressoValore);
-            if (!risultati[k])
-                return;
-            fatto[k].store(true, std::memory_order_release);
+        try {
+            std::unique_ptr<Punteggi> s(new Punteggi);
+            for (;;) {
+                const int k = prossimo.fetch_add(1);
+                if (k >= nValori || stop.load())
+                    return;
+                risultati[k] = calcolaValore(per, casi[k], p, valori[k], *s, stop,
+                                             p.tuttiIValori ? nullptr : &progressoValore);
+                if (!risultati[k])
+                    return;
+                fatto[k].store(true, std::memory_order_release);
+                {
+                    std::lock_guard<std::mutex> l(m);
+                    completati.fetch_add(1);
+                }
+                cv.notify_one();
+            }
+        } catch (...) {
             {
                 std::lock_guard<std::mutex> l(m);
-                completati.fetch_add(1);
+                if (!errore)
+                    errore = std::current_exception();
             }
+            stop.store(true);
             cv.notify_one();
         }
     };
@@ -642,15 +654,30 @@ EsitoRicerca cercaMetodi(ArchivioEstrazioni& archivio, const Restrizioni& restri
         return k;
     };
 
-    std::vector<std::thread> lavoratori;
+    // Whatever leaves this function (an exception from the progress callback
+    // included), the workers are stopped and joined first: a joinable thread
+    // destroyed would end the program.
+    struct Lavoratori {
+        std::vector<std::thread> t;
+        std::atomic<bool>& stop;
+        void unisci()
+        {
+            stop.store(true);
+            for (std::thread& x : t)
+                if (x.joinable())
+                    x.join();
+        }
+        ~Lavoratori() { unisci(); }
+    } lavoratori{{}, stop};
     for (int t = 0; t < nThread; ++t)
-        lavoratori.emplace_back(lavora);
+        lavoratori.t.emplace_back(lavora);
     const int massimo = massimoProgresso(p);
     for (;;) {
         {
             std::unique_lock<std::mutex> l(m);
-            if (cv.wait_for(l, std::chrono::milliseconds(10),
-                            [&] { return completati.load() == nValori; }))
+            if (cv.wait_for(l, std::chrono::milliseconds(10), [&] {
+                    return completati.load() == nValori || errore;
+                }))
                 break;
         }
         if (progresso
@@ -659,8 +686,9 @@ EsitoRicerca cercaMetodi(ArchivioEstrazioni& archivio, const Restrizioni& restri
             break;
         }
     }
-    for (std::thread& t : lavoratori)
-        t.join();
+    lavoratori.unisci();
+    if (errore)
+        std::rethrow_exception(errore);
 
     const int completi = prefisso();
     esito.interrotta = completi < nValori;

@@ -354,6 +354,12 @@ TEST(RicercaMetodi, StopKeepsACompletedPrefixOfValues)
     for (size_t i = 0; i < attese.size(); ++i)
         EXPECT_EQ(fermata.righe[i].codice, attese[i].codice);
 
+    // A callback that fails (an error in a handler it let through) stops the
+    // workers before its error reaches the caller, instead of ending the program.
+    EXPECT_THROW(cercaMetodi(b.archivio, {}, b.calendario, p,
+                             [](int, int) -> bool { compat::raise(6); }),
+                 compat::AppError);
+
     // The literal engine stops at the draw it is on: the value under way lists nothing.
     p.tuttiIValori = false;
     p.valoreSpia = 30;

@@ -1,5 +1,5 @@
 #pragma once
-// The method search written step by step as it is specified (one draw read at
+// The method search written out literally, step by step (one draw read at
 // a time, plain tables, the whole hidden list sorted), with the same mends as
 // the fast engine. Slow; it is the yardstick the fast engine is held to.
 #include "metodi/RicercaMetodi.h"
