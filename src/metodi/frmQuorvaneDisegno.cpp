@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <tuple>
@@ -58,6 +59,8 @@ QComboBox* creaCombo(QWidget* padre, const QString& n, bool modificabile)
 {
     auto* c = crea<QComboBox>(padre, n);
     c->setEditable(modificabile);
+    // A typed value is read as text; Enter must not add it to the list.
+    c->setInsertPolicy(QComboBox::NoInsert);
     return c;
 }
 
@@ -204,8 +207,14 @@ void frmQuorvane::costruisci()
         const QFontMetrics fm = ListViewOrdin2->fontMetrics();
         const char* campioni[] = {"  99' su NZ x 99' su NZ + 99", "99999 / 99999", "100,0 %  ",
                                   "Differenza", "99999"};
-        for (int i = 0; i < 5; ++i)
+        int larghezza = 0;
+        for (int i = 0; i < 5; ++i) {
             ListViewOrdin2->setColumnWidth(i, fm.horizontalAdvance(QString::fromLatin1(campioni[i])) + 16);
+            larghezza += ListViewOrdin2->columnWidth(i);
+        }
+        // Every column in sight without scrolling sideways.
+        ListViewOrdin2->setMinimumWidth(larghezza + 2 * ListViewOrdin2->frameWidth()
+                                        + ListViewOrdin2->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     }
     ListViewOrdin = crea<ReportListView>(c, QStringLiteral("ListViewOrdin"));
     ListViewOrdin->setColumnHeaders({QStringLiteral("Pres./Quantità"), QStringLiteral("Descrizione"),
@@ -228,7 +237,7 @@ void frmQuorvane::costruisci()
     cmdReport[1]->hide();
     gMetodo->addWidget(txtCapoGioco, 0, 0, 1, 3);
     gMetodo->addWidget(lblCapo, 0, 3);
-    gMetodo->addWidget(cmdReport[0], 0, 4);
+    gMetodo->addWidget(cmdReport[0], 2, 0, 1, 4);
     cmdVediNumeri = crea<QPushButton>(fraMetodo, QStringLiteral("cmdVediNumeri"),
                                       QStringLiteral("Vedi i numeri da giocare dopo il"));
     cmdVediNumeri->setEnabled(false);
@@ -238,6 +247,8 @@ void frmQuorvane::costruisci()
     txtDataFine->setMinimumWidth(txtDataFine->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 12);
     cmdSuccessiva = crea<QPushButton>(fraMetodo, QStringLiteral("cmdSuccessiva"), QStringLiteral(">"));
     cmdSuccessiva->setEnabled(false);
+    for (QPushButton* passo : {cmdPrecedente, cmdSuccessiva})
+        passo->setFixedWidth(passo->fontMetrics().horizontalAdvance(QStringLiteral("<<")) + 20);
     gMetodo->addWidget(cmdVediNumeri, 1, 0);
     gMetodo->addWidget(cmdPrecedente, 1, 1);
     gMetodo->addWidget(txtDataFine, 1, 2);
@@ -343,6 +354,16 @@ void frmQuorvane::costruisci()
     auto* finestra = new QVBoxLayout(this);
     finestra->addWidget(c, 1);
     finestra->addWidget(ProgressBar1);
+    // Tight frames keep the window within a 768-pixel screen.
+    for (QGroupBox* riquadro : c->findChildren<QGroupBox*>()) {
+        if (QLayout* l = riquadro->layout()) {
+            l->setContentsMargins(6, 4, 6, 4);
+            l->setSpacing(4);
+        }
+    }
+    // The lists widen with the window; at first it opens as narrow as its
+    // controls allow, so that it fits a 1366-pixel screen.
+    resize(minimumSizeHint().width(), sizeHint().height());
 }
 
 void frmQuorvane::collega()

@@ -16,6 +16,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
@@ -122,6 +123,119 @@ TEST(frmQuorvane, LoadsTheStoredChoicesAndStartsTheYearBeforeTheEnd)
         EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
 }
 
+// Daily draws from 01/01/1946 to 10/01/2000 (past the pickers' own date):
+// draw n falls on day n.
+const QDate kGiornaliere(1946, 1, 1);
+std::vector<RecEstrazione> estrazioniGiornaliere()
+{
+    return estrazioniCasuali(kGiornaliere, static_cast<int>(kGiornaliere.daysTo(QDate(2000, 1, 10))) + 1,
+                             1, 5);
+}
+int numeroDi(QDate d)
+{
+    return static_cast<int>(kGiornaliere.daysTo(d)) + 1;
+}
+
+TEST(frmQuorvane, TheStartMovesToTheDrawOneYearBeforeTheEnd)
+{
+    struct Caso {
+        QDate fine;
+        QDate inizio;
+        const char* indice;
+    };
+    const Caso casi[] = {
+        {QDate(1948, 1, 4), QDate(1947, 1, 4), "4"},   // not later than 04/01/1947: that date
+        {QDate(1948, 1, 3), QDate(1947, 1, 4), "4"},
+        {QDate(1948, 1, 5), QDate(1947, 1, 5), "5"},
+        {QDate(1952, 2, 29), QDate(1951, 2, 28), "U"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.fine.toString().toStdString());
+        AmbienteServizi a(estrazioniGiornaliere());
+        AmbienteServizi::imposta("Settings", "InizioRicerca", "200");
+        AmbienteServizi::imposta("Settings", "FineRicerca", QString::number(numeroDi(c.fine)));
+        frmQuorvane* f = Forms::get<frmQuorvane>();
+        EXPECT_EQ(f->DTPickerA->date(), c.fine);
+        EXPECT_EQ(f->DTPickerDa->date(), c.inizio);
+        EXPECT_EQ(f->lblIndiceDal->text(), c.indice);
+    }
+}
+
+TEST(frmQuorvane, TheEndPickerMovesThePlayDateAndOnlyTheUsersChangeClears)
+{
+    Finestra w(archivioNoto());
+    frmQuorvane* f = w.f;
+    w.cercaNoto();
+    ASSERT_EQ(f->ListViewOrdin2->count(), 5);
+
+    vbSetDate(f->DTPickerA, kD6.addDays(-7));
+    EXPECT_EQ(f->txtDataFine->text(), vbDateText(kD6.addDays(-7)));
+    EXPECT_EQ(f->DTPRicerca->date(), kD6.addDays(-7));
+    EXPECT_EQ(f->ListViewOrdin2->count(), 5);
+
+    f->DTPickerA->setDate(kD6);   // as the user's picker does
+    EXPECT_EQ(f->txtDataFine->text(), vbDateText(kD6));
+    EXPECT_EQ(f->DTPRicerca->date(), kD6);
+    EXPECT_EQ(f->ListViewOrdin2->count(), 0);
+
+    // A start on the last draw of its month shows "U".
+    vbSetDate(f->DTPickerDa, QDate(2001, 6, 30));
+    EXPECT_EQ(f->lblIndiceDal->text(), "U");
+}
+
+TEST(frmQuorvane, TheSearchWheelCountDecidesTheOneWheelOptions)
+{
+    Finestra w(archivioNoto());
+    frmQuorvane* f = w.f;
+    // Bari alone: a number spia may keep its position, and a date may give the spias.
+    EXPECT_EQ(f->ContaRuoteRicerca(), 1);
+    EXPECT_TRUE(f->chkStessaPosizione->isEnabled());
+    EXPECT_TRUE(f->DTPRicerca->isEnabled());
+    f->chkStessaPosizione->setChecked(true);
+
+    // A second wheel takes both away, and the search on a date with them.
+    f->optTipo[2]->setChecked(true);
+    f->chkRuota[11]->setChecked(true);
+    EXPECT_EQ(f->ContaRuoteRicerca(), 2);
+    EXPECT_TRUE(f->optTipo[0]->isChecked());
+    EXPECT_FALSE(f->optTipo[2]->isEnabled());
+    EXPECT_FALSE(f->DTPRicerca->isEnabled());
+    EXPECT_FALSE(f->chkStessaPosizione->isEnabled());
+    EXPECT_FALSE(f->chkStessaPosizione->isChecked());
+
+    f->chkRuota[0]->setChecked(true);   // "Tutte" unticks the regional wheels
+    EXPECT_FALSE(f->chkRuota[1]->isChecked());
+    EXPECT_EQ(f->ContaRuoteRicerca(), 11);
+    f->chkRuota[11]->setChecked(false);
+    EXPECT_EQ(f->ContaRuoteRicerca(), 10);
+
+    // One wheel again, but a sum spia has no positions to keep.
+    f->optSpia[1]->setChecked(true);
+    f->chkRuota[5]->setChecked(true);
+    EXPECT_EQ(f->ContaRuoteRicerca(), 1);
+    EXPECT_TRUE(f->DTPRicerca->isEnabled());
+    EXPECT_FALSE(f->chkStessaPosizione->isEnabled());
+}
+
+TEST(frmQuorvane, ThePreviousDrawButtonStopsAtDraw18)
+{
+    AmbienteServizi a(estrazioniGiornaliere());
+    frmQuorvane* f = Forms::get<frmQuorvane>();
+    const QString giorno18 = vbDateText(kGiornaliere.addDays(17));
+    vbSetText(f->txtDataFine, vbDateText(kGiornaliere.addDays(18)));
+    vbPress(f->cmdPrecedente);
+    EXPECT_EQ(f->txtDataFine->text(), giorno18);
+    vbPress(f->cmdPrecedente);
+    EXPECT_EQ(f->txtDataFine->text(), giorno18);
+
+    // A refused date stays for the user to correct: no step from an unrelated draw.
+    vbSetText(f->txtDataFine, "01/01/1900");
+    a.fake.expectMsgBox("La data non può essere inferiore alla data inizio gestione archivi (01/01/1946)",
+                        vbOK);
+    vbPress(f->cmdPrecedente);
+    EXPECT_EQ(f->txtDataFine->text(), "01/01/1900");
+}
+
 TEST(frmQuorvane, EveryOptionRelabelsItsControlsAndClearsTheResults)
 {
     Finestra w(archivioNoto());
@@ -184,6 +298,11 @@ TEST(frmQuorvane, EveryOptionRelabelsItsControlsAndClearsTheResults)
     EXPECT_FALSE(f->chkPosizione[1]->isEnabled());
     f->chkPosDet->setChecked(true);
     EXPECT_TRUE(f->chkPosizione[1]->isEnabled());
+
+    // A typed spia value stays out of the list.
+    f->cboNumero->lineEdit()->setText("7");
+    QTest::keyClick(f->cboNumero->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(f->cboNumero->count(), 90);
 }
 
 TEST(frmQuorvane, RefusesWrongInputsWithTheirMessages)

@@ -5,6 +5,12 @@
 
 namespace compat {
 
+namespace {
+// When the row was added, so that equal keys stand in that order whatever
+// the earlier sorts did.
+constexpr int kAddedRole = Qt::UserRole + 1;
+}
+
 ReportListView::ReportListView(QWidget* parent) : QTreeWidget(parent)
 {
     setRootIsDecorated(false);
@@ -40,8 +46,9 @@ QTreeWidgetItem* ReportListView::addItem(const QString& text)
 {
     auto* row = new QTreeWidgetItem;
     row->setText(0, text);
+    row->setData(0, kAddedRole, ++added_);
     if (sorted_)
-        insertTopLevelItem(insertionPoint(row->text(sortKey_), nullptr), row);
+        insertTopLevelItem(insertionPoint(row), row);
     else
         addTopLevelItem(row);
     return row;
@@ -109,23 +116,25 @@ void ReportListView::setSortOrder(Qt::SortOrder order)
     resort();
 }
 
-bool ReportListView::before(const QString& a, const QString& b) const
+bool ReportListView::before(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const
 {
-    const int c = QString::compare(a, b, Qt::CaseInsensitive);
-    return sortOrder_ == Qt::AscendingOrder ? c < 0 : c > 0;
+    const int c = QString::compare(a->text(sortKey_), b->text(sortKey_), Qt::CaseInsensitive);
+    if (c != 0)
+        return sortOrder_ == Qt::AscendingOrder ? c < 0 : c > 0;
+    return a->data(0, kAddedRole).toULongLong() < b->data(0, kAddedRole).toULongLong();
 }
 
-int ReportListView::insertionPoint(const QString& key, const QTreeWidgetItem* skip) const
+int ReportListView::insertionPoint(const QTreeWidgetItem* row) const
 {
-    // Binary search over the rows other than `skip` (the row being re-placed).
+    // Binary search over the rows other than `row` itself (when re-placed).
     const int n = count();
-    const int skipAt = skip ? indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(skip)) : -1;
+    const int skipAt = indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(row));
     const int m = skipAt >= 0 ? n - 1 : n;
     auto at = [&](int k) { return topLevelItem(skipAt >= 0 && k >= skipAt ? k + 1 : k); };
     int lo = 0, hi = m;
     while (lo < hi) {
         const int mid = (lo + hi) / 2;
-        if (before(key, at(mid)->text(sortKey_)))
+        if (before(row, at(mid)))
             hi = mid;
         else
             lo = mid + 1;
@@ -138,7 +147,7 @@ void ReportListView::place(QTreeWidgetItem* row)
     const int from = indexOfTopLevelItem(row);
     if (from < 0)
         return;
-    const int to = insertionPoint(row->text(sortKey_), row);
+    const int to = insertionPoint(row);
     if (to == from)
         return;
     const bool selected = row->isSelected();
@@ -157,9 +166,8 @@ void ReportListView::resort()
     QTreeWidgetItem* current = currentItem();
     const QList<QTreeWidgetItem*> selected = selectedItems();
     QList<QTreeWidgetItem*> rows = invisibleRootItem()->takeChildren();
-    std::stable_sort(rows.begin(), rows.end(), [this](QTreeWidgetItem* a, QTreeWidgetItem* b) {
-        return before(a->text(sortKey_), b->text(sortKey_));
-    });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [this](QTreeWidgetItem* a, QTreeWidgetItem* b) { return before(a, b); });
     addTopLevelItems(rows);
     if (current)
         setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);

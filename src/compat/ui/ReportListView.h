@@ -39,12 +39,14 @@ public:
     void setSortOrder(Qt::SortOrder order);
 
 private:
-    // Where a row with this key goes: after every row that does not sort after it.
-    int insertionPoint(const QString& key, const QTreeWidgetItem* skip) const;
-    bool before(const QString& a, const QString& b) const;
+    // Where `row` goes among the other rows.
+    int insertionPoint(const QTreeWidgetItem* row) const;
+    // Key order, then the order in which the rows were added.
+    bool before(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const;
     void place(QTreeWidgetItem* row);
     void resort();
 
+    qulonglong added_ = 0;
     bool sorted_ = false;
     int sortKey_ = 0;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;

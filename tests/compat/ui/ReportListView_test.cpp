@@ -50,6 +50,12 @@ TEST(ReportListView, KeepsTheOrderOfTheKeyColumnWithTiesInInsertionOrder)
     EXPECT_EQ(ReportListView::tag(lv.item(6)), "t3");
     EXPECT_EQ(lv.item(7), nullptr);
     EXPECT_EQ(lv.item(0), nullptr);
+
+    // Equal keys of another column stand as added, not as the last sort left them.
+    for (int i = 1; i <= lv.count(); ++i)
+        lv.setSubItem(lv.item(i), 2, "x");
+    lv.setSortKey(2);
+    EXPECT_EQ(colonna(lv, 0), QStringList({"a", "b", "c", "d", "e", "f"}));
 }
 
 TEST(ReportListView, HeadersAreNumberedFromOneAndAHeaderClickSortsNothing)
