@@ -50,19 +50,8 @@ frmEsclusioni::frmEsclusioni()
     chkLoadTipsAtStartup->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
     (new QVBoxLayout(frameSuggerimenti))->addWidget(chkLoadTipsAtStartup);
 
-    cmdOk = PulsanteImmagine(this, QStringLiteral("cmdOk"), QStyle::SP_DialogOkButton,
-                             QStringLiteral("Conferma"));
-    cmdAnnulla = PulsanteImmagine(this, QStringLiteral("cmdAnnulla"),
-                                  QStyle::SP_DialogCancelButton, QStringLiteral("Annulla"));
-    cmdHelp = PulsanteImmagine(this, QStringLiteral("cmdHelp"), QStyle::SP_DialogHelpButton,
-                               QStringLiteral("Spiegazioni dettagliate sul form attuale"));
-    setDefaultButton(cmdOk);
+    auto* pulsanti = PulsantiConferma(this, cmdOk, cmdAnnulla, cmdHelp);
 
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(cmdOk);
-    pulsanti->addWidget(cmdAnnulla);
-    pulsanti->addWidget(cmdHelp);
     auto* colonna = new QVBoxLayout(this);
     colonna->addWidget(frameGiorni);
     colonna->addWidget(frameSuggerimenti);

@@ -107,18 +107,7 @@ frmOpzioni::frmOpzioni()
         gPeriodo->addWidget(cboMese[k], 1, k * 3 + 2);
     }
 
-    cmdOk = PulsanteImmagine(this, QStringLiteral("cmdOk"), QStyle::SP_DialogOkButton,
-                             QStringLiteral("Conferma"));
-    cmdAnnulla = PulsanteImmagine(this, QStringLiteral("cmdAnnulla"),
-                                  QStyle::SP_DialogCancelButton, QStringLiteral("Annulla"));
-    cmdHelp = PulsanteImmagine(this, QStringLiteral("cmdHelp"), QStyle::SP_DialogHelpButton,
-                               QStringLiteral("Spiegazioni dettagliate sul form attuale"));
-    setDefaultButton(cmdOk);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(cmdOk);
-    pulsanti->addWidget(cmdAnnulla);
-    pulsanti->addWidget(cmdHelp);
+    auto* pulsanti = PulsantiConferma(this, cmdOk, cmdAnnulla, cmdHelp);
 
     auto* colonna = new QVBoxLayout(this);
     colonna->addWidget(frameGiorni);

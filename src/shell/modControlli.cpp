@@ -4,6 +4,7 @@
 #include "compat/vb.h"
 
 #include <QAbstractButton>
+#include <QHBoxLayout>
 #include <QPushButton>
 
 QPushButton* PulsanteImmagine(QWidget* padre, const QString& nome, QStyle::StandardPixmap icona,
@@ -63,4 +64,22 @@ QString FlagDaRuoteSpuntate(QWidget* w, const QString& prefisso, int indice)
     if (flag == u"NNNNNNNNNNN")
         flag = QStringLiteral("YYYYYYYYYYN");
     return flag;
+}
+
+QHBoxLayout* PulsantiConferma(compat::Form* f, QPushButton*& cmdOk, QPushButton*& cmdAnnulla,
+                              QPushButton*& cmdHelp)
+{
+    cmdOk = PulsanteImmagine(f, QStringLiteral("cmdOk"), QStyle::SP_DialogOkButton,
+                             QStringLiteral("Conferma"));
+    cmdAnnulla = PulsanteImmagine(f, QStringLiteral("cmdAnnulla"), QStyle::SP_DialogCancelButton,
+                                  QStringLiteral("Annulla"));
+    cmdHelp = PulsanteImmagine(f, QStringLiteral("cmdHelp"), QStyle::SP_DialogHelpButton,
+                               QStringLiteral("Spiegazioni dettagliate sul form attuale"));
+    f->setDefaultButton(cmdOk);
+    auto* riga = new QHBoxLayout;
+    riga->addStretch();
+    riga->addWidget(cmdOk);
+    riga->addWidget(cmdAnnulla);
+    riga->addWidget(cmdHelp);
+    return riga;
 }

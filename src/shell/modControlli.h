@@ -26,3 +26,13 @@ void SpuntaRuoteDaFlag(QWidget* w, const QString& prefisso, const QString& flag)
 // regional wheel unticks "Tutte". Returns the 11 flags to store; none ticked
 // stores "YYYYYYYYYYN".
 QString FlagDaRuoteSpuntate(QWidget* w, const QString& prefisso, int indice);
+
+namespace compat {
+class Form;
+}
+class QHBoxLayout;
+
+// The confirm, cancel and help picture buttons of the small windows, with
+// their tooltips, confirm as the default button; returns their row.
+QHBoxLayout* PulsantiConferma(compat::Form* f, QPushButton*& cmdOk, QPushButton*& cmdAnnulla,
+                              QPushButton*& cmdHelp);
