@@ -43,6 +43,8 @@ frmEsclusioni::frmEsclusioni()
         griglia->addWidget(chkDay[i], i - 1, 0);
         griglia->addWidget(lblDay[i], i - 1, 1);
     }
+    // Spare width goes to the names, so each box stays next to its day.
+    griglia->setColumnStretch(1, 1);
 
     auto* frameSuggerimenti = new QGroupBox(this);
     chkLoadTipsAtStartup =
