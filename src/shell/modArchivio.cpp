@@ -33,8 +33,12 @@ void ChiudiTuttiIFile()
 void ApriArchivio()
 {
     const EsitoApertura esito = Archivio().apri(PercorsoApp);
-    if (esito.ok())
+    if (esito.ok()) {
+        // The Nazionale's first draw is read from the archive, which the
+        // main window's Load opens only after filling the table.
+        InizializzaPrimaEstrazioneRuota();
         return;
+    }
     compat::vbMsgBox(esito.messaggio(), compat::vbCritical | compat::vbOKOnly,
                      QStringLiteral("Errore"));
     ChiudiTuttiIFile();

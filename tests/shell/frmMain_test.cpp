@@ -144,6 +144,9 @@ TEST(frmMain, ActivationShowsTheLastDrawAndAppliesTheCommonLook)
     frmMain* f = a.avvia();
     EXPECT_EQ(f->Label5->text(), QStringLiteral("n.34 del 27/02/2026"));
     EXPECT_EQ(NumeroEstrazioni, 2);
+    // Both draws are after 04/05/2005: the Nazionale counts from the first.
+    EXPECT_EQ(PrimaEstrazioneRuota[11], 1);
+    EXPECT_EQ(PrimaEstrazioneRuota[1], 174);
     EXPECT_EQ(Forms::current, f);
     EXPECT_EQ(vbBackColor(f), 10276301u);
     EXPECT_EQ(vbBackColor(f->Label5), 16777215u);
