@@ -4,9 +4,9 @@
 // runs, each reading the archive; both engines must give the same rows.
 #include "RiferimentoMetodi.h"
 #include "metodi/RicercaMetodi.h"
-#include "shell/Archivio.h"
-#include "shell/CalendarioEstrazioni.h"
-#include "shell/Restrizioni.h"
+#include "core/Archivio.h"
+#include "core/CalendarioEstrazioni.h"
+#include "core/Restrizioni.h"
 
 #include <QDir>
 #include <QElapsedTimer>

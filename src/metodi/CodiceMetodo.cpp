@@ -2,7 +2,7 @@
 
 #include "compat/vb.h"
 #include "compat/vbformat.h"
-#include "shell/Archivio.h"
+#include "core/Archivio.h"
 
 using compat::vbCInt;
 using compat::vbFormat;

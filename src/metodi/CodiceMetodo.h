@@ -1,7 +1,7 @@
 #pragma once
 // The method code (`CodiceMetodo`), its description, the Lotto arithmetic
 // "Fuori 90" and the evaluation of a code's formula on a draw.
-#include "shell/RecEstrazione.h"
+#include "core/RecEstrazione.h"
 
 #include <QChar>
 #include <QString>

@@ -2,9 +2,9 @@
 
 #include "compat/vb.h"
 #include "compat/vbformat.h"
-#include "shell/Archivio.h"
-#include "shell/CalendarioEstrazioni.h"
-#include "shell/Restrizioni.h"
+#include "core/Archivio.h"
+#include "core/CalendarioEstrazioni.h"
+#include "core/Restrizioni.h"
 
 #include <algorithm>
 #include <atomic>

@@ -8,7 +8,7 @@
 #include "compat/ui/ReportListView.h"
 #include "metodi/CodiceMetodo.h"
 #include "metodi/RicercaMetodi.h"
-#include "shell/CalendarioEstrazioni.h"
+#include "core/CalendarioEstrazioni.h"
 #include "shell/frmElaborazioni.h"
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"

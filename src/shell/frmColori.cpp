@@ -3,7 +3,7 @@
 #include "compat/vb.h"
 #include "compat/ui/Colors.h"
 #include "compat/ui/Platform.h"
-#include "shell/Impostazioni.h"
+#include "core/Impostazioni.h"
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
 #include "shell/modControlli.h"

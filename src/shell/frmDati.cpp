@@ -5,8 +5,8 @@
 #include "compat/vbdate.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/Twips.h"
-#include "shell/Impostazioni.h"
-#include "shell/Periodo.h"
+#include "core/Impostazioni.h"
+#include "core/Periodo.h"
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
 

@@ -3,7 +3,7 @@
 #include "compat/vb.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/Platform.h"
-#include "shell/Impostazioni.h"
+#include "core/Impostazioni.h"
 #include "shell/modAspetto.h"
 #include "shell/modControlli.h"
 #include "shell/modGuida.h"

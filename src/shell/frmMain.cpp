@@ -4,7 +4,7 @@
 #include "compat/vb.h"
 #include "compat/ui/Platform.h"
 #include "compat/ui/Twips.h"
-#include "shell/Impostazioni.h"
+#include "core/Impostazioni.h"
 #include "metodi/frmQuorvane.h"
 #include "shell/frmColori.h"
 #include "shell/frmEsclusioni.h"

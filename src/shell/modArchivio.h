@@ -1,6 +1,6 @@
 #pragma once
 // The shell's shared state and the archive procedures every window calls.
-#include "shell/Archivio.h"
+#include "core/Archivio.h"
 
 #include <QDate>
 #include <QString>

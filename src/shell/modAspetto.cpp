@@ -4,7 +4,7 @@
 #include "compat/vb.h"
 #include "compat/ui/Colors.h"
 #include "compat/ui/Form.h"
-#include "shell/Impostazioni.h"
+#include "core/Impostazioni.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

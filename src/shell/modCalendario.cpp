@@ -1,8 +1,8 @@
 #include "shell/modCalendario.h"
 
 #include "compat/AppError.h"
-#include "shell/CalendarioEstrazioni.h"
-#include "shell/Impostazioni.h"
+#include "core/CalendarioEstrazioni.h"
+#include "core/Impostazioni.h"
 #include "shell/modArchivio.h"
 
 std::vector<qint32> IndiceMensile;

@@ -4,7 +4,7 @@
 #include "compat/ui/Form.h"
 #include "compat/vbdate.h"
 #include "compat/ui/Platform.h"
-#include "shell/Impostazioni.h"
+#include "core/Impostazioni.h"
 
 using namespace compat;
 

@@ -8,8 +8,8 @@
 #include "compat/ui/Controls.h"
 #include "compat/ui/Form.h"
 #include "compat/ui/Twips.h"
-#include "shell/Impostazioni.h"
-#include "shell/Periodo.h"
+#include "core/Impostazioni.h"
+#include "core/Periodo.h"
 #include "shell/modArchivio.h"
 #include "shell/modPeriodo.h"
 

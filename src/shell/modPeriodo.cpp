@@ -7,8 +7,8 @@
 #include "compat/vbdate.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/Form.h"
-#include "shell/Impostazioni.h"
-#include "shell/Periodo.h"
+#include "core/Impostazioni.h"
+#include "core/Periodo.h"
 #include "shell/frmDati.h"
 #include "shell/modArchivio.h"
 

@@ -2,7 +2,7 @@
 
 #include "compat/ui/Form.h"
 #include "compat/ui/Twips.h"
-#include "shell/Impostazioni.h"
+#include "core/Impostazioni.h"
 #include "shell/frmMain.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 // The restrictions in force for every search of this run.
-#include "shell/Restrizioni.h"
+#include "core/Restrizioni.h"
 
 #include <array>
 

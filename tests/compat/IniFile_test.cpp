@@ -1,5 +1,5 @@
 #include "compat/IniFile.h"
-#include "shell/Impostazioni.h"
+#include "core/Impostazioni.h"
 
 #include <QFile>
 #include <QTemporaryDir>

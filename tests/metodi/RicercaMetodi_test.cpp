@@ -2,9 +2,9 @@
 
 #include "ArchivioTest.h"
 #include "RiferimentoMetodi.h"
-#include "shell/Archivio.h"
-#include "shell/CalendarioEstrazioni.h"
-#include "shell/Restrizioni.h"
+#include "core/Archivio.h"
+#include "core/CalendarioEstrazioni.h"
+#include "core/Restrizioni.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "compat/ui/Colors.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/Twips.h"
-#include "shell/Impostazioni.h"
+#include "core/Impostazioni.h"
 #include "shell/frmColori.h"
 #include "shell/frmMain.h"
 #include "shell/frmOpzioni.h"

@@ -1,7 +1,7 @@
 #include "compat/cp1252.h"
 #include "compat/ui/Form.h"
 #include "compat/ui/Platform.h"
-#include "shell/Impostazioni.h"
+#include "core/Impostazioni.h"
 #include "shell/modErrori.h"
 #include "support/ui/FakePlatform.h"
 

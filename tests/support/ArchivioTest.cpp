@@ -1,6 +1,6 @@
 #include "ArchivioTest.h"
 
-#include "shell/StoricoTsv.h"
+#include "core/StoricoTsv.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 // Test archives: a temporary program folder holding Archivi/ with chosen draws.
-#include "shell/RecEstrazione.h"
+#include "core/RecEstrazione.h"
 
 #include <QDate>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "RiferimentoMetodi.h"
 
-#include "shell/Archivio.h"
-#include "shell/CalendarioEstrazioni.h"
-#include "shell/Restrizioni.h"
+#include "core/Archivio.h"
+#include "core/CalendarioEstrazioni.h"
+#include "core/Restrizioni.h"
 
 #include <algorithm>
 #include <memory>

@@ -4,7 +4,7 @@
 // unloaded.
 #include "ArchivioTest.h"
 #include "compat/ui/Form.h"
-#include "shell/Impostazioni.h"
+#include "core/Impostazioni.h"
 #include "shell/modArchivio.h"
 #include "support/ui/FakePlatform.h"
 

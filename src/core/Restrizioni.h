@@ -1,7 +1,7 @@
 #pragma once
 // The search restrictions: weekdays, months and a period of the calendar
 // year that a draw must fall in to be counted by any search.
-#include "shell/RecEstrazione.h"
+#include "core/RecEstrazione.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "shell/Procedure.h"
+#include "core/Procedure.h"
 
 #include <QFile>
 #include <QTemporaryDir>

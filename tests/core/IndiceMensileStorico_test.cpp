@@ -1,6 +1,6 @@
-#include "shell/Archivio.h"
-#include "shell/CalendarioEstrazioni.h"
-#include "shell/StoricoTsv.h"
+#include "core/Archivio.h"
+#include "core/CalendarioEstrazioni.h"
+#include "core/StoricoTsv.h"
 #include "support/ArchivioTest.h"
 
 #include <gtest/gtest.h>

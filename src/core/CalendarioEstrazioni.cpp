@@ -1,4 +1,4 @@
-#include "shell/CalendarioEstrazioni.h"
+#include "core/CalendarioEstrazioni.h"
 
 #include "compat/vbdate.h"
 

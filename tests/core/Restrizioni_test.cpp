@@ -1,5 +1,5 @@
-#include "shell/CalendarioEstrazioni.h"
-#include "shell/Restrizioni.h"
+#include "core/CalendarioEstrazioni.h"
+#include "core/Restrizioni.h"
 
 #include "compat/vbdate.h"
 

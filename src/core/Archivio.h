@@ -2,7 +2,7 @@
 // The draw archive: Archivi/Estrazioni.ind (66-byte draws) and Archivi/anni.ind
 // (12-byte year records), opened for the whole run, read record by record.
 #include "compat/files.h"
-#include "shell/RecEstrazione.h"
+#include "core/RecEstrazione.h"
 
 #include <QDate>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "shell/Periodo.h"
+#include "core/Periodo.h"
 
 #include <gtest/gtest.h>
 

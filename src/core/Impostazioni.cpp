@@ -1,4 +1,4 @@
-#include "shell/Impostazioni.h"
+#include "core/Impostazioni.h"
 
 clsIni& IniImpostazioni()
 {

@@ -1,4 +1,4 @@
-#include "shell/StoricoTsv.h"
+#include "core/StoricoTsv.h"
 
 #include "compat/vbdate.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // Position of each draw within its month, and the next draw date.
-#include "shell/Archivio.h"
+#include "core/Archivio.h"
 
 #include <QDate>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 // The draw history as distributed in data/: a TAB-separated text file, one
 // draw a line (date, number within the year, the 11 wheels by column).
-#include "shell/RecEstrazione.h"
+#include "core/RecEstrazione.h"
 
 #include <QString>
 #include <vector>

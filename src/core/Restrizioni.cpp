@@ -1,4 +1,4 @@
-#include "shell/Restrizioni.h"
+#include "core/Restrizioni.h"
 
 #include "compat/vbdate.h"
 

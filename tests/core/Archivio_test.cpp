@@ -1,6 +1,6 @@
 #include "ArchivioTest.h"
-#include "shell/Archivio.h"
-#include "shell/StoricoTsv.h"
+#include "core/Archivio.h"
+#include "core/StoricoTsv.h"
 
 #include <QFile>
 #include "compat/vbdate.h"

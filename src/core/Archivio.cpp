@@ -1,4 +1,4 @@
-#include "shell/Archivio.h"
+#include "core/Archivio.h"
 
 #include "compat/AppError.h"
 #include "compat/paths.h"

@@ -1,4 +1,4 @@
-#include "shell/RecEstrazione.h"
+#include "core/RecEstrazione.h"
 
 #include "compat/vbdate.h"
 

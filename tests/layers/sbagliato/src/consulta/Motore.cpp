@@ -1,0 +1,2 @@
+// An engine reaching into another subsystem's engine: the layer check must refuse it.
+#include "metodi/RicercaMetodi.h"
