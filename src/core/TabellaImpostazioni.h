@@ -30,4 +30,9 @@ inline constexpr const char* kSettings = "Settings";
 inline constexpr const char* kForms = "Forms";
 
 // Sections and entries go below, grouped by the window or procedure that owns them.
+
+// The consultation board (frmConsultaEstrazioni).
+inline constexpr Impostazione ConsultaLeft{kForms, "ConsultaLeft", "1000"};
+inline constexpr Impostazione ConsultaTop{kForms, "ConsultaTop", "1000"};
+inline constexpr Impostazione Riepilogo{kOptions, "Riepilogo", "True"};
 } // namespace imp

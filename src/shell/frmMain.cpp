@@ -5,6 +5,7 @@
 #include "compat/ui/Platform.h"
 #include "compat/ui/Twips.h"
 #include "core/Impostazioni.h"
+#include "consulta/frmConsultaEstrazioni.h"
 #include "metodi/frmQuorvane.h"
 #include "shell/frmColori.h"
 #include "shell/frmEsclusioni.h"
@@ -177,11 +178,13 @@ void frmMain::creaMenu()
     mnuHelpAbout = comando(mnuHelp, "mnuHelpAbout", QStringLiteral("&Informazioni su "));
 
     // Their windows come with later versions.
-    for (QAction* a : {mnuEstrazioniInserisci, mnuEstrazioniConsulta, mnuEstrazioniTabella,
+    for (QAction* a : {mnuEstrazioniInserisci, mnuEstrazioniTabella,
                        mnuEstrazioniAggiorna, mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
                        mnuEstrazioniStampa, mnuSommativoAmbi, mnuStrumentiUrl, mnuHelpAbout})
         a->setEnabled(false);
 
+    on(mnuEstrazioniConsulta, &QAction::triggered, QStringLiteral("mnuEstrazioniConsulta_Click"),
+       [this] { compat::Forms::create<frmConsultaEstrazioni>()->vbShow(this); });
     on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });
     on(mnuQuorvane, &QAction::triggered, QStringLiteral("mnuQuorvane_Click"),
        [this] { compat::Forms::get<frmQuorvane>()->vbShow(this); });
