@@ -30,4 +30,8 @@ inline constexpr const char* kSettings = "Settings";
 inline constexpr const char* kForms = "Forms";
 
 // Sections and entries go below, grouped by the window or procedure that owns them.
+
+// Base address of the maker's site (frmUrl writes it; the web-site command and
+// the internet update read it). The default plainly needs the user's setting.
+inline constexpr Impostazione Url{kOptions, "Url", "http://localhost/"};
 } // namespace imp
