@@ -2,7 +2,7 @@
 #include "core/Archivio.h"
 #include "core/ArchivioMemoria.h"
 
-#include "core/StoricoTsv.h"
+#include "core/ScritturaArchivio.h"
 
 #include <QDir>
 #include <QFileInfo>
