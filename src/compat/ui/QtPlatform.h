@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <memory>
 
+class QPrinter;
+
 namespace compat {
 
 // "desc|pattern|desc|pattern" to Qt's "desc (pattern)" list.
@@ -92,6 +94,18 @@ public:
     bool systemInfo() override { return false; }
 };
 
+// The printer dialog and the printers share the printer last chosen.
+class QtPrinting final : public IPrinterDialog, public IPrinters {
+public:
+    QtPrinting();
+    ~QtPrinting() override;
+    std::optional<int> ask() override;
+    std::unique_ptr<ILinePrinter> open() override;
+
+private:
+    std::unique_ptr<QPrinter> chosen_;
+};
+
 class QtPlatform final : public Platform {
 public:
     QtPlatform();
@@ -104,6 +118,8 @@ public:
     IKeyboard& keyboard() override { return keyboard_; }
     IHelp& help() override { return help_; }
     IShell& shell() override { return shell_; }
+    IPrinterDialog& printerDialog() override { return printing_; }
+    IPrinters& printers() override { return printing_; }
 
 private:
     QtAppInfo app_;
@@ -115,6 +131,7 @@ private:
     QtKeyboard keyboard_;
     QtHelp help_;
     QtShell shell_;
+    QtPrinting printing_;
 };
 
 } // namespace compat

@@ -20,7 +20,9 @@ class FakePlatform final : public Platform,
                            public IClock,
                            public IKeyboard,
                            public IHelp,
-                           public IShell {
+                           public IShell,
+                           public IPrinterDialog,
+                           public IPrinters {
 public:
     struct MsgBoxCall {
         QString prompt;
@@ -33,6 +35,13 @@ public:
         FileRequest request;
     };
 
+    // A document printed through printers(): its PDF and its transcript
+    // (lines with columns as blanks, PdfLinePrinter::kNewPage and kEndDoc).
+    struct PrintedDocument {
+        QString pdf;
+        QStringList lines;
+    };
+
     FakePlatform();
     ~FakePlatform() override; // verifyAllUsed()
 
@@ -43,6 +52,11 @@ public:
     void expectSave(std::optional<QString> answer);
     // The next colour dialog answers this; nullopt = cancelled.
     void expectColor(std::optional<quint32> answer);
+    // The next printer dialog answers this many copies; nullopt = cancelled.
+    void expectPrinterDialog(std::optional<int> copies);
+    // Without a printer every printer fails at its first output.
+    void setPrinterInstalled(bool installed) { printerInstalled_ = installed; }
+    const std::vector<PrintedDocument>& printedDocuments() const { return printed_; }
     // Fails the current test for every scripted answer left unused.
     void verifyAllUsed();
 
@@ -72,6 +86,8 @@ public:
     IKeyboard& keyboard() override { return *this; }
     IHelp& help() override { return *this; }
     IShell& shell() override { return *this; }
+    IPrinterDialog& printerDialog() override { return *this; }
+    IPrinters& printers() override { return *this; }
 
     int show(const QString& prompt, int style, const QString& title) override;
     std::optional<QString> open(const FileRequest& request) override;
@@ -89,6 +105,8 @@ public:
     bool openUrl(const QString& url) override;
     bool mailTo(const QString& address) override;
     bool systemInfo() override;
+    std::optional<int> ask() override;
+    std::unique_ptr<ILinePrinter> open() override;
 
 protected:
     // Throws ProcessEnded{code}.
@@ -112,6 +130,12 @@ private:
     std::deque<std::optional<quint32>> colors_;
     std::vector<quint32> colorCalls_;
     QStringList shellCalls_;
+
+    std::deque<std::optional<int>> printerDialogs_;
+    std::vector<PrintedDocument> printed_;
+    bool printerInstalled_ = true;
+    int printersOpened_ = 0;
+    QTemporaryDir printDir_;
 
     QTemporaryDir tempDir_;
     QString folder_;
