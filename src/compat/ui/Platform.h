@@ -111,6 +111,15 @@ public:
     virtual bool systemInfo() = 0;
 };
 
+class INet {
+public:
+    virtual ~INet() = default;
+    // Whether the computer reports a connection.
+    virtual bool connected() = 0;
+    // Asks the system to go on line; false when it refuses.
+    virtual bool setOnline() = 0;
+};
+
 class IKeyboard {
 public:
     virtual ~IKeyboard() = default;
@@ -167,6 +176,7 @@ public:
     virtual IShell& shell() = 0;
     virtual IPrinterDialog& printerDialog() = 0;
     virtual IPrinters& printers() = 0;
+    virtual INet& net() = 0;
 };
 
 // The installed platform; throws std::logic_error when none is.

@@ -91,7 +91,16 @@ class QtShell final : public IShell {
 public:
     bool openUrl(const QString& url) override;
     bool mailTo(const QString& address) override;
-    bool systemInfo() override { return false; }
+    // Starts the first desktop system-information tool found on the PATH.
+    bool systemInfo() override;
+};
+
+// The connection state from Qt's network information where a backend exists,
+// otherwise "connected"; there is no system-wide on-line switch to force.
+class QtNet final : public INet {
+public:
+    bool connected() override;
+    bool setOnline() override { return true; }
 };
 
 // The printer dialog and the printers share the printer last chosen.
@@ -120,6 +129,7 @@ public:
     IShell& shell() override { return shell_; }
     IPrinterDialog& printerDialog() override { return printing_; }
     IPrinters& printers() override { return printing_; }
+    INet& net() override { return net_; }
 
 private:
     QtAppInfo app_;
@@ -132,6 +142,7 @@ private:
     QtHelp help_;
     QtShell shell_;
     QtPrinting printing_;
+    QtNet net_;
 };
 
 } // namespace compat

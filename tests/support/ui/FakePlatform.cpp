@@ -198,6 +198,14 @@ std::unique_ptr<ILinePrinter> FakePlatform::open()
         [this](const QString& pdf, const QStringList& lines) { printed_.push_back({pdf, lines}); });
 }
 
+bool FakePlatform::setOnline()
+{
+    shellCalls_ << QStringLiteral("net.setOnline");
+    if (onlineOk_)
+        connected_ = true;
+    return onlineOk_;
+}
+
 void FakePlatform::exitProcess(int code)
 {
     throw ProcessEnded{code};

@@ -22,7 +22,8 @@ class FakePlatform final : public Platform,
                            public IHelp,
                            public IShell,
                            public IPrinterDialog,
-                           public IPrinters {
+                           public IPrinters,
+                           public INet {
 public:
     struct MsgBoxCall {
         QString prompt;
@@ -65,7 +66,7 @@ public:
     // The initial colour of every colour dialog shown.
     const std::vector<quint32>& colorCalls() const { return colorCalls_; }
     // "help.contents", "help.context 12", "shell.openUrl <url>",
-    // "shell.mailTo <address>", "shell.systemInfo".
+    // "shell.mailTo <address>", "shell.systemInfo", "net.setOnline".
     const QStringList& shellCalls() const { return shellCalls_; }
 
     // Defaults: a fresh empty temporary folder, 01/01/2025 12:00:00, no Esc,
@@ -75,6 +76,9 @@ public:
     void setEsc(bool down) { esc_ = down; }
     void setOtherInstanceRunning(bool running) { otherInstance_ = running; }
     void setShellSucceeds(bool ok) { shellOk_ = ok; }
+    // Defaults: connected; going on line succeeds.
+    void setConnected(bool c) { connected_ = c; }
+    void setOnlineSucceeds(bool ok) { onlineOk_ = ok; }
 
     // Platform
     IMessageBox& msgBox() override { return *this; }
@@ -88,6 +92,7 @@ public:
     IShell& shell() override { return *this; }
     IPrinterDialog& printerDialog() override { return *this; }
     IPrinters& printers() override { return *this; }
+    INet& net() override { return *this; }
 
     int show(const QString& prompt, int style, const QString& title) override;
     std::optional<QString> open(const FileRequest& request) override;
@@ -107,6 +112,8 @@ public:
     bool systemInfo() override;
     std::optional<int> ask() override;
     std::unique_ptr<ILinePrinter> open() override;
+    bool connected() override { return connected_; }
+    bool setOnline() override;
 
 protected:
     // Throws ProcessEnded{code}.
@@ -143,6 +150,8 @@ private:
     bool esc_ = false;
     bool otherInstance_ = false;
     bool shellOk_ = true;
+    bool connected_ = true;
+    bool onlineOk_ = true;
 };
 
 // Installs a fake for a scope and puts back the platform installed before.
