@@ -5,6 +5,7 @@
 #include "compat/ui/Platform.h"
 #include "compat/ui/Twips.h"
 #include "core/Impostazioni.h"
+#include "core/TabellaImpostazioni.h"
 #include "metodi/frmQuorvane.h"
 #include "shell/frmColori.h"
 #include "shell/frmEsclusioni.h"
@@ -32,9 +33,6 @@
 using namespace compat;
 
 namespace {
-
-const QString kApp = QStringLiteral("Quorvane");
-const QString kForms = QStringLiteral("Forms");
 
 QLabel* etichetta(QWidget* padre, const char* nome, const QString& testo, QRect r)
 {
@@ -92,18 +90,17 @@ GeometriaMain LeggiGeometriaMain(double sw, double sh)
     const double topPredefinito = vbRound(std::fabs(sh - 5500) / 2);
     // A key left empty or spoilt by hand takes its default instead of
     // stopping the start-up.
-    const auto leggi = [](const char* chiave, double predefinito, bool dimensione) {
-        const auto v = singolo(LeggiImpostazione(kApp, kForms, QString::fromLatin1(chiave),
-                                                 vbCStr(predefinito)));
+    const auto leggiNumero = [](const Impostazione& voce, double predefinito, bool dimensione) {
+        const auto v = singolo(leggi(voce, vbCStr(predefinito)));
         if (!v || (dimensione && *v <= 0))
             return predefinito;
         return *v;
     };
     GeometriaMain g;
-    g.left = leggi("MainLeft", leftPredefinito, false);
-    g.top = leggi("MainTop", topPredefinito, false);
-    g.width = leggi("MainWidth", 9300, true);
-    g.height = leggi("MainHeight", 6000, true);
+    g.left = leggiNumero(imp::MainLeft, leftPredefinito, false);
+    g.top = leggiNumero(imp::MainTop, topPredefinito, false);
+    g.width = leggiNumero(imp::MainWidth, vbVal(imp::MainWidth.valorePredefinito()), true);
+    g.height = leggiNumero(imp::MainHeight, vbVal(imp::MainHeight.valorePredefinito()), true);
     if (g.left > sw - 1000 || g.top > sh - 1000) {
         g.left = leftPredefinito;
         g.top = topPredefinito;
@@ -342,10 +339,10 @@ void frmMain::formUnload(bool&)
     Guida().setHelpFile(QString());
     if (!isMinimized()) {
         vbResumeNext([&] {
-            SalvaImpostazione(kApp, kForms, QStringLiteral("MainLeft"), vbCStr(vbLeft(this)));
-            SalvaImpostazione(kApp, kForms, QStringLiteral("MainTop"), vbCStr(vbTop(this)));
-            SalvaImpostazione(kApp, kForms, QStringLiteral("MainWidth"), vbCStr(vbWidth(this)));
-            SalvaImpostazione(kApp, kForms, QStringLiteral("MainHeight"), vbCStr(vbHeight(this)));
+            salva(imp::MainLeft, vbCStr(vbLeft(this)));
+            salva(imp::MainTop, vbCStr(vbTop(this)));
+            salva(imp::MainWidth, vbCStr(vbWidth(this)));
+            salva(imp::MainHeight, vbCStr(vbHeight(this)));
         });
     }
     vbResumeNext([] { ChiudiTuttiIFile(); });
@@ -359,7 +356,7 @@ void frmMain::mnuColori_Click()
 
 void frmMain::mnuStrumentiWeb_Click()
 {
-    ApriUrl(LeggiImpostazione(kApp, QStringLiteral("Options"), QStringLiteral("Url"), UrlPredefinita));
+    ApriUrl(leggi(imp::Url));
 }
 
 void frmMain::mnuStrumentiPannello_Click()

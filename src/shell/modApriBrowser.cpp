@@ -2,10 +2,11 @@
 
 #include "compat/vb.h"
 #include "compat/ui/Platform.h"
+#include "core/TabellaImpostazioni.h"
 
 #include <QUrl>
 
-const QString UrlPredefinita = QStringLiteral("http://www.miravell.it/");
+const QString UrlPredefinita = imp::Url.valorePredefinito();
 
 bool ApriUrl(const QString& url)
 {

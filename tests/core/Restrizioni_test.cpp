@@ -2,6 +2,9 @@
 #include "core/Restrizioni.h"
 
 #include "compat/vbdate.h"
+#include "core/Impostazioni.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -111,6 +114,49 @@ TEST(Calendario, FirstDrawOfTheArchiveIsPositionOne)
         costruisciIndiceMensile({QDate(), QDate(2001, 6, 3), QDate(2001, 6, 10)}, "NNNNNNY");
     EXPECT_EQ(c.IndiceMensile[1], 1);
     EXPECT_EQ(c.IndiceMensile[2], 2);
+}
+
+} // namespace
+
+namespace {
+
+class RestrizioniSalvate : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(cartella.isValid());
+        IniImpostazioni().setFileName(cartella.filePath(QStringLiteral("Quorvane.ini")));
+    }
+    void TearDown() override { IniImpostazioni().setFileName(QString()); }
+    QTemporaryDir cartella;
+};
+
+TEST_F(RestrizioniSalvate, FlagsAreKeptOnlyWhileTheirSwitchIsOn)
+{
+    ImpostazioniRestrizioni r;
+    r.Giorno = "Y";
+    r.Giorni = "YNNNNNY";
+    r.Mese = "N";
+    r.Mesi = "NYNYNYNYNYNY";
+    r.Periodo = "Y";
+    r.Dal = "05marzo";
+    r.Al = "20aprile";
+    SalvaImpostazioniRestrizioni(r);
+
+    const ImpostazioniRestrizioni letto = LeggiImpostazioniRestrizioni();
+    EXPECT_EQ(letto.Giorno, "Y");
+    EXPECT_EQ(letto.Giorni, "YNNNNNY");
+    EXPECT_EQ(letto.Mese, "N");
+    EXPECT_EQ(letto.Mesi, "YYYYYYYYYYYY"); // removed, so its default
+    EXPECT_EQ(letto.Periodo, "Y");
+    EXPECT_EQ(letto.Dal, "05marzo");
+    EXPECT_EQ(letto.Al, "20aprile");
+
+    r.Giorno = "N";
+    SalvaImpostazioniRestrizioni(r);
+    // The main window's panel passes its own default for the absent flags.
+    EXPECT_EQ(LeggiImpostazioniRestrizioni(imp::GiorniPannello).Giorni, "NNYYYNY");
+    EXPECT_EQ(LeggiImpostazioniRestrizioni().Giorni, "YYYYYYY");
 }
 
 } // namespace
