@@ -42,8 +42,9 @@ inline constexpr Impostazione MainLeft{kForms, "MainLeft", nullptr};
 inline constexpr Impostazione MainTop{kForms, "MainTop", nullptr};
 inline constexpr Impostazione MainWidth{kForms, "MainWidth", "9300"};
 inline constexpr Impostazione MainHeight{kForms, "MainHeight", "6000"};
-// The web-site command and every later reader of the site's address.
-inline constexpr Impostazione Url{kOptions, "Url", "http://www.miravell.it/"};
+// Base address of the maker's site: frmUrl writes it; the web-site command and
+// the internet update read it. The default plainly needs the user's setting.
+inline constexpr Impostazione Url{kOptions, "Url", "http://localhost/"};
 
 // Other windows' places: "<window name>Left"/"Top" through the by-name
 // overloads, with this default (CaricaPosizioneForm).

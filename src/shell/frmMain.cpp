@@ -7,15 +7,19 @@
 #include "core/Impostazioni.h"
 #include "core/TabellaImpostazioni.h"
 #include "metodi/frmQuorvane.h"
+#include "shell/frmAboutMe.h"
 #include "shell/frmColori.h"
 #include "shell/frmEsclusioni.h"
 #include "shell/frmOpzioni.h"
+#include "shell/frmUrl.h"
 #include "shell/modApriBrowser.h"
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
 #include "shell/modElaborazione.h"
 #include "shell/modGuida.h"
+#include "shell/modOnOffLine.h"
 #include "shell/modRestrizioni.h"
+#include "shell/modVerifyConnection.h"
 
 #include <QAction>
 #include <QFrame>
@@ -176,7 +180,7 @@ void frmMain::creaMenu()
     // Their windows come with later versions.
     for (QAction* a : {mnuEstrazioniInserisci, mnuEstrazioniConsulta, mnuEstrazioniTabella,
                        mnuEstrazioniAggiorna, mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
-                       mnuEstrazioniStampa, mnuSommativoAmbi, mnuStrumentiUrl, mnuHelpAbout})
+                       mnuEstrazioniStampa, mnuSommativoAmbi})
         a->setEnabled(false);
 
     on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });
@@ -190,6 +194,10 @@ void frmMain::creaMenu()
        [this] { mnuStrumentiWeb_Click(); });
     on(mnuStrumentiPannello, &QAction::triggered, QStringLiteral("mnuStrumentiPannello_Click"),
        [this] { mnuStrumentiPannello_Click(); });
+    on(mnuStrumentiUrl, &QAction::triggered, QStringLiteral("mnuStrumentiUrl_Click"),
+       [] { compat::Forms::get<frmUrl>()->vbShowModal(); });
+    on(mnuHelpAbout, &QAction::triggered, QStringLiteral("mnuHelpAbout_Click"),
+       [this] { compat::Forms::get<frmAboutMe>()->vbShowModal(this); });
     on(mnuHelpSommario, &QAction::triggered, QStringLiteral("mnuHelpSommario_Click"),
        [this] { mnuHelpSommario_Click(); });
 }
@@ -356,6 +364,14 @@ void frmMain::mnuColori_Click()
 
 void frmMain::mnuStrumentiWeb_Click()
 {
+    if (!VerificaConnessione()) {
+        try {
+            ImpostaOffLine(false);
+        } catch (const AppError& e) {
+            vbMsgBox(e.description, vbExclamation);
+            return;
+        }
+    }
     ApriUrl(leggi(imp::Url));
 }
 

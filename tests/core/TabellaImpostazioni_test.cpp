@@ -43,7 +43,7 @@ const Atteso kAttesi[] = {
     {&imp::MainTop, "Forms", "MainTop", nullptr},
     {&imp::MainWidth, "Forms", "MainWidth", "9300"},
     {&imp::MainHeight, "Forms", "MainHeight", "6000"},
-    {&imp::Url, "Options", "Url", "http://www.miravell.it/"},
+    {&imp::Url, "Options", "Url", "http://localhost/"},
     {&imp::DatiLeft, "Forms", "DatiLeft", nullptr},
     {&imp::DatiTop, "Forms", "DatiTop", "0"},
     {&imp::InizioRicercaDati, "Settings", "InizioRicerca", "6998"},

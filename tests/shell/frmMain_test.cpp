@@ -12,10 +12,13 @@
 #include "support/ui/FakePlatform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace compat;
@@ -341,4 +344,56 @@ TEST(frmMain, ResizeKeepsTheWidthAndPlacesBothPanelsTogether)
     EXPECT_THROW(vbUnload(f), ProcessEnded);
     EXPECT_EQ(a.ini("MainLeft"), QStringLiteral("77"));
     EXPECT_EQ(a.ini("MainWidth"), QStringLiteral("<assente>"));
+}
+
+TEST(frmMain, UrlAndAboutCommandsOpenTheirModalWindows)
+{
+    Avvio a;
+    a.archivio();
+    frmMain* f = a.avvia();
+    ASSERT_TRUE(f->mnuStrumentiUrl->isEnabled());
+    ASSERT_TRUE(f->mnuHelpAbout->isEnabled());
+    struct Visto {
+        QString nome;
+        bool modale = false;
+        QWidget* padre = nullptr;
+    } url, about;
+    const auto chiudi = [](Visto& v, const char* pulsante) {
+        QTimer::singleShot(0, [&v, pulsante] {
+            auto* w = qobject_cast<Form*>(QApplication::activeModalWidget());
+            ASSERT_NE(w, nullptr);
+            v = {w->objectName(), w->isModal(), w->parentWidget()};
+            QTest::mouseClick(w->findChild<QPushButton*>(QString::fromLatin1(pulsante)), Qt::LeftButton);
+        });
+    };
+    chiudi(url, "cmdEsci");
+    f->mnuStrumentiUrl->trigger();
+    chiudi(about, "cmdOk");
+    f->mnuHelpAbout->trigger();
+    EXPECT_EQ(url.nome, "frmUrl");
+    EXPECT_TRUE(url.modale);
+    EXPECT_EQ(url.padre, nullptr);
+    EXPECT_EQ(about.nome, "frmAboutMe");
+    EXPECT_TRUE(about.modale);
+    EXPECT_EQ(about.padre, f);
+}
+
+TEST(frmMain, WebCommandGoesOnLineFirstAndStopsWhenRefused)
+{
+    Avvio a;
+    a.archivio();
+    frmMain* f = a.avvia();
+    f->mnuStrumentiWeb->trigger(); // no setting: the default address
+    a.fake.setConnected(false);
+    a.ini("Options", "Url", QStringLiteral("http://example.org/"));
+    f->mnuStrumentiWeb->trigger();
+    a.fake.setConnected(false);
+    a.fake.setOnlineSucceeds(false);
+    a.fake.expectMsgBox(QStringLiteral("Errore richiamando la modalità off-line"), vbOK);
+    f->mnuStrumentiWeb->trigger();
+    EXPECT_EQ(a.fake.shellCalls(),
+              QStringList({QStringLiteral("shell.openUrl http://localhost/"),
+                           QStringLiteral("net.setOnline"),
+                           QStringLiteral("shell.openUrl http://example.org/"),
+                           QStringLiteral("net.setOnline")}));
 }
