@@ -9,7 +9,7 @@
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
 #include "shell/modGuida.h"
-#include "support/ui/FakePlatform.h"
+#include "support/ui/AvvioProgramma.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,55 +24,6 @@
 using namespace compat;
 
 namespace {
-
-// A program folder with a fresh start-up state; every window left is
-// unloaded at the end (the main window's Unload ends the process).
-struct Avvio {
-    FakePlatform fake;
-    FakePlatformScope scope{fake};
-    CartellaProgramma cartella;
-
-    Avvio()
-    {
-        fake.setFolder(cartella.percorso());
-        InizializzazioneFatta = false;
-        ElaborazioneInCorso = StopRicerca = false;
-    }
-    ~Avvio()
-    {
-        auto tutte = Forms::all();
-        for (auto it = tutte.rbegin(); it != tutte.rend(); ++it) {
-            try {
-                vbUnload(*it);
-            } catch (const ProcessEnded&) {
-            }
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ChiudiTuttiIFile();
-        ElaborazioneInCorso = StopRicerca = false;
-    }
-    void archivio()
-    {
-        cartella.scrivi(componi({{QDate(2026, 2, 24), {{1, {1, 2, 3, 4, 5}}}, 33},
-                                 {QDate(2026, 2, 27), {{1, {6, 7, 8, 9, 10}}}}}));
-    }
-    void ini(const char* sezione, const char* chiave, const QString& valore)
-    {
-        IniImpostazioni().setFileName(cartella.percorso() + QStringLiteral("/Quorvane.ini"));
-        SalvaImpostazione({}, QString::fromLatin1(sezione), QString::fromLatin1(chiave), valore);
-    }
-    QString ini(const char* chiave)
-    {
-        return LeggiImpostazione({}, QStringLiteral("Forms"), QString::fromLatin1(chiave),
-                                 QStringLiteral("<assente>"));
-    }
-    frmMain* avvia()
-    {
-        auto* f = Forms::get<frmMain>();
-        f->vbShow();
-        return f;
-    }
-};
 
 // A window that notes its unload in a shared log.
 QStringList registroUnload;
@@ -241,38 +192,6 @@ TEST(frmMain, CloseUnloadsNewestFirstAndWaitsForARunningComputation)
     EXPECT_EQ(registroUnload, (QStringList{QStringLiteral("frmTraccia2"), QStringLiteral("frmTraccia")}));
     EXPECT_TRUE(Forms::all().empty());
     (void)uno;
-}
-
-TEST(frmColori, ConfirmRecoloursEveryOpenWindowAndCancelKeepsTheColour)
-{
-    Avvio a;
-    a.archivio();
-    frmMain* f = a.avvia();
-    auto* altra = Forms::get<frmTraccia>();
-    EXPECT_EQ(vbBackColor(altra->etichetta), 16777215u);
-    EXPECT_EQ(altra->defaultButton(), altra->cmdCalcola);
-
-    f->mnuColori->trigger();
-    auto* c = Forms::find<frmColori>();
-    ASSERT_NE(c, nullptr);
-    EXPECT_TRUE(c->isVisible());
-    EXPECT_EQ(vbBackColor(c->cmdColore[0]), 15531993u);
-
-    a.fake.expectColor(std::nullopt);
-    vbPress(c->cmdColore[0]);
-    EXPECT_EQ(vbBackColor(c->cmdColore[0]), 15531993u);
-    a.fake.expectColor(vbRGB(1, 2, 3));
-    vbPress(c->cmdColore[1]);
-    EXPECT_EQ(a.fake.colorCalls(), (std::vector<quint32>{15531993u, 15724527u}));
-
-    vbPress(c->cmdOk);
-    EXPECT_EQ(LeggiImpostazione({}, "Settings", "ColoreEtichette", {}), QString::number(vbRGB(1, 2, 3)));
-    EXPECT_EQ(vbBackColor(altra), 15531993u);
-    EXPECT_EQ(vbBackColor(altra->etichetta), vbRGB(1, 2, 3));
-    EXPECT_EQ(vbBackColor(altra->testo), 9033978u);
-    EXPECT_EQ(vbBackColor(f->Label5), vbRGB(1, 2, 3));
-    EXPECT_EQ(Forms::current, f);
-    EXPECT_EQ(Forms::find<frmColori>(), nullptr);
 }
 
 TEST(frmMain, HelpAndWebCommandsGoThroughTheDesktopOnlyWithAWebAddress)
