@@ -30,4 +30,9 @@ inline constexpr const char* kSettings = "Settings";
 inline constexpr const char* kForms = "Forms";
 
 // Sections and entries go below, grouped by the window or procedure that owns them.
+
+// Draw entry window: the draw weekdays its new-draw proposal reads (Tuesday,
+// Thursday and Saturday when the key is absent; the settings file the build
+// prepares adds Friday).
+inline constexpr Impostazione GiorniEstrazioneProposta{kOptions, "Giorni estrazione", "NNYNYNY"};
 } // namespace imp
