@@ -1,7 +1,7 @@
 #include "archivio/frmInputEstrazioni.h"
 
 #include "archivio/InputEstrazioni.h"
-#include "archivio/ScritturaArchivio.h"
+#include "archivio/ScrittoreArchivio.h"
 #include "compat/vb.h"
 #include "compat/vbdate.h"
 #include "compat/ui/Colors.h"
@@ -424,7 +424,7 @@ void frmInputEstrazioni::cmdNuova_Click()
         vbSetBackColor(t, kBianco);
     EstrazioneCorrente = NumeroEstrazioni;
     const RecEstrazione ultima = Archivio().leggi(EstrazioneCorrente);
-    const PropostaEstrazione p = proponiEstrazione(ultima, leggi(imp::GiorniEstrazioneProposta));
+    const PropostaEstrazione p = proponiEstrazione(ultima, leggi(imp::GiorniEstrazione));
     GiornoSettimanaCorrente = p.giornoSettimana;
     if (p.data.isValid()) {
         scriviData(p.data);

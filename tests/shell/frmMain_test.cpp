@@ -9,67 +9,21 @@
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
 #include "shell/modGuida.h"
-#include "support/ui/FakePlatform.h"
+#include "support/ui/AvvioProgramma.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace compat;
 
 namespace {
-
-// A program folder with a fresh start-up state; every window left is
-// unloaded at the end (the main window's Unload ends the process).
-struct Avvio {
-    FakePlatform fake;
-    FakePlatformScope scope{fake};
-    CartellaProgramma cartella;
-
-    Avvio()
-    {
-        fake.setFolder(cartella.percorso());
-        InizializzazioneFatta = false;
-        ElaborazioneInCorso = StopRicerca = false;
-    }
-    ~Avvio()
-    {
-        auto tutte = Forms::all();
-        for (auto it = tutte.rbegin(); it != tutte.rend(); ++it) {
-            try {
-                vbUnload(*it);
-            } catch (const ProcessEnded&) {
-            }
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ChiudiTuttiIFile();
-        ElaborazioneInCorso = StopRicerca = false;
-    }
-    void archivio()
-    {
-        cartella.scrivi(componi({{QDate(2026, 2, 24), {{1, {1, 2, 3, 4, 5}}}, 33},
-                                 {QDate(2026, 2, 27), {{1, {6, 7, 8, 9, 10}}}}}));
-    }
-    void ini(const char* sezione, const char* chiave, const QString& valore)
-    {
-        IniImpostazioni().setFileName(cartella.percorso() + QStringLiteral("/Quorvane.ini"));
-        SalvaImpostazione({}, QString::fromLatin1(sezione), QString::fromLatin1(chiave), valore);
-    }
-    QString ini(const char* chiave)
-    {
-        return LeggiImpostazione({}, QStringLiteral("Forms"), QString::fromLatin1(chiave),
-                                 QStringLiteral("<assente>"));
-    }
-    frmMain* avvia()
-    {
-        auto* f = Forms::get<frmMain>();
-        f->vbShow();
-        return f;
-    }
-};
 
 // A window that notes its unload in a shared log.
 QStringList registroUnload;
@@ -240,38 +194,6 @@ TEST(frmMain, CloseUnloadsNewestFirstAndWaitsForARunningComputation)
     (void)uno;
 }
 
-TEST(frmColori, ConfirmRecoloursEveryOpenWindowAndCancelKeepsTheColour)
-{
-    Avvio a;
-    a.archivio();
-    frmMain* f = a.avvia();
-    auto* altra = Forms::get<frmTraccia>();
-    EXPECT_EQ(vbBackColor(altra->etichetta), 16777215u);
-    EXPECT_EQ(altra->defaultButton(), altra->cmdCalcola);
-
-    f->mnuColori->trigger();
-    auto* c = Forms::find<frmColori>();
-    ASSERT_NE(c, nullptr);
-    EXPECT_TRUE(c->isVisible());
-    EXPECT_EQ(vbBackColor(c->cmdColore[0]), 15531993u);
-
-    a.fake.expectColor(std::nullopt);
-    vbPress(c->cmdColore[0]);
-    EXPECT_EQ(vbBackColor(c->cmdColore[0]), 15531993u);
-    a.fake.expectColor(vbRGB(1, 2, 3));
-    vbPress(c->cmdColore[1]);
-    EXPECT_EQ(a.fake.colorCalls(), (std::vector<quint32>{15531993u, 15724527u}));
-
-    vbPress(c->cmdOk);
-    EXPECT_EQ(LeggiImpostazione({}, "Settings", "ColoreEtichette", {}), QString::number(vbRGB(1, 2, 3)));
-    EXPECT_EQ(vbBackColor(altra), 15531993u);
-    EXPECT_EQ(vbBackColor(altra->etichetta), vbRGB(1, 2, 3));
-    EXPECT_EQ(vbBackColor(altra->testo), 9033978u);
-    EXPECT_EQ(vbBackColor(f->Label5), vbRGB(1, 2, 3));
-    EXPECT_EQ(Forms::current, f);
-    EXPECT_EQ(Forms::find<frmColori>(), nullptr);
-}
-
 TEST(frmMain, HelpAndWebCommandsGoThroughTheDesktopOnlyWithAWebAddress)
 {
     Avvio a;
@@ -341,4 +263,56 @@ TEST(frmMain, ResizeKeepsTheWidthAndPlacesBothPanelsTogether)
     EXPECT_THROW(vbUnload(f), ProcessEnded);
     EXPECT_EQ(a.ini("MainLeft"), QStringLiteral("77"));
     EXPECT_EQ(a.ini("MainWidth"), QStringLiteral("<assente>"));
+}
+
+TEST(frmMain, UrlAndAboutCommandsOpenTheirModalWindows)
+{
+    Avvio a;
+    a.archivio();
+    frmMain* f = a.avvia();
+    ASSERT_TRUE(f->mnuStrumentiUrl->isEnabled());
+    ASSERT_TRUE(f->mnuHelpAbout->isEnabled());
+    struct Visto {
+        QString nome;
+        bool modale = false;
+        QWidget* padre = nullptr;
+    } url, about;
+    const auto chiudi = [](Visto& v, const char* pulsante) {
+        QTimer::singleShot(0, [&v, pulsante] {
+            auto* w = qobject_cast<Form*>(QApplication::activeModalWidget());
+            ASSERT_NE(w, nullptr);
+            v = {w->objectName(), w->isModal(), w->parentWidget()};
+            QTest::mouseClick(w->findChild<QPushButton*>(QString::fromLatin1(pulsante)), Qt::LeftButton);
+        });
+    };
+    chiudi(url, "cmdEsci");
+    f->mnuStrumentiUrl->trigger();
+    chiudi(about, "cmdOk");
+    f->mnuHelpAbout->trigger();
+    EXPECT_EQ(url.nome, "frmUrl");
+    EXPECT_TRUE(url.modale);
+    EXPECT_EQ(url.padre, nullptr);
+    EXPECT_EQ(about.nome, "frmAboutMe");
+    EXPECT_TRUE(about.modale);
+    EXPECT_EQ(about.padre, f);
+}
+
+TEST(frmMain, WebCommandGoesOnLineFirstAndStopsWhenRefused)
+{
+    Avvio a;
+    a.archivio();
+    frmMain* f = a.avvia();
+    f->mnuStrumentiWeb->trigger(); // no setting: the default address
+    a.fake.setConnected(false);
+    a.ini("Options", "Url", QStringLiteral("http://example.org/"));
+    f->mnuStrumentiWeb->trigger();
+    a.fake.setConnected(false);
+    a.fake.setOnlineSucceeds(false);
+    a.fake.expectMsgBox(QStringLiteral("Errore richiamando la modalità off-line"), vbOK);
+    f->mnuStrumentiWeb->trigger();
+    EXPECT_EQ(a.fake.shellCalls(),
+              QStringList({QStringLiteral("shell.openUrl http://localhost/"),
+                           QStringLiteral("net.setOnline"),
+                           QStringLiteral("shell.openUrl http://example.org/"),
+                           QStringLiteral("net.setOnline")}));
 }

@@ -1,4 +1,4 @@
-#include "archivio/ScritturaArchivio.h"
+#include "archivio/ScrittoreArchivio.h"
 
 #include "compat/AppError.h"
 

@@ -1,5 +1,5 @@
 #include "ArchivioTest.h"
-#include "archivio/ScritturaArchivio.h"
+#include "archivio/ScrittoreArchivio.h"
 #include "compat/files.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +51,7 @@ RecEstrazione nuova(QDate d, int progressivo)
     return r;
 }
 
-TEST(ScritturaArchivio, YearsFirstDrawAppendsRecordAndYearByteForByte)
+TEST(ScrittoreArchivio, YearsFirstDrawAppendsRecordAndYearByteForByte)
 {
     Archivio t(fineAnno());
     const QByteArray primaE = t.estrazioni(), primaA = t.anni();
@@ -66,7 +66,7 @@ TEST(ScritturaArchivio, YearsFirstDrawAppendsRecordAndYearByteForByte)
     EXPECT_EQ(t.a.numeroEstrazioni(), 3);
 }
 
-TEST(ScritturaArchivio, SameYearDrawKeepsItsNumberByteAndAddsNoYear)
+TEST(ScrittoreArchivio, SameYearDrawKeepsItsNumberByteAndAddsNoYear)
 {
     std::vector<BozzaEstrazione> bozze;
     for (int i = 0; i < 150; ++i)
@@ -81,7 +81,7 @@ TEST(ScritturaArchivio, SameYearDrawKeepsItsNumberByteAndAddsNoYear)
     EXPECT_EQ(t.anni(), primaA);
 }
 
-TEST(ScritturaArchivio, YearRecordOnlyForANewYearNotYetIndexed)
+TEST(ScrittoreArchivio, YearRecordOnlyForANewYearNotYetIndexed)
 {
     // The index already lists 2026 (a stale extra line): no second record.
     Archivio t(fineAnno());
@@ -98,7 +98,7 @@ TEST(ScritturaArchivio, YearRecordOnlyForANewYearNotYetIndexed)
     EXPECT_EQ(u.anni(), primaU);
 }
 
-TEST(ScritturaArchivio, ManyDrawsAcrossTwoNewYearsAddTwoYearRecords)
+TEST(ScrittoreArchivio, ManyDrawsAcrossTwoNewYearsAddTwoYearRecords)
 {
     Archivio t(fineAnno());
     const QByteArray primaA = t.anni();
@@ -114,7 +114,7 @@ TEST(ScritturaArchivio, ManyDrawsAcrossTwoNewYearsAddTwoYearRecords)
     EXPECT_EQ(t.anni(), primaA + "20264      \r" + "20276      \r");
 }
 
-TEST(ScritturaArchivio, RefusalsWriteNothing)
+TEST(ScrittoreArchivio, RefusalsWriteNothing)
 {
     Archivio t(fineAnno());
     const QByteArray primaE = t.estrazioni(), primaA = t.anni();
@@ -147,7 +147,7 @@ TEST(ScritturaArchivio, RefusalsWriteNothing)
             E::FuoriOrdine, b);
 }
 
-TEST(ScritturaArchivio, ArchiveEndingInAPartialRecordIsNotWritten)
+TEST(ScrittoreArchivio, ArchiveEndingInAPartialRecordIsNotWritten)
 {
     Archivio t(fineAnno());
     t.a.fileEstrazioni().truncate(2 * 66 + 10);
@@ -158,7 +158,7 @@ TEST(ScritturaArchivio, ArchiveEndingInAPartialRecordIsNotWritten)
     EXPECT_EQ(t.estrazioni(), primaE);
 }
 
-TEST(ScritturaArchivio, FailedWriteLeavesBothFilesAsTheyWere)
+TEST(ScrittoreArchivio, FailedWriteLeavesBothFilesAsTheyWere)
 {
     BloccoScrittura b;
     QByteArray blocco = nuova(QDate(2026, 1, 2), 1).toBytes() + nuova(QDate(2026, 1, 3), 2).toBytes();
@@ -179,7 +179,7 @@ TEST(ScritturaArchivio, FailedWriteLeavesBothFilesAsTheyWere)
     }
 }
 
-TEST(ScritturaArchivio, CorrectionRewritesInPlaceWithinItsYear)
+TEST(ScrittoreArchivio, CorrectionRewritesInPlaceWithinItsYear)
 {
     Archivio t(componi({{QDate(2025, 12, 27), {{1, {1, 2, 3, 4, 5}}}},
                         {QDate(2025, 12, 30), {{1, {6, 7, 8, 9, 10}}}},
@@ -213,7 +213,7 @@ TEST(ScritturaArchivio, CorrectionRewritesInPlaceWithinItsYear)
     EXPECT_EQ(t.estrazioni(), dopo);
 }
 
-TEST(ScritturaArchivio, LockIsFreeAgainOnceItsHolderEnds)
+TEST(ScrittoreArchivio, LockIsFreeAgainOnceItsHolderEnds)
 {
     EXPECT_FALSE(BloccoScrittura::occupato());
     {
