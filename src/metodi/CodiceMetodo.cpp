@@ -28,6 +28,15 @@ int ProdottoFuori90(int a, int b)
     return r == 0 ? 90 : r;
 }
 
+int OperazioneFuori90(QChar operazione, int a, int b)
+{
+    if (operazione == u'+')
+        return SommaFuori90(a, b);
+    if (operazione == u'-')
+        return DifferenzaFuori90(a, b);
+    return ProdottoFuori90(a, b);
+}
+
 bool conNazionale(const RecEstrazione& r)
 {
     const auto d = r.data();
@@ -109,11 +118,7 @@ int CalcolaAlgoritmo(const FormulaMetodo& f, const RecEstrazione& r)
         if (b == 0)
             return 0;
     }
-    if (f.operazione == u'+')
-        return SommaFuori90(a, b);
-    if (f.operazione == u'-')
-        return DifferenzaFuori90(a, b);
-    return ProdottoFuori90(a, b);
+    return OperazioneFuori90(f.operazione, a, b);
 }
 
 int CalcolaAlgoritmo(QStringView codice, const RecEstrazione& r, ErroreCodice* errore)

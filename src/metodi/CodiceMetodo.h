@@ -12,6 +12,8 @@
 int SommaFuori90(int a, int b);        // above 90 loses 90 once
 int DifferenzaFuori90(int a, int b);   // below 0 gains 90; equal numbers give 0
 int ProdottoFuori90(int a, int b);     // modulo 90, 0 read as 90
+// The operation of a code's character 4: "+", "-", anything else "x".
+int OperazioneFuori90(QChar operazione, int a, int b);
 
 // A stored number that is a drawn number: 1..90. A 0 byte (a wheel that did
 // not exist yet, a war-time gap) or anything above 90 is no number.
