@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "archivio/frmStampaEstrazioni.h"
 #include "compat/AppError.h"
 #include "compat/vb.h"
 #include "compat/ui/Platform.h"
@@ -180,7 +181,7 @@ void frmMain::creaMenu()
     // Their windows come with later versions.
     for (QAction* a : {mnuEstrazioniInserisci, mnuEstrazioniConsulta, mnuEstrazioniTabella,
                        mnuEstrazioniAggiorna, mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
-                       mnuEstrazioniStampa, mnuSommativoAmbi})
+                       mnuSommativoAmbi})
         a->setEnabled(false);
 
     on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });
@@ -196,6 +197,8 @@ void frmMain::creaMenu()
        [this] { mnuStrumentiPannello_Click(); });
     on(mnuStrumentiUrl, &QAction::triggered, QStringLiteral("mnuStrumentiUrl_Click"),
        [] { compat::Forms::get<frmUrl>()->vbShowModal(); });
+    on(mnuEstrazioniStampa, &QAction::triggered, QStringLiteral("mnuEstrazioniStampa_Click"),
+       [this] { compat::Forms::get<frmStampaEstrazioni>()->vbShow(this); });
     on(mnuHelpAbout, &QAction::triggered, QStringLiteral("mnuHelpAbout_Click"),
        [this] { compat::Forms::get<frmAboutMe>()->vbShowModal(this); });
     on(mnuHelpSommario, &QAction::triggered, QStringLiteral("mnuHelpSommario_Click"),
