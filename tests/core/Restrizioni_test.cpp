@@ -1,4 +1,3 @@
-#include "core/CalendarioEstrazioni.h"
 #include "core/Restrizioni.h"
 
 #include "compat/vbdate.h"
@@ -79,46 +78,6 @@ TEST(Restrizioni, WeekdaysAndMonths)
     imp.Giorni = "";                               // switch on, no day: all fail
     EXPECT_FALSE(passa(Restrizioni::daImpostazioni(imp), QDate(2026, 2, 24)));
 }
-
-TEST(Calendario, MonthlyIndexAndLastOfMonth)
-{
-    // The 2nd, 4th, ... 30th of June 2001, then 1 July; draws on every day.
-    std::vector<QDate> date{QDate()};
-    for (int g = 2; g <= 30; g += 2)
-        date.push_back(QDate(2001, 6, g));
-    date.push_back(QDate(2001, 7, 1));
-    const CalendarioMensile c = costruisciIndiceMensile(date, "YYYYYYY");
-    for (int i = 1; i <= 15; ++i)
-        EXPECT_EQ(c.IndiceMensile[i], i);
-    EXPECT_TRUE(c.UltimaDelMese[15]);
-    EXPECT_EQ(c.IndiceMensile[16], 1);
-    EXPECT_FALSE(c.UltimaDelMese[16]);     // the next draw is on 2 July
-    EXPECT_EQ(c.massimo, 15);
-}
-
-TEST(Calendario, NewestDrawIsLastOfItsMonthByTheNextDrawDate)
-{
-    // Tuesday, Thursday and Saturday draws; September 2001 has 30 days.
-    const QString giorni = "NNYNYNY";
-    EXPECT_EQ(prossimaDataEstrazione(QDate(2001, 9, 27), giorni), QDate(2001, 9, 29));
-    EXPECT_FALSE(costruisciIndiceMensile({QDate(), QDate(2001, 9, 27)}, giorni).UltimaDelMese[1]);
-    EXPECT_TRUE(costruisciIndiceMensile({QDate(), QDate(2001, 9, 29)}, giorni).UltimaDelMese[1]);
-    // No draw day at all: Saturday alone; a short setting leaves the rest out.
-    EXPECT_EQ(prossimaDataEstrazione(QDate(2001, 9, 27), "NNNNNNN"), QDate(2001, 9, 29));
-    EXPECT_EQ(prossimaDataEstrazione(QDate(2001, 9, 27), "NNY"), QDate(2001, 10, 2));
-}
-
-TEST(Calendario, FirstDrawOfTheArchiveIsPositionOne)
-{
-    const CalendarioMensile c =
-        costruisciIndiceMensile({QDate(), QDate(2001, 6, 3), QDate(2001, 6, 10)}, "NNNNNNY");
-    EXPECT_EQ(c.IndiceMensile[1], 1);
-    EXPECT_EQ(c.IndiceMensile[2], 2);
-}
-
-} // namespace
-
-namespace {
 
 class RestrizioniSalvate : public ::testing::Test {
 protected:

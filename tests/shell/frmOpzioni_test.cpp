@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace compat;
@@ -49,15 +50,16 @@ TEST(frmOpzioni, MonthsAndPeriodExcludeEachOther)
 {
     AmbienteServizi a(archivio());
     auto* f = Forms::get<frmOpzioni>();
-    f->chkMesi->setChecked(true);
+    f->vbShow();
+    QTest::mouseClick(f->chkMesi, Qt::LeftButton);
     EXPECT_TRUE(f->chkMese[5]->isEnabled());
-    f->chkPeriodo->setChecked(true);
+    QTest::mouseClick(f->chkPeriodo, Qt::LeftButton);
     EXPECT_FALSE(f->chkMesi->isChecked());
     EXPECT_FALSE(f->chkMese[5]->isEnabled());
     EXPECT_TRUE(f->cboGiorno[0]->isEnabled());
     EXPECT_EQ(vbBackColor(f->cboGiorno[0]), 0xFFFFFFu);
     vbSetComboText(f->cboMese[0], "marzo");
-    f->chkMesi->setChecked(true);
+    QTest::mouseClick(f->chkMesi, Qt::LeftButton);
     EXPECT_FALSE(f->chkPeriodo->isChecked());
     EXPECT_EQ(f->cboMese[0]->currentText(), "gennaio");
     EXPECT_EQ(vbBackColor(f->cboGiorno[0]), 0x8000000Fu);
@@ -95,45 +97,6 @@ TEST(frmOpzioni, ConfirmStoresCorrectedDaysAndTakesEffectAtOnce)
     vbPress(f->cmdAnnulla);
     EXPECT_EQ(a.ini("Restrizioni", "Dal"), "05Marzo");   // nothing stored
     EXPECT_NE(a.ini("Forms", "frmOpzioniTop"), "<assente>");
-}
-
-TEST(MostraRestrizioni, MainPanelFollowsAConfirm)
-{
-    AmbienteServizi a(archivio());
-    InizializzazioneFatta = false;
-    auto* m = Forms::get<frmMain>();
-    const auto visibile = [m](QWidget* w) { return w->isVisibleTo(m->Picture2); };
-    EXPECT_TRUE(visibile(m->lblNessuna));
-    EXPECT_EQ(vbHeight(m->Picture2), 1215);
-
-    // Tuesday, Wednesday, Thursday and Saturday: in force, yet "Nessuna".
-    auto* f = Forms::get<frmOpzioni>();
-    f->chkGiorni->setChecked(true);
-    for (int i = 1; i <= 7; ++i)
-        f->chkDay[i]->setChecked(QStringLiteral("NNYYYNY")[i - 1] == u'Y');
-    vbPress(f->cmdOk);
-    EXPECT_TRUE(visibile(m->lblNessuna));
-    EXPECT_FALSE(passa(QDate(2010, 8, 9)));   // a Monday
-
-    f = Forms::get<frmOpzioni>();
-    f->chkDay[1]->setChecked(true);
-    f->chkMesi->setChecked(true);
-    f->chkMese[8]->setChecked(false);
-    vbPress(f->cmdOk);
-    EXPECT_FALSE(visibile(m->lblNessuna));
-    EXPECT_FALSE(visibile(m->lblRestrizioni[0]));
-    EXPECT_TRUE(visibile(m->lblRestrizioni[1]));
-    EXPECT_TRUE(visibile(m->lblRestrizioni[2]));
-    EXPECT_FALSE(visibile(m->lblRestrizioni[3]));
-    EXPECT_EQ(vbTop(m->lblRestrizioni[2]), 795);   // 790 twips, in whole pixels
-    EXPECT_EQ(vbHeight(m->Picture2), 1770);        // 1775
-    EXPECT_EQ(vbTop(m->cmdCambiaImpostazioniRestrizione), 1155);   // 1150
-    EXPECT_FALSE(passa(QDate(2010, 8, 10)));
-
-    // The panel's reading of the switches is the one the searches test.
-    a.imposta("Restrizioni", "Mese", "N");
-    MostraRestrizioni();
-    EXPECT_TRUE(passa(QDate(2010, 8, 10)));
 }
 
 } // namespace
