@@ -38,7 +38,7 @@ QComboBox* elenco(QWidget* padre, const char* nome, const QString& suggerimento)
     return c;
 }
 
-QDateEdit* data(QWidget* padre, const char* nome)
+QDateEdit* selettoreData(QWidget* padre, const char* nome)
 {
     auto* d = new QDateEdit(padre);
     d->setObjectName(QString::fromLatin1(nome));
@@ -104,9 +104,9 @@ frmStampaEstrazioni::frmStampaEstrazioni()
     setWindowTitle(QStringLiteral("Quorvane - Stampa estrazioni"));
 
     lblDa = new QLabel(QStringLiteral("Estrazioni dal"), this);
-    DTPickerDa = data(this, "DTPickerDa");
+    DTPickerDa = selettoreData(this, "DTPickerDa");
     lblA = new QLabel(QStringLiteral("al"), this);
-    DTPickerA = data(this, "DTPickerA");
+    DTPickerA = selettoreData(this, "DTPickerA");
     lblRuota = new QLabel(QStringLiteral("Ruota :"), this);
     cboRuota = elenco(this, "cboRuota", QStringLiteral("Ruota"));
     chkMeseDi = casella(this, "chkMeseDi", QStringLiteral("Solo mese di :"),
