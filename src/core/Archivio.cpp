@@ -1,6 +1,7 @@
 #include "core/Archivio.h"
 
 #include "compat/AppError.h"
+#include "core/ArchivioMemoria.h"
 #include "compat/paths.h"
 #include "compat/vbdate.h"
 
@@ -70,6 +71,9 @@ EsitoApertura ArchivioEstrazioni::apri(const QString& cartellaProgramma)
 
 void ArchivioEstrazioni::chiudi()
 {
+    // The shared view belongs to the file it was read from: another archive
+    // opened at this address may have as many draws.
+    invalidaVistaArchivio();
     estrazioni_.close();
     anni_.close();
 }
@@ -77,6 +81,7 @@ void ArchivioEstrazioni::chiudi()
 void ArchivioEstrazioni::riapriEstrazioni()
 {
     const QString p = estrazioni_.path();
+    invalidaVistaArchivio();
     estrazioni_.close();
     estrazioni_.open(p, kLunghezzaRecEstrazione);
 }
