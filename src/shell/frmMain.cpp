@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "archivio/frmInputEstrazioni.h"
 #include "archivio/frmStampaEstrazioni.h"
 #include "compat/AppError.h"
 #include "compat/vb.h"
@@ -137,6 +138,11 @@ frmMain::frmMain()
     creaPannelli(area);
     creaImmaginiRuote(area);
     resize(620, 400);
+    connect(&avvisoArchivio(), &AvvisoArchivio::estrazioniCambiate, this,
+            handler(QStringLiteral("ArchivioCambiato"), [this] {
+                if (Archivio().aperto() && NumeroEstrazioni > 0)
+                    MostraUltimaEstrazione();
+            }));
 }
 
 void frmMain::creaMenu()
@@ -179,11 +185,13 @@ void frmMain::creaMenu()
     mnuHelpAbout = comando(mnuHelp, "mnuHelpAbout", QStringLiteral("&Informazioni su "));
 
     // Their windows come with later versions.
-    for (QAction* a : {mnuEstrazioniInserisci, mnuEstrazioniConsulta, mnuEstrazioniTabella,
+    for (QAction* a : {mnuEstrazioniConsulta, mnuEstrazioniTabella,
                        mnuEstrazioniAggiorna, mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
                        mnuSommativoAmbi})
         a->setEnabled(false);
 
+    on(mnuEstrazioniInserisci, &QAction::triggered, QStringLiteral("mnuEstrazioniInserisci_Click"),
+       [this] { compat::Forms::get<frmInputEstrazioni>()->vbShow(this); });
     on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });
     on(mnuQuorvane, &QAction::triggered, QStringLiteral("mnuQuorvane_Click"),
        [this] { compat::Forms::get<frmQuorvane>()->vbShow(this); });
@@ -301,11 +309,16 @@ void frmMain::formLoad()
     });
 }
 
-void frmMain::formActivate()
+void frmMain::MostraUltimaEstrazione()
 {
     const RecEstrazione r = Archivio().leggi(NumeroEstrazioni);
     Label5->setText(QStringLiteral("n.") + QString::number(r.ProgressivoAnno()) + QStringLiteral(" del ")
                     + r.dataTesto());
+}
+
+void frmMain::formActivate()
+{
+    MostraUltimaEstrazione();
     Forms::current = this;
     ImpostaForm(this);
 }
