@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "archivio/frmAggiornamenti.h"
 #include "archivio/frmInputEstrazioni.h"
 #include "archivio/frmStampaEstrazioni.h"
 #include "compat/AppError.h"
@@ -186,12 +187,13 @@ void frmMain::creaMenu()
 
     // Their windows come with later versions.
     for (QAction* a : {mnuEstrazioniConsulta, mnuEstrazioniTabella,
-                       mnuEstrazioniAggiorna, mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
-                       mnuSommativoAmbi})
+                       mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta, mnuSommativoAmbi})
         a->setEnabled(false);
 
     on(mnuEstrazioniInserisci, &QAction::triggered, QStringLiteral("mnuEstrazioniInserisci_Click"),
        [this] { compat::Forms::get<frmInputEstrazioni>()->vbShow(this); });
+    on(mnuEstrazioniAggiorna, &QAction::triggered, QStringLiteral("mnuEstrazioniAggiorna_Click"),
+       [this] { compat::Forms::get<frmAggiornamenti>()->vbShow(this); });
     on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });
     on(mnuQuorvane, &QAction::triggered, QStringLiteral("mnuQuorvane_Click"),
        [this] { compat::Forms::get<frmQuorvane>()->vbShow(this); });
