@@ -1,38 +1,4 @@
 #pragma once
-// Small builders shared by the shell's windows.
-#include <QString>
-#include <QStyle>
-
-class QPushButton;
-class QWidget;
-
-// A picture button without caption (the look of the program's small
-// windows), named `nome`, with its tooltip.
-QPushButton* PulsanteImmagine(QWidget* padre, const QString& nome, QStyle::StandardPixmap icona,
-                              const QString& suggerimento);
-
-class QAbstractButton;
-
-// The wheel boxes `prefisso`_0 .. `prefisso`_11 of a window (0 = "Tutte",
-// 11 = Nazionale); a missing box reads as not ticked and is left alone.
-QAbstractButton* CasellaRuota(QWidget* w, const QString& prefisso, int i);
-void SpuntaRuota(QWidget* w, const QString& prefisso, int i, bool valore);
-bool RuotaSpuntata(QWidget* w, const QString& prefisso, int i);
-
-// Ticks the boxes from 11 stored flags: ten leading "Y" tick "Tutte" alone.
-void SpuntaRuoteDaFlag(QWidget* w, const QString& prefisso, const QString& flag);
-
-// The rule of a click on box `indice`: "Tutte" unticks the ten wheels, a
-// regional wheel unticks "Tutte". Returns the 11 flags to store; none ticked
-// stores "YYYYYYYYYYN".
-QString FlagDaRuoteSpuntate(QWidget* w, const QString& prefisso, int indice);
-
-namespace compat {
-class Form;
-}
-class QHBoxLayout;
-
-// The confirm, cancel and help picture buttons of the small windows, with
-// their tooltips, confirm as the default button; returns their row.
-QHBoxLayout* PulsantiConferma(compat::Form* f, QPushButton*& cmdOk, QPushButton*& cmdAnnulla,
-                              QPushButton*& cmdHelp);
+// The shared controls now live in shell/Controlli.h; this name is kept for
+// windows written against it.
+#include "shell/Controlli.h"
