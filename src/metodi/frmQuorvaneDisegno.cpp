@@ -30,7 +30,13 @@ namespace {
 
 QString nome(const char* base, int i)
 {
-    return nomeIndice(base, i);
+    return NomeElemento(base, i);
+}
+
+template <class W>
+W* crea(QWidget* padre, const QString& nomeControllo, const QString& testo = {})
+{
+    return CreaControllo<W>(padre, nomeControllo, testo);
 }
 
 } // namespace

@@ -23,14 +23,14 @@
 
 using namespace compat;
 
-QString nomeIndice(const char* base, int i)
+QString NomeElemento(const char* base, int i)
 {
     return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(i);
 }
 
 QDateEdit* creaData(QWidget* padre, const QString& nome)
 {
-    auto* d = crea<QDateEdit>(padre, nome);
+    auto* d = CreaControllo<QDateEdit>(padre, nome);
     d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     d->setCalendarPopup(true);
     d->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
@@ -39,7 +39,7 @@ QDateEdit* creaData(QWidget* padre, const QString& nome)
 
 QComboBox* creaCombo(QWidget* padre, const QString& nome, bool modificabile)
 {
-    auto* c = crea<QComboBox>(padre, nome);
+    auto* c = CreaControllo<QComboBox>(padre, nome);
     c->setEditable(modificabile);
     // The completer an editable combo gets would fill in the first item that
     // starts with what was typed.
@@ -130,7 +130,7 @@ std::array<QToolButton*, 12> creaCaselleRuote(QWidget* padre, const QString& pre
 {
     std::array<QToolButton*, 12> caselle{};
     for (int i = 0; i <= 11; ++i) {
-        QToolButton* b = crea<QToolButton>(padre, prefisso + u'_' + QString::number(i));
+        QToolButton* b = CreaControllo<QToolButton>(padre, prefisso + u'_' + QString::number(i));
         b->setCheckable(true);
         b->setText(i == 0 ? QStringLiteral("Tutte") : siglaRuota(i));
         b->setToolTip(nomeRuota(i).trimmed());

@@ -29,11 +29,11 @@ class Form;
 // Builders
 
 // "base_i": the name of element i of a control array.
-QString nomeIndice(const char* base, int i);
+QString NomeElemento(const char* base, int i);
 
 // A control of type W named `nome`, with caption `testo` where W takes one.
 template <class W>
-W* crea(QWidget* padre, const QString& nome, const QString& testo = {})
+W* CreaControllo(QWidget* padre, const QString& nome, const QString& testo = {})
 {
     W* w;
     if constexpr (std::is_constructible_v<W, QString, QWidget*>)

@@ -87,8 +87,8 @@ frmOpzioni::frmOpzioni()
         QStringLiteral("Inserisce un periodo di indagine limitato tra le date indicate"));
     gPeriodo->addWidget(chkPeriodo, 0, 0, 1, 6);
     for (int k = 0; k <= 1; ++k) {
-        cboGiorno[k] = creaCombo(framePeriodo, nomeIndice("cboGiorno", k), false);
-        cboMese[k] = creaCombo(framePeriodo, nomeIndice("cboMese", k), false);
+        cboGiorno[k] = creaCombo(framePeriodo, NomeElemento("cboGiorno", k), false);
+        cboMese[k] = creaCombo(framePeriodo, NomeElemento("cboMese", k), false);
         cboGiorno[k]->setEnabled(false);
         cboMese[k]->setEnabled(false);
         gPeriodo->addWidget(new QLabel(k == 0 ? QStringLiteral("Tra il") : QStringLiteral("e il"),

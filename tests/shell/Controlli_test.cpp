@@ -135,7 +135,7 @@ TEST(Controlli, WheelRowsShareIconsMadeOnceAndFollowTheClickRule)
 TEST(Controlli, WindowsWithoutTypedAccessGiveNoControls)
 {
     QWidget w;
-    auto* t = crea<QLineEdit>(&w, "txtDataFine");
+    auto* t = CreaControllo<QLineEdit>(&w, "txtDataFine");
     const ControlliAnalisi c = controlliAnalisi(&w);
     EXPECT_EQ(c.txtDataFine, nullptr);
     EXPECT_EQ(c.DTPickerDa, nullptr);
