@@ -1,6 +1,7 @@
 #include "shell/frmMain.h"
 
 #include "archivio/frmAggiornamenti.h"
+#include "archivio/frmEsportazione.h"
 #include "archivio/frmInputEstrazioni.h"
 #include "compat/AppError.h"
 #include "compat/vb.h"
@@ -186,7 +187,7 @@ void frmMain::creaMenu()
 
     // Their windows come with later versions.
     for (QAction* a : {mnuEstrazioniConsulta, mnuEstrazioniTabella,
-                       mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
+                       mnuEstrazioniAggiornaInt,
                        mnuEstrazioniStampa, mnuSommativoAmbi})
         a->setEnabled(false);
 
@@ -194,6 +195,8 @@ void frmMain::creaMenu()
        [this] { compat::Forms::get<frmInputEstrazioni>()->vbShow(this); });
     on(mnuEstrazioniAggiorna, &QAction::triggered, QStringLiteral("mnuEstrazioniAggiorna_Click"),
        [this] { compat::Forms::get<frmAggiornamenti>()->vbShow(this); });
+    on(mnuEstrazioniEsporta, &QAction::triggered, QStringLiteral("mnuEstrazioniEsporta_Click"),
+       [this] { compat::Forms::get<frmEsportazione>()->vbShow(this); });
     on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });
     on(mnuQuorvane, &QAction::triggered, QStringLiteral("mnuQuorvane_Click"),
        [this] { compat::Forms::get<frmQuorvane>()->vbShow(this); });
