@@ -178,6 +178,7 @@ private:
     // The range check of the sum and distance boxes; false keeps the focus there.
     bool convalida(QLineEdit* t);
     void chiudiRiepilogo();
+    void cmdStampa_Click();
     void mostraRiepilogo(const QStringList& righe);
 
     void vaiA(qint32 estrazione);

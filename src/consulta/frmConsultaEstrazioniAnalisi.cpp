@@ -8,6 +8,9 @@
 #include "compat/ui/Platform.h"
 #include "consulta/Analisi.h"
 #include "consulta/frmAnalisi.h"
+#include "consulta/frmShadow.h"
+#include "compat/ui/LinePrinter.h"
+#include "compat/ui/ReportOutput.h"
 #include "core/Procedure.h"
 
 #include <QCheckBox>
@@ -107,6 +110,7 @@ void frmConsultaEstrazioni::collegaAnalisi()
     });
     for (QLineEdit* t : {txtDistanza, txtSomma, txtRitardo})
         t->installEventFilter(this);
+    on(cmdStampa, &QPushButton::clicked, QStringLiteral("cmdStampa_Click"), [this] { cmdStampa_Click(); });
 }
 
 void frmConsultaEstrazioni::TitoloAnalisi()
@@ -173,4 +177,34 @@ bool frmConsultaEstrazioni::convalida(QLineEdit* t)
     });
     t->setSelection(0, 3);
     return false;
+}
+
+// The board as shown, copied into the print layout and printed without a dialog.
+void frmConsultaEstrazioni::cmdStampa_Click()
+{
+    auto* s = Forms::get<frmShadow>();
+    const bool tutte = lblData[0]->isHidden();
+    s->txtEstrazione->setText(tutte ? QStringLiteral("Estrazione n. ") + lblNumeroAnnoEstraz->text() +
+                                          QStringLiteral(" del ") + vbDateText(DTPicker1->date())
+                                    : QStringLiteral(" Estrazioni "));
+    for (int i = 0; i <= 9; ++i) {
+        s->lblData[i]->setVisible(!tutte);
+        s->lblData[i]->setText(lblData[i]->text());
+        s->imgRuota[i]->setVisible(tutte);
+    }
+    s->lblNazionale->setVisible(tutte);
+    for (int i = 51; i <= 55; ++i)
+        s->txtEstratto[i]->setVisible(tutte);
+    s->Label1->setText(Label1->text());
+    for (int i = 1; i <= kCelleTabellone; ++i) {
+        s->txtEstratto[i]->setText(txtEstratto[i]->text());
+        vbSetBackColor(s->txtEstratto[i], vbBackColor(txtEstratto[i]));
+        vbSetForeColor(s->txtEstratto[i], vbForeColor(txtEstratto[i]));
+    }
+    s->txtDescrizione->setText(lblDescrFamiglia->text() + u' ' + lblNFamiglia->text());
+    auto p = platform().printers().open();
+    p->printWidget(s);
+    // No printer, or a printer error, is told to the user.
+    finishPrint(*p);
+    vbUnload(s);
 }

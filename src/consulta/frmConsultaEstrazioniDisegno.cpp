@@ -53,15 +53,6 @@ void posiziona(QWidget* w, double left, double top, double width, double height)
     w->setGeometry(twipsToPx(left), twipsToPx(top), twipsToPx(width), twipsToPx(height));
 }
 
-QDateEdit* creaData(QWidget* padre, const char* n)
-{
-    auto* d = crea<QDateEdit>(padre, n);
-    d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    d->setCalendarPopup(true);
-    d->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-    return d;
-}
-
 QPushButton* pulsante(QWidget* padre, const char* n, const char* testo, const char* suggerimento = "")
 {
     auto* b = crea<QPushButton>(padre, n, testo);
@@ -164,7 +155,7 @@ void frmConsultaEstrazioni::costruisciGriglia(QWidget* corpo)
     h->setSpacing(1);
     cmdPrecPlus = pulsante(fraComandiSmall, "cmdPrecPlus", "<<");
     cmdPrec = pulsante(fraComandiSmall, "cmdPrec", "<");
-    DTPicker2 = creaData(fraComandiSmall, "DTPicker2");
+    DTPicker2 = creaData(fraComandiSmall, QStringLiteral("DTPicker2"));
     cmdConfermaSmall = pulsante(fraComandiSmall, "cmdConfermaSmall", "Ok");
     cmdsucc = pulsante(fraComandiSmall, "cmdsucc", ">");
     cmdSuccPlus = pulsante(fraComandiSmall, "cmdSuccPlus", ">>");
@@ -197,7 +188,7 @@ void frmConsultaEstrazioni::costruisciNavigazione(QWidget* corpo)
     Slider1->setOrientation(Qt::Horizontal);
     Slider1->setMinimum(1);
     Slider1->setToolTip(QStringLiteral("Slider numero estrazione"));
-    DTPicker1 = creaData(Frame2, "DTPicker1");
+    DTPicker1 = creaData(Frame2, QStringLiteral("DTPicker1"));
     cmdConferma = pulsante(Frame2, "cmdConferma", "Vai", "Vai alla data");
     lblNumeroAnnoEstraz = crea<QLabel>(Frame2, "lblNumeroAnnoEstraz");
     lblAnnoEstrazione = crea<QLabel>(Frame2, "lblAnnoEstrazione");

@@ -5,6 +5,7 @@
 #include "consulta/IndiceUscite.h"
 #include "consulta/frmAnalisi.h"
 #include "consulta/frmConsultaEstrazioni.h"
+#include "consulta/frmShadow.h"
 #include "core/ArchivioMemoria.h"
 #include "shell/frmMain.h"
 #include "support/ui/AmbienteServizi.h"
@@ -493,6 +494,26 @@ TEST(frmConsultaEstrazioni, ValueBoxesTakeDigitsAndCheckTheirRange)
     esci(f->txtRitardo);
     EXPECT_EQ(f->lblDescrFamiglia->text(), "Ultimo ritardo => a 50");
     EXPECT_EQ(f->Stato.TipoAnalisi, 8);
+}
+
+} // namespace
+
+namespace {
+
+TEST(frmConsultaEstrazioni, PrintsTheBoardAsShownAndReportsAMissingPrinter)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    t.clic(f->optTipoVis[2]);
+    t.clic(f->cmdStampa);
+    ASSERT_EQ(t.a.fake.printedDocuments().size(), 1u);
+    EXPECT_TRUE(t.a.fake.printedDocuments()[0].lines.join(u'\n').contains("frmShadow"));
+    EXPECT_EQ(Forms::find<frmShadow>(), nullptr);
+
+    t.a.fake.setPrinterInstalled(false);
+    t.a.fake.expectMsgBox(QStringLiteral("Nessuna stampante installata."), vbOK);
+    t.clic(f->cmdStampa);
+    EXPECT_EQ(Forms::find<frmShadow>(), nullptr);
 }
 
 } // namespace
