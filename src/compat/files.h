@@ -39,6 +39,10 @@ public:
     // Opens for reading and writing; a missing file is created empty.
     // AppError 76 when the folder is missing, 75 when the file cannot be opened.
     void open(const QString& path, int recordLength);
+    // Opens an existing file for reading only: put() then fails with AppError
+    // 75. AppError 53 when the file is missing, 75 when it cannot be read.
+    void openForReading(const QString& path, int recordLength);
+    bool isWritable() const { return file_.isOpen() && file_.isWritable(); }
     void close();
     bool isOpen() const { return file_.isOpen(); }
     QString path() const { return file_.fileName(); }
@@ -57,6 +61,7 @@ public:
     void put(qint64 n, QByteArrayView data);
 
 private:
+    void openAs(const QString& path, int recordLength, bool readOnly);
     QFile file_;
     int recLen_ = 0;
 };

@@ -68,7 +68,9 @@ frmColori::frmColori()
 
 void frmColori::formLoad()
 {
-    const char* predefiniti[3] = {"15531993", "15724527", "9033978"};
+    // The colours in use: with no key stored, those the windows take
+    // (ImpostaForm's defaults), so confirming without a change changes nothing.
+    const char* predefiniti[3] = {"10276301", "16777215", "16777215"};
     for (int i = 0; i <= 2; ++i) {
         const QString testo = LeggiImpostazione(kApp, kSettings, QString::fromLatin1(kChiavi[i]),
                                                 QString::fromLatin1(predefiniti[i]));

@@ -177,8 +177,9 @@ void frmDati::formLoad()
         sinistra = schermoL - 9100;
         alto = 0;
     }
-    vbSetLeft(this, sinistra);
-    vbSetTop(this, alto);
+    const FrameTwips f = keepOnScreen({sinistra, alto, vbWidth(this), vbHeight(this)});
+    vbSetLeft(this, f.left);
+    vbSetTop(this, f.top);
 
     const int n = std::max<qint32>(NumeroEstrazioni, 1);
     SliderDal->setMaximum(n);
@@ -340,9 +341,10 @@ void frmDati::queryUnload(int, bool&)
 void frmDati::formUnload(bool&)
 {
     if (!isMinimized()) {
+        const FrameTwips f = keepOnScreen(frameOf(this));
         SalvaImpostazione(kApp, QStringLiteral("Forms"), QStringLiteral("DatiLeft"),
-                          vbCStr(vbLeft(this)));
+                          vbCStr(f.left));
         SalvaImpostazione(kApp, QStringLiteral("Forms"), QStringLiteral("DatiTop"),
-                          vbCStr(vbTop(this)));
+                          vbCStr(f.top));
     }
 }

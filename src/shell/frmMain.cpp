@@ -270,15 +270,12 @@ void frmMain::formLoad()
     CaricaNomiRuote();
 
     const GeometriaMain g = LeggiGeometriaMain(screenWidthTwips(), screenHeightTwips());
-    vbSetLeft(this, g.left);
-    vbSetTop(this, g.top);
-    vbSetWidth(this, g.width);
-    vbSetHeight(this, g.height);
+    setFrame(this, keepOnScreen({g.left, g.top, g.width, g.height}));
 
     if (platform().process().otherInstanceRunning()) {
         vbMsgBox(QStringLiteral("Non è possible avviare più di una istanza del programma !"));
         ChiudiTuttiIFile();
-        platform().process().end();
+        platform().process().end(1);
     }
 
     ApriArchivio();
@@ -295,7 +292,8 @@ void frmMain::formLoad()
 
 void frmMain::formActivate()
 {
-    const RecEstrazione r = Archivio().leggi(NumeroEstrazioni);
+    // A damaged last record is skipped, as every lookup skips it.
+    const RecEstrazione r = Archivio().leggi(Archivio().estrazioneSana(NumeroEstrazioni));
     Label5->setText(QStringLiteral("n.") + QString::number(r.ProgressivoAnno()) + QStringLiteral(" del ")
                     + r.dataTesto());
     Forms::current = this;
@@ -342,10 +340,11 @@ void frmMain::formUnload(bool&)
     Guida().setHelpFile(QString());
     if (!isMinimized()) {
         vbResumeNext([&] {
-            SalvaImpostazione(kApp, kForms, QStringLiteral("MainLeft"), vbCStr(vbLeft(this)));
-            SalvaImpostazione(kApp, kForms, QStringLiteral("MainTop"), vbCStr(vbTop(this)));
-            SalvaImpostazione(kApp, kForms, QStringLiteral("MainWidth"), vbCStr(vbWidth(this)));
-            SalvaImpostazione(kApp, kForms, QStringLiteral("MainHeight"), vbCStr(vbHeight(this)));
+            const FrameTwips g = keepOnScreen(frameOf(this));
+            SalvaImpostazione(kApp, kForms, QStringLiteral("MainLeft"), vbCStr(g.left));
+            SalvaImpostazione(kApp, kForms, QStringLiteral("MainTop"), vbCStr(g.top));
+            SalvaImpostazione(kApp, kForms, QStringLiteral("MainWidth"), vbCStr(g.width));
+            SalvaImpostazione(kApp, kForms, QStringLiteral("MainHeight"), vbCStr(g.height));
         });
     }
     vbResumeNext([] { ChiudiTuttiIFile(); });
