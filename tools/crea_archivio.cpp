@@ -2,6 +2,7 @@
 // the bundled draw history. With --se-mancante an existing archive is left
 // untouched: a rebuild never overwrites draws a user stored.
 #include "compat/paths.h"
+#include "core/ScritturaArchivio.h"
 #include "core/StoricoTsv.h"
 
 #include <QCoreApplication>

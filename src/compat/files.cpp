@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace compat {
 
@@ -179,7 +180,13 @@ bool fileExists(QStringView path)
     const QDir::Filters filters = QDir::Files | QDir::NoDotAndDotDot;   // no hidden, no system
     if (!name.contains(u'*') && !name.contains(u'?')) {
         const QFileInfo f(dir.filePath(name));
-        return f.exists() && f.isFile() && !f.isHidden();
+        if (f.exists())
+            return f.isFile() && !f.isHidden();
+        // Letter case does not tell names apart, as for a wildcard name.
+        const QStringList tutti = dir.entryList(filters);
+        return std::any_of(tutti.begin(), tutti.end(), [&](const QString& n) {
+            return n.compare(name, Qt::CaseInsensitive) == 0;
+        });
     }
     return !dir.entryList({name}, filters).isEmpty();
 }

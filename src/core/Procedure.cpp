@@ -56,3 +56,11 @@ std::minstd_rand& detail::generatoreQuickSort()
     static std::minstd_rand g(20260308u);
     return g;
 }
+
+QString IndirizzoFile(QStringView base, QStringView nome)
+{
+    QString url = base.toString();
+    if (!url.endsWith(u'/'))
+        url += u'/';
+    return url + nome.toString();
+}

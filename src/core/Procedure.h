@@ -12,6 +12,9 @@ int NumeroDecina(int n);     // 1-based decade: 1..10 -> 1, .., 81..90 -> 9
 int SerieDiagonale(int n);   // i of the series i, i + 11, i + 22, ...
 bool FileEsiste(QStringView percorso);
 int SoloNumeri(int keyAscii); // control keys and digits pass, anything else is 0
+// The address of file `nome` under the base address of the maker's site; the
+// stored base need not end in "/".
+QString IndirizzoFile(QStringView base, QStringView nome);
 
 namespace detail {
 std::minstd_rand& generatoreQuickSort();

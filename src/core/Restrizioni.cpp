@@ -2,10 +2,31 @@
 
 #include "compat/vbdate.h"
 
-ImpostazioniRestrizioni::ImpostazioniRestrizioni()
-    : Dal(QStringLiteral("01") + compat::vbMonthName(1)),
-      Al(QStringLiteral("31") + compat::vbMonthName(12))
+ImpostazioniRestrizioni LeggiImpostazioniRestrizioni(const Impostazione& giorni)
 {
+    ImpostazioniRestrizioni r;
+    r.Giorno = leggi(imp::Giorno);
+    r.Giorni = leggi(giorni);
+    r.Mese = leggi(imp::Mese);
+    r.Mesi = leggi(imp::Mesi);
+    r.Periodo = leggi(imp::Periodo);
+    r.Dal = leggi(imp::Dal);
+    r.Al = leggi(imp::Al);
+    return r;
+}
+
+void SalvaImpostazioniRestrizioni(const ImpostazioniRestrizioni& r)
+{
+    const auto seAttivo = [](const QString& interruttore, const QString& flag) {
+        return interruttore == u"Y" ? std::optional<QString>(flag) : std::nullopt;
+    };
+    salva(imp::Giorno, r.Giorno);
+    salva(imp::Mese, r.Mese);
+    salva(imp::Periodo, r.Periodo);
+    salva(imp::Giorni, seAttivo(r.Giorno, r.Giorni));
+    salva(imp::Mesi, seAttivo(r.Mese, r.Mesi));
+    salva(imp::Dal, r.Dal);
+    salva(imp::Al, r.Al);
 }
 
 int meseDaNome(QStringView nome)

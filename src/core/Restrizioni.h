@@ -2,6 +2,7 @@
 // The search restrictions: weekdays, months and a period of the calendar
 // year that a draw must fall in to be counted by any search.
 #include "core/RecEstrazione.h"
+#include "core/TabellaImpostazioni.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -9,15 +10,21 @@
 
 // The keys of section "Restrizioni" as read.
 struct ImpostazioniRestrizioni {
-    QString Giorno = QStringLiteral("N");
-    QString Giorni = QStringLiteral("YYYYYYY");
-    QString Mese = QStringLiteral("N");
-    QString Mesi = QStringLiteral("YYYYYYYYYYYY");
-    QString Periodo = QStringLiteral("N");
-    QString Dal;   // default "01gennaio"
-    QString Al;    // default "31dicembre"
-    ImpostazioniRestrizioni();
+    QString Giorno = imp::Giorno.valorePredefinito();
+    QString Giorni = imp::Giorni.valorePredefinito();
+    QString Mese = imp::Mese.valorePredefinito();
+    QString Mesi = imp::Mesi.valorePredefinito();
+    QString Periodo = imp::Periodo.valorePredefinito();
+    QString Dal = imp::Dal.valorePredefinito();
+    QString Al = imp::Al.valorePredefinito();
 };
+
+// The one reader and writer of the section, for the restrictions window and
+// the shell alike. `giorni` is the entry whose default the reader passes.
+ImpostazioniRestrizioni LeggiImpostazioniRestrizioni(const Impostazione& giorni = imp::Giorni);
+// Writes every key; the weekday and month flags are stored only while their
+// switch is "Y" and removed otherwise.
+void SalvaImpostazioniRestrizioni(const ImpostazioniRestrizioni& r);
 
 class Restrizioni {
 public:

@@ -2,9 +2,7 @@
 
 #include "compat/vbdate.h"
 
-#include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <set>
 
 StoricoTsv leggiStoricoTsv(const QString& percorso)
@@ -64,26 +62,4 @@ StoricoTsv leggiStoricoTsv(const QString& percorso)
         precedente = data;
     }
     return out;
-}
-
-QString scriviArchivio(const std::vector<RecEstrazione>& estrazioni, const QString& cartella)
-{
-    if (!QDir().mkpath(cartella))
-        return QStringLiteral("impossibile creare ") + cartella;
-    QSaveFile est(QDir(cartella).filePath(QStringLiteral("Estrazioni.ind")));
-    QSaveFile anni(QDir(cartella).filePath(QStringLiteral("anni.ind")));
-    if (!est.open(QIODevice::WriteOnly) || !anni.open(QIODevice::WriteOnly))
-        return QStringLiteral("impossibile scrivere in ") + cartella;
-    int annoCorrente = -1;
-    for (std::size_t i = 0; i < estrazioni.size(); ++i) {
-        est.write(estrazioni[i].toBytes());
-        const int anno = estrazioni[i].data() ? estrazioni[i].data()->year() : 0;
-        if (anno != annoCorrente) {
-            anni.write(RecAnno::crea(anno, static_cast<qint32>(i + 1)).toBytes());
-            annoCorrente = anno;
-        }
-    }
-    if (!est.commit() || !anni.commit())
-        return QStringLiteral("scrittura non riuscita in ") + cartella;
-    return {};
 }

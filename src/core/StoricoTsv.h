@@ -12,8 +12,3 @@ struct StoricoTsv {
 };
 
 StoricoTsv leggiStoricoTsv(const QString& percorso);
-
-// Writes Estrazioni.ind and anni.ind (one year record per year, at its first
-// draw) into `cartella`, through temporary files renamed at the end, so no
-// partial file is ever left. Returns an error text, empty on success.
-QString scriviArchivio(const std::vector<RecEstrazione>& estrazioni, const QString& cartella);

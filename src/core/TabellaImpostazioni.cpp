@@ -12,6 +12,11 @@ QString leggi(const Impostazione& voce)
                              voce.valorePredefinito());
 }
 
+QString leggi(const Impostazione& voce, const QString& predefinito)
+{
+    return LeggiImpostazione(kApp, QString::fromLatin1(voce.sezione), voce.nome(), predefinito);
+}
+
 void salva(const Impostazione& voce, const std::optional<QString>& valore)
 {
     SalvaImpostazione(kApp, QString::fromLatin1(voce.sezione), voce.nome(), valore);

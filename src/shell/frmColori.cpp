@@ -3,7 +3,7 @@
 #include "compat/vb.h"
 #include "compat/ui/Colors.h"
 #include "compat/ui/Platform.h"
-#include "core/Impostazioni.h"
+#include "core/TabellaImpostazioni.h"
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
 #include "shell/modControlli.h"
@@ -20,9 +20,8 @@ using namespace compat;
 
 namespace {
 
-const QString kApp = QStringLiteral("Quorvane");
-const QString kSettings = QStringLiteral("Settings");
-const char* const kChiavi[3] = {"ColoreForm", "ColoreEtichette", "ColoreListe"};
+// As the window shows them when a key is absent.
+const Impostazione* const kColori[3] = {&imp::ColoreForm, &imp::ColoreEtichette, &imp::ColoreListe};
 
 } // namespace
 
@@ -68,14 +67,12 @@ frmColori::frmColori()
 
 void frmColori::formLoad()
 {
-    // The colours in use: with no key stored, those the windows take
-    // (ImpostaForm's defaults), so confirming without a change changes nothing.
-    const char* predefiniti[3] = {"10276301", "16777215", "16777215"};
     for (int i = 0; i <= 2; ++i) {
-        const QString testo = LeggiImpostazione(kApp, kSettings, QString::fromLatin1(kChiavi[i]),
-                                                QString::fromLatin1(predefiniti[i]));
-        // A value spoilt by hand shows this window's default.
-        const quint32 c = ColoreDaTesto(testo).value_or(QString::fromLatin1(predefiniti[i]).toUInt());
+        const QString testo = leggi(*kColori[i]);
+        // The colours in use: with no key stored those the windows take, so
+        // confirming without a change changes nothing. A value spoilt by hand
+        // shows the default too.
+        const quint32 c = ColoreDaTesto(testo).value_or(kColori[i]->valorePredefinito().toUInt());
         vbSetBackColor(cmdColore[i], c);
     }
     Forms::current = this;
@@ -100,8 +97,7 @@ void frmColori::cmdDefault_Click()
 void frmColori::cmdOk_Click()
 {
     for (int i = 0; i <= 2; ++i)
-        SalvaImpostazione(kApp, kSettings, QString::fromLatin1(kChiavi[i]),
-                          QString::number(vbBackColor(cmdColore[i])));
+        salva(*kColori[i], QString::number(vbBackColor(cmdColore[i])));
     const auto finestre = Forms::all();
     if (finestre.size() > 1) {
         for (auto i = finestre.size(); i-- > 1;) {

@@ -5,7 +5,7 @@
 #include "compat/vbdate.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/Twips.h"
-#include "core/Impostazioni.h"
+#include "core/TabellaImpostazioni.h"
 #include "core/Periodo.h"
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
@@ -24,19 +24,6 @@
 using namespace compat;
 
 namespace {
-
-const QString kApp = QStringLiteral("Quorvane");
-const QString kSettings = QStringLiteral("Settings");
-
-QString leggi(const QString& chiave, const QString& predefinito)
-{
-    return LeggiImpostazione(kApp, kSettings, chiave, predefinito);
-}
-
-void salva(const QString& chiave, const QString& valore)
-{
-    SalvaImpostazione(kApp, kSettings, chiave, valore);
-}
 
 // A slider value from a text, inside the slider's range whatever the text;
 // a fraction rounds as any whole-number property does (halves to even).
@@ -168,11 +155,8 @@ void frmDati::formLoad()
 
     const double schermoL = screenWidthTwips();
     const double schermoA = screenHeightTwips();
-    double sinistra = vbVal(LeggiImpostazione(kApp, QStringLiteral("Forms"),
-                                              QStringLiteral("DatiLeft"),
-                                              QString::number(qint64(schermoL - 9100))));
-    double alto = vbVal(LeggiImpostazione(kApp, QStringLiteral("Forms"),
-                                          QStringLiteral("DatiTop"), QStringLiteral("0")));
+    double sinistra = vbVal(leggi(imp::DatiLeft, QString::number(qint64(schermoL - 9100))));
+    double alto = vbVal(leggi(imp::DatiTop));
     if (sinistra > schermoL - 1000 || alto > schermoA - 1000) {
         sinistra = schermoL - 9100;
         alto = 0;
@@ -185,17 +169,16 @@ void frmDati::formLoad()
     SliderDal->setMaximum(n);
     SliderAl->setMaximum(n);
 
-    const QString ultima = leggi(QStringLiteral("UltimaEstrazione"), QStringLiteral("Y"));
-    const QString blocco = leggi(QStringLiteral("Blocco"), QStringLiteral("N"));
+    const QString ultima = leggi(imp::UltimaEstrazione);
+    const QString blocco = leggi(imp::Blocco);
     // Out-of-range values stop at the archive's ends; the end then follows
     // the start (AggiornaPeriodo).
-    SliderDal->setValue(valoreSlider(SliderDal, leggi(QStringLiteral("InizioRicerca"),
-                                                      QStringLiteral("6998"))));
+    SliderDal->setValue(valoreSlider(SliderDal, leggi(imp::InizioRicercaDati)));
     if (ultima == u"Y")
         SliderAl->setValue(n);
     else
         SliderAl->setValue(valoreSlider(
-            SliderAl, leggi(QStringLiteral("FineRicerca"), QString::number(NumeroEstrazioni))));
+            SliderAl, leggi(imp::FineRicerca, QString::number(NumeroEstrazioni))));
 
     setWindowTitle(QStringLiteral("  Impostazione date per il Lotto"));
     Scala = NumeroEstrazioni > 0 ? kTraccia / NumeroEstrazioni : 0;
@@ -297,14 +280,14 @@ void frmDati::AggiornaPeriodo(bool inizio)
 
 void frmDati::SalvaPeriodo()
 {
-    salva(QStringLiteral("DataInizioRicerca"), vbDateText(dtpDataInizio->date()));
-    salva(QStringLiteral("DataFineRicerca"), vbDateText(dtpDataFine->date()));
+    salva(imp::DataInizioRicerca, vbDateText(dtpDataInizio->date()));
+    salva(imp::DataFineRicerca, vbDateText(dtpDataFine->date()));
     if (vbVal(txtNumEstrazioneInizio->text()) > 0)
-        salva(QStringLiteral("InizioRicerca"), vbTrim(txtNumEstrazioneInizio->text()));
+        salva(imp::InizioRicerca, vbTrim(txtNumEstrazioneInizio->text()));
     if (vbVal(txtNumEstrazioneFine->text()) > 0)
-        salva(QStringLiteral("FineRicerca"), vbTrim(txtNumEstrazioneFine->text()));
-    salva(QStringLiteral("Blocco"), chkLock->isChecked() ? QStringLiteral("Y") : QStringLiteral("N"));
-    salva(QStringLiteral("UltimaEstrazione"),
+        salva(imp::FineRicerca, vbTrim(txtNumEstrazioneFine->text()));
+    salva(imp::Blocco, chkLock->isChecked() ? QStringLiteral("Y") : QStringLiteral("N"));
+    salva(imp::UltimaEstrazione,
           vbVal(txtNumEstrazioneFine->text()) == NumeroEstrazioni ? QStringLiteral("Y")
                                                                    : QStringLiteral("N"));
 }
@@ -342,9 +325,7 @@ void frmDati::formUnload(bool&)
 {
     if (!isMinimized()) {
         const FrameTwips f = keepOnScreen(frameOf(this));
-        SalvaImpostazione(kApp, QStringLiteral("Forms"), QStringLiteral("DatiLeft"),
-                          vbCStr(f.left));
-        SalvaImpostazione(kApp, QStringLiteral("Forms"), QStringLiteral("DatiTop"),
-                          vbCStr(f.top));
+        salva(imp::DatiLeft, vbCStr(f.left));
+        salva(imp::DatiTop, vbCStr(f.top));
     }
 }

@@ -3,7 +3,7 @@
 #include "compat/vb.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/Platform.h"
-#include "core/Impostazioni.h"
+#include "core/TabellaImpostazioni.h"
 #include "shell/modAspetto.h"
 #include "shell/modControlli.h"
 #include "shell/modGuida.h"
@@ -17,13 +17,6 @@
 #include <QVBoxLayout>
 
 using namespace compat;
-
-namespace {
-
-const QString kApp = QStringLiteral("Quorvane");
-const QString kOptions = QStringLiteral("Options");
-
-} // namespace
 
 frmEsclusioni::frmEsclusioni()
 {
@@ -68,12 +61,10 @@ frmEsclusioni::frmEsclusioni()
 
 void frmEsclusioni::formLoad()
 {
-    const QString tips = LeggiImpostazione(kApp, kOptions, QStringLiteral("Show Tips at Startup"),
-                                           QStringLiteral("1"));
+    const QString tips = leggi(imp::ShowTipsAtStartup);
     if (vbVal(tips) == 1)
         chkLoadTipsAtStartup->setChecked(true);
-    const QString giorni = LeggiImpostazione(kApp, kOptions, QStringLiteral("Giorni estrazione"),
-                                             QStringLiteral("NNYNYNY"));
+    const QString giorni = leggi(imp::GiorniEstrazione);
     for (int i = 1; i <= 7; ++i)
         if (vbMid(giorni, i, 1) == u"Y")
             chkDay[i]->setChecked(true);
@@ -94,9 +85,8 @@ void frmEsclusioni::cmdOk_Click()
         vbMsgBox(QStringLiteral("E' necessario selezionare almeno un giorno estrazione!"));
         return;
     }
-    SalvaImpostazione(kApp, kOptions, QStringLiteral("Giorni estrazione"), giorni);
-    SalvaImpostazione(kApp, kOptions, QStringLiteral("Show Tips at Startup"),
-                      vbCStr(vbValue(chkLoadTipsAtStartup)));
+    salva(imp::GiorniEstrazione, giorni);
+    salva(imp::ShowTipsAtStartup, vbCStr(vbValue(chkLoadTipsAtStartup)));
     vbUnload(this);
 }
 

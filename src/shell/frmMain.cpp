@@ -5,16 +5,21 @@
 #include "compat/ui/Platform.h"
 #include "compat/ui/Twips.h"
 #include "core/Impostazioni.h"
+#include "core/TabellaImpostazioni.h"
 #include "metodi/frmQuorvane.h"
+#include "shell/frmAboutMe.h"
 #include "shell/frmColori.h"
 #include "shell/frmEsclusioni.h"
 #include "shell/frmOpzioni.h"
+#include "shell/frmUrl.h"
 #include "shell/modApriBrowser.h"
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
 #include "shell/modElaborazione.h"
 #include "shell/modGuida.h"
+#include "shell/modOnOffLine.h"
 #include "shell/modRestrizioni.h"
+#include "shell/modVerifyConnection.h"
 
 #include <QAction>
 #include <QFrame>
@@ -32,9 +37,6 @@
 using namespace compat;
 
 namespace {
-
-const QString kApp = QStringLiteral("Quorvane");
-const QString kForms = QStringLiteral("Forms");
 
 QLabel* etichetta(QWidget* padre, const char* nome, const QString& testo, QRect r)
 {
@@ -92,18 +94,17 @@ GeometriaMain LeggiGeometriaMain(double sw, double sh)
     const double topPredefinito = vbRound(std::fabs(sh - 5500) / 2);
     // A key left empty or spoilt by hand takes its default instead of
     // stopping the start-up.
-    const auto leggi = [](const char* chiave, double predefinito, bool dimensione) {
-        const auto v = singolo(LeggiImpostazione(kApp, kForms, QString::fromLatin1(chiave),
-                                                 vbCStr(predefinito)));
+    const auto leggiNumero = [](const Impostazione& voce, double predefinito, bool dimensione) {
+        const auto v = singolo(leggi(voce, vbCStr(predefinito)));
         if (!v || (dimensione && *v <= 0))
             return predefinito;
         return *v;
     };
     GeometriaMain g;
-    g.left = leggi("MainLeft", leftPredefinito, false);
-    g.top = leggi("MainTop", topPredefinito, false);
-    g.width = leggi("MainWidth", 9300, true);
-    g.height = leggi("MainHeight", 6000, true);
+    g.left = leggiNumero(imp::MainLeft, leftPredefinito, false);
+    g.top = leggiNumero(imp::MainTop, topPredefinito, false);
+    g.width = leggiNumero(imp::MainWidth, vbVal(imp::MainWidth.valorePredefinito()), true);
+    g.height = leggiNumero(imp::MainHeight, vbVal(imp::MainHeight.valorePredefinito()), true);
     if (g.left > sw - 1000 || g.top > sh - 1000) {
         g.left = leftPredefinito;
         g.top = topPredefinito;
@@ -179,7 +180,7 @@ void frmMain::creaMenu()
     // Their windows come with later versions.
     for (QAction* a : {mnuEstrazioniInserisci, mnuEstrazioniConsulta, mnuEstrazioniTabella,
                        mnuEstrazioniAggiorna, mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
-                       mnuEstrazioniStampa, mnuSommativoAmbi, mnuStrumentiUrl, mnuHelpAbout})
+                       mnuEstrazioniStampa, mnuSommativoAmbi})
         a->setEnabled(false);
 
     on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });
@@ -193,6 +194,10 @@ void frmMain::creaMenu()
        [this] { mnuStrumentiWeb_Click(); });
     on(mnuStrumentiPannello, &QAction::triggered, QStringLiteral("mnuStrumentiPannello_Click"),
        [this] { mnuStrumentiPannello_Click(); });
+    on(mnuStrumentiUrl, &QAction::triggered, QStringLiteral("mnuStrumentiUrl_Click"),
+       [] { compat::Forms::get<frmUrl>()->vbShowModal(); });
+    on(mnuHelpAbout, &QAction::triggered, QStringLiteral("mnuHelpAbout_Click"),
+       [this] { compat::Forms::get<frmAboutMe>()->vbShowModal(this); });
     on(mnuHelpSommario, &QAction::triggered, QStringLiteral("mnuHelpSommario_Click"),
        [this] { mnuHelpSommario_Click(); });
 }
@@ -341,10 +346,10 @@ void frmMain::formUnload(bool&)
     if (!isMinimized()) {
         vbResumeNext([&] {
             const FrameTwips g = keepOnScreen(frameOf(this));
-            SalvaImpostazione(kApp, kForms, QStringLiteral("MainLeft"), vbCStr(g.left));
-            SalvaImpostazione(kApp, kForms, QStringLiteral("MainTop"), vbCStr(g.top));
-            SalvaImpostazione(kApp, kForms, QStringLiteral("MainWidth"), vbCStr(g.width));
-            SalvaImpostazione(kApp, kForms, QStringLiteral("MainHeight"), vbCStr(g.height));
+            salva(imp::MainLeft, vbCStr(g.left));
+            salva(imp::MainTop, vbCStr(g.top));
+            salva(imp::MainWidth, vbCStr(g.width));
+            salva(imp::MainHeight, vbCStr(g.height));
         });
     }
     vbResumeNext([] { ChiudiTuttiIFile(); });
@@ -358,7 +363,15 @@ void frmMain::mnuColori_Click()
 
 void frmMain::mnuStrumentiWeb_Click()
 {
-    ApriUrl(LeggiImpostazione(kApp, QStringLiteral("Options"), QStringLiteral("Url"), UrlPredefinita));
+    if (!VerificaConnessione()) {
+        try {
+            ImpostaOffLine(false);
+        } catch (const AppError& e) {
+            vbMsgBox(e.description, vbExclamation);
+            return;
+        }
+    }
+    ApriUrl(leggi(imp::Url));
 }
 
 void frmMain::mnuStrumentiPannello_Click()

@@ -6,7 +6,7 @@
 #include "compat/vbformat.h"
 #include "compat/ui/Colors.h"
 #include "compat/ui/Controls.h"
-#include "core/Impostazioni.h"
+#include "core/Restrizioni.h"
 #include "core/Restrizioni.h"
 #include "shell/modAspetto.h"
 #include "shell/modControlli.h"
@@ -27,8 +27,6 @@ using namespace compat;
 
 namespace {
 
-const QString kApp = QStringLiteral("Quorvane");
-const QString kSezione = QStringLiteral("Restrizioni");
 constexpr quint32 kBianco = vbRGB(255, 255, 255);
 
 QString flags(const QCheckBox* const* caselle, int quante)
@@ -150,28 +148,20 @@ void frmOpzioni::formUnload(bool&)
 
 void frmOpzioni::CaricaRestrizioni()
 {
-    const QString giorno = LeggiImpostazione(kApp, kSezione, QStringLiteral("Giorno"), QStringLiteral("N"));
-    const QString mese = LeggiImpostazione(kApp, kSezione, QStringLiteral("Mese"), QStringLiteral("N"));
-    const QString periodo = LeggiImpostazione(kApp, kSezione, QStringLiteral("Periodo"), QStringLiteral("N"));
-    const QString giorni = LeggiImpostazione(kApp, kSezione, QStringLiteral("Giorni"), QStringLiteral("YYYYYYY"));
-    const QString mesi = LeggiImpostazione(kApp, kSezione, QStringLiteral("Mesi"), QStringLiteral("YYYYYYYYYYYY"));
-    const QString dal = LeggiImpostazione(kApp, kSezione, QStringLiteral("Dal"),
-                                          QStringLiteral("01") + vbMonthName(1));
-    const QString al = LeggiImpostazione(kApp, kSezione, QStringLiteral("Al"),
-                                         QStringLiteral("31") + vbMonthName(12));
+    const ImpostazioniRestrizioni r = LeggiImpostazioniRestrizioni();
 
-    if (giorno == u"Y")
+    if (r.Giorno == u"Y")
         chkGiorni->setChecked(true);
     for (int i = 1; i <= 7; ++i)
-        chkDay[i]->setChecked(vbMid(giorni, i, 1) == u"Y");
-    if (mese == u"Y")
+        chkDay[i]->setChecked(vbMid(r.Giorni, i, 1) == u"Y");
+    if (r.Mese == u"Y")
         chkMesi->setChecked(true);
     for (int i = 1; i <= 12; ++i)
-        chkMese[i]->setChecked(vbMid(mesi, i, 1) == u"Y");
-    if (periodo == u"Y")
+        chkMese[i]->setChecked(vbMid(r.Mesi, i, 1) == u"Y");
+    if (r.Periodo == u"Y")
         chkPeriodo->setChecked(true);
 
-    const QString* estremi[] = {&dal, &al};
+    const QString* estremi[] = {&r.Dal, &r.Al};
     for (int k = 0; k <= 1; ++k) {
         vbSetComboText(cboGiorno[k], QString::number(vbFix(vbVal(vbLeft(*estremi[k], 2)))));
         // The month as the restriction reads it: the Italian name, any case.
@@ -224,24 +214,14 @@ void frmOpzioni::chkPeriodo_Click()
 
 void frmOpzioni::SalvaRestrizioni()
 {
-    QString giorno, mese, periodo, dal, al;
-    std::optional<QString> giorni, mesi;
-
-    if (chkGiorni->isChecked()) {
-        giorno = QStringLiteral("Y");
-        giorni = flags(chkDay.data(), 7);
-    } else {
-        giorno = QStringLiteral("N");
-    }
-    if (chkMesi->isChecked()) {
-        mese = QStringLiteral("Y");
-        mesi = flags(chkMese.data(), 12);
-    } else {
-        mese = QStringLiteral("N");
-    }
+    ImpostazioniRestrizioni r;
+    r.Giorno = chkGiorni->isChecked() ? QStringLiteral("Y") : QStringLiteral("N");
+    r.Giorni = flags(chkDay.data(), 7);
+    r.Mese = chkMesi->isChecked() ? QStringLiteral("Y") : QStringLiteral("N");
+    r.Mesi = flags(chkMese.data(), 12);
     if (chkPeriodo->isChecked()) {
-        periodo = QStringLiteral("Y");
-        QString* estremi[] = {&dal, &al};
+        r.Periodo = QStringLiteral("Y");
+        QString* estremi[] = {&r.Dal, &r.Al};
         for (int k = 0; k <= 1; ++k) {
             const QString nomeMese = cboMese[k]->currentText();
             if (vbVal(cboGiorno[k]->currentText()) > 30 &&
@@ -253,18 +233,9 @@ void frmOpzioni::SalvaRestrizioni()
             *estremi[k] = vbFormat(vbVal(cboGiorno[k]->currentText()), u"00") + nomeMese;
         }
     } else {
-        periodo = QStringLiteral("N");
-        dal = QStringLiteral("01") + vbMonthName(1);
-        al = QStringLiteral("31") + vbMonthName(12);
+        r.Periodo = QStringLiteral("N");
     }
-
-    SalvaImpostazione(kApp, kSezione, QStringLiteral("Giorno"), giorno);
-    SalvaImpostazione(kApp, kSezione, QStringLiteral("Mese"), mese);
-    SalvaImpostazione(kApp, kSezione, QStringLiteral("Periodo"), periodo);
-    SalvaImpostazione(kApp, kSezione, QStringLiteral("Giorni"), giorni);
-    SalvaImpostazione(kApp, kSezione, QStringLiteral("Mesi"), mesi);
-    SalvaImpostazione(kApp, kSezione, QStringLiteral("Dal"), dal);
-    SalvaImpostazione(kApp, kSezione, QStringLiteral("Al"), al);
+    SalvaImpostazioniRestrizioni(r);
 
     LeggiRestrizioni();
     MostraRestrizioni();

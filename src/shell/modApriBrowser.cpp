@@ -5,13 +5,16 @@
 
 #include <QUrl>
 
-const QString UrlPredefinita = QStringLiteral("http://www.miravell.it/");
+QString ConPrefissoHttp(const QString& url)
+{
+    if (compat::vbLeft(url, 4).startsWith(u"http", Qt::CaseInsensitive))
+        return url;
+    return QStringLiteral("http://") + url;
+}
 
 bool ApriUrl(const QString& url)
 {
-    QString indirizzo = url;
-    if (!compat::vbLeft(indirizzo, 4).startsWith(u"http", Qt::CaseInsensitive))
-        indirizzo = QStringLiteral("http://") + indirizzo;
+    const QString indirizzo = ConPrefissoHttp(url);
     // A stored address reaches the desktop shell: never a local file or a
     // program behind another scheme.
     const QUrl u(indirizzo.trimmed(), QUrl::StrictMode);

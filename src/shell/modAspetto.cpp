@@ -4,7 +4,7 @@
 #include "compat/vb.h"
 #include "compat/ui/Colors.h"
 #include "compat/ui/Form.h"
-#include "core/Impostazioni.h"
+#include "core/TabellaImpostazioni.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -119,12 +119,9 @@ std::optional<quint32> ColoreDaTesto(const QString& testo)
 
 void ImpostaForm(Form* frm)
 {
-    const QString app = QStringLiteral("Quorvane");
-    const QString s = QStringLiteral("Settings");
-    ColoriForm[0] = LeggiImpostazione(app, s, QStringLiteral("ColoreForm"), QStringLiteral("10276301"));
-    ColoriForm[1] =
-        LeggiImpostazione(app, s, QStringLiteral("ColoreEtichette"), QStringLiteral("16777215"));
-    ColoriForm[2] = LeggiImpostazione(app, s, QStringLiteral("ColoreListe"), QStringLiteral("16777215"));
+    ColoriForm[0] = leggi(imp::ColoreForm);
+    ColoriForm[1] = leggi(imp::ColoreEtichette);
+    ColoriForm[2] = leggi(imp::ColoreListe);
     if (!frm)
         return;
 

@@ -2,7 +2,7 @@
 
 #include "compat/AppError.h"
 #include "core/CalendarioEstrazioni.h"
-#include "core/Impostazioni.h"
+#include "core/TabellaImpostazioni.h"
 #include "shell/modArchivio.h"
 
 std::vector<qint32> IndiceMensile;
@@ -15,9 +15,7 @@ qint16 CostruisciIndiceMensile()
     UltimaDelMese.assign(n + 1, false);
     qint16 massimo = 0;
     compat::vbResumeNext([&] {
-        const QString giorni =
-            LeggiImpostazione(QStringLiteral("Quorvane"), QStringLiteral("Options"),
-                              QStringLiteral("Giorni estrazione"), QStringLiteral("NNYNYYY"));
+        const QString giorni = leggi(imp::GiorniEstrazioneIndice);
         CalendarioMensile c = costruisciIndiceMensile(Archivio(), giorni);
         // The arrays are sized on the draw count the windows use.
         c.IndiceMensile.resize(n + 1, 0);

@@ -4,7 +4,7 @@
 #include "compat/ui/Form.h"
 #include "compat/vbdate.h"
 #include "compat/ui/Platform.h"
-#include "core/Impostazioni.h"
+#include "core/TabellaImpostazioni.h"
 
 using namespace compat;
 
@@ -79,8 +79,7 @@ int GestioneErrore(const QString& modulo, int& stile, const QString& procedura,
     }
     const int risposta = vbMsgBox(messaggio, stile, QStringLiteral("Errore inatteso"));
 
-    if (LeggiImpostazione(QStringLiteral("Quorvane"), QStringLiteral("Options"),
-                          QStringLiteral("LogFile"), QStringLiteral("1")) == u"1") {
+    if (leggi(imp::LogFile) == u"1") {
         const QDateTime adesso = p.clock().now();
         QString linea = vbDateText(adesso.date()) + QLatin1Char(' ') +
                         vbTimeText(adesso.time()) + QStringLiteral(" Il programma ") + fonte +

@@ -8,7 +8,7 @@
 #include "compat/ui/Controls.h"
 #include "compat/ui/Form.h"
 #include "compat/ui/Twips.h"
-#include "core/Impostazioni.h"
+#include "core/TabellaImpostazioni.h"
 #include "core/Periodo.h"
 #include "shell/modArchivio.h"
 #include "shell/modPeriodo.h"
@@ -26,9 +26,6 @@ std::array<bool, 12> FlagRuoteGiocoMulti{};
 
 namespace {
 
-const QString kApp = QStringLiteral("Quorvane");
-const QString kForms = QStringLiteral("Forms");
-const QString kSettings = QStringLiteral("Settings");
 
 // Half the free space, as the original: the difference rounded, then halved
 // with the fraction dropped.
@@ -48,10 +45,10 @@ void CaricaPosizioneForm(Form* frm, bool centra)
     const QString nome = frm->objectName();
     const double larghezza = vbWidth(frm);
     const double altezza = vbHeight(frm);
-    double sinistra = vbRound(vbVal(
-        LeggiImpostazione(kApp, kForms, nome + QStringLiteral("Left"), QStringLiteral("1000"))));
-    double alto = vbRound(vbVal(
-        LeggiImpostazione(kApp, kForms, nome + QStringLiteral("Top"), QStringLiteral("1000"))));
+    const QString predefinito = QString::fromLatin1(imp::kPosizionePredefinita);
+    double sinistra =
+        vbRound(vbVal(leggi(imp::kForms, nome + QStringLiteral("Left"), predefinito)));
+    double alto = vbRound(vbVal(leggi(imp::kForms, nome + QStringLiteral("Top"), predefinito)));
     const double sw = screenWidthTwips();
     const double sh = screenHeightTwips();
     if (centra || sinistra < -120 || sinistra > sw - 1000)
@@ -69,8 +66,8 @@ void SalvaPosizioneForm(Form* frm, int nonSalvare)
         return;
     const QString nome = frm->objectName();
     const FrameTwips f = keepOnScreen(frameOf(frm));
-    SalvaImpostazione(kApp, kForms, nome + QStringLiteral("Left"), vbCStr(f.left));
-    SalvaImpostazione(kApp, kForms, nome + QStringLiteral("Top"), vbCStr(f.top));
+    salva(imp::kForms, nome + QStringLiteral("Left"), vbCStr(f.left));
+    salva(imp::kForms, nome + QStringLiteral("Top"), vbCStr(f.top));
 }
 
 void ImpostaRuote(const QString& testo, int tipo)
@@ -100,8 +97,7 @@ void SalvaRuoteConNzGioco(Form* frm, int indice)
     if (SalvataggioInCorso)
         return;
     FlagScope scope(SalvataggioInCorso);
-    SalvaImpostazione(kApp, kSettings, QStringLiteral("RuoteConNzGioco"),
-                      FlagDaRuoteSpuntate(frm, kRuoteGioco, indice));
+    salva(imp::RuoteConNzGioco, FlagDaRuoteSpuntate(frm, kRuoteGioco, indice));
 }
 
 void CaricaImpostazioniRicerca()
@@ -110,14 +106,11 @@ void CaricaImpostazioniRicerca()
     FlagScope caricamento(CaricamentoForm);
     QString codice;
     vbResumeNext([&] {
-        codice = LeggiImpostazione(kApp, kSettings, QStringLiteral("RuoteConNzGioco"),
-                                   QStringLiteral("YNNNNNNNNNN"));
+        codice = leggi(imp::RuoteConNzGioco);
     });
     vbResumeNext([&] {
         const PeriodoRicerca p = periodoDaImpostazioni(
-            LeggiImpostazione(kApp, kSettings, QStringLiteral("InizioRicerca"), QStringLiteral("1")),
-            LeggiImpostazione(kApp, kSettings, QStringLiteral("FineRicerca"),
-                              QString::number(NumeroEstrazioni)),
+            leggi(imp::InizioRicerca), leggi(imp::FineRicerca, QString::number(NumeroEstrazioni)),
             NumeroEstrazioni);
         NumInizioRicerca = p.inizio;
         NumFineRicerca = p.fine;

@@ -7,7 +7,7 @@
 #include "compat/vbdate.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/Form.h"
-#include "core/Impostazioni.h"
+#include "core/TabellaImpostazioni.h"
 #include "core/Periodo.h"
 #include "shell/frmDati.h"
 #include "shell/modArchivio.h"
@@ -24,16 +24,8 @@ bool CaricamentoForm = false;
 
 namespace {
 
-const QString kApp = QStringLiteral("Quorvane");
-const QString kSettings = QStringLiteral("Settings");
-
 // Re-entry flags of SalvaRuote (0) and SalvaRuoteConNz (1).
 std::array<bool, 2> salvataggioRuote{};
-
-QString leggi(const QString& chiave, const QString& predefinito)
-{
-    return LeggiImpostazione(kApp, kSettings, chiave, predefinito);
-}
 
 const QString kCaselleRuote = QStringLiteral("chkRuota");
 
@@ -65,8 +57,8 @@ QDateEdit* data(QWidget* w, const QString& nome)
 void leggiPeriodo()
 {
     const PeriodoRicerca p = periodoDaImpostazioni(
-        leggi(QStringLiteral("InizioRicerca"), QStringLiteral("1")),
-        leggi(QStringLiteral("FineRicerca"), QString::number(NumeroEstrazioni)), NumeroEstrazioni);
+        leggi(imp::InizioRicerca), leggi(imp::FineRicerca, QString::number(NumeroEstrazioni)),
+        NumeroEstrazioni);
     NumInizioRicerca = p.inizio;
     NumFineRicerca = p.fine;
 }
@@ -106,7 +98,7 @@ void aggiorna(QWidget* w)
 
 void AggiornaFineRicerca()
 {
-    if (leggi(QStringLiteral("UltimaEstrazione"), QStringLiteral("Y")) == u"Y") {
+    if (leggi(imp::UltimaEstrazione) == u"Y") {
         frmDati* f = Forms::get<frmDati>();
         if (const auto d = vbCDate(DataEstrazione(NumeroEstrazioni)))
             vbSetDate(f->dtpDataFine, *d);
@@ -123,7 +115,7 @@ void CaricaRuoteConNz()
     FlagScope caricamento(CaricamentoForm);
     QString s;
     vbResumeNext([&] {
-        s = leggi(QStringLiteral("RuoteConNz"), QStringLiteral("YNNNNNNNNNN"));
+        s = leggi(imp::RuoteConNz);
         leggiPeriodo();
         mostraPeriodo(w, false);
     });
@@ -136,7 +128,7 @@ void CaricaRuote()
     QWidget* w = Forms::current;
     FlagScope caricamento(CaricamentoForm);
     vbResumeNext([&] {
-        const QString s = leggi(QStringLiteral("Ruota"), QStringLiteral("YNNNNNNNNNN"));
+        const QString s = leggi(imp::Ruota);
         leggiPeriodo();
         mostraPeriodo(w, true);
         vbResumeNext([&] {
@@ -165,8 +157,7 @@ void SalvaRuoteConNz(Form* frm, int indice)
         return;
     Forms::current = frm;
     FlagScope scope(inCorso);
-    SalvaImpostazione(kApp, kSettings, QStringLiteral("RuoteConNz"),
-                      FlagDaRuoteSpuntate(frm, kCaselleRuote, indice));
+    salva(imp::RuoteConNz, FlagDaRuoteSpuntate(frm, kCaselleRuote, indice));
 }
 
 void SalvaRuote(Form* frm, int indice)
@@ -186,5 +177,5 @@ void SalvaRuote(Form* frm, int indice)
         s += spuntata(w, i) ? u'Y' : u'N';
     if (s == u"NNNNNNNNNNN")
         s = QStringLiteral("YNNNNNNNNNN");
-    SalvaImpostazione(kApp, kSettings, QStringLiteral("Ruota"), s);
+    salva(imp::Ruota, s);
 }

@@ -2,16 +2,10 @@
 
 #include "compat/ui/Form.h"
 #include "compat/ui/Twips.h"
-#include "core/Impostazioni.h"
 #include "shell/frmMain.h"
 
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-const QString kApp = QStringLiteral("Quorvane");
-const QString kSezione = QStringLiteral("Restrizioni");
-} // namespace
 
 Restrizioni& RestrizioniAttive()
 {
@@ -21,15 +15,7 @@ Restrizioni& RestrizioniAttive()
 
 void LeggiRestrizioni()
 {
-    ImpostazioniRestrizioni imp;
-    imp.Giorno = LeggiImpostazione(kApp, kSezione, QStringLiteral("Giorno"), QStringLiteral("N"));
-    imp.Giorni = LeggiImpostazione(kApp, kSezione, QStringLiteral("Giorni"), QStringLiteral("YYYYYYY"));
-    imp.Mese = LeggiImpostazione(kApp, kSezione, QStringLiteral("Mese"), QStringLiteral("N"));
-    imp.Mesi = LeggiImpostazione(kApp, kSezione, QStringLiteral("Mesi"), QStringLiteral("YYYYYYYYYYYY"));
-    imp.Periodo = LeggiImpostazione(kApp, kSezione, QStringLiteral("Periodo"), QStringLiteral("N"));
-    imp.Dal = LeggiImpostazione(kApp, kSezione, QStringLiteral("Dal"), imp.Dal);
-    imp.Al = LeggiImpostazione(kApp, kSezione, QStringLiteral("Al"), imp.Al);
-    RestrizioniAttive() = Restrizioni::daImpostazioni(imp);
+    RestrizioniAttive() = Restrizioni::daImpostazioni(LeggiImpostazioniRestrizioni());
 }
 
 PannelloRestrizioni pannelloRestrizioni(const QString& giorno, const QString& giorni,
@@ -61,16 +47,13 @@ void MostraRestrizioni()
 {
     // The switches read here become the copies the searches test; the
     // tables stay as LeggiRestrizioni built them.
+    const ImpostazioniRestrizioni letti = LeggiImpostazioniRestrizioni(imp::GiorniPannello);
     Restrizioni& r = RestrizioniAttive();
-    r.Giorno = LeggiImpostazione(kApp, kSezione, QStringLiteral("Giorno"), QStringLiteral("N"));
-    r.Mese = LeggiImpostazione(kApp, kSezione, QStringLiteral("Mese"), QStringLiteral("N"));
-    r.Periodo = LeggiImpostazione(kApp, kSezione, QStringLiteral("Periodo"), QStringLiteral("N"));
-    const PannelloRestrizioni p = pannelloRestrizioni(
-        r.Giorno,
-        LeggiImpostazione(kApp, kSezione, QStringLiteral("Giorni"), QStringLiteral("NNYYYNY")),
-        r.Mese,
-        LeggiImpostazione(kApp, kSezione, QStringLiteral("Mesi"), QStringLiteral("YYYYYYYYYYYY")),
-        r.Periodo);
+    r.Giorno = letti.Giorno;
+    r.Mese = letti.Mese;
+    r.Periodo = letti.Periodo;
+    const PannelloRestrizioni p =
+        pannelloRestrizioni(r.Giorno, letti.Giorni, r.Mese, letti.Mesi, r.Periodo);
 
     frmMain* f = compat::Forms::find<frmMain>();
     if (!f)

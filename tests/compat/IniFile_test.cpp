@@ -1,5 +1,4 @@
 #include "compat/IniFile.h"
-#include "core/Impostazioni.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -84,15 +83,6 @@ TEST_F(IniTest, WriteIntoAMissingFolderFailsSilently)
 {
     compat::IniFile altrove(dir.filePath("manca/Quorvane.ini"));
     EXPECT_FALSE(altrove.set("S", "K", QString("V")));
-}
-
-TEST_F(IniTest, SettingsProceduresIgnoreTheApplicationWord)
-{
-    IniImpostazioni().setFileName("  " + path + "  ");
-    SalvaImpostazione("Quorvane", "Settings", "Blocco", QString("Y"));
-    EXPECT_EQ(LeggiImpostazione("Container", "Settings", "Blocco", "N"), "Y");
-    SalvaImpostazione("Container", "Settings", "Blocco", std::nullopt);
-    EXPECT_EQ(LeggiImpostazione("Quorvane", "Settings", "Blocco", "N"), "N");
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "compat/AppError.h"
-#include "compat/cp1252.h"
 #include "compat/files.h"
 
 #include <QFile>
@@ -14,18 +13,6 @@ QByteArray contenuto(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<manca>");
-}
-
-TEST(Cp1252, RoundTripsTheWindowsCharactersAndMarksTheRest)
-{
-    const QString testo = QString::fromUtf8("Città € “ok” – ÿ");
-    const QByteArray b = compat::toCp1252(testo);
-    EXPECT_EQ(b, QByteArray("Citt\xE0 \x80 \x93ok\x94 \x96 \xFF"));
-    EXPECT_EQ(compat::fromCp1252(b), testo);
-    EXPECT_EQ(compat::toCp1252(QString::fromUtf8("ω ✓")), QByteArray("? ?"));
-    // The five bytes Windows-1252 leaves undefined come back unchanged.
-    EXPECT_EQ(compat::toCp1252(compat::fromCp1252("\x81\x8D\x8F\x90\x9D")),
-              QByteArray("\x81\x8D\x8F\x90\x9D"));
 }
 
 TEST(TextFile, LinesEndInCrLfAndAppendKeepsWhatWasThere)

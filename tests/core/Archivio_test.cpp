@@ -1,6 +1,5 @@
 #include "ArchivioTest.h"
 #include "core/Archivio.h"
-#include "core/StoricoTsv.h"
 
 #include "compat/AppError.h"
 
@@ -11,44 +10,6 @@
 namespace {
 
 using E = EsitoRicercaData::Errore;
-
-TEST(RecEstrazione, LaysOutEveryFieldAtItsByte)
-{
-    RecEstrazione r = RecEstrazione::crea(QDate(2026, 2, 27), 200);
-    r.setNumero(1, 1, 90);
-    r.setNumero(11, 5, 7);
-    const QByteArray b = r.toBytes();
-    ASSERT_EQ(b.size(), 66);
-    EXPECT_EQ(b[0], '6');          // Friday: 1 = Sunday
-    EXPECT_EQ(b[1], '6');
-    EXPECT_EQ(quint8(b[2]), 200);  // a byte value, above 127 too
-    EXPECT_EQ(b.mid(3, 8), "27022026");
-    EXPECT_EQ(quint8(b[11]), 90);
-    EXPECT_EQ(quint8(b[65]), 7);
-    EXPECT_EQ(RecEstrazione::daBytes(b).toBytes(), b);
-    EXPECT_EQ(r.dataTesto(), "27/02/2026");
-    EXPECT_EQ(r.ProgressivoAnno(), 200);
-}
-
-TEST(RecEstrazione, WeekdayDigitOutsideOneToSevenIsNoDay)
-{
-    RecEstrazione r;
-    for (char c : {'\0', '0', '8', 'A'}) {
-        r.setGiornoSettimana(c);
-        EXPECT_EQ(r.giorno(), 0) << int(c);
-    }
-    r.setGiornoSettimana('7');
-    EXPECT_EQ(r.giorno(), 7);
-}
-
-TEST(RecAnno, YearRecordIsYearNumberAndCarriageReturn)
-{
-    const RecAnno a = RecAnno::crea(1874, 174);
-    EXPECT_EQ(a.toBytes(), QByteArray("1874174    \r"));
-    EXPECT_EQ(a.anno(), 1874);
-    EXPECT_EQ(a.PrimaEstrazione(), 174);
-    EXPECT_EQ(RecAnno::crea(2026, 10780).toBytes(), QByteArray("202610780  \r"));
-}
 
 // Saturday draws from Saturday 06/01/2001, then three in the new year.
 std::vector<RecEstrazione> archivioPiccolo()
@@ -204,42 +165,6 @@ TEST(ArchivioApertura, PartialTrailingRecordIsNoDraw)
     ASSERT_TRUE(a.apri(c.percorso()).ok());
     EXPECT_EQ(a.numeroEstrazioni(), 55);
     EXPECT_EQ(a.dataEstrazione(1000), "12/01/2002");
-}
-
-TEST(ArchivioStorico, BundledHistoryBuildsTheKnownArchive)
-{
-    const QString tsv = QStringLiteral(QV_SOURCE_DIR) + "/data/estrazioni-1871-2026.tsv";
-    const StoricoTsv s = leggiStoricoTsv(tsv);
-    ASSERT_TRUE(s.errore.isEmpty()) << s.errore.toStdString();
-    CartellaProgramma c;
-    c.scrivi(s.estrazioni);
-    ArchivioEstrazioni a;
-    ASSERT_TRUE(a.apri(c.percorso()).ok());
-    EXPECT_EQ(a.numeroEstrazioni(), 10813);
-    EXPECT_EQ(a.dataEstrazione(1), "07/01/1871");
-    const RecEstrazione ultima = a.leggi(10813);
-    EXPECT_EQ(ultima.dataTesto(), "27/02/2026");
-    EXPECT_EQ(ultima.ProgressivoAnno(), 34);
-    EXPECT_EQ(ultima.numero(8, 1), 87);     // the file's RM column is Roma
-    EXPECT_EQ(ultima.numero(11, 1), 86);    // and NZ the Nazionale
-    EXPECT_EQ(a.leggi(1).numero(1, 1), 0);  // no Bari in 1871
-    EXPECT_EQ(a.leggi(1).numero(3, 1), 15);
-    const auto prime = primeEstrazioniRuote(a);
-    EXPECT_EQ(prime[1], 174);
-    EXPECT_EQ(prime[2], 3575);
-    EXPECT_EQ(prime[11], 7440);
-    EXPECT_EQ(a.leggi(174).numero(1, 1) != 0, true);
-    EXPECT_EQ(a.leggi(173).numero(1, 1), 0);
-    EXPECT_EQ(a.cercaEstrazione(u"04/01/1947", false).estrazione, 3966);
-    EXPECT_EQ(a.numeroAnni(), 2026 - 1871 + 1);
-}
-
-TEST(ArchivioStorico, RefusesAMalformedHistory)
-{
-    CartellaProgramma c;
-    c.scriviFile("h.tsv", "data\tprogressivo\tBA\tCA\tFI\tGE\tMI\tNA\tPA\tRM\tTO\tVE\tNZ\n"
-                          "07/01/1871\t1\t\t\t15 71 18 64 15\t\t\t\t\t\t\t\t\n");
-    EXPECT_FALSE(leggiStoricoTsv(c.percorso() + "/h.tsv").errore.isEmpty());
 }
 
 } // namespace

@@ -50,11 +50,25 @@ TEST(Procedure, FileEsisteSkipsHiddenFilesAndTakesWildcards)
     }
     EXPECT_TRUE(FileEsiste(d.filePath("dati.txt")));
     EXPECT_TRUE(FileEsiste(d.filePath("d?ti.*")));
+    // Letter case never tells two names apart, exact or wildcard alike.
+    EXPECT_TRUE(FileEsiste(d.filePath("DATI.TXT")));
+    EXPECT_TRUE(FileEsiste(d.filePath("D?TI.*")));
+    EXPECT_FALSE(FileEsiste(d.filePath("DATI.TX")));
     EXPECT_FALSE(FileEsiste(d.filePath(".nascosto")));
+    EXPECT_FALSE(FileEsiste(d.filePath(".NASCOSTO")));
     EXPECT_FALSE(FileEsiste(d.filePath("*.bin")));
     EXPECT_FALSE(FileEsiste(d.filePath("manca/dati.txt")));
     EXPECT_FALSE(FileEsiste(u""));
     EXPECT_FALSE(FileEsiste(d.path()));   // a folder is no file
+}
+
+TEST(Procedure, IndirizzoFileJoinsWithOneSlash)
+{
+    EXPECT_EQ(IndirizzoFile(u"http://localhost/", u"Downloads/Messaggio.txt"),
+              "http://localhost/Downloads/Messaggio.txt");
+    EXPECT_EQ(IndirizzoFile(u"http://localhost", u"Aggiornamento.bin"),
+              "http://localhost/Aggiornamento.bin");
+    EXPECT_EQ(IndirizzoFile(u"", u"a.bin"), "/a.bin");
 }
 
 TEST(Procedure, QuickSortSortsAndLeavesEmptyRangesAlone)

@@ -1,7 +1,9 @@
-#include "core/CalendarioEstrazioni.h"
 #include "core/Restrizioni.h"
 
 #include "compat/vbdate.h"
+#include "core/Impostazioni.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -77,40 +79,43 @@ TEST(Restrizioni, WeekdaysAndMonths)
     EXPECT_FALSE(passa(Restrizioni::daImpostazioni(imp), QDate(2026, 2, 24)));
 }
 
-TEST(Calendario, MonthlyIndexAndLastOfMonth)
-{
-    // The 2nd, 4th, ... 30th of June 2001, then 1 July; draws on every day.
-    std::vector<QDate> date{QDate()};
-    for (int g = 2; g <= 30; g += 2)
-        date.push_back(QDate(2001, 6, g));
-    date.push_back(QDate(2001, 7, 1));
-    const CalendarioMensile c = costruisciIndiceMensile(date, "YYYYYYY");
-    for (int i = 1; i <= 15; ++i)
-        EXPECT_EQ(c.IndiceMensile[i], i);
-    EXPECT_TRUE(c.UltimaDelMese[15]);
-    EXPECT_EQ(c.IndiceMensile[16], 1);
-    EXPECT_FALSE(c.UltimaDelMese[16]);     // the next draw is on 2 July
-    EXPECT_EQ(c.massimo, 15);
-}
+class RestrizioniSalvate : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(cartella.isValid());
+        IniImpostazioni().setFileName(cartella.filePath(QStringLiteral("Quorvane.ini")));
+    }
+    void TearDown() override { IniImpostazioni().setFileName(QString()); }
+    QTemporaryDir cartella;
+};
 
-TEST(Calendario, NewestDrawIsLastOfItsMonthByTheNextDrawDate)
+TEST_F(RestrizioniSalvate, FlagsAreKeptOnlyWhileTheirSwitchIsOn)
 {
-    // Tuesday, Thursday and Saturday draws; September 2001 has 30 days.
-    const QString giorni = "NNYNYNY";
-    EXPECT_EQ(prossimaDataEstrazione(QDate(2001, 9, 27), giorni), QDate(2001, 9, 29));
-    EXPECT_FALSE(costruisciIndiceMensile({QDate(), QDate(2001, 9, 27)}, giorni).UltimaDelMese[1]);
-    EXPECT_TRUE(costruisciIndiceMensile({QDate(), QDate(2001, 9, 29)}, giorni).UltimaDelMese[1]);
-    // No draw day at all: Saturday alone; a short setting leaves the rest out.
-    EXPECT_EQ(prossimaDataEstrazione(QDate(2001, 9, 27), "NNNNNNN"), QDate(2001, 9, 29));
-    EXPECT_EQ(prossimaDataEstrazione(QDate(2001, 9, 27), "NNY"), QDate(2001, 10, 2));
-}
+    ImpostazioniRestrizioni r;
+    r.Giorno = "Y";
+    r.Giorni = "YNNNNNY";
+    r.Mese = "N";
+    r.Mesi = "NYNYNYNYNYNY";
+    r.Periodo = "Y";
+    r.Dal = "05marzo";
+    r.Al = "20aprile";
+    SalvaImpostazioniRestrizioni(r);
 
-TEST(Calendario, FirstDrawOfTheArchiveIsPositionOne)
-{
-    const CalendarioMensile c =
-        costruisciIndiceMensile({QDate(), QDate(2001, 6, 3), QDate(2001, 6, 10)}, "NNNNNNY");
-    EXPECT_EQ(c.IndiceMensile[1], 1);
-    EXPECT_EQ(c.IndiceMensile[2], 2);
+    const ImpostazioniRestrizioni letto = LeggiImpostazioniRestrizioni();
+    EXPECT_EQ(letto.Giorno, "Y");
+    EXPECT_EQ(letto.Giorni, "YNNNNNY");
+    EXPECT_EQ(letto.Mese, "N");
+    EXPECT_EQ(letto.Mesi, "YYYYYYYYYYYY"); // removed, so its default
+    EXPECT_EQ(letto.Periodo, "Y");
+    EXPECT_EQ(letto.Dal, "05marzo");
+    EXPECT_EQ(letto.Al, "20aprile");
+
+    r.Giorno = "N";
+    SalvaImpostazioniRestrizioni(r);
+    // The main window's panel passes its own default for the absent flags.
+    EXPECT_EQ(LeggiImpostazioniRestrizioni(imp::GiorniPannello).Giorni, "NNYYYNY");
+    EXPECT_EQ(LeggiImpostazioniRestrizioni().Giorni, "YYYYYYY");
 }
 
 } // namespace

@@ -12,9 +12,10 @@
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
 #include "shell/modGuida.h"
-#include "support/ui/FakePlatform.h"
+#include "support/ui/AvvioProgramma.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,61 +23,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QGuiApplication>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <optional>
 
 using namespace compat;
 
 namespace {
-
-// A program folder with a fresh start-up state; every window left is
-// unloaded at the end (the main window's Unload ends the process).
-struct Avvio {
-    FakePlatform fake;
-    FakePlatformScope scope{fake};
-    CartellaProgramma cartella;
-
-    Avvio()
-    {
-        fake.setFolder(cartella.percorso());
-        InizializzazioneFatta = false;
-        ElaborazioneInCorso = StopRicerca = false;
-    }
-    ~Avvio()
-    {
-        auto tutte = Forms::all();
-        for (auto it = tutte.rbegin(); it != tutte.rend(); ++it) {
-            try {
-                vbUnload(*it);
-            } catch (const ProcessEnded&) {
-            }
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ChiudiTuttiIFile();
-        ElaborazioneInCorso = StopRicerca = false;
-    }
-    void archivio()
-    {
-        cartella.scrivi(componi({{QDate(2026, 2, 24), {{1, {1, 2, 3, 4, 5}}}, 33},
-                                 {QDate(2026, 2, 27), {{1, {6, 7, 8, 9, 10}}}}}));
-    }
-    void ini(const char* sezione, const char* chiave, const QString& valore)
-    {
-        IniImpostazioni().setFileName(cartella.percorso() + QStringLiteral("/Quorvane.ini"));
-        SalvaImpostazione({}, QString::fromLatin1(sezione), QString::fromLatin1(chiave), valore);
-    }
-    QString ini(const char* chiave)
-    {
-        return LeggiImpostazione({}, QStringLiteral("Forms"), QString::fromLatin1(chiave),
-                                 QStringLiteral("<assente>"));
-    }
-    frmMain* avvia()
-    {
-        auto* f = Forms::get<frmMain>();
-        f->vbShow();
-        return f;
-    }
-};
 
 // A window that notes its unload in a shared log.
 QStringList registroUnload;
@@ -368,49 +322,6 @@ TEST(frmMain, CloseUnloadsNewestFirstAndWaitsForARunningComputation)
     (void)uno;
 }
 
-TEST(frmColori, ConfirmRecoloursEveryOpenWindowAndCancelKeepsTheColour)
-{
-    Avvio a;
-    a.archivio();
-    frmMain* f = a.avvia();
-    auto* altra = Forms::get<frmTraccia>();
-    EXPECT_EQ(vbBackColor(altra->etichetta), 16777215u);
-    EXPECT_EQ(altra->defaultButton(), altra->cmdCalcola);
-
-    // With no colours stored it shows those in use: confirming it unchanged
-    // stores them and recolours nothing.
-    f->mnuColori->trigger();
-    auto* c = Forms::find<frmColori>();
-    ASSERT_NE(c, nullptr);
-    EXPECT_TRUE(c->isVisible());
-    for (int i = 0; i <= 2; ++i)
-        EXPECT_EQ(vbBackColor(c->cmdColore[i]), i == 0 ? vbBackColor(f) : vbBackColor(f->Label5));
-    vbPress(c->cmdOk);
-    EXPECT_EQ(LeggiImpostazione({}, "Settings", "ColoreForm", {}), QStringLiteral("10276301"));
-    EXPECT_EQ(vbBackColor(f), 10276301u);
-    EXPECT_EQ(vbBackColor(altra->etichetta), 16777215u);
-    EXPECT_EQ(vbBackColor(altra->testo), 16777215u);
-
-    f->mnuColori->trigger();
-    c = Forms::find<frmColori>();
-    ASSERT_NE(c, nullptr);
-    a.fake.expectColor(std::nullopt);
-    vbPress(c->cmdColore[0]);
-    EXPECT_EQ(vbBackColor(c->cmdColore[0]), 10276301u);
-    a.fake.expectColor(vbRGB(1, 2, 3));
-    vbPress(c->cmdColore[1]);
-    EXPECT_EQ(a.fake.colorCalls(), (std::vector<quint32>{10276301u, 16777215u}));
-
-    vbPress(c->cmdOk);
-    EXPECT_EQ(LeggiImpostazione({}, "Settings", "ColoreEtichette", {}), QString::number(vbRGB(1, 2, 3)));
-    EXPECT_EQ(vbBackColor(altra), 10276301u);
-    EXPECT_EQ(vbBackColor(altra->etichetta), vbRGB(1, 2, 3));
-    EXPECT_EQ(vbBackColor(altra->testo), 16777215u);
-    EXPECT_EQ(vbBackColor(f->Label5), vbRGB(1, 2, 3));
-    EXPECT_EQ(Forms::current, f);
-    EXPECT_EQ(Forms::find<frmColori>(), nullptr);
-}
-
 TEST(frmMain, HelpAndWebCommandsGoThroughTheDesktopOnlyWithAWebAddress)
 {
     Avvio a;
@@ -480,4 +391,56 @@ TEST(frmMain, ResizeKeepsTheWidthAndPlacesBothPanelsTogether)
     EXPECT_THROW(vbUnload(f), ProcessEnded);
     EXPECT_EQ(a.ini("MainLeft"), QStringLiteral("77"));
     EXPECT_EQ(a.ini("MainWidth"), QStringLiteral("<assente>"));
+}
+
+TEST(frmMain, UrlAndAboutCommandsOpenTheirModalWindows)
+{
+    Avvio a;
+    a.archivio();
+    frmMain* f = a.avvia();
+    ASSERT_TRUE(f->mnuStrumentiUrl->isEnabled());
+    ASSERT_TRUE(f->mnuHelpAbout->isEnabled());
+    struct Visto {
+        QString nome;
+        bool modale = false;
+        QWidget* padre = nullptr;
+    } url, about;
+    const auto chiudi = [](Visto& v, const char* pulsante) {
+        QTimer::singleShot(0, [&v, pulsante] {
+            auto* w = qobject_cast<Form*>(QApplication::activeModalWidget());
+            ASSERT_NE(w, nullptr);
+            v = {w->objectName(), w->isModal(), w->parentWidget()};
+            QTest::mouseClick(w->findChild<QPushButton*>(QString::fromLatin1(pulsante)), Qt::LeftButton);
+        });
+    };
+    chiudi(url, "cmdEsci");
+    f->mnuStrumentiUrl->trigger();
+    chiudi(about, "cmdOk");
+    f->mnuHelpAbout->trigger();
+    EXPECT_EQ(url.nome, "frmUrl");
+    EXPECT_TRUE(url.modale);
+    EXPECT_EQ(url.padre, nullptr);
+    EXPECT_EQ(about.nome, "frmAboutMe");
+    EXPECT_TRUE(about.modale);
+    EXPECT_EQ(about.padre, f);
+}
+
+TEST(frmMain, WebCommandGoesOnLineFirstAndStopsWhenRefused)
+{
+    Avvio a;
+    a.archivio();
+    frmMain* f = a.avvia();
+    f->mnuStrumentiWeb->trigger(); // no setting: the default address
+    a.fake.setConnected(false);
+    a.ini("Options", "Url", QStringLiteral("http://example.org/"));
+    f->mnuStrumentiWeb->trigger();
+    a.fake.setConnected(false);
+    a.fake.setOnlineSucceeds(false);
+    a.fake.expectMsgBox(QStringLiteral("Errore richiamando la modalità off-line"), vbOK);
+    f->mnuStrumentiWeb->trigger();
+    EXPECT_EQ(a.fake.shellCalls(),
+              QStringList({QStringLiteral("shell.openUrl http://localhost/"),
+                           QStringLiteral("net.setOnline"),
+                           QStringLiteral("shell.openUrl http://example.org/"),
+                           QStringLiteral("net.setOnline")}));
 }

@@ -22,7 +22,7 @@ TEST(CalcoloScope, OnlyTheComputationsEndReleasesTheGuard)
         EXPECT_TRUE(ElaborazioneInCorso);
         EXPECT_FALSE(StopRicerca);
         EXPECT_FALSE(fake.escDown());
-        // A rejected date clears the Part's flag, not the guard.
+        // A rejected date clears the busy flag, not the guard.
         ElaborazioneInCorso = false;
         EXPECT_TRUE(CalcoloInCorso());
         EXPECT_TRUE(ElaborazioneAttiva());

@@ -1,6 +1,6 @@
 #include "ArchivioTest.h"
 
-#include "core/StoricoTsv.h"
+#include "core/ScritturaArchivio.h"
 
 #include <QDir>
 #include <QFileInfo>

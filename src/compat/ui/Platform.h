@@ -91,6 +91,15 @@ public:
     virtual bool systemInfo() = 0;
 };
 
+class INet {
+public:
+    virtual ~INet() = default;
+    // Whether the computer reports a connection.
+    virtual bool connected() = 0;
+    // Asks the system to go on line; false when it refuses.
+    virtual bool setOnline() = 0;
+};
+
 class IKeyboard {
 public:
     virtual ~IKeyboard() = default;
@@ -145,6 +154,7 @@ public:
     virtual IKeyboard& keyboard() = 0;
     virtual IHelp& help() = 0;
     virtual IShell& shell() = 0;
+    virtual INet& net() = 0;
 };
 
 // The installed platform; throws std::logic_error when none is.

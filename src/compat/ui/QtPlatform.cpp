@@ -11,7 +11,10 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QNetworkInformation>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 #include <cstdlib>
 
@@ -257,6 +260,30 @@ bool QtShell::mailTo(const QString& address)
         return false;
     const QUrl u(QStringLiteral("mailto:") + a);
     return u.isValid() && QDesktopServices::openUrl(u);
+}
+
+bool QtShell::systemInfo()
+{
+    static const char* const strumenti[] = {"kinfocenter", "hardinfo2", "hardinfo",
+                                            "gnome-system-monitor", "xfce4-taskmanager",
+                                            "mate-system-monitor", "lxtask"};
+    for (const char* nome : strumenti) {
+        const QString percorso = QStandardPaths::findExecutable(QString::fromLatin1(nome));
+        if (!percorso.isEmpty())
+            return QProcess::startDetached(percorso, {});
+    }
+    return false;
+}
+
+bool QtNet::connected()
+{
+    if (!QNetworkInformation::instance() && !QNetworkInformation::loadDefaultBackend())
+        return true;
+    const auto* info = QNetworkInformation::instance();
+    if (!info || !info->supports(QNetworkInformation::Feature::Reachability))
+        return true;
+    // Unknown (no answer from the backend) does not stop the user.
+    return info->reachability() != QNetworkInformation::Reachability::Disconnected;
 }
 
 QtPlatform::QtPlatform() : process_(app_.folder()), help_(app_.folder()) {}

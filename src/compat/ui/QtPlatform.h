@@ -89,7 +89,16 @@ class QtShell final : public IShell {
 public:
     bool openUrl(const QString& url) override;
     bool mailTo(const QString& address) override;
-    bool systemInfo() override { return false; }
+    // Starts the first desktop system-information tool found on the PATH.
+    bool systemInfo() override;
+};
+
+// The connection state from Qt's network information where a backend exists,
+// otherwise "connected"; there is no system-wide on-line switch to force.
+class QtNet final : public INet {
+public:
+    bool connected() override;
+    bool setOnline() override { return true; }
 };
 
 class QtPlatform final : public Platform {
@@ -104,6 +113,7 @@ public:
     IKeyboard& keyboard() override { return keyboard_; }
     IHelp& help() override { return help_; }
     IShell& shell() override { return shell_; }
+    INet& net() override { return net_; }
 
 private:
     QtAppInfo app_;
@@ -115,6 +125,7 @@ private:
     QtKeyboard keyboard_;
     QtHelp help_;
     QtShell shell_;
+    QtNet net_;
 };
 
 } // namespace compat

@@ -7,6 +7,7 @@
 #include "core/Impostazioni.h"
 #include "shell/modArchivio.h"
 #include "support/ui/FakePlatform.h"
+#include "support/ui/StatoModuli.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -19,13 +20,13 @@ struct AmbienteServizi {
 
     explicit AmbienteServizi(const std::vector<RecEstrazione>& estrazioni)
     {
+        azzeraStatoModuli();
         fake.setFolder(cartella.percorso());
         cartella.scrivi(estrazioni);
         PercorsoApp = cartella.percorso();
         IniImpostazioni().setFileName(PercorsoApp + QStringLiteral("/Quorvane.ini"));
         Archivio().apri(PercorsoApp);
         AggiornaNumeroEstrazioni();
-        ElaborazioneInCorso = StopRicerca = false;
     }
     ~AmbienteServizi()
     {

@@ -168,6 +168,14 @@ bool FakePlatform::systemInfo()
     return shellOk_;
 }
 
+bool FakePlatform::setOnline()
+{
+    shellCalls_ << QStringLiteral("net.setOnline");
+    if (onlineOk_)
+        connected_ = true;
+    return onlineOk_;
+}
+
 void FakePlatform::exitProcess(int code)
 {
     throw ProcessEnded{code};

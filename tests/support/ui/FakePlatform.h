@@ -20,7 +20,8 @@ class FakePlatform final : public Platform,
                            public IClock,
                            public IKeyboard,
                            public IHelp,
-                           public IShell {
+                           public IShell,
+                           public INet {
 public:
     struct MsgBoxCall {
         QString prompt;
@@ -51,7 +52,7 @@ public:
     // The initial colour of every colour dialog shown.
     const std::vector<quint32>& colorCalls() const { return colorCalls_; }
     // "help.contents", "help.context 12", "shell.openUrl <url>",
-    // "shell.mailTo <address>", "shell.systemInfo".
+    // "shell.mailTo <address>", "shell.systemInfo", "net.setOnline".
     const QStringList& shellCalls() const { return shellCalls_; }
 
     // Defaults: a fresh empty temporary folder, 01/01/2025 12:00:00, no Esc,
@@ -61,6 +62,9 @@ public:
     void setEsc(bool down) { esc_ = down; }
     void setOtherInstanceRunning(bool running) { otherInstance_ = running; }
     void setShellSucceeds(bool ok) { shellOk_ = ok; }
+    // Defaults: connected; going on line succeeds.
+    void setConnected(bool c) { connected_ = c; }
+    void setOnlineSucceeds(bool ok) { onlineOk_ = ok; }
 
     // Platform
     IMessageBox& msgBox() override { return *this; }
@@ -72,6 +76,7 @@ public:
     IKeyboard& keyboard() override { return *this; }
     IHelp& help() override { return *this; }
     IShell& shell() override { return *this; }
+    INet& net() override { return *this; }
 
     int show(const QString& prompt, int style, const QString& title) override;
     std::optional<QString> open(const FileRequest& request) override;
@@ -89,6 +94,8 @@ public:
     bool openUrl(const QString& url) override;
     bool mailTo(const QString& address) override;
     bool systemInfo() override;
+    bool connected() override { return connected_; }
+    bool setOnline() override;
 
 protected:
     // Throws ProcessEnded{code}.
@@ -119,6 +126,8 @@ private:
     bool esc_ = false;
     bool otherInstance_ = false;
     bool shellOk_ = true;
+    bool connected_ = true;
+    bool onlineOk_ = true;
 };
 
 // Installs a fake for a scope and puts back the platform installed before.

@@ -1,5 +1,16 @@
+#include "StatoModuli.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
+
+namespace {
+
+// The one fixture every window test shares: module state as at start.
+class StatoPulito : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { azzeraStatoModuli(); }
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -9,5 +20,6 @@ int main(int argc, char** argv)
         qputenv("XDG_RUNTIME_DIR", "/tmp");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new StatoPulito);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,3 @@
+#pragma once
+// Whether the computer reports an internet connection.
+bool VerificaConnessione();

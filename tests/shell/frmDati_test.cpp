@@ -1,0 +1,64 @@
+#include "compat/vbdate.h"
+#include "compat/ui/Controls.h"
+#include "shell/frmDati.h"
+#include "shell/modElaborazione.h"
+#include "support/ui/AmbienteServizi.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace compat;
+
+namespace {
+
+std::vector<RecEstrazione> archivio()
+{
+    return estrazioniCasuali(QDate(2001, 1, 2), 100, 3, 7);
+}
+
+TEST(frmDati, ARejectedDateRestoresThePickersAndKeepsTheComputationGuard)
+{
+    AmbienteServizi a(archivio());
+    CalcoloScope calcolo;
+    auto* f = Forms::get<frmDati>();
+    // No settings: the start 6998 stops at the archive's end, the end follows.
+    EXPECT_EQ(f->SliderDal->value(), 100);
+    EXPECT_EQ(f->SliderAl->value(), 100);
+    f->SliderDal->setValue(40);
+    EXPECT_EQ(f->txtNumEstrazioneInizio->text(), "40");
+    EXPECT_EQ(a.ini("Settings", "InizioRicerca"), "40");
+
+    a.fake.expectMsgBox("La data non può essere inferiore alla data inizio gestione archivi "
+                        "(02/01/2001)",
+                        vbOK);
+    vbSetDate(f->dtpDataInizio, QDate(2000, 6, 1));
+    EXPECT_EQ(f->dtpDataInizio->date(), *vbCDate(DataEstrazione(40)));
+    EXPECT_EQ(f->SliderDal->value(), 40);
+    EXPECT_TRUE(CalcoloInCorso());
+
+    // Locked span: a start step carries the end along.
+    f->SliderAl->setValue(60);
+    f->chkLock->setChecked(true);
+    vbPress(f->cmdCambioData[3]);
+    EXPECT_EQ(f->SliderDal->value(), 50);
+    EXPECT_EQ(f->SliderAl->value(), 70);
+    EXPECT_EQ(a.ini("Settings", "FineRicerca"), "70");
+    EXPECT_EQ(a.ini("Settings", "Blocco"), "Y");
+    EXPECT_EQ(a.ini("Settings", "UltimaEstrazione"), "N");
+
+    // A typed number is taken on leaving the box, a fraction rounded.
+    vbSetText(f->txtNumEstrazioneInizio, "45.6");
+    QFocusEvent uscita(QEvent::FocusOut);
+    QCoreApplication::sendEvent(f->txtNumEstrazioneInizio, &uscita);
+    EXPECT_EQ(f->SliderDal->value(), 46);
+    EXPECT_EQ(f->SliderAl->value(), 66);
+    EXPECT_EQ(a.ini("Settings", "InizioRicerca"), "46");
+}
+
+} // namespace
