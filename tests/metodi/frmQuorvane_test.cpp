@@ -84,11 +84,23 @@ struct Finestra {
         f->chkUltime->setChecked(true);
         vbPress(f->cmdCalcola);
     }
+    // A click of the mouse on row i of the result list.
     void clic(int i)
     {
+        f->vbShow();
         QTreeWidgetItem* r = f->ListViewOrdin2->item(i);
-        f->ListViewOrdin2->setCurrentItem(r);
-        emit f->ListViewOrdin2->itemClicked(r, 0);
+        f->ListViewOrdin2->scrollToItem(r);
+        QTest::mouseClick(f->ListViewOrdin2->viewport(), Qt::LeftButton, {},
+                          f->ListViewOrdin2->visualItemRect(r).center());
+    }
+    // A click of the mouse on a column header.
+    void clicIntestazione(int colonna)
+    {
+        f->vbShow();
+        QHeaderView* h = f->ListViewOrdin2->header();
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
+                          QPoint(h->sectionViewportPosition(colonna) + h->sectionSize(colonna) / 2,
+                                 h->height() / 2));
     }
 };
 
@@ -446,24 +458,23 @@ TEST(frmQuorvane, HeaderClicksSortEitherWayAndSayHow)
     Finestra w(archivioNoto());
     frmQuorvane* f = w.f;
     w.cercaNoto();
-    QHeaderView* h = f->ListViewOrdin2->header();
     const QStringList prima = {w.riga(1)[0], w.riga(5)[0]};
 
-    h->sectionClicked(0);   // the description: nothing
+    w.clicIntestazione(0);   // the description: nothing
     EXPECT_EQ(f->lblOrdinamento->text(), "");
     EXPECT_EQ(QStringList({w.riga(1)[0], w.riga(5)[0]}), prima);
 
-    h->sectionClicked(1);
+    w.clicIntestazione(1);
     EXPECT_EQ(f->lblOrdinamento->text(),
               "Algoritmi trovati: lista ordinata per Pres./Quantità dal valore più alto");
     EXPECT_EQ(w.riga(1)[1], "    2 /     4");
-    h->sectionClicked(1);
+    w.clicIntestazione(1);
     EXPECT_EQ(f->lblOrdinamento->text(),
               "Algoritmi trovati: lista ordinata per Pres./Quantità dal valore più basso");
     EXPECT_EQ(w.riga(5)[1], "    2 /     4");
     EXPECT_EQ(w.riga(1)[1], "    2 /     3");
     // Another column flips the order again.
-    h->sectionClicked(4);
+    w.clicIntestazione(4);
     EXPECT_EQ(f->lblOrdinamento->text(),
               "Algoritmi trovati: lista ordinata per Sortite dal valore più alto");
     EXPECT_EQ(f->ListViewOrdin2->sortKey(), 4);

@@ -27,6 +27,7 @@ TEST(frmDati, ARejectedDateRestoresThePickersAndKeepsTheComputationGuard)
     AmbienteServizi a(archivio());
     CalcoloScope calcolo;
     auto* f = Forms::get<frmDati>();
+    f->vbShow();
     // No settings: the start 6998 stops at the archive's end, the end follows.
     EXPECT_EQ(f->SliderDal->value(), 100);
     EXPECT_EQ(f->SliderAl->value(), 100);
@@ -44,8 +45,8 @@ TEST(frmDati, ARejectedDateRestoresThePickersAndKeepsTheComputationGuard)
 
     // Locked span: a start step carries the end along.
     f->SliderAl->setValue(60);
-    f->chkLock->setChecked(true);
-    vbPress(f->cmdCambioData[3]);
+    QTest::mouseClick(f->chkLock, Qt::LeftButton);
+    QTest::mouseClick(f->cmdCambioData[3], Qt::LeftButton);
     EXPECT_EQ(f->SliderDal->value(), 50);
     EXPECT_EQ(f->SliderAl->value(), 70);
     EXPECT_EQ(a.ini("Settings", "FineRicerca"), "70");

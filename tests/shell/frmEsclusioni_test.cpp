@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace compat;
@@ -22,21 +23,22 @@ TEST(frmEsclusioni, DefaultsAndConfirm)
 {
     AmbienteServizi a(estrazioniCasuali(QDate(2001, 1, 2), 20, 7, 1));
     auto* f = Forms::get<frmEsclusioni>();
-    EXPECT_EQ(f->windowTitle(), "  Opzioni");
+    f->vbShow();
     EXPECT_EQ(giorniSpuntati(f), "NNYNYNY");
     EXPECT_TRUE(f->chkLoadTipsAtStartup->isChecked());
 
     // No day ticked: refused, nothing stored, the window stays.
-    for (int i = 1; i <= 7; ++i)
-        f->chkDay[i]->setChecked(false);
+    for (int i : {3, 5, 7})
+        QTest::mouseClick(f->chkDay[i], Qt::LeftButton);
+    EXPECT_EQ(giorniSpuntati(f), "NNNNNNN");
     a.fake.expectMsgBox("E' necessario selezionare almeno un giorno estrazione!", vbOK);
-    vbPress(f->cmdOk);
+    QTest::mouseClick(f->cmdOk, Qt::LeftButton);
     EXPECT_TRUE(f->isLoaded());
     EXPECT_EQ(a.ini("Options", "Giorni estrazione"), "<assente>");
 
-    f->chkDay[1]->setChecked(true);
-    f->chkLoadTipsAtStartup->setChecked(false);
-    vbPress(f->cmdOk);
+    QTest::mouseClick(f->chkDay[1], Qt::LeftButton);
+    QTest::mouseClick(f->chkLoadTipsAtStartup, Qt::LeftButton);
+    QTest::mouseClick(f->cmdOk, Qt::LeftButton);
     EXPECT_FALSE(f->isLoaded());
     EXPECT_EQ(a.ini("Options", "Giorni estrazione"), "YNNNNNN");
     EXPECT_EQ(a.ini("Options", "Show Tips at Startup"), "0");

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace compat;
@@ -49,15 +50,16 @@ TEST(frmOpzioni, MonthsAndPeriodExcludeEachOther)
 {
     AmbienteServizi a(archivio());
     auto* f = Forms::get<frmOpzioni>();
-    f->chkMesi->setChecked(true);
+    f->vbShow();
+    QTest::mouseClick(f->chkMesi, Qt::LeftButton);
     EXPECT_TRUE(f->chkMese[5]->isEnabled());
-    f->chkPeriodo->setChecked(true);
+    QTest::mouseClick(f->chkPeriodo, Qt::LeftButton);
     EXPECT_FALSE(f->chkMesi->isChecked());
     EXPECT_FALSE(f->chkMese[5]->isEnabled());
     EXPECT_TRUE(f->cboGiorno[0]->isEnabled());
     EXPECT_EQ(vbBackColor(f->cboGiorno[0]), 0xFFFFFFu);
     vbSetComboText(f->cboMese[0], "marzo");
-    f->chkMesi->setChecked(true);
+    QTest::mouseClick(f->chkMesi, Qt::LeftButton);
     EXPECT_FALSE(f->chkPeriodo->isChecked());
     EXPECT_EQ(f->cboMese[0]->currentText(), "gennaio");
     EXPECT_EQ(vbBackColor(f->cboGiorno[0]), 0x8000000Fu);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringView>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace compat {
@@ -74,6 +75,25 @@ public:
     virtual ~IColorDialog() = default;
     // A colour 0x00BBGGRR starting from `initial`; nullopt when cancelled.
     virtual std::optional<quint32> pick(quint32 initial) = 0;
+};
+
+class ILinePrinter; // compat/ui/LinePrinter.h
+
+class IPrinterDialog {
+public:
+    virtual ~IPrinterDialog() = default;
+    // The number of copies chosen (at least 1); nullopt when cancelled. The
+    // caller prints that many copies itself: every job prints one.
+    virtual std::optional<int> ask() = 0;
+};
+
+class IPrinters {
+public:
+    virtual ~IPrinters() = default;
+    // A printer for one or more documents on the printer chosen in the last
+    // printer dialog (the default printer when none was shown). Never null:
+    // a printer that cannot print (none installed) reports it in failed().
+    virtual std::unique_ptr<ILinePrinter> open() = 0;
 };
 
 class IHelp {
@@ -154,6 +174,8 @@ public:
     virtual IKeyboard& keyboard() = 0;
     virtual IHelp& help() = 0;
     virtual IShell& shell() = 0;
+    virtual IPrinterDialog& printerDialog() = 0;
+    virtual IPrinters& printers() = 0;
     virtual INet& net() = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "compat/ui/QtPlatform.h"
 
 #include "compat/paths.h"
+#include "compat/ui/LinePrinter.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -11,6 +12,9 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QNetworkInformation>
 #include <QProcess>
 #include <QPushButton>
@@ -260,6 +264,50 @@ bool QtShell::mailTo(const QString& address)
         return false;
     const QUrl u(QStringLiteral("mailto:") + a);
     return u.isValid() && QDesktopServices::openUrl(u);
+}
+
+QtPrinting::QtPrinting() = default;
+QtPrinting::~QtPrinting() = default;
+
+std::optional<int> QtPrinting::ask()
+{
+    if (!chosen_)
+        chosen_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(chosen_.get(), QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Stampa"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    // The program prints the copies itself, one job each or one after another.
+    const int copies = std::max(1, chosen_->copyCount());
+    chosen_->setCopyCount(1);
+    return copies;
+}
+
+std::unique_ptr<ILinePrinter> QtPrinting::open()
+{
+    const bool toFile = chosen_ && !chosen_->outputFileName().isEmpty();
+    if (!toFile && QPrinterInfo::availablePrinters().isEmpty())
+        return LinePrinter::unavailable(QStringLiteral("Nessuna stampante installata."));
+    QPrinter* chosen = chosen_.get();
+    return std::make_unique<LinePrinter>([chosen](QPrinter& p, int document) {
+        if (!chosen)
+            return; // the default printer
+        p.setPrinterName(chosen->printerName());
+        p.setPageSize(chosen->pageLayout().pageSize());
+        p.setColorMode(chosen->colorMode());
+        p.setDuplex(chosen->duplex());
+        QString file = chosen->outputFileName();
+        if (!file.isEmpty()) {
+            // Separate documents of one printing go to separate files.
+            if (document > 1) {
+                const QFileInfo info(file);
+                file = info.path() + u'/' + info.completeBaseName() + u'-'
+                       + QString::number(document)
+                       + (info.suffix().isEmpty() ? QString() : u'.' + info.suffix());
+            }
+            p.setOutputFileName(file);
+        }
+    });
 }
 
 bool QtShell::systemInfo()

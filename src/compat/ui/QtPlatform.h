@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <memory>
 
+class QPrinter;
+
 namespace compat {
 
 // "desc|pattern|desc|pattern" to Qt's "desc (pattern)" list.
@@ -101,6 +103,18 @@ public:
     bool setOnline() override { return true; }
 };
 
+// The printer dialog and the printers share the printer last chosen.
+class QtPrinting final : public IPrinterDialog, public IPrinters {
+public:
+    QtPrinting();
+    ~QtPrinting() override;
+    std::optional<int> ask() override;
+    std::unique_ptr<ILinePrinter> open() override;
+
+private:
+    std::unique_ptr<QPrinter> chosen_;
+};
+
 class QtPlatform final : public Platform {
 public:
     QtPlatform();
@@ -113,6 +127,8 @@ public:
     IKeyboard& keyboard() override { return keyboard_; }
     IHelp& help() override { return help_; }
     IShell& shell() override { return shell_; }
+    IPrinterDialog& printerDialog() override { return printing_; }
+    IPrinters& printers() override { return printing_; }
     INet& net() override { return net_; }
 
 private:
@@ -125,6 +141,7 @@ private:
     QtKeyboard keyboard_;
     QtHelp help_;
     QtShell shell_;
+    QtPrinting printing_;
     QtNet net_;
 };
 

@@ -1,6 +1,7 @@
 #include "support/ui/FakePlatform.h"
 
 #include "compat/AppError.h"
+#include "compat/ui/LinePrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -84,6 +85,9 @@ void FakePlatform::verifyAllUsed()
         ADD_FAILURE() << "expected " << kindName(f.kind) << " dialog never shown";
     if (!colors_.empty())
         ADD_FAILURE() << "expected colour dialog never shown";
+    if (!printerDialogs_.empty())
+        ADD_FAILURE() << "expected printer dialog never shown";
+    printerDialogs_.clear();
     boxes_.clear();
     files_.clear();
     colors_.clear();
@@ -166,6 +170,32 @@ bool FakePlatform::systemInfo()
 {
     shellCalls_ << QStringLiteral("shell.systemInfo");
     return shellOk_;
+}
+
+void FakePlatform::expectPrinterDialog(std::optional<int> copies)
+{
+    printerDialogs_.push_back(copies);
+}
+
+std::optional<int> FakePlatform::ask()
+{
+    if (printerDialogs_.empty()) {
+        ADD_FAILURE() << "unexpected printer dialog";
+        return std::nullopt;
+    }
+    const std::optional<int> copies = printerDialogs_.front();
+    printerDialogs_.pop_front();
+    return copies;
+}
+
+std::unique_ptr<ILinePrinter> FakePlatform::open()
+{
+    if (!printerInstalled_)
+        return LinePrinter::unavailable(QStringLiteral("Nessuna stampante installata."));
+    ++printersOpened_;
+    return std::make_unique<PdfLinePrinter>(
+        printDir_.path(), QStringLiteral("stampa%1").arg(printersOpened_),
+        [this](const QString& pdf, const QStringList& lines) { printed_.push_back({pdf, lines}); });
 }
 
 bool FakePlatform::setOnline()

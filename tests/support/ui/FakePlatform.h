@@ -21,6 +21,8 @@ class FakePlatform final : public Platform,
                            public IKeyboard,
                            public IHelp,
                            public IShell,
+                           public IPrinterDialog,
+                           public IPrinters,
                            public INet {
 public:
     struct MsgBoxCall {
@@ -34,6 +36,13 @@ public:
         FileRequest request;
     };
 
+    // A document printed through printers(): its PDF and its transcript
+    // (lines with columns as blanks, PdfLinePrinter::kNewPage and kEndDoc).
+    struct PrintedDocument {
+        QString pdf;
+        QStringList lines;
+    };
+
     FakePlatform();
     ~FakePlatform() override; // verifyAllUsed()
 
@@ -44,6 +53,11 @@ public:
     void expectSave(std::optional<QString> answer);
     // The next colour dialog answers this; nullopt = cancelled.
     void expectColor(std::optional<quint32> answer);
+    // The next printer dialog answers this many copies; nullopt = cancelled.
+    void expectPrinterDialog(std::optional<int> copies);
+    // Without a printer every printer fails at its first output.
+    void setPrinterInstalled(bool installed) { printerInstalled_ = installed; }
+    const std::vector<PrintedDocument>& printedDocuments() const { return printed_; }
     // Fails the current test for every scripted answer left unused.
     void verifyAllUsed();
 
@@ -76,6 +90,8 @@ public:
     IKeyboard& keyboard() override { return *this; }
     IHelp& help() override { return *this; }
     IShell& shell() override { return *this; }
+    IPrinterDialog& printerDialog() override { return *this; }
+    IPrinters& printers() override { return *this; }
     INet& net() override { return *this; }
 
     int show(const QString& prompt, int style, const QString& title) override;
@@ -94,6 +110,8 @@ public:
     bool openUrl(const QString& url) override;
     bool mailTo(const QString& address) override;
     bool systemInfo() override;
+    std::optional<int> ask() override;
+    std::unique_ptr<ILinePrinter> open() override;
     bool connected() override { return connected_; }
     bool setOnline() override;
 
@@ -119,6 +137,12 @@ private:
     std::deque<std::optional<quint32>> colors_;
     std::vector<quint32> colorCalls_;
     QStringList shellCalls_;
+
+    std::deque<std::optional<int>> printerDialogs_;
+    std::vector<PrintedDocument> printed_;
+    bool printerInstalled_ = true;
+    int printersOpened_ = 0;
+    QTemporaryDir printDir_;
 
     QTemporaryDir tempDir_;
     QString folder_;

@@ -1,0 +1,55 @@
+#pragma once
+// Writing a report to a text file, the one way every window does it:
+// Windows-1252 text, CR LF after every line (the last included).
+//
+//   TextOutput out(path, WriteMode::Replace);
+//   for (const QString& l : lines) out.writeLine(l);
+//   if (!out.commit()) show(out.error());
+//
+// Replace writes a temporary file beside the target and renames it over the
+// target only in commit(), so a failure (or an output dropped without
+// commit) leaves an existing file whole. Append adds at the end of an
+// existing file (creating a missing one) and never truncates it. After the
+// first failure further lines are ignored and commit() returns false;
+// error() gives the reason in Italian.
+#include <QSaveFile>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <memory>
+
+class QFile;
+
+namespace compat {
+
+enum class WriteMode { Replace, Append };
+
+class TextOutput {
+public:
+    TextOutput(const QString& path, WriteMode mode);
+    ~TextOutput();
+    TextOutput(const TextOutput&) = delete;
+    TextOutput& operator=(const TextOutput&) = delete;
+
+    void writeLine(QStringView line);
+    bool commit();
+
+    bool failed() const { return !error_.isEmpty(); }
+    QString error() const { return error_; }
+    QString path() const { return path_; }
+
+private:
+    void fail(const QFileDevice& device, const QString& what);
+
+    QString path_;
+    WriteMode mode_;
+    std::unique_ptr<QFileDevice> device_;
+    QString error_;
+    bool done_ = false;
+};
+
+// The whole file at once; returns false and fills *error on failure.
+bool writeTextLines(const QString& path, const QStringList& lines, WriteMode mode,
+                    QString* error = nullptr);
+
+} // namespace compat

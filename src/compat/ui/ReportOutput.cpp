@@ -1,0 +1,75 @@
+#include "compat/ui/ReportOutput.h"
+
+#include "compat/files.h"
+#include "compat/ui/LinePrinter.h"
+#include "compat/ui/Platform.h"
+
+namespace compat {
+
+std::optional<OutputFile> askOutputFile(const QString& proposedName, IfExists ifExists)
+{
+    FileRequest request;
+    request.title = QStringLiteral("Salva risultati su file");
+    request.filter = QStringLiteral("File di testo (*.Txt)|*.Txt");
+    request.filterIndex = 1;
+    request.initialName = proposedName;
+    const std::optional<QString> name = platform().fileDialogs().save(request);
+    if (!name || name->isEmpty())
+        return std::nullopt;
+    OutputFile file{*name, WriteMode::Replace};
+    if (!fileExists(*name))
+        return file;
+    if (ifExists == IfExists::AskOverwrite) {
+        const int answer = vbMsgBox(QStringLiteral("Il file ") + *name
+                                        + QStringLiteral(" è già esistente. Sovrascrivi ?"),
+                                    vbYesNo + vbExclamation + vbDefaultButton2,
+                                    QStringLiteral("Conferma"));
+        if (answer != vbYes)
+            return std::nullopt;
+        return file;
+    }
+    const int answer = vbMsgBox(QStringLiteral("Il file ") + *name
+                                    + QStringLiteral(" è già esistente. Le informazioni vanno aggiunte in calce ?"),
+                                vbYesNoCancel + vbExclamation + vbDefaultButton2,
+                                QStringLiteral("Conferma"));
+    if (answer == vbYes)
+        file.mode = WriteMode::Append;
+    else if (answer != vbNo)
+        return std::nullopt;
+    return file;
+}
+
+bool finishOutput(TextOutput& out)
+{
+    if (out.commit())
+        return true;
+    vbMsgBox(out.error(), vbCritical, QStringLiteral("Errore"));
+    return false;
+}
+
+bool writeOutputFile(const OutputFile& file, const QStringList& lines)
+{
+    TextOutput out(file.path, file.mode);
+    for (const QString& l : lines)
+        out.writeLine(l);
+    return finishOutput(out);
+}
+
+std::optional<int> askPrintCopies()
+{
+    const std::optional<int> copies = platform().printerDialog().ask();
+    if (!copies)
+        return std::nullopt;
+    return std::max(1, *copies);
+}
+
+bool finishPrint(ILinePrinter& printer)
+{
+    printer.endDoc();
+    if (!printer.failed())
+        return true;
+    vbMsgBox(printer.error(), vbCritical, QStringLiteral("Errore"));
+    return false;
+}
+
+} // namespace compat

@@ -1,0 +1,134 @@
+#include "compat/ui/ReportOutput.h"
+
+#include "compat/ui/LinePrinter.h"
+#include "support/ui/FakePlatform.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace compat;
+
+namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+class ReportOutputTest : public ::testing::Test {
+protected:
+    FakePlatform fake;
+    FakePlatformScope scope{fake};
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("Report.Txt"));
+    QString overwrite = QStringLiteral("Il file ") + path + QStringLiteral(" è già esistente. Sovrascrivi ?");
+    QString append = QStringLiteral("Il file ") + path
+                     + QStringLiteral(" è già esistente. Le informazioni vanno aggiunte in calce ?");
+
+    void existing()
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("vecchio\r\n");
+    }
+    bool save(IfExists ifExists, const QStringList& lines)
+    {
+        const std::optional<OutputFile> f = askOutputFile(QStringLiteral("Report"), ifExists);
+        return f && writeOutputFile(*f, lines);
+    }
+};
+
+} // namespace
+
+TEST_F(ReportOutputTest, SaveDialogHasTheProgramsTitleFilterAndProposedName)
+{
+    fake.expectSave(path);
+    EXPECT_TRUE(save(IfExists::AskOverwrite, {QStringLiteral("riga")}));
+    ASSERT_EQ(fake.fileCalls().size(), 1u);
+    const FileRequest& r = fake.fileCalls()[0].request;
+    EXPECT_EQ(r.title, QStringLiteral("Salva risultati su file"));
+    EXPECT_EQ(r.filter, QStringLiteral("File di testo (*.Txt)|*.Txt"));
+    EXPECT_EQ(r.initialName, QStringLiteral("Report"));
+    EXPECT_EQ(bytesOf(path), QByteArray("riga\r\n"));
+}
+
+TEST_F(ReportOutputTest, CancelOrEmptyNameWritesNothing)
+{
+    fake.expectSave(std::nullopt);
+    EXPECT_FALSE(askOutputFile(QStringLiteral("Report")));
+    fake.expectSave(QString());
+    EXPECT_FALSE(askOutputFile(QStringLiteral("Report")));
+    EXPECT_TRUE(fake.msgBoxCalls().empty());
+}
+
+TEST_F(ReportOutputTest, OverwriteQuestionOnlyYesReplaces)
+{
+    existing();
+    fake.expectSave(path);
+    fake.expectMsgBox(overwrite, vbNo);
+    EXPECT_FALSE(save(IfExists::AskOverwrite, {QStringLiteral("nuovo")}));
+    EXPECT_EQ(bytesOf(path), QByteArray("vecchio\r\n"));
+    ASSERT_EQ(fake.msgBoxCalls().size(), 1u);
+    EXPECT_EQ(fake.msgBoxCalls()[0].style, vbYesNo + vbExclamation + vbDefaultButton2);
+    EXPECT_EQ(fake.msgBoxCalls()[0].title, QStringLiteral("Conferma"));
+
+    fake.expectSave(path);
+    fake.expectMsgBox(overwrite, vbYes);
+    EXPECT_TRUE(save(IfExists::AskOverwrite, {QStringLiteral("nuovo")}));
+    EXPECT_EQ(bytesOf(path), QByteArray("nuovo\r\n"));
+}
+
+TEST_F(ReportOutputTest, AppendQuestionYesAppendsNoReplacesCancelKeeps)
+{
+    existing();
+    fake.expectSave(path);
+    fake.expectMsgBox(append, vbCancel);
+    EXPECT_FALSE(save(IfExists::AskAppend, {QStringLiteral("x")}));
+    EXPECT_EQ(bytesOf(path), QByteArray("vecchio\r\n"));
+    EXPECT_EQ(fake.msgBoxCalls()[0].style, vbYesNoCancel + vbExclamation + vbDefaultButton2);
+
+    fake.expectSave(path);
+    fake.expectMsgBox(append, vbYes);
+    EXPECT_TRUE(save(IfExists::AskAppend, {QStringLiteral("aggiunto")}));
+    EXPECT_EQ(bytesOf(path), QByteArray("vecchio\r\naggiunto\r\n"));
+
+    fake.expectSave(path);
+    fake.expectMsgBox(append, vbNo);
+    EXPECT_TRUE(save(IfExists::AskAppend, {QStringLiteral("solo")}));
+    EXPECT_EQ(bytesOf(path), QByteArray("solo\r\n"));
+}
+
+TEST_F(ReportOutputTest, AFailedWriteIsReportedNeverDone)
+{
+    const QString bad = dir.filePath(QStringLiteral("manca/Report.Txt"));
+    fake.expectSave(bad);
+    const std::optional<OutputFile> f = askOutputFile(QStringLiteral("Report"));
+    ASSERT_TRUE(f);
+    fake.expectMsgBox(QStringLiteral("Impossibile creare il file ") + bad
+                          + QStringLiteral(": percorso non trovato."),
+                      vbOK);
+    EXPECT_FALSE(writeOutputFile(*f, {QStringLiteral("x")}));
+    EXPECT_EQ(fake.msgBoxCalls().back().style, vbCritical);
+}
+
+TEST_F(ReportOutputTest, PrinterDialogCopiesAndFailures)
+{
+    fake.expectPrinterDialog(std::nullopt);
+    EXPECT_FALSE(askPrintCopies());
+    fake.expectPrinterDialog(3);
+    EXPECT_EQ(askPrintCopies(), 3);
+
+    auto p = platform().printers().open();
+    p->print(u"ok");
+    EXPECT_TRUE(finishPrint(*p));
+    ASSERT_EQ(fake.printedDocuments().size(), 1u);
+
+    fake.setPrinterInstalled(false);
+    auto none = platform().printers().open();
+    none->print(u"x");
+    fake.expectMsgBox(QStringLiteral("Nessuna stampante installata."), vbOK);
+    EXPECT_FALSE(finishPrint(*none));
+    EXPECT_EQ(fake.printedDocuments().size(), 1u);
+}
