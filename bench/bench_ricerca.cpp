@@ -5,6 +5,7 @@
 #include "RiferimentoMetodi.h"
 #include "metodi/RicercaMetodi.h"
 #include "core/Archivio.h"
+#include "core/ArchivioMemoria.h"
 #include "core/CalendarioEstrazioni.h"
 #include "core/Restrizioni.h"
 
@@ -91,7 +92,10 @@ int main()
         std::vector<double> tempi;
         for (int k = 0; k < 5; ++k)
             tempi.push_back(
-                secondi([&] { veloce = cercaMetodi(archivio, restrizioni, calendario, p); }));
+                secondi([&] {
+                    veloce = cercaMetodi(*ArchivioMemoria::costruisci(archivio), restrizioni,
+                                         calendario, p);
+                }));
         std::sort(tempi.begin(), tempi.end());
         EsitoRicerca rif;
         const double tRif =

@@ -1,6 +1,7 @@
 #include "core/Archivio.h"
 
 #include "compat/AppError.h"
+#include "core/ArchivioMemoria.h"
 #include "compat/paths.h"
 #include "compat/vbdate.h"
 
@@ -107,6 +108,9 @@ EsitoApertura ArchivioEstrazioni::apri(const QString& cartellaProgramma)
 
 void ArchivioEstrazioni::chiudi()
 {
+    // The shared view belongs to the file it was read from: another archive
+    // opened at this address may have as many draws.
+    invalidaVistaArchivio();
     estrazioni_.close();
     anni_.close();
 }
@@ -115,6 +119,7 @@ void ArchivioEstrazioni::riapriEstrazioni()
 {
     const QString p = estrazioni_.path();
     const bool scrivibile = estrazioni_.isWritable();
+    invalidaVistaArchivio();
     estrazioni_.close();
     if (scrivibile)
         estrazioni_.open(p, kLunghezzaRecEstrazione);

@@ -2,6 +2,7 @@
 // The whole draw archive in memory, as flat arrays, for the engines that scan
 // it (method search, back-test, board, draw table, summative pairs). One view
 // is shared by the program and rebuilt when the number of draws changes.
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
 #include <QtGlobal>
@@ -43,6 +44,8 @@ public:
     bool dataValida(qint32 r) const { return giorni_[r] != 0; }
     // Julian day of draw r (0 when damaged): ascending for a sound archive.
     qint64 giornoGiuliano(qint32 r) const { return giorni_[r]; }
+    // The record's DDMMYYYY characters, as restrictions read them.
+    QByteArrayView dataCompatta(qint32 r) const { return {dataCompatta_[r].data(), 8}; }
     // DD/MM/YYYY as the characters stand in the record.
     QString dataTesto(qint32 r) const;
     // Weekday digit value 1 (Sunday) .. 7 (Saturday), 0 when damaged.

@@ -3,19 +3,16 @@
 #include "compat/vb.h"
 #include "compat/vbformat.h"
 #include "core/Archivio.h"
+#include "core/ArchivioMemoria.h"
 #include "core/CalendarioEstrazioni.h"
+#include "core/Esecutore.h"
 #include "core/Restrizioni.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstring>
-#include <exception>
 #include <limits>
 #include <memory>
-#include <mutex>
-#include <thread>
 
 #if defined(__GNUC__) && defined(__x86_64__)
 #include <immintrin.h>
@@ -349,34 +346,24 @@ bool passaFiltroMensile(const ParametriRicerca& p, const CalendarioMensile& cal,
            && cal.IndiceMensile[i] == p.indiceScelto;
 }
 
-void preparaPeriodo(Periodo& per, ArchivioEstrazioni& archivio, const Restrizioni& restrizioni,
+void preparaPeriodo(Periodo& per, const ArchivioMemoria& archivio, const Restrizioni& restrizioni,
                     const CalendarioMensile& cal, const ParametriRicerca& p)
 {
-    if (!archivio.aperto())
-        compat::raise(52);
     per.inizio = std::max<qint32>(1, p.estrazioneInizio);
     per.fine = std::min<qint32>(p.estrazioneFine, archivio.numeroEstrazioni());
     per.n = std::max<qint32>(0, per.fine - per.inizio + 1);
     if (per.n == 0)
         return;
-    const QByteArray blocco = archivio.leggiBlocco(per.inizio, per.n);
-    const qint32 primaNazionale = archivio.primaEstrazioneDal(primaDataNazionale());
 
-    per.numeri.assign(size_t(per.n) * kTermini, 0);
+    // The view already reads numbers above 90, and the Nazionale's before its
+    // first draw, as missing.
+    per.numeri.assign(archivio.numeri(per.inizio), archivio.numeri(per.fine) + kTermini);
     per.candidata.assign(per.n, 0);
     std::vector<quint8> ammessa(per.n, 0);
     for (int j = 0; j < per.n; ++j) {
-        const auto* rec = reinterpret_cast<const quint8*>(blocco.constData())
-                          + size_t(j) * kLunghezzaRecEstrazione;
         const qint32 i = per.inizio + j;
-        quint8* e = &per.numeri[size_t(j) * kTermini];
-        const int ruote = i >= primaNazionale ? kRuote : kRuote - 1;
-        for (int t = 0; t < ruote * 5; ++t) {
-            const int x = rec[RecEstrazione::offsetNumero(1, 1) + t];
-            e[t] = numeroValido(x) ? static_cast<quint8>(x) : 0;
-        }
-        ammessa[j] = restrizioni.verifica(
-            QByteArrayView(reinterpret_cast<const char*>(rec) + 3, 8), static_cast<char>(rec[0]));
+        ammessa[j] = restrizioni.verifica(archivio.dataCompatta(i),
+                                          static_cast<char>('0' + archivio.giornoSettimana(i)));
         per.candidata[j] = ammessa[j] && passaFiltroMensile(p, cal, i);
     }
 
@@ -541,8 +528,7 @@ RigaRisultato rigaDi(const Chiave& c, const ParametriRicerca& p, int valore, qin
 // Scores one spia value over its cases; nothing when stopped.
 std::optional<RisultatoValore> calcolaValore(const Periodo& per, const std::vector<Caso>& casi,
                                              const ParametriRicerca& p, int valore,
-                                             Punteggi& s, const std::atomic<bool>& stop,
-                                             std::atomic<int>* progresso)
+                                             Punteggi& s, ContestoUnita& esecuzione)
 {
     s.azzera();
     const qint32 limite = p.perSortite ? p.sortite : std::numeric_limits<qint32>::max();
@@ -551,13 +537,12 @@ std::optional<RisultatoValore> calcolaValore(const Periodo& per, const std::vect
     for (const Caso& caso : casi) {
         if (r.conteggi.casi >= limite)
             break;
-        if (stop.load(std::memory_order_relaxed))
+        if (esecuzione.fermato())
             return std::nullopt;
         ++r.conteggi.casi;
         r.conteggi.sortite += caso.sortite;
-        if (progresso)
-            progresso->store(p.perSortite ? r.conteggi.casi : per.n - 1 - caso.indice,
-                             std::memory_order_relaxed);
+        if (!p.tuttiIValori)
+            esecuzione.avanza(p.perSortite ? r.conteggi.casi : per.n - 1 - caso.indice);
 
         const quint32 massimo = per.massimo[caso.indice];
         if (massimo == 0)
@@ -590,110 +575,38 @@ std::optional<RisultatoValore> calcolaValore(const Periodo& per, const std::vect
 
 } // namespace
 
-EsitoRicerca cercaMetodi(ArchivioEstrazioni& archivio, const Restrizioni& restrizioni,
+EsitoRicerca cercaMetodi(const ArchivioMemoria& archivio, const Restrizioni& restrizioni,
                          const CalendarioMensile& calendario, const ParametriRicerca& p,
                          const ProgressoRicerca& progresso)
 {
     EsitoRicerca esito;
     const std::vector<int> valori = valoriSpia(p);
     Periodo per;
-    try {
-        preparaPeriodo(per, archivio, restrizioni, calendario, p);
-    } catch (const compat::AppError& e) {
-        esito.erroreFile = e;
-        return esito;
-    }
+    preparaPeriodo(per, archivio, restrizioni, calendario, p);
     const std::vector<std::vector<Caso>> casi = trovaCasi(per, p, valori);
 
     const int nValori = static_cast<int>(valori.size());
-    int nThread = p.thread > 0 ? p.thread : static_cast<int>(std::thread::hardware_concurrency());
-    nThread = std::clamp(nThread, 1, nValori);
-
-    std::vector<std::optional<RisultatoValore>> risultati(nValori);
-    std::unique_ptr<std::atomic<bool>[]> fatto(new std::atomic<bool>[nValori]);
-    for (int k = 0; k < nValori; ++k)
-        fatto[k].store(false);
-    std::atomic<int> prossimo{0}, completati{0}, progressoValore{0};
-    std::atomic<bool> stop{false};
-    std::mutex m;
-    std::condition_variable cv;
-    std::exception_ptr errore;   // the first failure of a worker, raised on this thread
-
-    auto lavora = [&] {
-        try {
-            std::unique_ptr<Punteggi> s(new Punteggi);
-            for (;;) {
-                const int k = prossimo.fetch_add(1);
-                if (k >= nValori || stop.load())
-                    return;
-                risultati[k] = calcolaValore(per, casi[k], p, valori[k], *s, stop,
-                                             p.tuttiIValori ? nullptr : &progressoValore);
-                if (!risultati[k])
-                    return;
-                fatto[k].store(true, std::memory_order_release);
-                {
-                    std::lock_guard<std::mutex> l(m);
-                    completati.fetch_add(1);
-                }
-                cv.notify_one();
-            }
-        } catch (...) {
-            {
-                std::lock_guard<std::mutex> l(m);
-                if (!errore)
-                    errore = std::current_exception();
-            }
-            stop.store(true);
-            cv.notify_one();
-        }
-    };
-    auto prefisso = [&] {
-        int k = 0;
-        while (k < nValori && fatto[k].load(std::memory_order_acquire))
-            ++k;
-        return k;
-    };
-
-    // Whatever leaves this function (an exception from the progress callback
-    // included), the workers are stopped and joined first: a joinable thread
-    // destroyed would end the program.
-    struct Lavoratori {
-        std::vector<std::thread> t;
-        std::atomic<bool>& stop;
-        void unisci()
-        {
-            stop.store(true);
-            for (std::thread& x : t)
-                if (x.joinable())
-                    x.join();
-        }
-        ~Lavoratori() { unisci(); }
-    } lavoratori{{}, stop};
-    for (int t = 0; t < nThread; ++t)
-        lavoratori.t.emplace_back(lavora);
-    const int massimo = massimoProgresso(p);
-    for (;;) {
-        {
-            std::unique_lock<std::mutex> l(m);
-            if (cv.wait_for(l, std::chrono::milliseconds(10), [&] {
-                    return completati.load() == nValori || errore;
-                }))
-                break;
-        }
-        if (progresso
-            && progresso(p.tuttiIValori ? prefisso() : progressoValore.load(), massimo)) {
-            stop.store(true);
-            break;
-        }
+    // One score table per worker: it is large, so it is made once and reused.
+    std::vector<std::unique_ptr<Punteggi>> punteggi(numeroLavoratori(nValori, p.thread));
+    std::function<bool(const Avanzamento&)> avanzamento;
+    if (progresso) {
+        const int massimo = massimoProgresso(p);
+        avanzamento = [&, massimo](const Avanzamento& a) {
+            return progresso(p.tuttiIValori ? a.completate : a.valore, massimo);
+        };
     }
-    lavoratori.unisci();
-    if (errore)
-        std::rethrow_exception(errore);
+    Esecuzione<RisultatoValore> run = eseguiUnita<RisultatoValore>(
+        nValori,
+        [&](int k, ContestoUnita& c) {
+            std::unique_ptr<Punteggi>& s = punteggi[c.lavoratore()];
+            if (!s)
+                s.reset(new Punteggi);
+            return calcolaValore(per, casi[k], p, valori[k], *s, c);
+        },
+        avanzamento, {p.thread, std::chrono::milliseconds(10)});
 
-    const int completi = prefisso();
-    esito.interrotta = completi < nValori;
-    for (int k = 0; k < completi; ++k) {
-        auto& r = *risultati[k];
+    esito.interrotta = run.interrotta;
+    for (RisultatoValore& r : run.risultati) {
         esito.valori.push_back(r.conteggi);
         for (RigaRisultato& riga : r.righe)
             esito.righe.push_back(std::move(riga));
@@ -701,4 +614,21 @@ EsitoRicerca cercaMetodi(ArchivioEstrazioni& archivio, const Restrizioni& restri
     if (!p.tuttiIValori && !esito.interrotta)
         esito.testoSortite = testoSortite(p.tipoSpia, p.valoreSpia, esito.valori[0].sortite);
     return esito;
+}
+
+EsitoRicerca cercaMetodi(ArchivioEstrazioni& archivio, const Restrizioni& restrizioni,
+                         const CalendarioMensile& calendario, const ParametriRicerca& p,
+                         const ProgressoRicerca& progresso)
+{
+    std::shared_ptr<const ArchivioMemoria> vista;
+    try {
+        if (!archivio.aperto())
+            compat::raise(52);
+        vista = vistaArchivio(archivio);
+    } catch (const compat::AppError& e) {
+        EsitoRicerca esito;
+        esito.erroreFile = e;
+        return esito;
+    }
+    return cercaMetodi(*vista, restrizioni, calendario, p, progresso);
 }

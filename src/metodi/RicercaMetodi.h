@@ -13,6 +13,7 @@
 #include <vector>
 
 class ArchivioEstrazioni;
+class ArchivioMemoria;
 class Restrizioni;
 struct CalendarioMensile;
 
@@ -110,8 +111,13 @@ QString testoSortite(TipoSpia tipo, int valore, qint32 sortite);
 RigaRisultato rigaRisultato(const QString& descrizione, const QString& codice, qint64 presenze,
                             qint64 quantita, qint32 casi, int valore);
 
-// Runs the search over the archive (read once, whole period). On a stop the
-// rows of the values completed as an unbroken prefix from the first are kept.
+// Runs the search over the in-memory archive. On a stop the rows of the
+// values completed as an unbroken prefix from the first are kept.
+EsitoRicerca cercaMetodi(const ArchivioMemoria& archivio, const Restrizioni& restrizioni,
+                         const CalendarioMensile& calendario, const ParametriRicerca& p,
+                         const ProgressoRicerca& progresso = {});
+// The same over the program's shared view of `archivio`; a closed or
+// unreadable archive is returned as `erroreFile`.
 EsitoRicerca cercaMetodi(ArchivioEstrazioni& archivio, const Restrizioni& restrizioni,
                          const CalendarioMensile& calendario, const ParametriRicerca& p,
                          const ProgressoRicerca& progresso = {});
