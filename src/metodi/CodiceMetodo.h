@@ -1,17 +1,13 @@
 #pragma once
-// The method code (`CodiceMetodo`), its description, the Lotto arithmetic
-// "Fuori 90" and the evaluation of a code's formula on a draw.
+// The method code (`CodiceMetodo`), its description and the evaluation of a
+// code's formula on a draw, with the Lotto arithmetic "Fuori 90".
+#include "core/Fuori90.h"
 #include "core/RecEstrazione.h"
 
 #include <QChar>
 #include <QString>
 #include <QStringView>
 #include <array>
-
-// Lotto arithmetic on numbers 1..90.
-int SommaFuori90(int a, int b);        // above 90 loses 90 once
-int DifferenzaFuori90(int a, int b);   // below 0 gains 90; equal numbers give 0
-int ProdottoFuori90(int a, int b);     // modulo 90, 0 read as 90
 
 // A stored number that is a drawn number: 1..90. A 0 byte (a wheel that did
 // not exist yet, a war-time gap) or anything above 90 is no number.
