@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "archivio/frmInputEstrazioni.h"
 #include "compat/AppError.h"
 #include "compat/vb.h"
 #include "compat/ui/Platform.h"
@@ -136,6 +137,11 @@ frmMain::frmMain()
     creaPannelli(area);
     creaImmaginiRuote(area);
     resize(620, 400);
+    connect(&avvisoArchivio(), &AvvisoArchivio::estrazioniCambiate, this,
+            handler(QStringLiteral("ArchivioCambiato"), [this] {
+                if (Archivio().aperto() && NumeroEstrazioni > 0)
+                    MostraUltimaEstrazione();
+            }));
 }
 
 void frmMain::creaMenu()
@@ -178,11 +184,13 @@ void frmMain::creaMenu()
     mnuHelpAbout = comando(mnuHelp, "mnuHelpAbout", QStringLiteral("&Informazioni su "));
 
     // Their windows come with later versions.
-    for (QAction* a : {mnuEstrazioniInserisci, mnuEstrazioniConsulta, mnuEstrazioniTabella,
+    for (QAction* a : {mnuEstrazioniConsulta, mnuEstrazioniTabella,
                        mnuEstrazioniAggiorna, mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
                        mnuEstrazioniStampa, mnuSommativoAmbi})
         a->setEnabled(false);
 
+    on(mnuEstrazioniInserisci, &QAction::triggered, QStringLiteral("mnuEstrazioniInserisci_Click"),
+       [this] { compat::Forms::get<frmInputEstrazioni>()->vbShow(this); });
     on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });
     on(mnuQuorvane, &QAction::triggered, QStringLiteral("mnuQuorvane_Click"),
        [this] { compat::Forms::get<frmQuorvane>()->vbShow(this); });
@@ -295,12 +303,17 @@ void frmMain::formLoad()
     });
 }
 
-void frmMain::formActivate()
+void frmMain::MostraUltimaEstrazione()
 {
     // A damaged last record is skipped, as every lookup skips it.
     const RecEstrazione r = Archivio().leggi(Archivio().estrazioneSana(NumeroEstrazioni));
     Label5->setText(QStringLiteral("n.") + QString::number(r.ProgressivoAnno()) + QStringLiteral(" del ")
                     + r.dataTesto());
+}
+
+void frmMain::formActivate()
+{
+    MostraUltimaEstrazione();
     Forms::current = this;
     ImpostaForm(this);
 }

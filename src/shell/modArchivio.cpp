@@ -98,14 +98,6 @@ QString MessaggioSolaLettura()
     return cartella + QStringLiteral("le impostazioni non potranno essere salvate.");
 }
 
-bool ArchivioScrivibile()
-{
-    if (!ArchivioInSolaLettura())
-        return true;
-    compat::vbMsgBox(MessaggioSolaLettura(), compat::vbExclamation | compat::vbOKOnly);
-    return false;
-}
-
 QString MessaggioRecordDanneggiati(qint32 quanti, qint32 primo)
 {
     if (quanti <= 0)
@@ -156,4 +148,27 @@ void CaricaNomiRuote()
 void InizializzaPrimaEstrazioneRuota()
 {
     PrimaEstrazioneRuota = primeEstrazioniRuote(Archivio());
+}
+
+AvvisoArchivio& avvisoArchivio()
+{
+    static AvvisoArchivio a;
+    return a;
+}
+
+void ArchivioScritto(bool recordRiscritto)
+{
+    AggiornaNumeroEstrazioni();
+    InizializzaPrimaEstrazioneRuota();
+    if (recordRiscritto)
+        invalidaVistaArchivio();
+    emit avvisoArchivio().estrazioniCambiate();
+}
+
+bool ScritturaConsentita()
+{
+    if (!ArchivioInSolaLettura())
+        return true;
+    compat::vbMsgBox(MessaggioSolaLettura(), compat::vbExclamation | compat::vbOKOnly);
+    return false;
 }

@@ -3,6 +3,7 @@
 #include "core/Archivio.h"
 
 #include <QDate>
+#include <QObject>
 #include <QString>
 #include <array>
 
@@ -41,9 +42,6 @@ bool ArchivioInSolaLettura();
 bool ImpostazioniInSolaLettura();
 // What cannot be saved, in one sentence (empty when everything can).
 QString MessaggioSolaLettura();
-// Every command that stores draws asks this first: false, after showing
-// MessaggioSolaLettura(), when draws cannot be stored.
-bool ArchivioScrivibile();
 // The one message about damaged records ("" when there are none).
 QString MessaggioRecordDanneggiati(qint32 quanti, qint32 primo);
 // Re-reads the draw count from the file length (whole records).
@@ -58,3 +56,22 @@ void InizializzaPrimaEstrazioneRuota();
 
 // "Close all files" of the original.
 void ChiudiTuttiIFile();
+
+// Told once the archive has been written and the shared state re-read, so that
+// every open window shows the new draws at once.
+class AvvisoArchivio : public QObject {
+    Q_OBJECT
+signals:
+    void estrazioniCambiate();
+};
+AvvisoArchivio& avvisoArchivio();
+
+// After every write of the archive: the draw count, the wheels' first draws
+// and (when a record was rewritten in place) the shared in-memory view are
+// re-read, then the open windows are told.
+void ArchivioScritto(bool recordRiscritto);
+
+// Asked first by every command that writes the archive: false when it may not
+// write now, the user already told why (an archive that cannot be written:
+// MessaggioSolaLettura()).
+bool ScritturaConsentita();

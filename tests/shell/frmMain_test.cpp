@@ -206,7 +206,7 @@ TEST(frmMain, ReadOnlyProgramFolderStartsWithOneWordAndRefusesToStoreDraws)
 
     // What stores draws asks first, and is told the same.
     a.fake.expectMsgBox(avviso, vbOK);
-    EXPECT_FALSE(ArchivioScrivibile());
+    EXPECT_FALSE(ScritturaConsentita());
     EXPECT_EQ(a.fake.msgBoxCalls().size(), 2u);
     EXPECT_EQ(a.cartella.leggiFile(QStringLiteral("Archivi/Estrazioni.ind")), est);
 }
