@@ -37,9 +37,11 @@ struct RecEstrazione {
     // damage and reads as no number; the stored byte itself stays as it is.
     int numero(int ruota, int posizione) const
     {
-        const int v = bytes[offsetNumero(ruota, posizione)];
+        const int v = byteNumero(ruota, posizione);
         return v <= 90 ? v : 0;
     }
+    // The stored byte of that number, as it stands (what a writer validates).
+    int byteNumero(int ruota, int posizione) const { return bytes[offsetNumero(ruota, posizione)]; }
     void setNumero(int ruota, int posizione, int n)
     {
         bytes[offsetNumero(ruota, posizione)] = static_cast<quint8>(n);
