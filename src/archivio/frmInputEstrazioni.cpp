@@ -2,6 +2,7 @@
 
 #include "archivio/InputEstrazioni.h"
 #include "archivio/ScrittoreArchivio.h"
+#include "archivio/modAggiornamento.h"
 #include "compat/vb.h"
 #include "compat/vbdate.h"
 #include "compat/ui/Colors.h"
@@ -62,32 +63,6 @@ void blocca(QLineEdit* t, bool bloccata, quint32 colore)
 {
     t->setReadOnly(bloccata);
     vbSetBackColor(t, colore);
-}
-
-QString messaggioScrittura(const EsitoScrittura& e)
-{
-    using E = EsitoScrittura::Errore;
-    switch (e.errore) {
-    case E::Nessuno:
-        return {};
-    case E::Occupato:
-        return QStringLiteral("Archivio in aggiornamento: riprovare al termine.");
-    case E::AnnoDiverso:
-        return QStringLiteral("Non è possibile spostare l'estrazione in un altro anno !");
-    case E::FuoriOrdine:
-        return QStringLiteral("La data non segue l'ultima estrazione memorizzata !");
-    case E::RecordNonValido:
-        return QStringLiteral("Dati dell'estrazione non validi: nulla è stato memorizzato !");
-    case E::ArchivioDanneggiato:
-        return QStringLiteral("Archivio estrazioni danneggiato: nulla è stato memorizzato !");
-    case E::Scrittura:
-        return QStringLiteral("Errore durante la memorizzazione (") + e.dettaglio
-               + QStringLiteral("): l'archivio è rimasto com'era.");
-    case E::NonRipristinato:
-        return QStringLiteral("Errore durante la memorizzazione (") + e.dettaglio
-               + QStringLiteral("): l'archivio potrebbe essere danneggiato !");
-    }
-    return {};
 }
 
 } // namespace
@@ -473,7 +448,7 @@ bool frmInputEstrazioni::memorizza()
     if (!blocco.preso()) {
         EsitoScrittura occupato;
         occupato.errore = EsitoScrittura::Errore::Occupato;
-        vbMsgBox(messaggioScrittura(occupato), vbOKOnly | vbExclamation);
+        vbMsgBox(MessaggioScrittura(occupato), vbOKOnly | vbExclamation);
         return false;
     }
     const bool correzione = !modoNuova();
@@ -524,7 +499,7 @@ bool frmInputEstrazioni::memorizza()
                                      ? correggiEstrazione(Archivio(), blocco, EstrazioneCorrente, r)
                                      : accodaEstrazioni(Archivio(), blocco, r.toBytes());
     if (!esito.ok()) {
-        vbMsgBox(messaggioScrittura(esito), vbOKOnly | vbCritical, QStringLiteral("Errore"));
+        vbMsgBox(MessaggioScrittura(esito), vbOKOnly | vbCritical, QStringLiteral("Errore"));
         ArchivioScritto(true);
         return false;
     }

@@ -1,11 +1,13 @@
 #include "shell/frmMain.h"
 
+#include "archivio/frmAggiornamenti.h"
 #include "archivio/frmInputEstrazioni.h"
 #include "compat/AppError.h"
 #include "compat/vb.h"
 #include "compat/ui/Platform.h"
 #include "compat/ui/Twips.h"
 #include "core/Impostazioni.h"
+#include "consulta/frmConsultaEstrazioni.h"
 #include "core/TabellaImpostazioni.h"
 #include "metodi/frmQuorvane.h"
 #include "shell/frmAboutMe.h"
@@ -184,13 +186,17 @@ void frmMain::creaMenu()
     mnuHelpAbout = comando(mnuHelp, "mnuHelpAbout", QStringLiteral("&Informazioni su "));
 
     // Their windows come with later versions.
-    for (QAction* a : {mnuEstrazioniConsulta, mnuEstrazioniTabella,
-                       mnuEstrazioniAggiorna, mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
+    for (QAction* a : {mnuEstrazioniTabella,
+                       mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
                        mnuEstrazioniStampa, mnuSommativoAmbi})
         a->setEnabled(false);
 
+    on(mnuEstrazioniConsulta, &QAction::triggered, QStringLiteral("mnuEstrazioniConsulta_Click"),
+       [this] { compat::Forms::create<frmConsultaEstrazioni>()->vbShow(this); });
     on(mnuEstrazioniInserisci, &QAction::triggered, QStringLiteral("mnuEstrazioniInserisci_Click"),
        [this] { compat::Forms::get<frmInputEstrazioni>()->vbShow(this); });
+    on(mnuEstrazioniAggiorna, &QAction::triggered, QStringLiteral("mnuEstrazioniAggiorna_Click"),
+       [this] { compat::Forms::get<frmAggiornamenti>()->vbShow(this); });
     on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });
     on(mnuQuorvane, &QAction::triggered, QStringLiteral("mnuQuorvane_Click"),
        [this] { compat::Forms::get<frmQuorvane>()->vbShow(this); });

@@ -1,4 +1,6 @@
 #include "ArchivioTest.h"
+#include "core/Archivio.h"
+#include "core/ArchivioMemoria.h"
 
 #include "core/ScritturaArchivio.h"
 
@@ -123,4 +125,12 @@ SenzaPrivilegi::~SenzaPrivilegi()
         [[maybe_unused]] const int u = ::setresuid(0, 0, 0);
         [[maybe_unused]] const int g = ::setresgid(0, 0, 0);
     }
+}
+
+std::shared_ptr<const ArchivioMemoria> vistaDi(const std::vector<RecEstrazione>& estrazioni)
+{
+    QByteArray raw;
+    for (const RecEstrazione& r : estrazioni)
+        raw += r.toBytes();
+    return ArchivioMemoria::daBytes(raw, primaDataNazionale());
 }
