@@ -2,6 +2,7 @@
 
 #include "archivio/frmAggiornamenti.h"
 #include "archivio/frmInputEstrazioni.h"
+#include "archivio/frmStampaEstrazioni.h"
 #include "compat/AppError.h"
 #include "compat/vb.h"
 #include "compat/ui/Platform.h"
@@ -186,9 +187,8 @@ void frmMain::creaMenu()
     mnuHelpAbout = comando(mnuHelp, "mnuHelpAbout", QStringLiteral("&Informazioni su "));
 
     // Their windows come with later versions.
-    for (QAction* a : {mnuEstrazioniTabella,
-                       mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
-                       mnuEstrazioniStampa, mnuSommativoAmbi})
+    for (QAction* a : {mnuEstrazioniTabella, mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
+                       mnuSommativoAmbi})
         a->setEnabled(false);
 
     on(mnuEstrazioniConsulta, &QAction::triggered, QStringLiteral("mnuEstrazioniConsulta_Click"),
@@ -210,6 +210,8 @@ void frmMain::creaMenu()
        [this] { mnuStrumentiPannello_Click(); });
     on(mnuStrumentiUrl, &QAction::triggered, QStringLiteral("mnuStrumentiUrl_Click"),
        [] { compat::Forms::get<frmUrl>()->vbShowModal(); });
+    on(mnuEstrazioniStampa, &QAction::triggered, QStringLiteral("mnuEstrazioniStampa_Click"),
+       [this] { compat::Forms::get<frmStampaEstrazioni>()->vbShow(this); });
     on(mnuHelpAbout, &QAction::triggered, QStringLiteral("mnuHelpAbout_Click"),
        [this] { compat::Forms::get<frmAboutMe>()->vbShowModal(this); });
     on(mnuHelpSommario, &QAction::triggered, QStringLiteral("mnuHelpSommario_Click"),
