@@ -15,6 +15,7 @@
 #include "shell/frmColori.h"
 #include "shell/frmEsclusioni.h"
 #include "shell/frmOpzioni.h"
+#include "shell/Controlli.h"
 #include "shell/frmUrl.h"
 #include "shell/modApriBrowser.h"
 #include "shell/modArchivio.h"
@@ -57,24 +58,6 @@ QFrame* pannello(QWidget* padre, const char* nome, QRect r)
     f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     f->setGeometry(r);
     return f;
-}
-
-QPixmap immagineRuota(const QString& sigla, const QColor& fondo)
-{
-    QPixmap p(28, 28);
-    p.fill(Qt::transparent);
-    QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
-    g.setPen(QPen(QColor(90, 90, 90), 1));
-    g.setBrush(fondo);
-    g.drawEllipse(QRectF(1.5, 1.5, 25, 25));
-    QFont f = g.font();
-    f.setPixelSize(10);
-    f.setBold(true);
-    g.setFont(f);
-    g.setPen(Qt::black);
-    g.drawText(QRect(0, 0, 28, 28), Qt::AlignCenter, sigla);
-    return p;
 }
 
 // CSng of a settings text; nullopt where the original stopped on an error.
@@ -265,14 +248,13 @@ void frmMain::creaPannelli(QWidget* area)
 void frmMain::creaImmaginiRuote(QWidget* area)
 {
     for (int i = 0; i <= 11; ++i) {
-        const QString sigla = siglaRuota(i);
         picRuota[i] = new QLabel(area);
         picRuota[i]->setObjectName(QStringLiteral("picRuota_%1").arg(i));
-        picRuota[i]->setPixmap(immagineRuota(sigla, QColor(225, 225, 225)));
+        picRuota[i]->setPixmap(immagineRuota(i, false));
         picRuota[i]->hide();
         picRuotaGialla[i] = new QLabel(area);
         picRuotaGialla[i]->setObjectName(QStringLiteral("picRuotaGialla_%1").arg(i));
-        picRuotaGialla[i]->setPixmap(immagineRuota(sigla, QColor(255, 220, 0)));
+        picRuotaGialla[i]->setPixmap(immagineRuota(i, true));
         picRuotaGialla[i]->hide();
     }
 }
