@@ -1,6 +1,7 @@
 #include "shell/frmMain.h"
 
 #include "archivio/frmAggiornamenti.h"
+#include "archivio/frmEsportazione.h"
 #include "archivio/frmInputEstrazioni.h"
 #include "archivio/frmStampaEstrazioni.h"
 #include "compat/AppError.h"
@@ -170,8 +171,7 @@ void frmMain::creaMenu()
     mnuHelpAbout = comando(mnuHelp, "mnuHelpAbout", QStringLiteral("&Informazioni su "));
 
     // Their windows come with later versions.
-    for (QAction* a : {mnuEstrazioniTabella, mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
-                       mnuSommativoAmbi})
+    for (QAction* a : {mnuEstrazioniTabella, mnuEstrazioniAggiornaInt, mnuSommativoAmbi})
         a->setEnabled(false);
 
     on(mnuEstrazioniConsulta, &QAction::triggered, QStringLiteral("mnuEstrazioniConsulta_Click"),
@@ -180,6 +180,8 @@ void frmMain::creaMenu()
        [this] { compat::Forms::get<frmInputEstrazioni>()->vbShow(this); });
     on(mnuEstrazioniAggiorna, &QAction::triggered, QStringLiteral("mnuEstrazioniAggiorna_Click"),
        [this] { compat::Forms::get<frmAggiornamenti>()->vbShow(this); });
+    on(mnuEstrazioniEsporta, &QAction::triggered, QStringLiteral("mnuEstrazioniEsporta_Click"),
+       [this] { compat::Forms::get<frmEsportazione>()->vbShow(this); });
     on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });
     on(mnuQuorvane, &QAction::triggered, QStringLiteral("mnuQuorvane_Click"),
        [this] { compat::Forms::get<frmQuorvane>()->vbShow(this); });
