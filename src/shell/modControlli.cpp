@@ -83,3 +83,19 @@ QHBoxLayout* PulsantiConferma(compat::Form* f, QPushButton*& cmdOk, QPushButton*
     riga->addWidget(cmdHelp);
     return riga;
 }
+
+QHBoxLayout* PulsantiUscita(compat::Form* f, QPushButton*& cmdStampa, QPushButton*& cmdPrintToFile,
+                            QPushButton* esci)
+{
+    cmdStampa = PulsanteImmagine(f, QStringLiteral("cmdStampa"), QStyle::SP_FileDialogDetailedView,
+                                 QString());
+    cmdPrintToFile = PulsanteImmagine(f, QStringLiteral("cmdPrintToFile"),
+                                      QStyle::SP_DialogSaveButton, QString());
+    auto* riga = new QHBoxLayout;
+    riga->addWidget(cmdStampa);
+    riga->addWidget(cmdPrintToFile);
+    riga->addStretch();
+    if (esci)
+        riga->addWidget(esci);
+    return riga;
+}
