@@ -7,6 +7,7 @@
 #include "compat/ui/Platform.h"
 #include "compat/ui/Twips.h"
 #include "core/Impostazioni.h"
+#include "consulta/frmConsultaEstrazioni.h"
 #include "core/TabellaImpostazioni.h"
 #include "metodi/frmQuorvane.h"
 #include "shell/frmAboutMe.h"
@@ -185,11 +186,13 @@ void frmMain::creaMenu()
     mnuHelpAbout = comando(mnuHelp, "mnuHelpAbout", QStringLiteral("&Informazioni su "));
 
     // Their windows come with later versions.
-    for (QAction* a : {mnuEstrazioniConsulta, mnuEstrazioniTabella,
+    for (QAction* a : {mnuEstrazioniTabella,
                        mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
                        mnuEstrazioniStampa, mnuSommativoAmbi})
         a->setEnabled(false);
 
+    on(mnuEstrazioniConsulta, &QAction::triggered, QStringLiteral("mnuEstrazioniConsulta_Click"),
+       [this] { compat::Forms::create<frmConsultaEstrazioni>()->vbShow(this); });
     on(mnuEstrazioniInserisci, &QAction::triggered, QStringLiteral("mnuEstrazioniInserisci_Click"),
        [this] { compat::Forms::get<frmInputEstrazioni>()->vbShow(this); });
     on(mnuEstrazioniAggiorna, &QAction::triggered, QStringLiteral("mnuEstrazioniAggiorna_Click"),
