@@ -3,8 +3,8 @@
 // The window's controls as designed, and which handler each event runs.
 #include "compat/ui/Controls.h"
 #include "compat/ui/ReportListView.h"
+#include "shell/Controlli.h"
 #include "shell/modArchivio.h"
-#include "shell/modControlli.h"
 #include "shell/modGuida.h"
 
 #include <QCheckBox>
@@ -23,8 +23,6 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <tuple>
-#include <type_traits>
 
 using namespace compat;
 
@@ -41,33 +39,6 @@ W* crea(QWidget* padre, const QString& nomeControllo, const QString& testo = {})
     return CreaControllo<W>(padre, nomeControllo, testo);
 }
 
-QDateEdit* creaData(QWidget* padre, const QString& n)
-{
-    auto* d = crea<QDateEdit>(padre, n);
-    d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    d->setCalendarPopup(true);
-    d->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-    return d;
-}
-
-QComboBox* creaCombo(QWidget* padre, const QString& n, bool modificabile)
-{
-    auto* c = crea<QComboBox>(padre, n);
-    c->setEditable(modificabile);
-    // A typed value is read as text; Enter must not add it to the list.
-    c->setInsertPolicy(QComboBox::NoInsert);
-    return c;
-}
-
-QPixmap immagine(QWidget* w)
-{
-    if (auto* l = qobject_cast<QLabel*>(w))
-        return l->pixmap();
-    if (auto* b = qobject_cast<QAbstractButton*>(w))
-        return b->icon().pixmap(b->iconSize());
-    return {};
-}
-
 } // namespace
 
 void frmQuorvane::costruisci()
@@ -80,18 +51,8 @@ void frmQuorvane::costruisci()
     auto* gRuote = new QGridLayout(fraRuote);
     gRuote->addWidget(new QLabel(QStringLiteral("Ruote di ricerca"), fraRuote), 0, 0, 1, 12);
     gRuote->addWidget(new QLabel(QStringLiteral("Ruote di gioco"), fraRuote), 2, 0, 1, 12);
-    for (int i = 0; i <= 11; ++i) {
-        const QString testo = i == 0 ? QStringLiteral("Tutte") : siglaRuota(i);
-        for (auto [array, base, riga] : {std::tuple{&chkRuota, "chkRuota", 1},
-                                         std::tuple{&chkRuotaG, "chkRuotaG", 3}}) {
-            QToolButton* b = crea<QToolButton>(fraRuote, nome(base, i));
-            b->setCheckable(true);
-            b->setText(testo);
-            b->setToolTip(nomeRuota(i).trimmed());
-            (*array)[i] = b;
-            gRuote->addWidget(b, riga, i);
-        }
-    }
+    chkRuota = creaCaselleRuote(fraRuote, QStringLiteral("chkRuota"), gRuote, 1);
+    chkRuotaG = creaCaselleRuote(fraRuote, QStringLiteral("chkRuotaG"), gRuote, 3);
     cmdRicercaAutomatica = crea<QPushButton>(fraRuote, QStringLiteral("cmdRicercaAutomatica"),
                                              QStringLiteral("Ricerca automatica ruote di ricerca/gioco"));
     cmdRicercaAutomatica->setEnabled(false);
@@ -139,18 +100,15 @@ void frmQuorvane::costruisci()
 
     // Period.
     auto* fraPeriodo = new QGroupBox(QStringLiteral("Intervallo di ricerca"), c);
-    auto* gPeriodo = new QGridLayout(fraPeriodo);
     optPeriodo[0] = crea<QRadioButton>(fraPeriodo, nome("optPeriodo", 0), QStringLiteral("Dal"));
     optPeriodo[0]->setChecked(true);
-    DTPickerDa = creaData(fraPeriodo, QStringLiteral("DTPickerDa"));
+    const BloccoPeriodo periodo = creaBloccoPeriodo(fraPeriodo, optPeriodo[0]);
+    QGridLayout* gPeriodo = periodo.griglia;
+    DTPickerDa = periodo.DTPickerDa;
+    DTPickerA = periodo.DTPickerA;
     lblIndiceDal = crea<QLabel>(fraPeriodo, QStringLiteral("lblIndiceDal"));
-    DTPickerA = creaData(fraPeriodo, QStringLiteral("DTPickerA"));
     lblIndiceAl = crea<QLabel>(fraPeriodo, QStringLiteral("lblIndiceAl"));
-    gPeriodo->addWidget(optPeriodo[0], 0, 0);
-    gPeriodo->addWidget(DTPickerDa, 0, 1);
     gPeriodo->addWidget(lblIndiceDal, 0, 2);
-    gPeriodo->addWidget(new QLabel(QStringLiteral("al"), fraPeriodo), 0, 3);
-    gPeriodo->addWidget(DTPickerA, 0, 4);
     gPeriodo->addWidget(lblIndiceAl, 0, 5);
     optPeriodo[1] = crea<QRadioButton>(fraPeriodo, nome("optPeriodo", 1), QStringLiteral("Ultime"));
     cboSortite = creaCombo(fraPeriodo, QStringLiteral("cboSortite"), true);
@@ -425,29 +383,13 @@ void frmQuorvane::collega()
        [this](int sezione) { ListViewOrdin2_ColumnClick(sezione + 1); });
 }
 
-void frmQuorvane::copiaImmaginiRuote()
+ControlliAnalisi frmQuorvane::controlliAnalisi()
 {
-    // The wheel pictures belong to the main window; without it the boxes keep their captions.
-    Form* principale = nullptr;
-    for (Form* f : Forms::all())
-        if (f->objectName() == u"frmMain")
-            principale = f;
-    if (!principale)
-        return;
-    for (int i = 0; i <= 11; ++i) {
-        const QPixmap normale = immagine(principale->findChild<QWidget*>(nome("picRuota", i)));
-        if (normale.isNull())
-            continue;
-        QPixmap gialla = immagine(principale->findChild<QWidget*>(nome("picRuotaGialla", i)));
-        if (gialla.isNull())
-            gialla = normale;
-        QIcon icona;
-        icona.addPixmap(normale, QIcon::Normal, QIcon::Off);
-        icona.addPixmap(gialla, QIcon::Normal, QIcon::On);
-        for (QToolButton* b : {chkRuota[i], chkRuotaG[i]}) {
-            b->setIcon(icona);
-            b->setIconSize(normale.size());
-            b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        }
-    }
+    ControlliAnalisi c;
+    c.ruote = caselle(chkRuota);
+    c.ruoteGioco = caselle(chkRuotaG);
+    c.txtDataFine = txtDataFine;
+    c.DTPickerDa = DTPickerDa;
+    c.DTPickerA = DTPickerA;
+    return c;
 }
