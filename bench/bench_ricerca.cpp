@@ -2,7 +2,10 @@
 // folder holds the bundled one): one line per scenario, "name<TAB>fast
 // seconds<TAB>literal engine seconds". The fast time is the median of five
 // runs, each reading the archive; both engines must give the same rows.
+#include "RiferimentoBacktest.h"
 #include "RiferimentoMetodi.h"
+#include "metodi/Backtest.h"
+#include "metodi/TestiBacktest.h"
 #include "metodi/RicercaMetodi.h"
 #include "core/Archivio.h"
 #include "core/ArchivioMemoria.h"
@@ -79,6 +82,7 @@ int main()
     };
 
     int esito = 0;
+    QString metodoB3;
     for (const Scenario& s : scenari) {
         ParametriRicerca p;
         p.estrazioneInizio = 1;
@@ -102,11 +106,52 @@ int main()
             secondi([&] { rif = cercaMetodiRiferimento(archivio, restrizioni, calendario, p); });
         std::printf("%s\t%.4f\t%.3f\n", s.nome, tempi[2], tRif);
         std::fflush(stdout);
+        if (QByteArrayView(s.nome) == "B3" && !veloce.righe.empty())
+            metodoB3 = veloce.righe.front().codice;
         const QString diff = differenzaEsiti(veloce, rif);
         if (!diff.isEmpty()) {
             std::fprintf(stderr, "%s: the engines differ: %s\n", s.nome, qPrintable(diff));
             esito = 1;
         }
+    }
+    if (metodoB3.isEmpty()) {
+        std::fprintf(stderr, "B6: B3 found no method\n");
+        return 1;
+    }
+
+    // B6: the win details of B3's top method over the whole archive (play
+    // wheels the ten and the Nazionale, colpi 30): the engine, then every
+    // cell of the detail list formatted, as the list shows it.
+    ParametriBacktest b;
+    b.codice = metodoB3;
+    b.colpi = 30;
+    b.posizioniValidita = {false, true, true, true, true, true};
+    for (int w = 1; w <= 11; ++w)
+        b.ruoteRicerca[w] = b.ruoteGioco[w] = true;
+    b.estrazioneInizio = 1;
+    b.estrazioneFine = archivio.numeroEstrazioni();
+    const QString validita = testoValidita(b.posizioniValidita);
+    EsitoBacktest dettaglio;
+    std::vector<double> tempi;
+    qint64 caratteri = 0;
+    for (int k = 0; k < 5; ++k)
+        tempi.push_back(secondi([&] {
+            dettaglio = eseguiBacktest(ArchivioMemoria::costruisci(archivio), restrizioni,
+                                       calendario, b, validita);
+            for (size_t r = 0; r < dettaglio.righe.size(); ++r)
+                for (int c = 0; c < 9; ++c)
+                    caratteri += dettaglio.cella(r, c).size();
+        }));
+    std::sort(tempi.begin(), tempi.end());
+    EsitoRiferimentoBacktest rif;
+    const double tRif = secondi(
+        [&] { rif = backtestRiferimento(archivio, restrizioni, calendario, b, b.posizioniValidita); });
+    std::printf("B6\t%.4f\t%.3f\t(%zu rows, %lld characters)\n", tempi[2], tRif,
+                dettaglio.righe.size(), static_cast<long long>(caratteri / 5));
+    const QString diff = differenzaBacktest(dettaglio, rif);
+    if (!diff.isEmpty()) {
+        std::fprintf(stderr, "B6: the engines differ: %s\n", qPrintable(diff));
+        esito = 1;
     }
     return esito;
 }

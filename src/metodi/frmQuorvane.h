@@ -151,6 +151,9 @@ private:
     void cmdCalcola_Click();
     void ListViewOrdin2_Click(QTreeWidgetItem* riga);
     void ListViewOrdin2_ColumnClick(int colonna);
+    // The back-test of the current method (frmQuorvaneReport.cpp): 0 the
+    // summary window, 1 the win details.
+    void cmdReport_Click(int index);
 
     // The compute between its input checks and its end.
     void eseguiRicerca(ParametriRicerca& p);

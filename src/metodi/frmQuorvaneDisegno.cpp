@@ -370,6 +370,9 @@ void frmQuorvane::collega()
            [this, i] { chkRuotaG_Click(i); });
     }
     on(cmdCalcola, &QPushButton::clicked, QStringLiteral("cmdCalcola_Click"), [this] { cmdCalcola_Click(); });
+    for (int i = 0; i <= 1; ++i)
+        on(cmdReport[i], &QPushButton::clicked, QStringLiteral("cmdReport_Click"),
+           [this, i] { cmdReport_Click(i); });
     on(cmdPrecedente, &QPushButton::clicked, QStringLiteral("cmdPrecedente_Click"),
        [this] { cmdPrecedente_Click(); });
     on(cmdHelp, &QPushButton::clicked, QStringLiteral("cmdHelp_Click"),

@@ -78,6 +78,22 @@ QHBoxLayout* PulsantiConferma(Form* f, QPushButton*& cmdOk, QPushButton*& cmdAnn
     return riga;
 }
 
+QHBoxLayout* PulsantiUscita(Form* f, QPushButton*& cmdStampa, QPushButton*& cmdPrintToFile,
+                            QPushButton* esci)
+{
+    cmdStampa = PulsanteImmagine(f, QStringLiteral("cmdStampa"), QStyle::SP_FileDialogDetailedView,
+                                 QString());
+    cmdPrintToFile = PulsanteImmagine(f, QStringLiteral("cmdPrintToFile"),
+                                      QStyle::SP_DialogSaveButton, QString());
+    auto* riga = new QHBoxLayout;
+    riga->addWidget(cmdStampa);
+    riga->addWidget(cmdPrintToFile);
+    riga->addStretch();
+    if (esci)
+        riga->addWidget(esci);
+    return riga;
+}
+
 // ---------------------------------------------------------------------------
 // Wheel boxes
 

@@ -62,6 +62,12 @@ QPushButton* PulsanteImmagine(QWidget* padre, const QString& nome, QStyle::Stand
 QHBoxLayout* PulsantiConferma(compat::Form* f, QPushButton*& cmdOk, QPushButton*& cmdAnnulla,
                               QPushButton*& cmdHelp);
 
+// The output buttons of a result window: print (cmdStampa) and write to a
+// text file (cmdPrintToFile), picture buttons whose tooltips come from the
+// common look; `esci` (may be null) closes the window, at the row's end.
+QHBoxLayout* PulsantiUscita(compat::Form* f, QPushButton*& cmdStampa, QPushButton*& cmdPrintToFile,
+                            QPushButton* esci = nullptr);
+
 // ---------------------------------------------------------------------------
 // Wheel boxes
 

@@ -1,5 +1,7 @@
 #include "RiferimentoBacktest.h"
 
+#include "ArchivioTest.h"
+
 #include "metodi/TestiBacktest.h"
 #include "core/Archivio.h"
 #include "core/CalendarioEstrazioni.h"
@@ -341,4 +343,20 @@ QString differenzaBacktest(const EsitoBacktest& v, const EsitoRiferimentoBacktes
         return QStringLiteral("risultati: ") + risultati.join(u'|') + QStringLiteral(" / ")
                + r.risultati.join(u'|');
     return {};
+}
+
+std::vector<BozzaEstrazione> bozzeBacktestAMano()
+{
+    using Ruota = std::pair<int, std::array<int, 5>>;
+    const QDate d(2024, 1, 2);
+    auto g = [&](int k) { return d.addDays(qint64(k) * 3); };
+    return {
+        {g(0), {Ruota{1, {7, 20, 30, 40, 50}}, Ruota{6, {1, 2, 3, 4, 5}}}},
+        {g(1), {Ruota{1, {17, 25, 2, 3, 4}}, Ruota{6, {6, 8, 9, 10, 11}}}},
+        {g(2), {Ruota{1, {60, 61, 62, 63, 64}}, Ruota{6, {17, 12, 13, 14, 15}}}},
+        {g(3), {Ruota{1, {21, 22, 23, 24, 25}}, Ruota{6, {26, 27, 28, 29, 31}}}},
+        {g(4), {Ruota{1, {33, 7, 34, 35, 36}}, Ruota{6, {37, 38, 39, 41, 42}}}},
+        {g(5), {Ruota{1, {44, 45, 46, 47, 48}}, Ruota{6, {49, 43, 51, 52, 53}}}},
+        {g(6), {Ruota{1, {54, 55, 56, 57, 58}}, Ruota{6, {59, 65, 66, 67, 68}}}},
+    };
 }

@@ -9,6 +9,13 @@
 #include <vector>
 
 class ArchivioEstrazioni;
+struct BozzaEstrazione;
+
+// Seven draws every three days from 02/01/2024, Bari and Napoli only: the
+// spia 7 comes out on Bari at the first and fifth; 1st of Bari + 10 gives 17
+// (won on Bari at colpo 1, on Napoli at colpo 2) and 43 (won on Napoli at
+// colpo 1); 2nd of Bari + 5 gives 25 (drawn beside the first 17) and 12.
+std::vector<BozzaEstrazione> bozzeBacktestAMano();
 
 struct EsitoRiferimentoBacktest {
     qint32 casiRilevati = 0;
