@@ -1,0 +1,346 @@
+#include "metodi/Abbinamenti.h"
+
+#include "compat/vb.h"
+#include "compat/vbformat.h"
+#include "core/Archivio.h"
+#include "core/ArchivioMemoria.h"
+#include "core/Fuori90.h"
+#include "core/Restrizioni.h"
+
+#include <algorithm>
+#include <cmath>
+
+using namespace compat;
+
+namespace {
+
+int cifre(const QString& s, int da, int quante)
+{
+    return static_cast<int>(vbVal(s.mid(da - 1, quante)));
+}
+
+// A missing number (0) never makes a spia.
+bool spiaSuRuota(int tipo, int valore, const std::array<bool, 6>& posizioni, const int* e)
+{
+    for (int p = 1; p <= 5; ++p) {
+        if (!numeroValido(e[p]))
+            continue;
+        if (tipo == 0 && e[p] == valore && posizioni[p])
+            return true;
+        if (tipo != 1 && tipo != 2)
+            continue;
+        for (int q = p + 1; q <= 5; ++q) {
+            if (!numeroValido(e[q]))
+                continue;
+            const int v = tipo == 1 ? SommaFuori90(e[p], e[q]) : DifferenzaFuori90(e[p], e[q]);
+            if (v == valore)
+                return true;
+        }
+    }
+    return false;
+}
+
+const QString kMancante = QStringLiteral("Impossibile calcolare gli abbinamenti: capogioco mancante.");
+
+} // namespace
+
+CodiceCapogioco leggiCodiceCapogioco(const QString& codice)
+{
+    CodiceCapogioco c;
+    auto rifiuta = [&c](const char* testo) {
+        c.errore = QStringLiteral("Impossibile calcolare gli abbinamenti: ") + QString::fromUtf8(testo);
+        return c;
+    };
+    if (codice.size() < 12)
+        return c.errore = kMancante, c;
+    c.tipoSpia = cifre(codice, 10, 1);
+    if ((c.tipoSpia == 0 && codice.size() != 17)
+        || ((c.tipoSpia == 1 || c.tipoSpia == 2) && codice.size() != 12))
+        return c.errore = kMancante, c;
+    FormulaMetodo& f = c.formula;
+    f.posizione1 = cifre(codice, 1, 1);
+    if (f.posizione1 < 1 || f.posizione1 > 5)
+        return rifiuta("posizione non valida.");
+    f.ruota1 = cifre(codice, 2, 2);
+    if (f.ruota1 < 1 || f.ruota1 > 11)
+        return rifiuta("ruota 1 non valida.");
+    f.operazione = codice.at(3);
+    if (f.operazione != u'+' && f.operazione != u'-' && f.operazione != u'x')
+        return rifiuta("operazione non valida.");
+    f.posizione2 = cifre(codice, 5, 1);
+    if (f.posizione2 != 0 && (f.posizione2 < 1 || f.posizione2 > 5))
+        return rifiuta("posizione 2 non valida.");
+    f.ruota2 = cifre(codice, 6, 2);
+    if (f.ruota2 != 0 && (f.ruota2 < 1 || f.ruota2 > 11))
+        return rifiuta("ruota 2 non valida.");
+    f.costante = cifre(codice, 8, 2);
+    if (f.costante > 89)
+        return rifiuta("numero non valido (operazione).");
+    c.valoreSpia = cifre(codice, 11, 2);
+    if (c.tipoSpia == 0)
+        for (int p = 1; p <= 5; ++p)
+            c.posizioniSpia[p] = codice.mid(11 + p, 1) == u"1";
+    return c;
+}
+
+EsitoAlgoAbbinati cercaAlgoritmiAbbinati(const ArchivioMemoria& archivio,
+                                         const Restrizioni& restrizioni,
+                                         const ParametriAlgoAbbinati& p)
+{
+    // Count tables indexed directly: A[wheel][position][constant], B by the
+    // pair index of (r1, p1, r2, p2) with r1 < r2.
+    static constexpr int kCoppie = 55 * 25;
+    std::vector<qint64> contaA(12 * 6 * 90, 0);
+    std::vector<qint64> contaB(kCoppie, 0);
+    struct Coppia {
+        quint8 r1, p1, r2, p2;
+    };
+    std::array<Coppia, kCoppie> coppie{};
+    {
+        int k = 0;
+        for (int r1 = 1; r1 <= 10; ++r1)
+            for (int p1 = 1; p1 <= 5; ++p1)
+                for (int r2 = r1 + 1; r2 <= 11; ++r2)
+                    for (int p2 = 1; p2 <= 5; ++p2)
+                        coppie[k++] = {quint8(r1), quint8(p1), quint8(r2), quint8(p2)};
+    }
+
+    EsitoAlgoAbbinati esito;
+    const CodiceCapogioco& c = p.codice;
+    const qint32 n = archivio.numeroEstrazioni();
+    int casi = 0;
+    // Pairs of the case draw bucketed by their sum: each companion y credits
+    // exactly the pairs in bucket y.
+    std::array<std::vector<int>, 91> perSomma;
+    int caso[12][6] = {};
+    for (qint32 i = std::min(p.estrazioneFine, n); i >= std::max(p.estrazioneInizio, 1); --i) {
+        const QByteArrayView dc = archivio.dataCompatta(i);
+        if (!restrizioni.verifica(dc, char('0' + archivio.giornoSettimana(i))))
+            continue;
+        if (p.perSortite && casi >= p.sortite)
+            break;
+        bool trovato = false;
+        for (int w = 1; w <= 11 && !trovato; ++w) {
+            if (!p.ruoteRicerca[w])
+                continue;
+            int e[6] = {};
+            for (int q = 1; q <= 5; ++q)
+                e[q] = archivio.numero(i, w, q);
+            trovato = spiaSuRuota(c.tipoSpia, c.valoreSpia, c.posizioniSpia, e);
+        }
+        if (!trovato)
+            continue;
+        ++casi;
+        for (int r = 1; r <= 11; ++r)
+            for (int q = 1; q <= 5; ++q)
+                caso[r][q] = archivio.numero(i, r, q);
+        const FormulaMetodo& f = c.formula;
+        const int a = caso[f.ruota1][f.posizione1];
+        const int b = f.conCostante() ? f.costante : caso[f.ruota2][f.posizione2];
+        if (!numeroValido(a) || (!f.conCostante() && !numeroValido(b)))
+            continue;
+        const int capo = OperazioneFuori90(f.operazione, a, b);
+        if (!numeroValido(capo))
+            continue;
+        bool coppiePronte = false;
+        for (qint32 k = i + 1; k <= i + p.colpi && k <= n; ++k) {
+            for (int g = 1; g <= 11; ++g) {
+                if (!p.ruoteGioco[g])
+                    continue;
+                int e[6] = {};
+                int pos = 0;
+                for (int q = 1; q <= 5; ++q) {
+                    e[q] = archivio.numero(k, g, q);
+                    if (e[q] == capo)
+                        pos = q;
+                }
+                if (pos == 0)
+                    continue;
+                ++esito.uscite;
+                if (!coppiePronte) {
+                    for (auto& v : perSomma)
+                        v.clear();
+                    for (int j = 0; j < kCoppie; ++j) {
+                        const Coppia& cp = coppie[j];
+                        const int x = caso[cp.r1][cp.p1], y = caso[cp.r2][cp.p2];
+                        if (numeroValido(x) && numeroValido(y))
+                            perSomma[SommaFuori90(x, y)].push_back(j);
+                    }
+                    coppiePronte = true;
+                }
+                for (int q = 1; q <= 5; ++q) {
+                    const int y = e[q];
+                    if (q == pos || !numeroValido(y))
+                        continue;
+                    for (int r = 1; r <= 11; ++r)
+                        for (int p1 = 1; p1 <= 5; ++p1) {
+                            const int x = caso[r][p1];
+                            if (numeroValido(x))
+                                ++contaA[(r * 6 + p1) * 90 + (y - x + 90) % 90];
+                        }
+                    for (int j : perSomma[y])
+                        ++contaB[j];
+                }
+            }
+        }
+    }
+
+    for (int r = 1; r <= 11; ++r)
+        for (int q = 1; q <= 5; ++q)
+            for (int k = 0; k <= 89; ++k)
+                if (const qint64 v = contaA[(r * 6 + q) * 90 + k])
+                    esito.candidati.push_back({int(v), descrizioneFamigliaA(q, r, k),
+                                               codiceFamigliaA(q, r, k, TipoSpia::Numero, 0, {}).left(9)});
+    for (int j = 0; j < kCoppie; ++j)
+        if (contaB[j]) {
+            const Coppia& cp = coppie[j];
+            esito.candidati.push_back(
+                {int(contaB[j]), descrizioneFamigliaB(cp.p1, cp.r1, cp.p2, cp.r2),
+                 codiceFamigliaB(cp.p1, cp.r1, cp.p2, cp.r2, TipoSpia::Numero, 0, {}).left(9)});
+        }
+    std::stable_sort(esito.candidati.begin(), esito.candidati.end(),
+                     [](const CandidatoAbbinato& x, const CandidatoAbbinato& y) {
+                         return x.conteggio > y.conteggio;
+                     });
+    return esito;
+}
+
+QString rigaAlgoritmoAbbinato(const CandidatoAbbinato& c, qint64 uscite)
+{
+    const double percentuale = uscite > 0 ? vbRound(double(c.conteggio) * 100.0 / double(uscite)) : 0.0;
+    return vbFormat(QString::number(qint64(percentuale)), u"@@@") + QStringLiteral(" %   ")
+           + c.descrizione;
+}
+
+EsitoNumeriAbbinati cercaNumeriAbbinati(const ArchivioMemoria& archivio,
+                                        const Restrizioni& restrizioni, int capogioco,
+                                        qint32 estrazioneFine,
+                                        const std::array<bool, 12>& ruoteGioco,
+                                        qint32 estrazioneInizio)
+{
+    EsitoNumeriAbbinati esito;
+    if (!numeroValido(capogioco))
+        return esito;
+    const qint32 n = archivio.numeroEstrazioni();
+    auto valida = [&](qint32 i) {
+        return restrizioni.verifica(archivio.dataCompatta(i), char('0' + archivio.giornoSettimana(i)));
+    };
+    for (qint32 i = std::min(estrazioneFine, n); i >= std::max(estrazioneInizio, 1); --i) {
+        if (!valida(i))
+            continue;
+        qint32 prima = 0, dopo = 0;
+        bool vicineCercate = false;
+        for (int w = 1; w <= 11; ++w) {
+            if (!ruoteGioco[w])
+                continue;
+            bool esce = false;
+            for (int q = 1; q <= 5; ++q)
+                esce = esce || archivio.numero(i, w, q) == capogioco;
+            if (!esce)
+                continue;
+            ++esito.occorrenze;
+            if (!vicineCercate) {
+                for (qint32 k = i - 1; k >= i - 5 && k >= 1 && prima == 0; --k)
+                    if (valida(k))
+                        prima = k;
+                for (qint32 k = i + 1; k <= i + 5 && k <= n && dopo == 0; ++k)
+                    if (valida(k))
+                        dopo = k;
+                vicineCercate = true;
+            }
+            std::array<bool, 91> giaContato{};
+            for (qint32 k : {i, prima, dopo}) {
+                if (k == 0)
+                    continue;
+                for (int q = 1; q <= 5; ++q) {
+                    const int y = archivio.numero(k, w, q);
+                    if (numeroValido(y) && y != capogioco && !giaContato[y]) {
+                        ++esito.conteggi[y];
+                        giaContato[y] = true;
+                    }
+                }
+            }
+        }
+        if (esito.occorrenze >= 10)
+            break;
+    }
+    return esito;
+}
+
+QStringList righeNumeriAbbinati(const EsitoNumeriAbbinati& e, int quanti)
+{
+    QStringList righe;
+    if (e.occorrenze <= 0)
+        return righe;
+    const int massimo = *std::max_element(e.conteggi.begin() + 1, e.conteggi.end());
+    for (int s = massimo; s >= 1 && righe.size() < quanti; --s)
+        for (int y = 1; y <= 90 && righe.size() < quanti; ++y) {
+            if (e.conteggi[y] != s)
+                continue;
+            const QString perc = vbFormat(double(s) * 100.0 / e.occorrenze, u"##0.0");
+            righe << vbFormat(perc, u"@@@@@") + QStringLiteral("%  n. ")
+                         + vbFormat(QString::number(y), u"@@@@");
+        }
+    return righe;
+}
+
+bool spiaPresente(const QString& codiceMetodo, const std::array<std::array<int, 6>, 12>& numeri,
+                  const std::array<bool, 12>& ruoteRicerca)
+{
+    const int tipo = cifre(codiceMetodo, 10, 1);
+    const int valore = cifre(codiceMetodo, 11, 2);
+    std::array<bool, 6> posizioni{};
+    for (int p = 1; p <= 5; ++p)
+        posizioni[p] = codiceMetodo.mid(11 + p, 1) == u"1";
+    for (int w = 1; w <= 11; ++w)
+        if (ruoteRicerca[w] && spiaSuRuota(tipo, valore, posizioni, numeri[w].data()))
+            return true;
+    return false;
+}
+
+QString avvisoSpiaAssente(const QString& codiceMetodo, const QString& data)
+{
+    const int tipo = cifre(codiceMetodo, 10, 1);
+    const int valore = cifre(codiceMetodo, 11, 2);
+    const char* parola = tipo == 1 ? "Somma spia " : tipo == 2 ? "Differenza spia " : "Numero spia ";
+    return QStringLiteral("Attenzione! ") + QString::fromUtf8(parola) + vbStr(valore)
+           + QStringLiteral(" non presente nelle ruote di ricerca il ") + data;
+}
+
+QString testoRuoteGioco(bool tutte, const std::array<bool, 12>& ruoteGioco)
+{
+    if (tutte)
+        return ruoteGioco[11] ? QStringLiteral(" Tutte + NZ") : QStringLiteral(" Tutte");
+    QString t;
+    for (int w = 1; w <= 11; ++w)
+        if (ruoteGioco[w])
+            t += u' ' + siglaRuota(w);
+    return t;
+}
+
+QString testoMultiSegnalazione(int altri)
+{
+    if (altri == 1)
+        return QStringLiteral("(Segnalato anche da un'altro algoritmo)");
+    if (altri > 1)
+        return QStringLiteral("(Segnalato da altri") + vbStr(altri) + QStringLiteral(" algoritmi)");
+    return {};
+}
+
+QString testoNumeriAbbinati(const std::vector<int>& numeri)
+{
+    QString t;
+    for (int x : numeri)
+        if (x > 0)
+            t += u' ' + vbFormat(QString::number(x), u"@@");
+    return t;
+}
+
+QStringList righeFileNumeri(const QString& ruote, const QString& data, const QString& capogioco,
+                            const QString& algoritmi, const QString& abbinati)
+{
+    return {QStringLiteral("Numeri da giocare su : ") + ruote + QStringLiteral(" dopo il ") + data,
+            QStringLiteral("Capogioco : ") + capogioco,
+            QStringLiteral("Abbinamenti ricavati da algoritmi  : ") + algoritmi,
+            QStringLiteral("Abbinamenti ricavati dal capogioco : ") + abbinati};
+}
