@@ -2,6 +2,7 @@
 
 #include "archivio/frmAggiornamenti.h"
 #include "archivio/frmInputEstrazioni.h"
+#include "archivio/frmElenco.h"
 #include "archivio/frmStampaEstrazioni.h"
 #include "compat/AppError.h"
 #include "compat/vb.h"
@@ -170,7 +171,7 @@ void frmMain::creaMenu()
     mnuHelpAbout = comando(mnuHelp, "mnuHelpAbout", QStringLiteral("&Informazioni su "));
 
     // Their windows come with later versions.
-    for (QAction* a : {mnuEstrazioniTabella, mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
+    for (QAction* a : {mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
                        mnuSommativoAmbi})
         a->setEnabled(false);
 
@@ -178,6 +179,8 @@ void frmMain::creaMenu()
        [this] { compat::Forms::create<frmConsultaEstrazioni>()->vbShow(this); });
     on(mnuEstrazioniInserisci, &QAction::triggered, QStringLiteral("mnuEstrazioniInserisci_Click"),
        [this] { compat::Forms::get<frmInputEstrazioni>()->vbShow(this); });
+    on(mnuEstrazioniTabella, &QAction::triggered, QStringLiteral("mnuEstrazioniTabella_Click"),
+       [this] { compat::Forms::get<frmElenco>()->vbShow(this); });
     on(mnuEstrazioniAggiorna, &QAction::triggered, QStringLiteral("mnuEstrazioniAggiorna_Click"),
        [this] { compat::Forms::get<frmAggiornamenti>()->vbShow(this); });
     on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });

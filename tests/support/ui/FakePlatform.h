@@ -23,7 +23,8 @@ class FakePlatform final : public Platform,
                            public IShell,
                            public IPrinterDialog,
                            public IPrinters,
-                           public INet {
+                           public INet,
+                           public IClipboard {
 public:
     struct MsgBoxCall {
         QString prompt;
@@ -93,6 +94,7 @@ public:
     IPrinterDialog& printerDialog() override { return *this; }
     IPrinters& printers() override { return *this; }
     INet& net() override { return *this; }
+    IClipboard& clipboard() override { return *this; }
 
     int show(const QString& prompt, int style, const QString& title) override;
     std::optional<QString> open(const FileRequest& request) override;
@@ -114,6 +116,10 @@ public:
     std::unique_ptr<ILinePrinter> open() override;
     bool connected() override { return connected_; }
     bool setOnline() override;
+    void clear() override { clipboard_.clear(); }
+    void setText(const QString& text) override { clipboard_ = text; }
+    // What the program last put on the clipboard.
+    const QString& clipboardText() const { return clipboard_; }
 
 protected:
     // Throws ProcessEnded{code}.
@@ -148,6 +154,7 @@ private:
     QString folder_;
     QDateTime now_;
     bool esc_ = false;
+    QString clipboard_;
     bool otherInstance_ = false;
     bool shellOk_ = true;
     bool connected_ = true;
