@@ -10,7 +10,7 @@
 #include "core/ArchivioMemoria.h"
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
-#include "shell/modControlli.h"
+#include "shell/Controlli.h"
 #include "shell/modGuida.h"
 
 #include <QCheckBox>
@@ -26,26 +26,17 @@ using namespace compat;
 
 namespace {
 
-const char* const kMesiMaiuscoli[12] = {"Gennaio", "Febbraio", "Marzo", "Aprile", "Maggio", "Giugno",
-                                        "Luglio", "Agosto", "Settembre", "Ottobre", "Novembre",
-                                        "Dicembre"};
-
 QComboBox* elenco(QWidget* padre, const char* nome, const QString& suggerimento)
 {
-    auto* c = new QComboBox(padre);
-    c->setObjectName(QString::fromLatin1(nome));
+    QComboBox* c = creaCombo(padre, QString::fromLatin1(nome), false);
     c->setToolTip(suggerimento);
     return c;
 }
 
 QDateEdit* selettoreData(QWidget* padre, const char* nome)
 {
-    auto* d = new QDateEdit(padre);
-    d->setObjectName(QString::fromLatin1(nome));
-    d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    d->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    QDateEdit* d = creaData(padre, QString::fromLatin1(nome));
     d->setMinimumDate(QDate(1800, 1, 1));
-    d->setCalendarPopup(true);
     return d;
 }
 
@@ -120,8 +111,8 @@ frmStampaEstrazioni::frmStampaEstrazioni()
         cboGiorno->addItem(QString::number(g));
     cboGiorno->setEnabled(false);
     cboMesi1 = elenco(this, "cboMesi1", QStringLiteral("Mese"));
-    for (const char* m : kMesiMaiuscoli)
-        cboMesi1->addItem(QString::fromLatin1(m));
+    for (int m = 1; m <= 12; ++m)
+        cboMesi1->addItem(nomeMese(m));
     cboMesi1->setEnabled(false);
     lblSpiegazione = new QLabel(
         QStringLiteral("(Se spuntata, la casella soprastante permette di considerare solo le estrazioni "

@@ -1,6 +1,8 @@
 #include "shell/frmMain.h"
 
+#include "archivio/frmAggiornaInternet.h"
 #include "archivio/frmAggiornamenti.h"
+#include "archivio/frmEsportazione.h"
 #include "archivio/frmInputEstrazioni.h"
 #include "archivio/frmElenco.h"
 #include "archivio/frmStampaEstrazioni.h"
@@ -171,9 +173,7 @@ void frmMain::creaMenu()
     mnuHelpAbout = comando(mnuHelp, "mnuHelpAbout", QStringLiteral("&Informazioni su "));
 
     // Their windows come with later versions.
-    for (QAction* a : {mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
-                       mnuSommativoAmbi})
-        a->setEnabled(false);
+    mnuSommativoAmbi->setEnabled(false);
 
     on(mnuEstrazioniConsulta, &QAction::triggered, QStringLiteral("mnuEstrazioniConsulta_Click"),
        [this] { compat::Forms::create<frmConsultaEstrazioni>()->vbShow(this); });
@@ -183,6 +183,10 @@ void frmMain::creaMenu()
        [this] { compat::Forms::get<frmElenco>()->vbShow(this); });
     on(mnuEstrazioniAggiorna, &QAction::triggered, QStringLiteral("mnuEstrazioniAggiorna_Click"),
        [this] { compat::Forms::get<frmAggiornamenti>()->vbShow(this); });
+    on(mnuEstrazioniEsporta, &QAction::triggered, QStringLiteral("mnuEstrazioniEsporta_Click"),
+       [this] { compat::Forms::get<frmEsportazione>()->vbShow(this); });
+    on(mnuEstrazioniAggiornaInt, &QAction::triggered, QStringLiteral("mnuEstrazioniAggiornaInt_Click"),
+       [this] { compat::Forms::get<frmAggiornaInternet>()->vbShow(this); });
     on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });
     on(mnuQuorvane, &QAction::triggered, QStringLiteral("mnuQuorvane_Click"),
        [this] { compat::Forms::get<frmQuorvane>()->vbShow(this); });
@@ -218,7 +222,8 @@ void frmMain::creaPannelli(QWidget* area)
     cmdScarica[0]->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     cmdScarica[0]->setIconSize(QSize(32, 32));
     cmdScarica[0]->setGeometry(10, 12, 56, 56);
-    cmdScarica[0]->setEnabled(false);
+    on(cmdScarica[0], &QPushButton::clicked, QStringLiteral("cmdScarica_Click"),
+       [this] { compat::Forms::get<frmAggiornaInternet>()->vbShow(this); });
     lblDescrizioneDownload = etichetta(Picture1, "lblDescrizioneDownload",
                                        QStringLiteral("Scarica aggiornamento archivio Lotto da internet..."),
                                        QRect(76, 12, 354, 20));

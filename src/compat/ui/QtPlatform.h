@@ -5,9 +5,12 @@
 
 #include <QLockFile>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <memory>
 
+class QNetworkAccessManager;
+class QNetworkReply;
 class QPrinter;
 
 namespace compat {
@@ -121,6 +124,22 @@ private:
     std::unique_ptr<QPrinter> chosen_;
 };
 
+// HTTP over QNetworkAccessManager, waiting in a local event loop.
+class QtHttp final : public IHttp {
+public:
+    QtHttp();
+    ~QtHttp() override;
+    HttpReply get(const QString& url, const std::function<void(int)>& onState) override;
+    void cancel() override;
+    // No answer within this time is an error.
+    void setTimeoutMs(int ms) { timeoutMs_ = ms; }
+
+private:
+    std::unique_ptr<QNetworkAccessManager> rete_;
+    QPointer<QNetworkReply> corrente_;
+    int timeoutMs_ = 60000;
+};
+
 class QtPlatform final : public Platform {
 public:
     QtPlatform();
@@ -137,6 +156,7 @@ public:
     IPrinters& printers() override { return printing_; }
     INet& net() override { return net_; }
     IClipboard& clipboard() override { return clipboard_; }
+    IHttp& http() override { return http_; }
 
 private:
     QtClipboard clipboard_;
@@ -151,6 +171,7 @@ private:
     QtShell shell_;
     QtPrinting printing_;
     QtNet net_;
+    QtHttp http_;
 };
 
 } // namespace compat
