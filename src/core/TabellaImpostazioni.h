@@ -74,14 +74,11 @@ inline constexpr Impostazione RuoteConNz{kSettings, "RuoteConNz", "YNNNNNNNNNN"}
 inline constexpr Impostazione Ruota{kSettings, "Ruota", "YNNNNNNNNNN"};
 inline constexpr Impostazione RuoteConNzGioco{kSettings, "RuoteConNzGioco", "YNNNNNNNNNN"};
 
-// Colours: ImpostaForm paints with these defaults...
+// Colours: ImpostaForm paints with these defaults, and the colours window
+// (frmColori) shows the same when a key is absent: the colours in use.
 inline constexpr Impostazione ColoreForm{kSettings, "ColoreForm", "10276301"};
 inline constexpr Impostazione ColoreEtichette{kSettings, "ColoreEtichette", "16777215"};
 inline constexpr Impostazione ColoreListe{kSettings, "ColoreListe", "16777215"};
-// ...while the colours window (frmColori) shows these when a key is absent.
-inline constexpr Impostazione ColoreFormColori{kSettings, "ColoreForm", "15531993"};
-inline constexpr Impostazione ColoreEtichetteColori{kSettings, "ColoreEtichette", "15724527"};
-inline constexpr Impostazione ColoreListeColori{kSettings, "ColoreListe", "9033978"};
 
 // Draw weekdays, Sunday first: the weekdays window (frmEsclusioni) and the
 // draw-entry window's next date read this default...
@@ -111,4 +108,7 @@ inline constexpr Impostazione Al{kRestrizioni, "Al", "31dicembre"};
 inline constexpr Impostazione ConsultaLeft{kForms, "ConsultaLeft", "1000"};
 inline constexpr Impostazione ConsultaTop{kForms, "ConsultaTop", "1000"};
 inline constexpr Impostazione Riepilogo{kOptions, "Riepilogo", "True"};
+// Its summary window (frmAnalisi).
+inline constexpr Impostazione AnalisiLeft{kForms, "AnalisiLeft", "1000"};
+inline constexpr Impostazione AnalisiTop{kForms, "AnalisiTop", "1000"};
 } // namespace imp
