@@ -179,7 +179,8 @@ bool frmConsultaEstrazioni::convalida(QLineEdit* t)
     return false;
 }
 
-// The board as shown, copied into the print layout and printed without a dialog.
+// The board as shown, copied into the print layout and printed without a dialog,
+// painted at the printer's resolution.
 void frmConsultaEstrazioni::cmdStampa_Click()
 {
     auto* s = Forms::get<frmShadow>();
@@ -203,7 +204,7 @@ void frmConsultaEstrazioni::cmdStampa_Click()
     }
     s->txtDescrizione->setText(lblDescrFamiglia->text() + u' ' + lblNFamiglia->text());
     auto p = platform().printers().open();
-    p->printWidget(s);
+    p->renderWidget(s);
     // No printer, or a printer error, is told to the user.
     finishPrint(*p);
     vbUnload(s);

@@ -9,6 +9,7 @@
 #include "core/ArchivioMemoria.h"
 #include "shell/frmMain.h"
 #include "support/ui/AmbienteServizi.h"
+#include "support/ui/PdfText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -509,6 +510,14 @@ TEST(frmConsultaEstrazioni, PrintsTheBoardAsShownAndReportsAMissingPrinter)
     ASSERT_EQ(t.a.fake.printedDocuments().size(), 1u);
     EXPECT_TRUE(t.a.fake.printedDocuments()[0].lines.join(u'\n').contains("frmShadow"));
     EXPECT_EQ(Forms::find<frmShadow>(), nullptr);
+    // Text read back from the page was drawn as text, not as a screen image.
+    auto senzaSpazi = [](QString s) { return s.remove(u' ').remove(u'\n'); };
+    const QString pagina =
+        senzaSpazi(testsupport::pdfLines(t.a.fake.printedDocuments()[0].pdf).join(QString()));
+    EXPECT_TRUE(pagina.contains(senzaSpazi(QStringLiteral("Estrazione n. ")
+                                           + f->lblNumeroAnnoEstraz->text())))
+        << pagina.toStdString();
+    EXPECT_TRUE(pagina.contains(senzaSpazi(f->lblDescrFamiglia->text()))) << pagina.toStdString();
 
     t.a.fake.setPrinterInstalled(false);
     t.a.fake.expectMsgBox(QStringLiteral("Nessuna stampante installata."), vbOK);

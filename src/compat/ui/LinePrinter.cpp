@@ -8,6 +8,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPicture>
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -285,12 +286,13 @@ void LinePrinter::newPage()
     startNewPage();
 }
 
-void LinePrinter::printWidget(QWidget* w)
+// A window takes a block of its own below the current line.
+void LinePrinter::placeWidget(QWidget* w,
+                              const std::function<void(QPainter&, const QRectF&)>& paint)
 {
     if (!w || !ensureStarted())
         return;
     State& s = *s_;
-    const QPixmap image = w->grab();
     // One screen pixel is 15 twips.
     const double width = w->width() * s.res() / 96.0;
     const double height = w->height() * s.res() / 96.0;
@@ -302,10 +304,31 @@ void LinePrinter::printWidget(QWidget* w)
     breakIfFull(height);
     if (failed())
         return;
-    s.painter.drawPixmap(QRectF(s.x, s.y, width, height), image, QRectF(image.rect()));
+    paint(s.painter, QRectF(s.x, s.y, width, height));
     record(QStringLiteral("<<finestra ") + w->objectName() + QStringLiteral(">>"));
     s.x = 0;
     s.y += height;
+}
+
+void LinePrinter::printWidget(QWidget* w)
+{
+    placeWidget(w, [w](QPainter& painter, const QRectF& to) {
+        const QPixmap image = w->grab();
+        painter.drawPixmap(to, image, QRectF(image.rect()));
+    });
+}
+
+void LinePrinter::renderWidget(QWidget* w)
+{
+    placeWidget(w, [w](QPainter& painter, const QRectF& to) {
+        // Rendered straight onto a printer, a window is rasterised; recorded
+        // first, its drawing commands replay as text and shapes.
+        QPicture picture;
+        w->render(&picture, QPoint(), QRegion(),
+                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        // The picture scales itself from screen to printer resolution.
+        painter.drawPicture(to.topLeft(), picture);
+    });
 }
 
 void LinePrinter::endDoc()

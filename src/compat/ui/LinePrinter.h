@@ -23,7 +23,9 @@
 #include <functional>
 #include <memory>
 
+class QPainter;
 class QPrinter;
+class QRectF;
 class QWidget;
 
 namespace compat {
@@ -57,6 +59,10 @@ public:
     virtual void endDoc() = 0;
     // The window's image at the current position, the size it has on screen.
     virtual void printWidget(QWidget* w) = 0;
+    // The window painted afresh at the printer's resolution, text and
+    // shapes as drawn (not an image), the size it has on screen; the window
+    // need not ever have been shown.
+    virtual void renderWidget(QWidget* w) = 0;
 
     virtual bool failed() const = 0;
     virtual QString error() const = 0; // Italian, for a message box
@@ -92,6 +98,7 @@ public:
     int page() const override { return page_; }
     void endDoc() override;
     void printWidget(QWidget* w) override;
+    void renderWidget(QWidget* w) override;
     bool failed() const override { return !error_.isEmpty(); }
     QString error() const override { return error_; }
 
@@ -106,6 +113,7 @@ private:
     struct State;
     bool ensureStarted();
     void breakIfFull(double height);
+    void placeWidget(QWidget* w, const std::function<void(QPainter&, const QRectF&)>& paint);
     void startNewPage();
     void fail(const QString& reason);
     void flushLine();
