@@ -6,6 +6,10 @@
 //   C2  frequencies over the last 1,000 draws at 1,000 random end draws
 //   C3  500 redraws of an offscreen board in delay mode at random draws
 //       (literal: the delays of those redraws by the record-by-record scan)
+//   E1  1,000 fills of the table of draws at random pages with the repeated
+//       pairs highlighting, the heaviest (literal: records read one by one,
+//       captions as text, 91 x 91 pair scans)
+#include "archivio/PaginaElenco.h"
 #include "compat/ui/Controls.h"
 #include "consulta/IndiceUscite.h"
 #include "consulta/frmConsultaEstrazioni.h"
@@ -13,6 +17,7 @@
 #include "core/ArchivioMemoria.h"
 #include "core/Impostazioni.h"
 #include "shell/modArchivio.h"
+#include "support/RiferimentoElenco.h"
 #include "support/ui/FakePlatform.h"
 
 #include <QApplication>
@@ -162,6 +167,38 @@ int main(int argc, char** argv)
         esito = 1;
     }
     std::fflush(stdout);
+
+    // E1
+    {
+        std::vector<qint32> pagine;
+        std::uniform_int_distribution<qint32> quale(36, n);
+        for (int k = 0; k < 1000; ++k)
+            pagine.push_back(quale(gen));
+        ScelteEvidenzia scelte;
+        scelte.modo = EvidenziaAmbiRipetuti;
+        std::vector<Evidenziazione> veloci;
+        veloci.reserve(pagine.size());
+        bool alterna = false;
+        const double e1 = secondi([&] {
+            for (qint32 p : pagine)
+                veloci.push_back(evidenzia(riempiPagina(*vista, p, false, {}, {}), scelte, alterna));
+        });
+        bool alternaL = false;
+        bool uguali = true;
+        const double e1l = secondi([&] {
+            for (size_t k = 0; k < pagine.size(); ++k) {
+                const RiferimentoElenco l = paginaLetterale(archivio, pagine[k], scelte.modo, {}, 0, alternaL);
+                for (int c = 0; c < kCelleElenco; ++c)
+                    uguali = uguali && veloci[k].segno[size_t(c)] == l.colore[size_t(c + 1)];
+            }
+        });
+        std::printf("E1\t%.4f\t%.3f\n", e1, e1l);
+        if (!uguali) {
+            std::fprintf(stderr, "E1: the highlighting differs\n");
+            esito = 1;
+        }
+        std::fflush(stdout);
+    }
 
     // C3
     QTemporaryDir cartella;

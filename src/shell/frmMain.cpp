@@ -4,6 +4,7 @@
 #include "archivio/frmAggiornamenti.h"
 #include "archivio/frmEsportazione.h"
 #include "archivio/frmInputEstrazioni.h"
+#include "archivio/frmElenco.h"
 #include "archivio/frmStampaEstrazioni.h"
 #include "compat/AppError.h"
 #include "compat/vb.h"
@@ -172,13 +173,14 @@ void frmMain::creaMenu()
     mnuHelpAbout = comando(mnuHelp, "mnuHelpAbout", QStringLiteral("&Informazioni su "));
 
     // Their windows come with later versions.
-    for (QAction* a : {mnuEstrazioniTabella, mnuSommativoAmbi})
-        a->setEnabled(false);
+    mnuSommativoAmbi->setEnabled(false);
 
     on(mnuEstrazioniConsulta, &QAction::triggered, QStringLiteral("mnuEstrazioniConsulta_Click"),
        [this] { compat::Forms::create<frmConsultaEstrazioni>()->vbShow(this); });
     on(mnuEstrazioniInserisci, &QAction::triggered, QStringLiteral("mnuEstrazioniInserisci_Click"),
        [this] { compat::Forms::get<frmInputEstrazioni>()->vbShow(this); });
+    on(mnuEstrazioniTabella, &QAction::triggered, QStringLiteral("mnuEstrazioniTabella_Click"),
+       [this] { compat::Forms::get<frmElenco>()->vbShow(this); });
     on(mnuEstrazioniAggiorna, &QAction::triggered, QStringLiteral("mnuEstrazioniAggiorna_Click"),
        [this] { compat::Forms::get<frmAggiornamenti>()->vbShow(this); });
     on(mnuEstrazioniEsporta, &QAction::triggered, QStringLiteral("mnuEstrazioniEsporta_Click"),

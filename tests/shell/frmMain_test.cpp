@@ -14,6 +14,7 @@
 #include "shell/modAspetto.h"
 #include "shell/modGuida.h"
 #include "support/ui/AvvioProgramma.h"
+#include "archivio/frmElenco.h"
 
 #include <QAction>
 #include <QApplication>
@@ -432,4 +433,20 @@ TEST(frmMain, PrintCommandOpensThePrintWindowOwned)
     EXPECT_TRUE(s->isVisible());
     EXPECT_FALSE(s->isModal());
     EXPECT_EQ(s->parentWidget(), f);
+}
+
+TEST(frmMain, TableCommandOpensTheDrawTableOnTheNewestDraws)
+{
+    Avvio a;
+    a.archivio();
+    frmMain* f = a.avvia();
+    ASSERT_TRUE(f->mnuEstrazioniTabella->isEnabled());
+    f->mnuEstrazioniTabella->trigger();
+    auto* t = Forms::find<frmElenco>();
+    ASSERT_NE(t, nullptr);
+    EXPECT_TRUE(t->isVisible());
+    EXPECT_EQ(t->parentWidget(), f);
+    EXPECT_EQ(t->pagina().ultima, 2);
+    QTest::mouseClick(t->cmdPrecedente, Qt::LeftButton);
+    EXPECT_EQ(t->pagina().ultima, 2);
 }

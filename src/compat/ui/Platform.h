@@ -140,6 +140,13 @@ public:
     virtual bool setOnline() = 0;
 };
 
+class IClipboard {
+public:
+    virtual ~IClipboard() = default;
+    virtual void clear() = 0;
+    virtual void setText(const QString& text) = 0;
+};
+
 class IKeyboard {
 public:
     virtual ~IKeyboard() = default;
@@ -197,6 +204,7 @@ public:
     virtual IPrinterDialog& printerDialog() = 0;
     virtual IPrinters& printers() = 0;
     virtual INet& net() = 0;
+    virtual IClipboard& clipboard() = 0;
     virtual IHttp& http() = 0;
 };
 

@@ -4,6 +4,8 @@
 #include "compat/ui/LinePrinter.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -332,6 +334,16 @@ bool QtNet::connected()
         return true;
     // Unknown (no answer from the backend) does not stop the user.
     return info->reachability() != QNetworkInformation::Reachability::Disconnected;
+}
+
+void QtClipboard::clear()
+{
+    QGuiApplication::clipboard()->clear();
+}
+
+void QtClipboard::setText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
 }
 
 QtPlatform::QtPlatform() : process_(app_.folder()), help_(app_.folder()) {}

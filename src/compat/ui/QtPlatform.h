@@ -106,6 +106,12 @@ public:
     bool setOnline() override { return true; }
 };
 
+class QtClipboard final : public IClipboard {
+public:
+    void clear() override;
+    void setText(const QString& text) override;
+};
+
 // The printer dialog and the printers share the printer last chosen.
 class QtPrinting final : public IPrinterDialog, public IPrinters {
 public:
@@ -149,9 +155,11 @@ public:
     IPrinterDialog& printerDialog() override { return printing_; }
     IPrinters& printers() override { return printing_; }
     INet& net() override { return net_; }
+    IClipboard& clipboard() override { return clipboard_; }
     IHttp& http() override { return http_; }
 
 private:
+    QtClipboard clipboard_;
     QtAppInfo app_;
     QtMessageBox msgBox_;
     QtFileDialogs fileDialogs_;

@@ -24,7 +24,8 @@ class FakePlatform final : public Platform,
                            public IShell,
                            public IPrinterDialog,
                            public IPrinters,
-                           public INet {
+                           public INet,
+                           public IClipboard {
 public:
     struct MsgBoxCall {
         QString prompt;
@@ -94,6 +95,7 @@ public:
     IPrinterDialog& printerDialog() override { return *this; }
     IPrinters& printers() override { return *this; }
     INet& net() override { return *this; }
+    IClipboard& clipboard() override { return *this; }
     // Real HTTP, so tests serve their answers from a local server.
     IHttp& http() override { return http_; }
     void setHttpTimeoutMs(int ms) { http_.setTimeoutMs(ms); }
@@ -118,6 +120,10 @@ public:
     std::unique_ptr<ILinePrinter> open() override;
     bool connected() override { return connected_; }
     bool setOnline() override;
+    void clear() override { clipboard_.clear(); }
+    void setText(const QString& text) override { clipboard_ = text; }
+    // What the program last put on the clipboard.
+    const QString& clipboardText() const { return clipboard_; }
 
 protected:
     // Throws ProcessEnded{code}.
@@ -153,6 +159,7 @@ private:
     QString folder_;
     QDateTime now_;
     bool esc_ = false;
+    QString clipboard_;
     bool otherInstance_ = false;
     bool shellOk_ = true;
     bool connected_ = true;

@@ -1,5 +1,6 @@
 #include "StatoModuli.h"
 
+#include "archivio/modElenco.h"
 #include "compat/ui/Form.h"
 #include "core/ArchivioMemoria.h"
 #include "core/Impostazioni.h"
@@ -50,6 +51,10 @@ void azzeraStatoModuli()
     ColoriSfondoElenco = {};
     ColoriTestoElenco = {};
     ColoriRuoteElenco = {};
+    // modElenco
+    NumeriEvidenziati = {};
+    SorteMinima = 0;
+    ModoEvidenzia = 0;
     // modRestrizioni
     RestrizioniAttive() = Restrizioni();
     // modElaborazione: the pointer as at start
