@@ -4,6 +4,7 @@
 #include "compat/ui/Controls.h"
 #include "compat/ui/ReportListView.h"
 #include "shell/modArchivio.h"
+#include "shell/modControlli.h"
 #include "shell/modGuida.h"
 
 #include <QCheckBox>
@@ -46,15 +47,6 @@ W* crea(QWidget* padre, const QString& nomeControllo, const QString& testo = {})
     return w;
 }
 
-QDateEdit* creaData(QWidget* padre, const QString& n)
-{
-    auto* d = crea<QDateEdit>(padre, n);
-    d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    d->setCalendarPopup(true);
-    d->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-    return d;
-}
-
 QComboBox* creaCombo(QWidget* padre, const QString& n, bool modificabile)
 {
     auto* c = crea<QComboBox>(padre, n);
@@ -62,15 +54,6 @@ QComboBox* creaCombo(QWidget* padre, const QString& n, bool modificabile)
     // A typed value is read as text; Enter must not add it to the list.
     c->setInsertPolicy(QComboBox::NoInsert);
     return c;
-}
-
-QPixmap immagine(QWidget* w)
-{
-    if (auto* l = qobject_cast<QLabel*>(w))
-        return l->pixmap();
-    if (auto* b = qobject_cast<QAbstractButton*>(w))
-        return b->icon().pixmap(b->iconSize());
-    return {};
 }
 
 } // namespace
@@ -124,7 +107,7 @@ void frmQuorvane::costruisci()
     optTipo[2]->setEnabled(false);
     cboNumero = creaCombo(fraTipo, QStringLiteral("cboNumero"), true);
     gTipo->addWidget(cboNumero, 0, 1);
-    DTPRicerca = creaData(fraTipo, QStringLiteral("DTPRicerca"));
+    DTPRicerca = SelettoreData(fraTipo, QStringLiteral("DTPRicerca"));
     DTPRicerca->setEnabled(false);
     gTipo->addWidget(DTPRicerca, 2, 1);
     gTipo->addWidget(new QLabel(QStringLiteral("(una sola ruota di ricerca)"), fraTipo), 3, 0, 1, 2);
@@ -147,9 +130,9 @@ void frmQuorvane::costruisci()
     auto* gPeriodo = new QGridLayout(fraPeriodo);
     optPeriodo[0] = crea<QRadioButton>(fraPeriodo, nome("optPeriodo", 0), QStringLiteral("Dal"));
     optPeriodo[0]->setChecked(true);
-    DTPickerDa = creaData(fraPeriodo, QStringLiteral("DTPickerDa"));
+    DTPickerDa = SelettoreData(fraPeriodo, QStringLiteral("DTPickerDa"));
     lblIndiceDal = crea<QLabel>(fraPeriodo, QStringLiteral("lblIndiceDal"));
-    DTPickerA = creaData(fraPeriodo, QStringLiteral("DTPickerA"));
+    DTPickerA = SelettoreData(fraPeriodo, QStringLiteral("DTPickerA"));
     lblIndiceAl = crea<QLabel>(fraPeriodo, QStringLiteral("lblIndiceAl"));
     gPeriodo->addWidget(optPeriodo[0], 0, 0);
     gPeriodo->addWidget(DTPickerDa, 0, 1);
@@ -429,27 +412,6 @@ void frmQuorvane::collega()
 
 void frmQuorvane::copiaImmaginiRuote()
 {
-    // The wheel pictures belong to the main window; without it the boxes keep their captions.
-    Form* principale = nullptr;
-    for (Form* f : Forms::all())
-        if (f->objectName() == u"frmMain")
-            principale = f;
-    if (!principale)
-        return;
-    for (int i = 0; i <= 11; ++i) {
-        const QPixmap normale = immagine(principale->findChild<QWidget*>(nome("picRuota", i)));
-        if (normale.isNull())
-            continue;
-        QPixmap gialla = immagine(principale->findChild<QWidget*>(nome("picRuotaGialla", i)));
-        if (gialla.isNull())
-            gialla = normale;
-        QIcon icona;
-        icona.addPixmap(normale, QIcon::Normal, QIcon::Off);
-        icona.addPixmap(gialla, QIcon::Normal, QIcon::On);
-        for (QToolButton* b : {chkRuota[i], chkRuotaG[i]}) {
-            b->setIcon(icona);
-            b->setIconSize(normale.size());
-            b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        }
-    }
+    CopiaImmaginiRuote(chkRuota);
+    CopiaImmaginiRuote(chkRuotaG);
 }

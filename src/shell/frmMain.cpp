@@ -7,6 +7,7 @@
 #include "core/Impostazioni.h"
 #include "core/TabellaImpostazioni.h"
 #include "metodi/frmQuorvane.h"
+#include "sommativa/frmSommativaAmbi.h"
 #include "shell/frmAboutMe.h"
 #include "shell/frmColori.h"
 #include "shell/frmEsclusioni.h"
@@ -180,12 +181,14 @@ void frmMain::creaMenu()
     // Their windows come with later versions.
     for (QAction* a : {mnuEstrazioniInserisci, mnuEstrazioniConsulta, mnuEstrazioniTabella,
                        mnuEstrazioniAggiorna, mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
-                       mnuEstrazioniStampa, mnuSommativoAmbi})
+                       mnuEstrazioniStampa})
         a->setEnabled(false);
 
     on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });
     on(mnuQuorvane, &QAction::triggered, QStringLiteral("mnuQuorvane_Click"),
        [this] { compat::Forms::get<frmQuorvane>()->vbShow(this); });
+    on(mnuSommativoAmbi, &QAction::triggered, QStringLiteral("mnuSommativoAmbi_Click"),
+       [this] { compat::Forms::get<frmSommativaAmbi>()->vbShow(this); });
     on(mnuStrumentiRestrizioni, &QAction::triggered, QStringLiteral("mnuStrumentiRestrizioni_Click"),
        [this] { compat::Forms::get<frmOpzioni>()->vbShow(this); });
     on(mnuStrumentiOpzioni, &QAction::triggered, QStringLiteral("mnuStrumentiOpzioni_Click"),

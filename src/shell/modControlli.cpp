@@ -4,6 +4,10 @@
 #include "compat/vb.h"
 
 #include <QAbstractButton>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLocale>
+#include <QToolButton>
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -82,4 +86,56 @@ QHBoxLayout* PulsantiConferma(compat::Form* f, QPushButton*& cmdOk, QPushButton*
     riga->addWidget(cmdAnnulla);
     riga->addWidget(cmdHelp);
     return riga;
+}
+
+QDateEdit* SelettoreData(QWidget* padre, const QString& nome)
+{
+    auto* d = new QDateEdit(padre);
+    d->setObjectName(nome);
+    d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    d->setCalendarPopup(true);
+    d->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    return d;
+}
+
+namespace {
+
+QPixmap immagine(QWidget* w)
+{
+    if (auto* l = qobject_cast<QLabel*>(w))
+        return l->pixmap();
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        return b->icon().pixmap(b->iconSize());
+    return {};
+}
+
+} // namespace
+
+void CopiaImmaginiRuote(const std::array<QToolButton*, 12>& caselle)
+{
+    compat::Form* principale = nullptr;
+    for (compat::Form* f : compat::Forms::all())
+        if (f->objectName() == u"frmMain")
+            principale = f;
+    if (!principale)
+        return;
+    for (int i = 0; i <= 11; ++i) {
+        if (!caselle[size_t(i)])
+            continue;
+        const QPixmap normale = immagine(
+            principale->findChild<QWidget*>(QStringLiteral("picRuota_%1").arg(i)));
+        if (normale.isNull())
+            continue;
+        QPixmap gialla = immagine(
+            principale->findChild<QWidget*>(QStringLiteral("picRuotaGialla_%1").arg(i)));
+        if (gialla.isNull())
+            gialla = normale;
+        QIcon icona;
+        icona.addPixmap(normale, QIcon::Normal, QIcon::Off);
+        icona.addPixmap(gialla, QIcon::Normal, QIcon::On);
+        QToolButton* b = caselle[size_t(i)];
+        b->setIcon(icona);
+        b->setIconSize(normale.size());
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
 }

@@ -2,6 +2,7 @@
 // Small builders shared by the shell's windows.
 #include <QString>
 #include <QStyle>
+#include <array>
 
 class QPushButton;
 class QWidget;
@@ -36,3 +37,14 @@ class QHBoxLayout;
 // their tooltips, confirm as the default button; returns their row.
 QHBoxLayout* PulsantiConferma(compat::Form* f, QPushButton*& cmdOk, QPushButton*& cmdAnnulla,
                               QPushButton*& cmdHelp);
+
+class QDateEdit;
+class QToolButton;
+
+// A date picker showing dd/MM/yyyy in the Italian calendar, named `nome`.
+QDateEdit* SelettoreData(QWidget* padre, const QString& nome);
+
+// The main window's wheel pictures (plain and ticked) on the wheel boxes
+// 0..11 of another window (null entries skipped); without the main window
+// the boxes keep their captions.
+void CopiaImmaginiRuote(const std::array<QToolButton*, 12>& caselle);
