@@ -8,7 +8,13 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include <unistd.h>
+
 namespace compat {
+
+namespace {
+WriteFault gWriteFault;
+}
 
 TextFile::TextFile(std::unique_ptr<QFile> f) : file_(std::move(f)) {}
 TextFile::TextFile(TextFile&&) noexcept = default;
@@ -147,8 +153,53 @@ void RandomFile::put(qint64 n, QByteArrayView data)
         raise(63);
     QByteArray rec(recLen_, '\0');
     std::copy_n(data.data(), std::min<qint64>(data.size(), recLen_), rec.data());
-    if (!file_.seek((n - 1) * recLen_) || file_.write(rec) != rec.size())
+    write((n - 1) * recLen_, rec);
+}
+
+void RandomFile::putMany(qint64 n, QByteArrayView data)
+{
+    if (!file_.isOpen())
+        raise(52);
+    if (n < 1 || data.size() % recLen_ != 0)
+        raise(63);
+    write((n - 1) * recLen_, data);
+}
+
+void RandomFile::write(qint64 offset, QByteArrayView data)
+{
+    qint64 passano = data.size();
+    if (gWriteFault) {
+        const qint64 f = gWriteFault(file_.fileName(), data.size());
+        if (f >= 0)
+            passano = std::min(f, passano);
+    }
+    if (!file_.seek(offset))
         raise(75);
+    if (passano > 0 && file_.write(data.data(), passano) != passano)
+        raise(75);
+    if (passano < data.size())
+        raise(75);
+}
+
+void RandomFile::truncate(qint64 bytes)
+{
+    if (!file_.isOpen())
+        raise(52);
+    if (!file_.resize(bytes))
+        raise(75);
+}
+
+void RandomFile::flush()
+{
+    if (!file_.isOpen())
+        raise(52);
+    if (!file_.flush() || ::fdatasync(file_.handle()) != 0)
+        raise(75);
+}
+
+void setWriteFault(WriteFault fault)
+{
+    gWriteFault = std::move(fault);
 }
 
 bool fileExists(QStringView path)

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QString>
 #include <QStringView>
+#include <functional>
 #include <memory>
 
 namespace compat {
@@ -55,11 +56,27 @@ public:
     // Writes record n whole (padded or cut to the record length); AppError 75
     // when the write does not complete.
     void put(qint64 n, QByteArrayView data);
+    // Writes `data` (whole records) from record n on in one write; AppError 75
+    // when it does not complete.
+    void putMany(qint64 n, QByteArrayView data);
+    // Cuts or extends the file to `bytes`; AppError 75 on failure.
+    void truncate(qint64 bytes);
+    // Hands what was written to the disk; AppError 75 on failure.
+    void flush();
 
 private:
+    void write(qint64 offset, QByteArrayView data);
+
     QFile file_;
     int recLen_ = 0;
 };
+
+// Tests inject write failures here: before each write to a random-access file
+// the hook gets the file's path and the write's size and returns how many of
+// its bytes reach the file before the write fails, or -1 to let it through.
+// An empty function removes the hook.
+using WriteFault = std::function<qint64(const QString& path, qint64 size)>;
+void setWriteFault(WriteFault fault);
 
 // True when at least one ordinary, non-hidden file matches the path (the
 // name may hold the wildcards * and ?); any error gives False.

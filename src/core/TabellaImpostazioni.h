@@ -114,4 +114,9 @@ inline constexpr Impostazione Periodo{kRestrizioni, "Periodo", "N"};
 // Two-digit day followed by the month's name.
 inline constexpr Impostazione Dal{kRestrizioni, "Dal", "01gennaio"};
 inline constexpr Impostazione Al{kRestrizioni, "Al", "31dicembre"};
+
+// The consultation board (frmConsultaEstrazioni).
+inline constexpr Impostazione ConsultaLeft{kForms, "ConsultaLeft", "1000"};
+inline constexpr Impostazione ConsultaTop{kForms, "ConsultaTop", "1000"};
+inline constexpr Impostazione Riepilogo{kOptions, "Riepilogo", "True"};
 } // namespace imp

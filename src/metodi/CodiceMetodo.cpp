@@ -10,6 +10,15 @@ using compat::vbMid;
 using compat::vbStr;
 using compat::vbVal;
 
+int OperazioneFuori90(QChar operazione, int a, int b)
+{
+    if (operazione == u'+')
+        return SommaFuori90(a, b);
+    if (operazione == u'-')
+        return DifferenzaFuori90(a, b);
+    return ProdottoFuori90(a, b);
+}
+
 bool conNazionale(const RecEstrazione& r)
 {
     const auto d = r.data();
@@ -91,11 +100,7 @@ int CalcolaAlgoritmo(const FormulaMetodo& f, const RecEstrazione& r)
         if (b == 0)
             return 0;
     }
-    if (f.operazione == u'+')
-        return SommaFuori90(a, b);
-    if (f.operazione == u'-')
-        return DifferenzaFuori90(a, b);
-    return ProdottoFuori90(a, b);
+    return OperazioneFuori90(f.operazione, a, b);
 }
 
 int CalcolaAlgoritmo(QStringView codice, const RecEstrazione& r, ErroreCodice* errore)

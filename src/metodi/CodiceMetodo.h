@@ -9,6 +9,9 @@
 #include <QStringView>
 #include <array>
 
+// The operation of a code's character 4: "+", "-", anything else "x".
+int OperazioneFuori90(QChar operazione, int a, int b);
+
 // A stored number that is a drawn number: 1..90. A 0 byte (a wheel that did
 // not exist yet, a war-time gap) or anything above 90 is no number.
 inline bool numeroValido(int n)

@@ -32,19 +32,13 @@ namespace {
 
 QString nome(const char* base, int i)
 {
-    return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(i);
+    return NomeElemento(base, i);
 }
 
 template <class W>
 W* crea(QWidget* padre, const QString& nomeControllo, const QString& testo = {})
 {
-    W* w;
-    if constexpr (std::is_constructible_v<W, QString, QWidget*>)
-        w = new W(testo, padre);
-    else
-        w = new W(padre);
-    w->setObjectName(nomeControllo);
-    return w;
+    return CreaControllo<W>(padre, nomeControllo, testo);
 }
 
 QComboBox* creaCombo(QWidget* padre, const QString& n, bool modificabile)

@@ -1,10 +1,13 @@
 #include "shell/frmMain.h"
 
+#include "archivio/frmAggiornamenti.h"
+#include "archivio/frmInputEstrazioni.h"
 #include "compat/AppError.h"
 #include "compat/vb.h"
 #include "compat/ui/Platform.h"
 #include "compat/ui/Twips.h"
 #include "core/Impostazioni.h"
+#include "consulta/frmConsultaEstrazioni.h"
 #include "core/TabellaImpostazioni.h"
 #include "metodi/frmQuorvane.h"
 #include "sommativa/frmSommativaAmbi.h"
@@ -137,6 +140,11 @@ frmMain::frmMain()
     creaPannelli(area);
     creaImmaginiRuote(area);
     resize(620, 400);
+    connect(&avvisoArchivio(), &AvvisoArchivio::estrazioniCambiate, this,
+            handler(QStringLiteral("ArchivioCambiato"), [this] {
+                if (Archivio().aperto() && NumeroEstrazioni > 0)
+                    MostraUltimaEstrazione();
+            }));
 }
 
 void frmMain::creaMenu()
@@ -179,11 +187,17 @@ void frmMain::creaMenu()
     mnuHelpAbout = comando(mnuHelp, "mnuHelpAbout", QStringLiteral("&Informazioni su "));
 
     // Their windows come with later versions.
-    for (QAction* a : {mnuEstrazioniInserisci, mnuEstrazioniConsulta, mnuEstrazioniTabella,
-                       mnuEstrazioniAggiorna, mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
+    for (QAction* a : {mnuEstrazioniTabella,
+                       mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
                        mnuEstrazioniStampa})
         a->setEnabled(false);
 
+    on(mnuEstrazioniConsulta, &QAction::triggered, QStringLiteral("mnuEstrazioniConsulta_Click"),
+       [this] { compat::Forms::create<frmConsultaEstrazioni>()->vbShow(this); });
+    on(mnuEstrazioniInserisci, &QAction::triggered, QStringLiteral("mnuEstrazioniInserisci_Click"),
+       [this] { compat::Forms::get<frmInputEstrazioni>()->vbShow(this); });
+    on(mnuEstrazioniAggiorna, &QAction::triggered, QStringLiteral("mnuEstrazioniAggiorna_Click"),
+       [this] { compat::Forms::get<frmAggiornamenti>()->vbShow(this); });
     on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });
     on(mnuQuorvane, &QAction::triggered, QStringLiteral("mnuQuorvane_Click"),
        [this] { compat::Forms::get<frmQuorvane>()->vbShow(this); });
@@ -301,11 +315,16 @@ void frmMain::formLoad()
     });
 }
 
-void frmMain::formActivate()
+void frmMain::MostraUltimaEstrazione()
 {
     const RecEstrazione r = Archivio().leggi(NumeroEstrazioni);
     Label5->setText(QStringLiteral("n.") + QString::number(r.ProgressivoAnno()) + QStringLiteral(" del ")
                     + r.dataTesto());
+}
+
+void frmMain::formActivate()
+{
+    MostraUltimaEstrazione();
     Forms::current = this;
     ImpostaForm(this);
 }

@@ -19,6 +19,9 @@ class frmMain : public compat::Form {
 public:
     frmMain();
 
+    // The last stored draw in the update panel.
+    void MostraUltimaEstrazione();
+
     // Update panel.
     QFrame* Picture1;
     std::array<QPushButton*, 1> cmdScarica{};

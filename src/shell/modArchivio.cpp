@@ -1,6 +1,7 @@
 #include "shell/modArchivio.h"
 
 #include "compat/ui/Platform.h"
+#include "core/ArchivioMemoria.h"
 
 QString PercorsoApp;
 qint32 NumeroEstrazioni = 0;
@@ -80,4 +81,24 @@ void CaricaNomiRuote()
 void InizializzaPrimaEstrazioneRuota()
 {
     PrimaEstrazioneRuota = primeEstrazioniRuote(Archivio());
+}
+
+AvvisoArchivio& avvisoArchivio()
+{
+    static AvvisoArchivio a;
+    return a;
+}
+
+void ArchivioScritto(bool recordRiscritto)
+{
+    AggiornaNumeroEstrazioni();
+    InizializzaPrimaEstrazioneRuota();
+    if (recordRiscritto)
+        invalidaVistaArchivio();
+    emit avvisoArchivio().estrazioniCambiate();
+}
+
+bool ScritturaConsentita()
+{
+    return true;
 }

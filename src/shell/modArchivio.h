@@ -3,6 +3,7 @@
 #include "core/Archivio.h"
 
 #include <QDate>
+#include <QObject>
 #include <QString>
 #include <array>
 
@@ -42,3 +43,22 @@ void InizializzaPrimaEstrazioneRuota();
 
 // "Close all files" of the original.
 void ChiudiTuttiIFile();
+
+// Told once the archive has been written and the shared state re-read, so that
+// every open window shows the new draws at once.
+class AvvisoArchivio : public QObject {
+    Q_OBJECT
+signals:
+    void estrazioniCambiate();
+};
+AvvisoArchivio& avvisoArchivio();
+
+// After every write of the archive: the draw count, the wheels' first draws
+// and (when a record was rewritten in place) the shared in-memory view are
+// re-read, then the open windows are told.
+void ArchivioScritto(bool recordRiscritto);
+
+// Asked first by every command that writes the archive: false when it may not
+// write now, the user already told why. The read-only program folder check
+// belongs here.
+bool ScritturaConsentita();

@@ -11,6 +11,11 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+QString NomeElemento(const char* base, int i)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(i);
+}
+
 QPushButton* PulsanteImmagine(QWidget* padre, const QString& nome, QStyle::StandardPixmap icona,
                               const QString& suggerimento)
 {

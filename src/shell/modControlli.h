@@ -4,8 +4,26 @@
 #include <QStyle>
 #include <array>
 
+#include <QWidget>
+#include <type_traits>
+
 class QPushButton;
-class QWidget;
+
+// "base_i": the name of element i of a control array.
+QString NomeElemento(const char* base, int i);
+
+// A control as designed: named `nome`, with its caption where it has one.
+template <class W>
+W* CreaControllo(QWidget* padre, const QString& nome, const QString& testo = {})
+{
+    W* w;
+    if constexpr (std::is_constructible_v<W, QString, QWidget*>)
+        w = new W(testo, padre);
+    else
+        w = new W(padre);
+    w->setObjectName(nome);
+    return w;
+}
 
 // A picture button without caption (the look of the program's small
 // windows), named `nome`, with its tooltip.

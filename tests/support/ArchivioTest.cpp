@@ -1,4 +1,6 @@
 #include "ArchivioTest.h"
+#include "core/Archivio.h"
+#include "core/ArchivioMemoria.h"
 
 #include "core/ScritturaArchivio.h"
 
@@ -74,4 +76,12 @@ QByteArray CartellaProgramma::leggiFile(const QString& relativo) const
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
+}
+
+std::shared_ptr<const ArchivioMemoria> vistaDi(const std::vector<RecEstrazione>& estrazioni)
+{
+    QByteArray raw;
+    for (const RecEstrazione& r : estrazioni)
+        raw += r.toBytes();
+    return ArchivioMemoria::daBytes(raw, primaDataNazionale());
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <initializer_list>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -23,6 +24,10 @@ std::vector<RecEstrazione> componi(const std::vector<BozzaEstrazione>& bozze);
 // at random (seeded), and the Nazionale from 04/05/2005 on.
 std::vector<RecEstrazione> estrazioniCasuali(QDate inizio, int quante, int passoGiorni,
                                              unsigned seme);
+
+class ArchivioMemoria;
+// The in-memory view of the records, as the archive would give it.
+std::shared_ptr<const ArchivioMemoria> vistaDi(const std::vector<RecEstrazione>& estrazioni);
 
 class CartellaProgramma {
 public:

@@ -1,0 +1,160 @@
+#include "archivio/frmAggiornamenti.h"
+
+#include "archivio/FileAggiornamento.h"
+#include "archivio/modAggiornamento.h"
+#include "compat/vbdate.h"
+#include "compat/ui/Controls.h"
+#include "compat/ui/Platform.h"
+#include "compat/ui/Twips.h"
+#include "shell/modArchivio.h"
+#include "shell/modAspetto.h"
+#include "shell/modControlli.h"
+#include "shell/modErrori.h"
+#include "shell/modGuida.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace compat;
+
+namespace {
+
+QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, double l, double t,
+                  double w = 400, double h = 255)
+{
+    auto* e = new QLabel(testo, padre);
+    e->setObjectName(nome);
+    e->setGeometry(twipsToPx(l), twipsToPx(t), twipsToPx(w), twipsToPx(h));
+    return e;
+}
+
+QPushButton* pulsante(QWidget* padre, const char* nome, QStyle::StandardPixmap icona,
+                      const QString& parola, double l, double w)
+{
+    auto* b = PulsanteImmagine(padre, QString::fromLatin1(nome), icona, QString());
+    b->setText(parola);
+    b->setGeometry(twipsToPx(l), twipsToPx(1680), twipsToPx(w), twipsToPx(430));
+    return b;
+}
+
+} // namespace
+
+frmAggiornamenti::frmAggiornamenti()
+{
+    setObjectName(QStringLiteral("frmAggiornamenti"));
+    setWindowTitle(QStringLiteral("Aggiormanemto estrazioni da file"));
+    Label1[0] = etichetta(this, QStringLiteral("Label1_0"),
+                          QStringLiteral("Ultima estrazione memorizzata nel sistema:"), 480, 360, 3855);
+    lblNumero = etichetta(this, QStringLiteral("lblNumero"), {}, 840, 720, 495, 300);
+    lblNumero->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label2 = etichetta(this, QStringLiteral("Label2"), QStringLiteral("/"), 1350, 720, 100, 300);
+    lblAnno = etichetta(this, QStringLiteral("lblAnno"), {}, 1440, 720, 795, 300);
+    Label3 = etichetta(this, QStringLiteral("Label3"), QStringLiteral("del"), 2325, 750, 400, 300);
+    lblUltima = etichetta(this, QStringLiteral("lblUltima"), {}, 2730, 720, 1335, 300);
+    Label1[1] = etichetta(this, QStringLiteral("Label1_1"), QStringLiteral("File aggiornato al :"), 840,
+                          1200, 1815);
+    lblFile = etichetta(this, QStringLiteral("lblFile"), {}, 2730, 1125, 1335, 300);
+    cmdApri = pulsante(this, "cmdApri", QStyle::SP_DirOpenIcon, QStringLiteral("Apri"), 180, 950);
+    cmdAggiorna = pulsante(this, "cmdAggiorna", QStyle::SP_DialogApplyButton,
+                           QStringLiteral("Aggiorna"), 1170, 1450);
+    cmdEsci = pulsante(this, "cmdEsci", QStyle::SP_DialogCloseButton, QStringLiteral("Esci"), 2670, 1000);
+    cmdHelp = pulsante(this, "cmdHelp", QStyle::SP_DialogHelpButton, QString(), 3720, 735);
+    cmdAggiorna->setEnabled(false);
+    setFixedSize(twipsToPx(4700), twipsToPx(2400));
+
+    on(cmdApri, &QPushButton::clicked, QStringLiteral("cmdApri_Click"), [this] { cmdApri_Click(); });
+    on(cmdAggiorna, &QPushButton::clicked, QStringLiteral("cmdAggiorna_Click"),
+       [this] { cmdAggiorna_Click(); });
+    on(cmdEsci, &QPushButton::clicked, QStringLiteral("cmdEsci_Click"), [this] {
+        chiudiFile();
+        vbUnload(this);
+    });
+    on(cmdHelp, &QPushButton::clicked, QStringLiteral("cmdHelp_Click"),
+       [] { Guida().HelpContext(GuidaAggiornamenti, QString()); });
+}
+
+void frmAggiornamenti::formLoad()
+{
+    const RecEstrazione r = Archivio().leggi(NumeroEstrazioni);
+    lblNumero->setText(QString::number(r.ProgressivoAnno()));
+    lblAnno->setText(QString::fromLatin1(r.DataCompatta().right(4)));
+    DataUltimaArchivio = r.data().value_or(QDate());
+    lblUltima->setText(r.dataTesto());
+    Forms::current = this;
+    ImpostaForm(this);
+    cmdApri->setToolTip(QStringLiteral("Apre un archivio aggiornamento estrazioni precedentemente esportato"));
+    cmdAggiorna->setToolTip(QStringLiteral("Aggiorna l'archivio estrazioni con i dati del file selezionato"));
+    cmdEsci->setToolTip(QStringLiteral("Esci senza modificare nulla"));
+    cmdHelp->setToolTip(QStringLiteral("Spiegazioni dettagliate sul form attuale"));
+}
+
+void frmAggiornamenti::chiudiFile()
+{
+    file_.clear();
+    dati_.clear();
+}
+
+void frmAggiornamenti::cmdApri_Click()
+{
+    // Until the file now chosen has been examined whole, there is nothing to merge.
+    chiudiFile();
+    cmdAggiorna->setEnabled(false);
+    const auto nome = platform().fileDialogs().open(
+        {QStringLiteral("Apri"), FiltroAggiornamenti(true), 1, QString()});
+    if (!nome || nome->isEmpty())
+        return;
+    QFile f(*nome);
+    QByteArray dati;
+    if (f.open(QIODevice::ReadOnly))
+        dati = f.readAll();
+    const EsameAggiornamento e = esaminaAggiornamento(dati, DataUltimaArchivio);
+    using E = EsameAggiornamento::Esito;
+    if (f.error() != QFileDevice::NoError || e.esito == E::Corrotto) {
+        ErroreFile(*nome);
+        return;
+    }
+    lblFile->setText(vbDateText(e.ultimaData));
+    if (e.esito == E::Discontinuo) {
+        lblFile->setText(QString());
+        vbMsgBox(QStringLiteral("Discontinuità di memorizzazione - Aggiornamento impossibile"),
+                 vbOKOnly | vbCritical, QStringLiteral("Aggiornamento archivi"));
+        return;
+    }
+    file_ = *nome;
+    dati_ = dati;
+    if (e.esito == E::DaAccodare)
+        cmdAggiorna->setEnabled(true);
+}
+
+void frmAggiornamenti::cmdAggiorna_Click()
+{
+    if (!cmdAggiorna->isEnabled() || dati_.isEmpty() || allineamentoInCorso_)
+        return;
+    bool fatto = false;
+    {
+        // Nothing else may open, merge or close meanwhile.
+        FlagScope inCorso(allineamentoInCorso_);
+        cmdApri->setEnabled(false);
+        cmdAggiorna->setEnabled(false);
+        fatto = AllineaArchivio(dati_, lblNumero, lblAnno);
+        cmdApri->setEnabled(true);
+    }
+    if (!fatto) {
+        cmdAggiorna->setEnabled(true);
+        return;
+    }
+    chiudiFile();
+    if (const auto d = Archivio().leggi(NumeroEstrazioni).data())
+        DataUltimaArchivio = *d;
+    vbUnload(this);
+}
+
+void frmAggiornamenti::queryUnload(int, bool& cancel)
+{
+    if (allineamentoInCorso_) {
+        cancel = true;
+        return;
+    }
+    chiudiFile();
+}

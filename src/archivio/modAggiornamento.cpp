@@ -1,0 +1,79 @@
+#include "archivio/modAggiornamento.h"
+
+#include "archivio/FileAggiornamento.h"
+#include "compat/vbdate.h"
+#include "compat/ui/Platform.h"
+#include "shell/modArchivio.h"
+#include "shell/modPeriodo.h"
+
+#include <QLabel>
+
+using namespace compat;
+
+QString MessaggioScrittura(const EsitoScrittura& e)
+{
+    using E = EsitoScrittura::Errore;
+    switch (e.errore) {
+    case E::Nessuno:
+        return {};
+    case E::Occupato:
+        return QStringLiteral("Archivio in aggiornamento: riprovare al termine.");
+    case E::AnnoDiverso:
+        return QStringLiteral("Non è possibile spostare l'estrazione in un altro anno !");
+    case E::FuoriOrdine:
+        return QStringLiteral("La data non segue l'ultima estrazione memorizzata !");
+    case E::RecordNonValido:
+        return QStringLiteral("Dati dell'estrazione non validi: nulla è stato memorizzato !");
+    case E::ArchivioDanneggiato:
+        return QStringLiteral("Archivio estrazioni danneggiato: nulla è stato memorizzato !");
+    case E::Scrittura:
+        return QStringLiteral("Errore durante la memorizzazione (") + e.dettaglio
+               + QStringLiteral("): l'archivio è rimasto com'era.");
+    case E::NonRipristinato:
+        return QStringLiteral("Errore durante la memorizzazione (") + e.dettaglio
+               + QStringLiteral("): l'archivio potrebbe essere danneggiato !");
+    }
+    return {};
+}
+
+bool AllineaArchivio(const QByteArray& dati, QLabel* lblNumero, QLabel* lblAnno)
+{
+    const QString titolo = QStringLiteral("Aggiornamento archivi");
+    if (!ScritturaConsentita())
+        return false;
+    BloccoScrittura blocco;
+    EsitoScrittura esito;
+    if (!blocco.preso()) {
+        esito.errore = EsitoScrittura::Errore::Occupato;
+        vbMsgBox(MessaggioScrittura(esito), vbOKOnly | vbExclamation, titolo);
+        return false;
+    }
+    const QDate ultimaArchivio = Archivio().leggi(NumeroEstrazioni).data().value_or(QDate());
+    const QByteArray nuovi = recordDopo(dati, ultimaArchivio);
+    if (!nuovi.isEmpty()) {
+        esito = accodaEstrazioni(Archivio(), blocco, nuovi);
+        ArchivioScritto(!esito.ok());
+        if (!esito.ok()) {
+            vbMsgBox(MessaggioScrittura(esito), vbOKOnly | vbCritical, titolo);
+            return false;
+        }
+        const RecEstrazione r = Archivio().leggi(esito.ultimo);
+        lblNumero->setText(QString::number(r.ProgressivoAnno()));
+        lblAnno->setText(QString::fromLatin1(r.DataCompatta().right(4)));
+    }
+    const RecEstrazione ultimoFile = RecEstrazione::daBytes(dati.right(kLunghezzaRecEstrazione));
+    vbMsgBox(QStringLiteral("Aggiornamento archivi al ") + ultimoFile.dataTesto()
+                 + QStringLiteral(" effettuato"),
+             vbOKOnly | vbInformation, titolo);
+    AggiornaFineRicerca();
+    return true;
+}
+
+QString FiltroAggiornamenti(bool apertura)
+{
+    QString f = QStringLiteral("File aggiornamento Trevalda (*.bin)|*.bin|File aggiornamento "
+                               "Trevalda (*.trv)|*.trv");
+    if (apertura)
+        f += QStringLiteral("|Tutti i file (*.*)|*.*");
+    return f;
+}

@@ -1,0 +1,197 @@
+#pragma once
+// The consultation board: one draw on all wheels (or ten draws of one wheel)
+// on 55 cells, stepped through by buttons, slider and date, shown as numbers,
+// delays at the draw or frequencies in a period. A new board at each opening.
+// Every handler changes the board's state and ends with the one redraw,
+// Visualizza, which fills the cell model (consulta/Tabellone.h) and renders it.
+#include "compat/ui/Form.h"
+#include "consulta/Tabellone.h"
+
+#include <QString>
+#include <array>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QWidget;
+class ArchivioMemoria;
+class IndiceUscite;
+
+class frmConsultaEstrazioni : public compat::Form {
+    Q_OBJECT
+public:
+    frmConsultaEstrazioni();
+    ~frmConsultaEstrazioni() override;
+
+    static QString titolo() { return QStringLiteral("Quorvane - Consulta estrazioni"); }
+
+    // The grid.
+    QGroupBox* Frame1;
+    std::array<QLineEdit*, 56> txtEstratto{};   // 1..55
+    std::array<QLabel*, 10> lblData{};
+    std::array<QLabel*, 10> imgRuota{};
+    QLabel* lblNazionale;
+    QLabel* lblVisualizzazione;
+    QLabel* Label1;                             // the grid's header
+    QPushButton* cmdResize;
+
+    // Compact navigation.
+    QFrame* fraComandiSmall;
+    QPushButton* cmdPrecPlus;
+    QPushButton* cmdPrec;
+    QDateEdit* DTPicker2;
+    QPushButton* cmdConfermaSmall;
+    QPushButton* cmdsucc;
+    QPushButton* cmdSuccPlus;
+
+    // Navigation and draw header.
+    QGroupBox* Frame2;
+    QPushButton* cmdFastPrec;
+    QPushButton* cmdPrecedente;
+    QPushButton* cmdSuccessiva;
+    QPushButton* cmdFastSucc;
+    QComboBox* cboSalto;
+    QSlider* Slider1;
+    QDateEdit* DTPicker1;
+    QPushButton* cmdConferma;
+    QLabel* lblNumeroAnnoEstraz;
+    QLabel* lblAnnoEstrazione;
+    QLabel* lblGiornoEstraz;
+    QLabel* lblTotaleEstrazioni;
+
+    // Analyses (their rules hook into VisualizzaAnalisi).
+    QGroupBox* Frame6;
+    QPushButton* cmdDecine;
+    QPushButton* cmdCadenze;
+    QPushButton* cmdFigure;
+    QPushButton* cmdQuindicina;
+    QPushButton* cmdComplementari;
+    QPushButton* cmdSimmetrici;
+    QPushButton* cmdGemelli;
+    QPushButton* cmdVertibili;
+    QPushButton* cmdRadicali;
+    QPushButton* cmdTerzine;
+    QPushButton* cmdReset;
+    std::array<QPushButton*, 10> cmdNumero{};
+    QLabel* lblDescrFamiglia;
+    QLabel* lblNFamiglia;
+    QCheckBox* chkOrdin;
+    QPushButton* cmdStampa;
+    QPushButton* cmdHelp;
+    QPushButton* cmdEsci;
+
+    QGroupBox* Frame3;
+    QPushButton* cmdNumeriRipetuti;
+    QPushButton* cmdAmbiRipetuti;
+    QPushButton* cmdUsciti;
+    QPushButton* cmdNonUsciti;
+    QPushButton* cmdUscitiScorsa;
+    QPushButton* cmdNonUscitiScorsa;
+    QPushButton* cmd1x2;
+    QPushButton* cmdPariDispari;
+    QPushButton* cmdRitardi;
+    QLineEdit* txtRitardo;
+    QCheckBox* chkNumeriAmbiIsotopi;
+
+    QGroupBox* Frame4;
+    std::array<QPushButton*, 12> cmdRuota{};
+
+    // Display modes and the frequency period.
+    QGroupBox* fraTipi;
+    std::array<QRadioButton*, 3> optTipoVis{};
+    std::array<QLabel*, 3> Label7{};
+    QGroupBox* fraPeriodo;
+    std::array<QRadioButton*, 4> optPeriodo{};
+    QLineEdit* txtNumeroEstrazioni;
+    QLineEdit* txtCicli;
+    QCheckBox* chkConsideraAttuale;
+    QLabel* lblSorMedia;
+
+    QGroupBox* Frame7;
+    QPushButton* cmdSomma;
+    QLineEdit* txtSomma;
+    QCheckBox* chkF90;
+    QCheckBox* chkIsotopi;
+    QPushButton* cmdSommeUguali;
+    QPushButton* cmdDistanza;
+    QLineEdit* txtDistanza;
+    QCheckBox* chlIsotopiDistanza;
+    QPushButton* cmdDistanzeUguali;
+    QPushButton* cmdSommeDistanze;
+
+    // Row sum.
+    QFrame* fraSomma;
+    QLabel* lblSomma;
+    QPushButton* cmdCancella;
+
+    QMenuBar* barraMenu;
+    QMenu* mnuMostra;
+    QAction* mnuMostraNumeri;
+    QAction* mnuMostraSomme;
+    QAction* mnuMostraDistanze;
+    QMenu* mnuVisualizza;
+    QAction* mnuVisualizzaRiepilogo;
+
+    // The board's state and its cells as last drawn.
+    StatoTabellone Stato;
+    const ModelloCelle& Celle() const { return celle_; }
+    bool FormaRidotta() const { return formaRidotta_; }
+
+    void Visualizza();
+    void ImpostaVisualizzazione(int index);
+    // False leaves the board without frequencies.
+    bool CalcolaPeriodo();
+    void InizializzaNavigazione();
+    void NascondiNumeri();
+    void SommaRuota(int riga);
+
+protected:
+    void formLoad() override;
+    void formResize() override;
+    void formUnload(bool& cancel) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void costruisci();
+    void costruisciGriglia(QWidget* corpo);
+    void costruisciNavigazione(QWidget* corpo);
+    void costruisciAnalisi(QWidget* corpo);
+    void costruisciTipi(QWidget* corpo);
+    void costruisciMenu();
+    void collega();
+
+    void vaiA(qint32 estrazione);
+    void cmdConferma_Click(QDateEdit* sorgente);
+    void cmdRuota_Click(int index);
+    void cmdResize_Click();
+    // No analysis, no family, and the board redrawn unmarked.
+    void annullaAnalisi();
+    void cmdReset_Click();
+    void mnuVisualizzaRiepilogo_Click();
+    void Slider1_Change(int valore);
+
+    // The redraw's later steps: the highlight analysis of TipoAnalisi.
+    void VisualizzaAnalisi();
+    void impostaSlider(qint32 massimo, qint32 valore);
+    void disegnaCelle();
+
+    std::shared_ptr<const ArchivioMemoria> vista_;
+    std::shared_ptr<const IndiceUscite> indice_;
+    ModelloCelle celle_;
+    ModelloCelle disegnate_;          // what the text boxes show
+    bool primoDisegno_ = true;
+    bool RidisegnoInCorso = false;
+    bool sliderDaCodice_ = false;
+    bool formaRidotta_ = false;
+};

@@ -1,0 +1,229 @@
+#include "ArchivioTest.h"
+#include "archivio/ScrittoreArchivio.h"
+#include "compat/files.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using E = EsitoScrittura::Errore;
+
+// A program folder with an open archive, and the bytes of both files.
+struct Archivio {
+    CartellaProgramma cartella;
+    ArchivioEstrazioni a;
+    explicit Archivio(const std::vector<RecEstrazione>& r)
+    {
+        cartella.scrivi(r);
+        EXPECT_TRUE(a.apri(cartella.percorso()).ok());
+    }
+    QByteArray estrazioni() const { return cartella.leggiFile("Archivi/Estrazioni.ind"); }
+    QByteArray anni() const { return cartella.leggiFile("Archivi/anni.ind"); }
+};
+
+// Fails the next write to a file whose name ends with `nome`, letting
+// `passano` bytes through.
+struct Guasto {
+    Guasto(const QString& nome, qint64 passano)
+    {
+        compat::setWriteFault([=, usato = false](const QString& path, qint64) mutable -> qint64 {
+            if (usato || !path.endsWith(nome, Qt::CaseInsensitive))
+                return -1;
+            usato = true;
+            return passano;
+        });
+    }
+    ~Guasto() { compat::setWriteFault({}); }
+};
+
+std::vector<RecEstrazione> fineAnno()
+{
+    return componi({{QDate(2025, 12, 27), {{1, {1, 2, 3, 4, 5}}}},
+                    {QDate(2025, 12, 30), {{1, {6, 7, 8, 9, 10}}}}});
+}
+
+RecEstrazione nuova(QDate d, int progressivo)
+{
+    RecEstrazione r = RecEstrazione::crea(d, progressivo);
+    for (int w = 1; w <= 11; ++w)
+        for (int p = 1; p <= 5; ++p)
+            r.setNumero(w, p, w * 5 + p);
+    return r;
+}
+
+TEST(ScrittoreArchivio, YearsFirstDrawAppendsRecordAndYearByteForByte)
+{
+    Archivio t(fineAnno());
+    const QByteArray primaE = t.estrazioni(), primaA = t.anni();
+    const RecEstrazione r = nuova(QDate(2026, 1, 2), 1);
+    BloccoScrittura b;
+    const EsitoScrittura e = accodaEstrazioni(t.a, b, r.toBytes());
+    ASSERT_TRUE(e.ok());
+    EXPECT_EQ(e.primo, 3);
+    EXPECT_EQ(e.anniAggiunti, 1);
+    EXPECT_EQ(t.estrazioni(), primaE + r.toBytes());
+    EXPECT_EQ(t.anni(), primaA + QByteArray("20263      \r"));
+    EXPECT_EQ(t.a.numeroEstrazioni(), 3);
+}
+
+TEST(ScrittoreArchivio, SameYearDrawKeepsItsNumberByteAndAddsNoYear)
+{
+    std::vector<BozzaEstrazione> bozze;
+    for (int i = 0; i < 150; ++i)
+        bozze.push_back({QDate(2024, 1, 2).addDays(2 * i), {{1, {1, 2, 3, 4, 5}}}});
+    Archivio t(componi(bozze));
+    const QByteArray primaA = t.anni();
+    const RecEstrazione r = nuova(QDate(2024, 12, 30), 151);
+    BloccoScrittura b;
+    ASSERT_TRUE(accodaEstrazioni(t.a, b, r.toBytes()).ok());
+    EXPECT_EQ(t.estrazioni().right(66), r.toBytes());
+    EXPECT_EQ(quint8(t.estrazioni().right(66)[2]), 151);
+    EXPECT_EQ(t.anni(), primaA);
+}
+
+TEST(ScrittoreArchivio, YearRecordOnlyForANewYearNotYetIndexed)
+{
+    // The index already lists 2026 (a stale extra line): no second record.
+    Archivio t(fineAnno());
+    t.a.fileAnni().put(3, RecAnno::crea(2026, 3).toBytes());
+    const QByteArray primaA = t.anni();
+    BloccoScrittura b;
+    ASSERT_TRUE(accodaEstrazioni(t.a, b, nuova(QDate(2026, 1, 2), 1).toBytes()).ok());
+    EXPECT_EQ(t.anni(), primaA);
+
+    // A draw numbered 1 in the last stored year adds none either.
+    Archivio u(fineAnno());
+    const QByteArray primaU = u.anni();
+    ASSERT_TRUE(accodaEstrazioni(u.a, b, nuova(QDate(2025, 12, 31), 1).toBytes()).ok());
+    EXPECT_EQ(u.anni(), primaU);
+}
+
+TEST(ScrittoreArchivio, ManyDrawsAcrossTwoNewYearsAddTwoYearRecords)
+{
+    Archivio t(fineAnno());
+    const QByteArray primaA = t.anni();
+    QByteArray blocco;
+    blocco += nuova(QDate(2025, 12, 31), 3).toBytes();
+    blocco += nuova(QDate(2026, 1, 2), 1).toBytes();
+    blocco += nuova(QDate(2026, 12, 31), 2).toBytes();
+    blocco += nuova(QDate(2027, 1, 2), 1).toBytes();
+    BloccoScrittura b;
+    const EsitoScrittura e = accodaEstrazioni(t.a, b, blocco);
+    ASSERT_TRUE(e.ok());
+    EXPECT_EQ(e.ultimo, 6);
+    EXPECT_EQ(t.anni(), primaA + "20264      \r" + "20276      \r");
+}
+
+TEST(ScrittoreArchivio, RefusalsWriteNothing)
+{
+    Archivio t(fineAnno());
+    const QByteArray primaE = t.estrazioni(), primaA = t.anni();
+    BloccoScrittura b;
+    const auto rifiuta = [&](const QByteArray& dati, E atteso, const BloccoScrittura& blocco) {
+        EXPECT_EQ(accodaEstrazioni(t.a, blocco, dati).errore, atteso);
+        EXPECT_EQ(t.estrazioni(), primaE);
+        EXPECT_EQ(t.anni(), primaA);
+    };
+    {
+        BloccoScrittura secondo;   // the lock is already held by `b`
+        EXPECT_FALSE(secondo.preso());
+        rifiuta(nuova(QDate(2026, 1, 2), 1).toBytes(), E::Occupato, secondo);
+    }
+    RecEstrazione r = nuova(QDate(2026, 1, 2), 1);
+    r.setNumero(3, 2, 91);
+    rifiuta(r.toBytes(), E::RecordNonValido, b);
+    r = nuova(QDate(2026, 1, 2), 1);
+    r.setGiornoSettimana('0');
+    rifiuta(r.toBytes(), E::RecordNonValido, b);
+    r = nuova(QDate(2026, 1, 2), 0);
+    rifiuta(r.toBytes(), E::RecordNonValido, b);
+    r = nuova(QDate(2026, 1, 2), 1);
+    r.bytes[3] = '3';   // 32/01/2026
+    rifiuta(r.toBytes(), E::RecordNonValido, b);
+    rifiuta(nuova(QDate(2025, 12, 30), 3).toBytes(), E::FuoriOrdine, b);
+    rifiuta(nuova(QDate(2026, 1, 2), 1).toBytes().left(65), E::RecordNonValido, b);
+    // A good record followed by an earlier one: neither is written.
+    rifiuta(nuova(QDate(2026, 1, 5), 1).toBytes() + nuova(QDate(2026, 1, 3), 2).toBytes(),
+            E::FuoriOrdine, b);
+}
+
+TEST(ScrittoreArchivio, ArchiveEndingInAPartialRecordIsNotWritten)
+{
+    Archivio t(fineAnno());
+    t.a.fileEstrazioni().truncate(2 * 66 + 10);
+    const QByteArray primaE = t.estrazioni();
+    BloccoScrittura b;
+    EXPECT_EQ(accodaEstrazioni(t.a, b, nuova(QDate(2026, 1, 2), 1).toBytes()).errore,
+              E::ArchivioDanneggiato);
+    EXPECT_EQ(t.estrazioni(), primaE);
+}
+
+TEST(ScrittoreArchivio, FailedWriteLeavesBothFilesAsTheyWere)
+{
+    BloccoScrittura b;
+    QByteArray blocco = nuova(QDate(2026, 1, 2), 1).toBytes() + nuova(QDate(2026, 1, 3), 2).toBytes();
+    // Midway through the draws, and after the draws when the year record fails.
+    for (const auto& [file, passano] : {std::pair{QStringLiteral("Estrazioni.ind"), 100},
+                                        std::pair{QStringLiteral("anni.ind"), 5}}) {
+        Archivio t(fineAnno());
+        const QByteArray primaE = t.estrazioni(), primaA = t.anni();
+        {
+            Guasto g(file, passano);
+            const EsitoScrittura e = accodaEstrazioni(t.a, b, blocco);
+            EXPECT_EQ(e.errore, E::Scrittura) << file.toStdString();
+            EXPECT_FALSE(e.dettaglio.isEmpty());
+        }
+        EXPECT_EQ(t.estrazioni(), primaE) << file.toStdString();
+        EXPECT_EQ(t.anni(), primaA) << file.toStdString();
+        EXPECT_EQ(t.a.numeroEstrazioni(), 2);
+    }
+}
+
+TEST(ScrittoreArchivio, CorrectionRewritesInPlaceWithinItsYear)
+{
+    Archivio t(componi({{QDate(2025, 12, 27), {{1, {1, 2, 3, 4, 5}}}},
+                        {QDate(2025, 12, 30), {{1, {6, 7, 8, 9, 10}}}},
+                        {QDate(2026, 1, 3), {{1, {11, 12, 13, 14, 15}}}}}));
+    const QByteArray primaE = t.estrazioni(), primaA = t.anni();
+    BloccoScrittura b;
+    // Moved to the 29th, weekday digit kept as stored.
+    RecEstrazione r = nuova(QDate(2025, 12, 29), 2);
+    r.setGiornoSettimana(primaE[66]);
+    ASSERT_TRUE(correggiEstrazione(t.a, b, 2, r).ok());
+    EXPECT_EQ(t.estrazioni(), primaE.left(66) + r.toBytes() + primaE.mid(132));
+    EXPECT_EQ(t.anni(), primaA);
+
+    const QByteArray dopo = t.estrazioni();
+    const auto rifiuta = [&](qint32 n, const RecEstrazione& x, E atteso) {
+        EXPECT_EQ(correggiEstrazione(t.a, b, n, x).errore, atteso);
+        EXPECT_EQ(t.estrazioni(), dopo);
+    };
+    rifiuta(3, nuova(QDate(2025, 12, 31), 1), E::AnnoDiverso);   // into the year before
+    rifiuta(2, nuova(QDate(2025, 12, 27), 2), E::FuoriOrdine);   // on the previous draw
+    rifiuta(1, nuova(QDate(2025, 12, 29), 1), E::FuoriOrdine);   // on the next draw
+    rifiuta(4, nuova(QDate(2026, 1, 4), 2), E::FuoriOrdine);     // past the end
+    RecEstrazione rotto = nuova(QDate(2025, 12, 28), 2);
+    rotto.setNumero(11, 5, 200);
+    rifiuta(2, rotto, E::RecordNonValido);
+    {
+        Guasto g(QStringLiteral("Estrazioni.ind"), 30);
+        EXPECT_EQ(correggiEstrazione(t.a, b, 2, nuova(QDate(2025, 12, 28), 2)).errore,
+                  E::Scrittura);
+    }
+    EXPECT_EQ(t.estrazioni(), dopo);
+}
+
+TEST(ScrittoreArchivio, LockIsFreeAgainOnceItsHolderEnds)
+{
+    EXPECT_FALSE(BloccoScrittura::occupato());
+    {
+        BloccoScrittura b;
+        EXPECT_TRUE(b.preso());
+        EXPECT_TRUE(BloccoScrittura::occupato());
+    }
+    EXPECT_FALSE(BloccoScrittura::occupato());
+    BloccoScrittura c;
+    EXPECT_TRUE(c.preso());
+}
+
+} // namespace

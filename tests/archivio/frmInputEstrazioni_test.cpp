@@ -1,0 +1,288 @@
+#include "archivio/frmInputEstrazioni.h"
+#include "compat/files.h"
+#include "compat/ui/Colors.h"
+#include "compat/ui/Controls.h"
+#include "core/ArchivioMemoria.h"
+#include "shell/frmMain.h"
+#include "support/ui/AmbienteServizi.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace compat;
+
+namespace {
+
+const QString kFuoriIntervallo = QStringLiteral("inserisci un numero tra 1 e 90 !");
+const QString kSalvare = QStringLiteral("Salvare i dati prima di chiudere?");
+
+// Ends on Thursday 26/02/2026 (draw 3 of 2026), after two draws of 2025.
+std::vector<RecEstrazione> archivio()
+{
+    std::vector<BozzaEstrazione> b;
+    for (QDate d : {QDate(2025, 12, 27), QDate(2025, 12, 30), QDate(2026, 1, 3),
+                    QDate(2026, 2, 24), QDate(2026, 2, 26)}) {
+        BozzaEstrazione x{d, {}};
+        for (int w = 1; w <= 11; ++w)
+            x.ruote.push_back({w, {w, w + 11, w + 22, w + 33, w + 44}});
+        b.push_back(x);
+    }
+    return componi(b);
+}
+
+struct Ambiente : AmbienteServizi {
+    frmMain* main = nullptr;
+    frmInputEstrazioni* f = nullptr;
+    Ambiente() : AmbienteServizi(archivio())
+    {
+        InizializzazioneFatta = false;
+        imposta("Options", "Giorni estrazione", QStringLiteral("NNYNYYY"));
+        main = Forms::get<frmMain>();
+        main->vbShow();
+        main->mnuEstrazioniInserisci->trigger();
+        f = Forms::find<frmInputEstrazioni>();
+    }
+    QByteArray estrazioni() const { return cartella.leggiFile("Archivi/Estrazioni.ind"); }
+    QByteArray anni() const { return cartella.leggiFile("Archivi/anni.ind"); }
+    void scrivi(int casella, const QString& testo)
+    {
+        f->txtEstratto[casella]->clear();
+        QTest::keyClicks(f->txtEstratto[casella], testo);
+    }
+    void riempi(int quante)
+    {
+        for (int k = 1; k <= quante; ++k)
+            scrivi(k, QString::number((k - 1) % 5 + 1 + 5 * ((k - 1) / 5 % 17)));
+    }
+    QString data() const
+    {
+        return f->txtGiorno->text() + u'/' + f->txtMese->text() + u'/' + f->txtAnno->text();
+    }
+};
+
+TEST(frmInputEstrazioni, OpensOnTheLastDrawAndBrowses)
+{
+    Ambiente a;
+    ASSERT_NE(a.f, nullptr);
+    EXPECT_TRUE(a.f->isVisible());
+    EXPECT_EQ(a.f->lblTotaleEstrazioni->text(), "5");
+    EXPECT_EQ(a.data(), "26/02/2026");
+    EXPECT_EQ(a.f->lblNumeroAnnoEstraz->text(), " 3");
+    EXPECT_EQ(a.f->lblAnnoEstrazione->text(), " / 2026");
+    EXPECT_EQ(a.f->lblGiornoEstraz->text(), QString::fromUtf8("giovedì"));
+    EXPECT_EQ(a.f->txtEstratto[55]->text(), "55");
+    EXPECT_EQ(a.f->txtEstratto[1]->toolTip(), QStringLiteral(" 1' estratto ruota di Bari      "));
+    EXPECT_TRUE(a.f->txtEstratto[1]->isReadOnly());
+
+    QTest::mouseClick(a.f->cmdSuccessiva, Qt::LeftButton);   // at the last draw: nothing
+    EXPECT_EQ(a.data(), "26/02/2026");
+    for (int i = 0; i < 6; ++i)
+        QTest::mouseClick(a.f->cmdPrecedente, Qt::LeftButton);
+    EXPECT_EQ(a.data(), "27/12/2025");
+    EXPECT_EQ(a.f->Slider1->value(), 1);
+    a.f->Slider1->setValue(4);
+    EXPECT_EQ(a.data(), "24/02/2026");
+}
+
+TEST(frmInputEstrazioni, NewDrawIsProposedTypedAndStoredByteForByte)
+{
+    Ambiente a;
+    const QByteArray primaE = a.estrazioni(), primaA = a.anni();
+    QTest::mouseClick(a.f->cmdNuova, Qt::LeftButton);
+    // After a Thursday, with Friday among the draw days.
+    EXPECT_EQ(a.data(), "27/02/2026");
+    EXPECT_EQ(a.f->lblNumeroAnnoEstraz->text(), " 4");
+    EXPECT_EQ(a.f->lblGiornoEstraz->text(), QString::fromUtf8("venerdì"));
+    EXPECT_FALSE(a.f->txtEstratto[55]->isReadOnly());
+    EXPECT_EQ(vbBackColor(a.f->txtEstratto[1]), 0xFFFFFFu);
+    EXPECT_FALSE(a.f->Slider1->isEnabled());
+
+    // Letters never reach a box.
+    a.scrivi(1, QStringLiteral("a1b2"));
+    EXPECT_EQ(a.f->txtEstratto[1]->text(), "12");
+    a.riempi(55);
+    // Moved to the Saturday: the weekday digit stays the proposed Friday's.
+    QTest::mouseClick(a.f->cmdSuccessiva, Qt::LeftButton);
+    EXPECT_EQ(a.data(), "28/02/2026");
+    QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
+
+    QByteArray atteso = primaE + "67";
+    atteso += char(4);
+    atteso += "28022026";
+    for (int k = 1; k <= 55; ++k)
+        atteso += char((k - 1) % 5 + 1 + 5 * ((k - 1) / 5 % 17));
+    EXPECT_EQ(a.estrazioni(), atteso);
+    EXPECT_EQ(a.anni(), primaA);
+    // Every window sees the new draw at once.
+    EXPECT_EQ(NumeroEstrazioni, 6);
+    EXPECT_EQ(a.f->lblTotaleEstrazioni->text(), "6");
+    EXPECT_EQ(a.main->Label5->text(), "n.4 del 28/02/2026");
+    EXPECT_EQ(vistaArchivio(Archivio())->numeroEstrazioni(), 6);
+    EXPECT_EQ(a.ini("Settings", "FineRicerca"), "6");
+    EXPECT_TRUE(a.f->txtEstratto[1]->isReadOnly());
+    EXPECT_TRUE(a.f->Slider1->isEnabled());
+    EXPECT_EQ(a.f->Slider1->maximum(), 6);
+}
+
+TEST(frmInputEstrazioni, FirstDrawOfAYearAddsItsYearRecord)
+{
+    Ambiente a;
+    const QByteArray primaA = a.anni();
+    QTest::mouseClick(a.f->cmdNuova, Qt::LeftButton);
+    // Forward into the next year, then back: the number follows the year.
+    for (int i = 0; i < 308; ++i)
+        vbPress(a.f->cmdSuccessiva);
+    EXPECT_EQ(a.data(), "01/01/2027");
+    EXPECT_EQ(a.f->lblNumeroAnnoEstraz->text(), "1");
+    vbPress(a.f->cmdPrecedente);
+    EXPECT_EQ(a.f->lblNumeroAnnoEstraz->text(), " 4");
+    vbPress(a.f->cmdSuccessiva);
+    a.f->Text1->setPlainText(QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 "
+                                            "21 22 23 24 25 26 27 28 29 30 31 32 33 34 35 36 37 "
+                                            "38 39 40 41 42 43 44 45 46 47 48 49 50 51 52 53 54 55"));
+    // All boxes empty: the store decodes the paste box itself.
+    QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
+    EXPECT_EQ(a.estrazioni().size(), 6 * 66);
+    EXPECT_EQ(quint8(a.estrazioni()[5 * 66 + 2]), 1);
+    EXPECT_EQ(a.anni(), primaA + "20276      \r");
+}
+
+TEST(frmInputEstrazioni, QuestionsAndRefusalsWriteNothing)
+{
+    Ambiente a;
+    const QByteArray primaE = a.estrazioni(), primaA = a.anni();
+    QTest::mouseClick(a.f->cmdNuova, Qt::LeftButton);
+    a.riempi(54);
+    a.fake.expectMsgBox(QStringLiteral("Manca 1 numero. Memorizzi ugualmente ?"), vbNo);
+    QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
+    a.scrivi(55, QStringLiteral("1"));
+    a.scrivi(52, QStringLiteral("1"));   // equal on the Nazionale
+    a.fake.expectMsgBox(QStringLiteral("Ci sono numeri uguali su stessa ruota. Memorizzi ugualmente ? "),
+                        vbNo);
+    QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
+    // Out of range, however it got there: refused before any question.
+    a.scrivi(52, QStringLiteral("95"));
+    a.fake.expectMsgBox(kFuoriIntervallo, vbOK);
+    QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
+    EXPECT_EQ(a.f->focusWidget(), a.f->txtEstratto[52]);
+    a.scrivi(52, QStringLiteral("2"));
+    // A failing disk: reported, nothing left behind, the numbers kept.
+    compat::setWriteFault([](const QString&, qint64) -> qint64 { return 10; });
+    a.fake.expectMsgBox(QStringLiteral("Errore durante la memorizzazione (Errore di accesso al "
+                                       "percorso/file): l'archivio è rimasto com'era."),
+                        vbOK);
+    QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
+    compat::setWriteFault({});
+    EXPECT_EQ(a.estrazioni(), primaE);
+    EXPECT_EQ(a.anni(), primaA);
+    EXPECT_EQ(a.f->txtEstratto[52]->text(), "2");
+    EXPECT_TRUE(a.f->cmdMemorizza->isEnabled());
+    EXPECT_EQ(NumeroEstrazioni, 5);
+
+    // Closing: Cancel keeps the window; Yes with a refused store keeps it too.
+    a.scrivi(3, QStringLiteral("91"));
+    a.fake.expectMsgBox(kSalvare, vbCancel);
+    QTest::mouseClick(a.f->cmdEsci, Qt::LeftButton);
+    EXPECT_TRUE(a.f->isLoaded());
+    a.fake.expectMsgBox(kSalvare, vbYes);
+    a.fake.expectMsgBox(kFuoriIntervallo, vbOK);
+    QTest::mouseClick(a.f->cmdEsci, Qt::LeftButton);
+    EXPECT_TRUE(a.f->isLoaded());
+    EXPECT_EQ(a.f->txtEstratto[3]->text(), "91");
+    EXPECT_EQ(a.estrazioni(), primaE);
+    // Yes with a good store closes.
+    a.scrivi(3, QStringLiteral("3"));
+    a.fake.expectMsgBox(kSalvare, vbYes);
+    QTest::mouseClick(a.f->cmdEsci, Qt::LeftButton);
+    EXPECT_FALSE(a.f->isLoaded());
+    EXPECT_EQ(a.estrazioni().size(), 6 * 66);
+}
+
+TEST(frmInputEstrazioni, CloseWithEmptyBoxesAsksNothing)
+{
+    Ambiente a;
+    QTest::mouseClick(a.f->cmdNuova, Qt::LeftButton);
+    QTest::mouseClick(a.f->cmdEsci, Qt::LeftButton);
+    EXPECT_FALSE(a.f->isLoaded());
+}
+
+TEST(frmInputEstrazioni, CorrectionRewritesInPlaceAndStaysInItsYear)
+{
+    Ambiente a;
+    const QByteArray primaE = a.estrazioni(), primaA = a.anni();
+    const qint32 primaVista = vistaArchivio(Archivio())->numero(2, 1, 1);
+    a.f->Slider1->setValue(2);   // 30/12/2025, a Tuesday
+    QTest::mouseClick(a.f->cmdCorreggi, Qt::LeftButton);
+    EXPECT_FALSE(a.f->txtEstratto[1]->isReadOnly());
+    EXPECT_EQ(a.f->txtEstratto[1]->text(), "1");
+    // Moves only strictly between its neighbours (27/12/2025 and 03/01/2026).
+    for (int i = 0; i < 5; ++i)
+        vbPress(a.f->cmdPrecedente);
+    EXPECT_EQ(a.data(), "28/12/2025");
+    for (int i = 0; i < 8; ++i)
+        vbPress(a.f->cmdSuccessiva);
+    EXPECT_EQ(a.data(), "02/01/2026");
+    // Into the next year: refused, nothing written.
+    a.fake.expectMsgBox(QStringLiteral("Non è possibile spostare l'estrazione in un altro anno !"), vbOK);
+    QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
+    EXPECT_EQ(a.estrazioni(), primaE);
+    for (int i = 0; i < 3; ++i)
+        vbPress(a.f->cmdPrecedente);
+    EXPECT_EQ(a.data(), "30/12/2025");
+    vbPress(a.f->cmdPrecedente);
+    a.scrivi(1, QStringLiteral("77"));
+    QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
+    // Weekday digit kept (Tuesday, 3); the shown one is the Monday (2).
+    QByteArray r = primaE.mid(66, 66);
+    r[1] = '2';
+    r.replace(3, 8, "29122025");
+    r[11] = char(77);
+    EXPECT_EQ(a.estrazioni(), primaE.left(66) + r + primaE.mid(132));
+    EXPECT_EQ(a.anni(), primaA);
+    EXPECT_EQ(a.f->estrazioneCorrente(), 2);
+    EXPECT_NE(vistaArchivio(Archivio())->numero(2, 1, 1), primaVista);
+    EXPECT_EQ(vistaArchivio(Archivio())->numero(2, 1, 1), 77);
+}
+
+TEST(frmInputEstrazioni, LeavingABoxOutOfRangeKeepsTheFocus)
+{
+    Ambiente a;
+    QTest::mouseClick(a.f->cmdNuova, Qt::LeftButton);
+    a.f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(a.f));
+    a.f->txtEstratto[1]->setFocus();
+    QTest::keyClicks(a.f->txtEstratto[1], QStringLiteral("95"));
+    a.fake.expectMsgBox(kFuoriIntervallo, vbOK);
+    a.f->txtEstratto[2]->setFocus();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(a.fake.msgBoxCalls().size(), 1u);
+    EXPECT_EQ(QApplication::focusWidget(), a.f->txtEstratto[1]);
+    a.fake.expectMsgBox(kSalvare, vbNo);
+}
+
+TEST(frmInputEstrazioni, PasteFillsBoxesUntilAnIncongruousValue)
+{
+    Ambiente a;
+    QTest::mouseClick(a.f->cmdNuova, Qt::LeftButton);
+    a.f->Text1->setPlainText(QStringLiteral("Bari 01 02 03 04 05\r\nCagliari 12/01/2026"));
+    a.fake.expectMsgBox(QStringLiteral("Valori incongruenti - Non è possibile decodificare  (tutto o "
+                                       "in parte) il testo copiato !"),
+                        vbOK);
+    QTest::mouseClick(a.f->cmdInserisci, Qt::LeftButton);
+    EXPECT_EQ(a.f->txtEstratto[1]->text(), "01");
+    EXPECT_EQ(a.f->txtEstratto[7]->text(), "01");
+    EXPECT_EQ(a.f->txtEstratto[8]->text(), "");
+    QTest::mouseClick(a.f->cmdCancella, Qt::LeftButton);
+    EXPECT_EQ(a.f->Text1->toPlainText(), "");
+    EXPECT_EQ(a.f->txtEstratto[1]->text(), "");
+}
+
+} // namespace

@@ -1,0 +1,22 @@
+# The prepared settings file: written into a folder without one, never over a
+# user's own (whatever the letter case of its name).
+set(dir "${WORK}/impostazioni_iniziali")
+file(REMOVE_RECURSE "${dir}")
+file(MAKE_DIRECTORY "${dir}")
+execute_process(COMMAND ${CMAKE_COMMAND} -DCARTELLA=${dir} -P ${SCRIPT} RESULT_VARIABLE rc)
+file(READ "${dir}/Quorvane.ini" testo HEX)
+# "[Options]" CR LF "Giorni estrazione=NNYNYYY" CR LF
+set(atteso "5b4f7074696f6e735d0d0a47696f726e692065737472617a696f6e653d4e4e594e5959590d0a")
+if(NOT rc EQUAL 0 OR NOT testo STREQUAL atteso)
+  message(FATAL_ERROR "settings file not prepared: ${testo}")
+endif()
+file(REMOVE "${dir}/Quorvane.ini")
+file(WRITE "${dir}/QUORVANE.INI" "[Options]\r\nGiorni estrazione=YNNNNNN\r\n")
+execute_process(COMMAND ${CMAKE_COMMAND} -DCARTELLA=${dir} -P ${SCRIPT} RESULT_VARIABLE rc)
+file(GLOB rimasti "${dir}/*")
+list(LENGTH rimasti quanti)
+file(READ "${dir}/QUORVANE.INI" proprio)
+if(NOT rc EQUAL 0 OR NOT quanti EQUAL 1 OR NOT proprio MATCHES "YNNNNNN")
+  message(FATAL_ERROR "a user's settings file was touched")
+endif()
+file(REMOVE_RECURSE "${dir}")
