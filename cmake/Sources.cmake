@@ -8,12 +8,12 @@
 #   program     src/main.cpp
 #
 # A source is a window-layer source when its name starts with frm or mod or
-# it lies in a ui/ folder; everything else in a subsystem folder is engine.
+# it lies in a ui/ or shell/ folder; everything else in a subsystem folder is engine.
 set(QV_ENGINES metodi consulta archivio sommativa)
 
 function(quorvane_is_ui path out)
   get_filename_component(name "${path}" NAME)
-  if(name MATCHES "^(frm|mod)" OR path MATCHES "/ui/")
+  if(name MATCHES "^(frm|mod)" OR path MATCHES "/(ui|shell)/")
     set(${out} TRUE PARENT_SCOPE)
   else()
     set(${out} FALSE PARENT_SCOPE)

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <algorithm>
 
 #include <unistd.h>
@@ -195,6 +196,31 @@ void RandomFile::flush()
         raise(52);
     if (!file_.flush() || ::fdatasync(file_.handle()) != 0)
         raise(75);
+}
+
+bool replaceFile(const QString& path, QByteArrayView data, QString* error)
+{
+    const auto fallito = [&] {
+        if (error)
+            *error = errorDescription(75);
+        return false;
+    };
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return fallito();
+    qint64 passano = data.size();
+    if (gWriteFault) {
+        const qint64 n = gWriteFault(path, data.size());
+        if (n >= 0)
+            passano = std::min(n, passano);
+    }
+    if ((passano > 0 && f.write(data.data(), passano) != passano) || passano < data.size()) {
+        f.cancelWriting();
+        return fallito();
+    }
+    if (!f.commit())
+        return fallito();
+    return true;
 }
 
 void setWriteFault(WriteFault fault)

@@ -78,6 +78,11 @@ private:
 using WriteFault = std::function<qint64(const QString& path, qint64 size)>;
 void setWriteFault(WriteFault fault);
 
+// Replaces the file at `path` with `data` through a temporary file renamed at
+// the end, so a failure leaves an existing file whole. Honours the write
+// fault hook. False with *error set (in Italian) on failure.
+bool replaceFile(const QString& path, QByteArrayView data, QString* error = nullptr);
+
 // True when at least one ordinary, non-hidden file matches the path (the
 // name may hold the wildcards * and ?); any error gives False.
 bool fileExists(QStringView path);

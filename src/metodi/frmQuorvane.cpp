@@ -51,16 +51,12 @@ bool spuntata(const QAbstractButton* b)
 
 } // namespace
 
-std::array<bool, 6> DescrizionePosizioni(Form* frm)
+std::array<bool, 6> DescrizionePosizioni(const frmQuorvane* frm)
 {
     std::array<bool, 6> posizioni{false, true, true, true, true, true};
-    const auto* det = frm->findChild<QAbstractButton*>(QStringLiteral("chkPosDet"));
-    if (det && spuntata(det)) {
-        for (int i = 1; i <= 5; ++i) {
-            const auto* p = frm->findChild<QAbstractButton*>(QStringLiteral("chkPosizione_%1").arg(i));
-            posizioni[i] = p && p->isChecked();
-        }
-    }
+    if (spuntata(frm->chkPosDet))
+        for (int i = 1; i <= 5; ++i)
+            posizioni[i] = frm->chkPosizione[i]->isChecked();
     return posizioni;
 }
 
@@ -77,7 +73,6 @@ frmQuorvane::frmQuorvane()
 
 void frmQuorvane::formLoad()
 {
-    copiaImmaginiRuote();
     PosizioniValidita.fill(true);
 
     for (int i = 1; i <= 99; ++i) {
@@ -478,7 +473,7 @@ void frmQuorvane::cmdCalcola_Click()
     if (p.perSortite)
         p.estrazioneInizio = 1;
 
-    p.colpi = vbCInt(vbVal(cboColpi->currentText()));
+    p.colpi = interoDigitatoOZero(cboColpi->currentText());
     p.ultimeEstrazioni = spuntata(chkUltime);
     for (int w = 1; w <= 11; ++w) {
         p.ruoteRicerca[w] = spuntata(chkRuota[w]) || (w <= 10 && spuntata(chkRuota[0]));
@@ -489,9 +484,9 @@ void frmQuorvane::cmdCalcola_Click()
                                            : TipoSpia::Numero;
     p.tuttiIValori = optTipo[1]->isChecked();
     if (!p.tuttiIValori)
-        p.valoreSpia = vbCInt(vbVal(cboNumero->currentText()));
+        p.valoreSpia = interoDigitatoOZero(cboNumero->currentText());
     if (p.perSortite)
-        p.sortite = vbCInt(vbVal(cboSortite->currentText()));
+        p.sortite = interoDigitatoOZero(cboSortite->currentText());
     p.indiceScelto = cboIndice->currentIndex();
     p.indiceMassimo = IndiceMassimo;
 

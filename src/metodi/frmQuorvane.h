@@ -4,6 +4,7 @@
 // current method (txtCapoGioco: description in the text, code in the "Tag"
 // property) by a click.
 #include "compat/ui/Form.h"
+#include "shell/Controlli.h"
 
 #include <QString>
 #include <array>
@@ -35,12 +36,14 @@ extern QString RuoteGiocoMulti;
 
 // The spia positions chosen in `frm` (chkPosDet, chkPosizione_1..5):
 // element i (1..5) true when allowed; all when "Pos. determinata" is unticked.
-std::array<bool, 6> DescrizionePosizioni(compat::Form* frm);
+class frmQuorvane;
+std::array<bool, 6> DescrizionePosizioni(const frmQuorvane* frm);
 
-class frmQuorvane : public compat::Form {
+class frmQuorvane : public compat::Form, public FinestraAnalisi {
     Q_OBJECT
 public:
     frmQuorvane();
+    ControlliAnalisi controlliAnalisi() override;
 
     // Wheels (0 = "Tutte", 11 = Nazionale).
     std::array<QToolButton*, 12> chkRuota{};
@@ -131,7 +134,6 @@ protected:
 private:
     void costruisci();
     void collega();
-    void copiaImmaginiRuote();
 
     void optSpia_Click();
     void optTipo_Click(int index);

@@ -3,8 +3,8 @@
 // The window's controls as designed, and which handler each event runs.
 #include "compat/ui/Controls.h"
 #include "compat/ui/ReportListView.h"
+#include "shell/Controlli.h"
 #include "shell/modArchivio.h"
-#include "shell/modControlli.h"
 #include "shell/modGuida.h"
 
 #include <QCheckBox>
@@ -23,8 +23,6 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <tuple>
-#include <type_traits>
 
 using namespace compat;
 
@@ -41,15 +39,6 @@ W* crea(QWidget* padre, const QString& nomeControllo, const QString& testo = {})
     return CreaControllo<W>(padre, nomeControllo, testo);
 }
 
-QComboBox* creaCombo(QWidget* padre, const QString& n, bool modificabile)
-{
-    auto* c = crea<QComboBox>(padre, n);
-    c->setEditable(modificabile);
-    // A typed value is read as text; Enter must not add it to the list.
-    c->setInsertPolicy(QComboBox::NoInsert);
-    return c;
-}
-
 } // namespace
 
 void frmQuorvane::costruisci()
@@ -62,18 +51,8 @@ void frmQuorvane::costruisci()
     auto* gRuote = new QGridLayout(fraRuote);
     gRuote->addWidget(new QLabel(QStringLiteral("Ruote di ricerca"), fraRuote), 0, 0, 1, 12);
     gRuote->addWidget(new QLabel(QStringLiteral("Ruote di gioco"), fraRuote), 2, 0, 1, 12);
-    for (int i = 0; i <= 11; ++i) {
-        const QString testo = i == 0 ? QStringLiteral("Tutte") : siglaRuota(i);
-        for (auto [array, base, riga] : {std::tuple{&chkRuota, "chkRuota", 1},
-                                         std::tuple{&chkRuotaG, "chkRuotaG", 3}}) {
-            QToolButton* b = crea<QToolButton>(fraRuote, nome(base, i));
-            b->setCheckable(true);
-            b->setText(testo);
-            b->setToolTip(nomeRuota(i).trimmed());
-            (*array)[i] = b;
-            gRuote->addWidget(b, riga, i);
-        }
-    }
+    chkRuota = creaCaselleRuote(fraRuote, QStringLiteral("chkRuota"), gRuote, 1);
+    chkRuotaG = creaCaselleRuote(fraRuote, QStringLiteral("chkRuotaG"), gRuote, 3);
     cmdRicercaAutomatica = crea<QPushButton>(fraRuote, QStringLiteral("cmdRicercaAutomatica"),
                                              QStringLiteral("Ricerca automatica ruote di ricerca/gioco"));
     cmdRicercaAutomatica->setEnabled(false);
@@ -101,7 +80,7 @@ void frmQuorvane::costruisci()
     optTipo[2]->setEnabled(false);
     cboNumero = creaCombo(fraTipo, QStringLiteral("cboNumero"), true);
     gTipo->addWidget(cboNumero, 0, 1);
-    DTPRicerca = SelettoreData(fraTipo, QStringLiteral("DTPRicerca"));
+    DTPRicerca = creaData(fraTipo, QStringLiteral("DTPRicerca"));
     DTPRicerca->setEnabled(false);
     gTipo->addWidget(DTPRicerca, 2, 1);
     gTipo->addWidget(new QLabel(QStringLiteral("(una sola ruota di ricerca)"), fraTipo), 3, 0, 1, 2);
@@ -121,18 +100,15 @@ void frmQuorvane::costruisci()
 
     // Period.
     auto* fraPeriodo = new QGroupBox(QStringLiteral("Intervallo di ricerca"), c);
-    auto* gPeriodo = new QGridLayout(fraPeriodo);
     optPeriodo[0] = crea<QRadioButton>(fraPeriodo, nome("optPeriodo", 0), QStringLiteral("Dal"));
     optPeriodo[0]->setChecked(true);
-    DTPickerDa = SelettoreData(fraPeriodo, QStringLiteral("DTPickerDa"));
+    const BloccoPeriodo periodo = creaBloccoPeriodo(fraPeriodo, optPeriodo[0]);
+    QGridLayout* gPeriodo = periodo.griglia;
+    DTPickerDa = periodo.DTPickerDa;
+    DTPickerA = periodo.DTPickerA;
     lblIndiceDal = crea<QLabel>(fraPeriodo, QStringLiteral("lblIndiceDal"));
-    DTPickerA = SelettoreData(fraPeriodo, QStringLiteral("DTPickerA"));
     lblIndiceAl = crea<QLabel>(fraPeriodo, QStringLiteral("lblIndiceAl"));
-    gPeriodo->addWidget(optPeriodo[0], 0, 0);
-    gPeriodo->addWidget(DTPickerDa, 0, 1);
     gPeriodo->addWidget(lblIndiceDal, 0, 2);
-    gPeriodo->addWidget(new QLabel(QStringLiteral("al"), fraPeriodo), 0, 3);
-    gPeriodo->addWidget(DTPickerA, 0, 4);
     gPeriodo->addWidget(lblIndiceAl, 0, 5);
     optPeriodo[1] = crea<QRadioButton>(fraPeriodo, nome("optPeriodo", 1), QStringLiteral("Ultime"));
     cboSortite = creaCombo(fraPeriodo, QStringLiteral("cboSortite"), true);
@@ -404,8 +380,13 @@ void frmQuorvane::collega()
        [this](int sezione) { ListViewOrdin2_ColumnClick(sezione + 1); });
 }
 
-void frmQuorvane::copiaImmaginiRuote()
+ControlliAnalisi frmQuorvane::controlliAnalisi()
 {
-    CopiaImmaginiRuote(chkRuota);
-    CopiaImmaginiRuote(chkRuotaG);
+    ControlliAnalisi c;
+    c.ruote = caselle(chkRuota);
+    c.ruoteGioco = caselle(chkRuotaG);
+    c.txtDataFine = txtDataFine;
+    c.DTPickerDa = DTPickerDa;
+    c.DTPickerA = DTPickerA;
+    return c;
 }

@@ -2,7 +2,7 @@
 
 #include "compat/ui/Platform.h"
 #include "shell/modAspetto.h"
-#include "shell/modControlli.h"
+#include "shell/Controlli.h"
 #include "shell/modElaborazione.h"
 #include "shell/modEmail.h"
 

@@ -6,7 +6,7 @@
 #include "core/TabellaImpostazioni.h"
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
-#include "shell/modControlli.h"
+#include "shell/Controlli.h"
 #include "shell/frmMain.h"
 #include "shell/modMain.h"
 

@@ -7,6 +7,7 @@
 #include "compat/ui/Twips.h"
 #include "core/TabellaImpostazioni.h"
 #include "core/Periodo.h"
+#include "shell/Controlli.h"
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
 
@@ -30,16 +31,12 @@ namespace {
 int valoreSlider(const QSlider* s, const QString& testo)
 {
     return static_cast<int>(
-        vbRound(std::clamp(vbVal(testo), double(s->minimum()), double(s->maximum()))));
+        vbRound(std::clamp(numeroDigitato(testo), double(s->minimum()), double(s->maximum()))));
 }
 
 QDateEdit* nuovaData(QWidget* padre, const QString& nome, const QString& suggerimento)
 {
-    auto* d = new QDateEdit(padre);
-    d->setObjectName(nome);
-    d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    d->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-    d->setCalendarPopup(true);
+    QDateEdit* d = creaData(padre, nome);
     d->setToolTip(suggerimento);
     return d;
 }
@@ -281,13 +278,13 @@ void frmDati::SalvaPeriodo()
 {
     salva(imp::DataInizioRicerca, vbDateText(dtpDataInizio->date()));
     salva(imp::DataFineRicerca, vbDateText(dtpDataFine->date()));
-    if (vbVal(txtNumEstrazioneInizio->text()) > 0)
+    if (numeroDigitato(txtNumEstrazioneInizio->text()) > 0)
         salva(imp::InizioRicerca, vbTrim(txtNumEstrazioneInizio->text()));
-    if (vbVal(txtNumEstrazioneFine->text()) > 0)
+    if (numeroDigitato(txtNumEstrazioneFine->text()) > 0)
         salva(imp::FineRicerca, vbTrim(txtNumEstrazioneFine->text()));
     salva(imp::Blocco, chkLock->isChecked() ? QStringLiteral("Y") : QStringLiteral("N"));
     salva(imp::UltimaEstrazione,
-          vbVal(txtNumEstrazioneFine->text()) == NumeroEstrazioni ? QStringLiteral("Y")
+          numeroDigitato(txtNumEstrazioneFine->text()) == NumeroEstrazioni ? QStringLiteral("Y")
                                                                    : QStringLiteral("N"));
 }
 

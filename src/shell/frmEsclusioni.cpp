@@ -5,7 +5,7 @@
 #include "compat/ui/Platform.h"
 #include "core/TabellaImpostazioni.h"
 #include "shell/modAspetto.h"
-#include "shell/modControlli.h"
+#include "shell/Controlli.h"
 #include "shell/modGuida.h"
 
 #include <QCheckBox>
@@ -23,14 +23,12 @@ frmEsclusioni::frmEsclusioni()
     setObjectName(QStringLiteral("frmEsclusioni"));
     setWindowTitle(QStringLiteral("  Opzioni"));
 
-    static const char* const giorni[] = {"Domenica", "Lunedì", "Martedì", "Mercoledì",
-                                         "Giovedì", "Venerdì", "Sabato"};
     auto* frameGiorni = new QGroupBox(QStringLiteral("Giorni estrazione :"), this);
     auto* griglia = new QGridLayout(frameGiorni);
     for (int i = 1; i <= 7; ++i) {
         chkDay[i] = new QCheckBox(frameGiorni);
         chkDay[i]->setObjectName(QStringLiteral("chkDay_%1").arg(i));
-        lblDay[i] = new QLabel(QString::fromUtf8(giorni[i - 1]), frameGiorni);
+        lblDay[i] = new QLabel(nomeGiorno(i), frameGiorni);
         lblDay[i]->setObjectName(QStringLiteral("lblDay_%1").arg(i));
         lblDay[i]->setBuddy(chkDay[i]);
         griglia->addWidget(chkDay[i], i - 1, 0);

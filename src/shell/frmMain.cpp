@@ -1,7 +1,9 @@
 #include "shell/frmMain.h"
 
 #include "archivio/frmAggiornamenti.h"
+#include "archivio/frmEsportazione.h"
 #include "archivio/frmInputEstrazioni.h"
+#include "archivio/frmStampaEstrazioni.h"
 #include "compat/AppError.h"
 #include "compat/vb.h"
 #include "compat/ui/Platform.h"
@@ -15,6 +17,7 @@
 #include "shell/frmColori.h"
 #include "shell/frmEsclusioni.h"
 #include "shell/frmOpzioni.h"
+#include "shell/Controlli.h"
 #include "shell/frmUrl.h"
 #include "shell/modApriBrowser.h"
 #include "shell/modArchivio.h"
@@ -57,24 +60,6 @@ QFrame* pannello(QWidget* padre, const char* nome, QRect r)
     f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     f->setGeometry(r);
     return f;
-}
-
-QPixmap immagineRuota(const QString& sigla, const QColor& fondo)
-{
-    QPixmap p(28, 28);
-    p.fill(Qt::transparent);
-    QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
-    g.setPen(QPen(QColor(90, 90, 90), 1));
-    g.setBrush(fondo);
-    g.drawEllipse(QRectF(1.5, 1.5, 25, 25));
-    QFont f = g.font();
-    f.setPixelSize(10);
-    f.setBold(true);
-    g.setFont(f);
-    g.setPen(Qt::black);
-    g.drawText(QRect(0, 0, 28, 28), Qt::AlignCenter, sigla);
-    return p;
 }
 
 // CSng of a settings text; nullopt where the original stopped on an error.
@@ -187,9 +172,7 @@ void frmMain::creaMenu()
     mnuHelpAbout = comando(mnuHelp, "mnuHelpAbout", QStringLiteral("&Informazioni su "));
 
     // Their windows come with later versions.
-    for (QAction* a : {mnuEstrazioniTabella,
-                       mnuEstrazioniAggiornaInt, mnuEstrazioniEsporta,
-                       mnuEstrazioniStampa})
+    for (QAction* a : {mnuEstrazioniTabella, mnuEstrazioniAggiornaInt})
         a->setEnabled(false);
 
     on(mnuEstrazioniConsulta, &QAction::triggered, QStringLiteral("mnuEstrazioniConsulta_Click"),
@@ -198,11 +181,11 @@ void frmMain::creaMenu()
        [this] { compat::Forms::get<frmInputEstrazioni>()->vbShow(this); });
     on(mnuEstrazioniAggiorna, &QAction::triggered, QStringLiteral("mnuEstrazioniAggiorna_Click"),
        [this] { compat::Forms::get<frmAggiornamenti>()->vbShow(this); });
+    on(mnuEstrazioniEsporta, &QAction::triggered, QStringLiteral("mnuEstrazioniEsporta_Click"),
+       [this] { compat::Forms::get<frmEsportazione>()->vbShow(this); });
     on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });
     on(mnuQuorvane, &QAction::triggered, QStringLiteral("mnuQuorvane_Click"),
        [this] { compat::Forms::get<frmQuorvane>()->vbShow(this); });
-    on(mnuSommativoAmbi, &QAction::triggered, QStringLiteral("mnuSommativoAmbi_Click"),
-       [this] { compat::Forms::get<frmSommativaAmbi>()->vbShow(this); });
     on(mnuStrumentiRestrizioni, &QAction::triggered, QStringLiteral("mnuStrumentiRestrizioni_Click"),
        [this] { compat::Forms::get<frmOpzioni>()->vbShow(this); });
     on(mnuStrumentiOpzioni, &QAction::triggered, QStringLiteral("mnuStrumentiOpzioni_Click"),
@@ -213,6 +196,10 @@ void frmMain::creaMenu()
        [this] { mnuStrumentiPannello_Click(); });
     on(mnuStrumentiUrl, &QAction::triggered, QStringLiteral("mnuStrumentiUrl_Click"),
        [] { compat::Forms::get<frmUrl>()->vbShowModal(); });
+    on(mnuSommativoAmbi, &QAction::triggered, QStringLiteral("mnuSommativoAmbi_Click"),
+       [this] { compat::Forms::get<frmSommativaAmbi>()->vbShow(this); });
+    on(mnuEstrazioniStampa, &QAction::triggered, QStringLiteral("mnuEstrazioniStampa_Click"),
+       [this] { compat::Forms::get<frmStampaEstrazioni>()->vbShow(this); });
     on(mnuHelpAbout, &QAction::triggered, QStringLiteral("mnuHelpAbout_Click"),
        [this] { compat::Forms::get<frmAboutMe>()->vbShowModal(this); });
     on(mnuHelpSommario, &QAction::triggered, QStringLiteral("mnuHelpSommario_Click"),
@@ -266,14 +253,13 @@ void frmMain::creaPannelli(QWidget* area)
 void frmMain::creaImmaginiRuote(QWidget* area)
 {
     for (int i = 0; i <= 11; ++i) {
-        const QString sigla = siglaRuota(i);
         picRuota[i] = new QLabel(area);
         picRuota[i]->setObjectName(QStringLiteral("picRuota_%1").arg(i));
-        picRuota[i]->setPixmap(immagineRuota(sigla, QColor(225, 225, 225)));
+        picRuota[i]->setPixmap(immagineRuota(i, false));
         picRuota[i]->hide();
         picRuotaGialla[i] = new QLabel(area);
         picRuotaGialla[i]->setObjectName(QStringLiteral("picRuotaGialla_%1").arg(i));
-        picRuotaGialla[i]->setPixmap(immagineRuota(sigla, QColor(255, 220, 0)));
+        picRuotaGialla[i]->setPixmap(immagineRuota(i, true));
         picRuotaGialla[i]->hide();
     }
 }

@@ -1,7 +1,7 @@
 #include "shell/frmMessaggi.h"
 
 #include "shell/modAspetto.h"
-#include "shell/modControlli.h"
+#include "shell/Controlli.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -9,7 +9,7 @@
 #include "core/Restrizioni.h"
 #include "core/Restrizioni.h"
 #include "shell/modAspetto.h"
-#include "shell/modControlli.h"
+#include "shell/Controlli.h"
 #include "shell/modGuida.h"
 #include "shell/modMetodoSpia.h"
 #include "shell/modRestrizioni.h"
@@ -55,10 +55,8 @@ frmOpzioni::frmOpzioni()
     gGiorni->addWidget(chkGiorni, 0, 0, 1, 2);
     gGiorni->addWidget(new QLabel(QStringLiteral("avvenute nei seguenti giorni:"), frameGiorni),
                        0, 2, 1, 2);
-    static const char* const giorni[] = {"Domenica", "Lunedì", "Martedì", "Mercoledì",
-                                         "Giovedì", "Venerdì", "Sabato"};
     for (int i = 1; i <= 7; ++i) {
-        chkDay[i] = new QCheckBox(QString::fromUtf8(giorni[i - 1]), frameGiorni);
+        chkDay[i] = new QCheckBox(nomeGiorno(i), frameGiorni);
         chkDay[i]->setObjectName(QStringLiteral("chkDay_%1").arg(i));
         chkDay[i]->setEnabled(false);
         gGiorni->addWidget(chkDay[i], 1 + (i - 1) / 4, (i - 1) % 4);
@@ -72,11 +70,8 @@ frmOpzioni::frmOpzioni()
     chkMesi->setToolTip(QStringLiteral("Inserisce un periodo di indagine limitato ai mesi indicati"));
     gMesi->addWidget(chkMesi, 0, 0, 1, 2);
     gMesi->addWidget(new QLabel(QStringLiteral("avvenute nei seguenti mesi:"), frameMesi), 0, 2, 1, 2);
-    static const char* const mesi[] = {"Gennaio", "Febbraio", "Marzo", "Aprile",
-                                       "Maggio", "Giugno", "Luglio", "Agosto",
-                                       "Settembre", "Ottobre", "Novembre", "Dicembre"};
     for (int i = 1; i <= 12; ++i) {
-        chkMese[i] = new QCheckBox(QString::fromUtf8(mesi[i - 1]), frameMesi);
+        chkMese[i] = new QCheckBox(nomeMese(i), frameMesi);
         chkMese[i]->setObjectName(QStringLiteral("chkMese_%1").arg(i));
         chkMese[i]->setEnabled(false);
         gMesi->addWidget(chkMese[i], 1 + (i - 1) / 4, (i - 1) % 4);
@@ -92,10 +87,8 @@ frmOpzioni::frmOpzioni()
         QStringLiteral("Inserisce un periodo di indagine limitato tra le date indicate"));
     gPeriodo->addWidget(chkPeriodo, 0, 0, 1, 6);
     for (int k = 0; k <= 1; ++k) {
-        cboGiorno[k] = new QComboBox(framePeriodo);
-        cboGiorno[k]->setObjectName(QStringLiteral("cboGiorno_%1").arg(k));
-        cboMese[k] = new QComboBox(framePeriodo);
-        cboMese[k]->setObjectName(QStringLiteral("cboMese_%1").arg(k));
+        cboGiorno[k] = creaCombo(framePeriodo, NomeElemento("cboGiorno", k), false);
+        cboMese[k] = creaCombo(framePeriodo, NomeElemento("cboMese", k), false);
         cboGiorno[k]->setEnabled(false);
         cboMese[k]->setEnabled(false);
         gPeriodo->addWidget(new QLabel(k == 0 ? QStringLiteral("Tra il") : QStringLiteral("e il"),

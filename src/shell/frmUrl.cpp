@@ -6,7 +6,7 @@
 #include "core/TabellaImpostazioni.h"
 #include "shell/modApriBrowser.h"
 #include "shell/modAspetto.h"
-#include "shell/modControlli.h"
+#include "shell/Controlli.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

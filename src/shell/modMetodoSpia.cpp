@@ -1,6 +1,6 @@
 #include "shell/modMetodoSpia.h"
 
-#include "shell/modControlli.h"
+#include "shell/Controlli.h"
 
 #include "compat/AppError.h"
 #include "compat/vb.h"
@@ -33,8 +33,6 @@ double centrato(double schermo, double finestra)
 {
     return std::trunc(vbRound(schermo - finestra) / 2.0);
 }
-
-const QString kRuoteGioco = QStringLiteral("chkRuotaG");
 
 } // namespace
 
@@ -95,7 +93,7 @@ void SalvaRuoteConNzGioco(Form* frm, int indice)
     if (SalvataggioInCorso)
         return;
     FlagScope scope(SalvataggioInCorso);
-    salva(imp::RuoteConNzGioco, FlagDaRuoteSpuntate(frm, kRuoteGioco, indice));
+    salva(imp::RuoteConNzGioco, FlagDaRuoteSpuntate(controlliAnalisi(frm).ruoteGioco, indice));
 }
 
 void CaricaImpostazioniRicerca()
@@ -113,22 +111,18 @@ void CaricaImpostazioniRicerca()
         NumInizioRicerca = p.inizio;
         NumFineRicerca = p.fine;
     });
-    if (w) {
-        vbResumeNext([&] {
-            auto* da = findControl<QDateEdit>(w, QStringLiteral("DTPickerDa"));
-            if (const auto d = vbCDate(DataEstrazione(NumInizioRicerca)); da && d)
-                vbSetDate(da, *d);
-        });
-        vbResumeNext([&] {
-            const QString fine = DataEstrazione(NumFineRicerca);
-            if (auto* t = findControl<QLineEdit>(w, QStringLiteral("txtDataFine")))
-                vbSetText(t, fine);
-            auto* a = findControl<QDateEdit>(w, QStringLiteral("DTPickerA"));
-            if (const auto d = vbCDate(fine); a && d)
-                vbSetDate(a, *d);
-        });
-    }
-    SpuntaRuoteDaFlag(w, kRuoteGioco, codice);
+    const ControlliAnalisi c = controlliAnalisi(w);
+    vbResumeNext([&] {
+        if (const auto d = vbCDate(DataEstrazione(NumInizioRicerca)); c.DTPickerDa && d)
+            vbSetDate(c.DTPickerDa, *d);
+    });
+    vbResumeNext([&] {
+        const QString fine = DataEstrazione(NumFineRicerca);
+        scriviTesto(c.txtDataFine, fine);
+        if (const auto d = vbCDate(fine); c.DTPickerA && d)
+            vbSetDate(c.DTPickerA, *d);
+    });
+    SpuntaRuoteDaFlag(c.ruoteGioco, codice);
     if (w)
         w->update();
 }

@@ -1,6 +1,6 @@
 #include "shell/modPeriodo.h"
 
-#include "shell/modControlli.h"
+#include "shell/Controlli.h"
 
 #include "compat/AppError.h"
 #include "compat/vb.h"
@@ -27,31 +27,14 @@ namespace {
 // Re-entry flags of SalvaRuote (0) and SalvaRuoteConNz (1).
 std::array<bool, 2> salvataggioRuote{};
 
-const QString kCaselleRuote = QStringLiteral("chkRuota");
-
 void spunta(QWidget* w, int i, bool valore)
 {
-    SpuntaRuota(w, kCaselleRuote, i, valore);
+    SpuntaRuota(controlliAnalisi(w).ruote, i, valore);
 }
 
 bool spuntata(QWidget* w, int i)
 {
-    return RuotaSpuntata(w, kCaselleRuote, i);
-}
-
-void scriviTesto(QWidget* w, const QString& nome, const QString& testo)
-{
-    if (!w)
-        return;
-    if (auto* t = w->findChild<QLineEdit*>(nome))
-        vbSetText(t, testo);
-    else if (auto* l = w->findChild<QLabel*>(nome))
-        l->setText(testo);
-}
-
-QDateEdit* data(QWidget* w, const QString& nome)
-{
-    return w ? w->findChild<QDateEdit*>(nome) : nullptr;
+    return RuotaSpuntata(controlliAnalisi(w).ruote, i);
 }
 
 void leggiPeriodo()
@@ -67,17 +50,18 @@ void leggiPeriodo()
 void mostraPeriodo(QWidget* w, bool dataMinima)
 {
     const QDate minima(1871, 1, 7);
+    const ControlliAnalisi c = controlliAnalisi(w);
     const struct {
         qint32 numero;
-        const char* testo;
-        const char* picker;
-    } estremi[] = {{NumInizioRicerca, "txtDataInizio", "DTPickerDa"},
-                   {NumFineRicerca, "txtDataFine", "DTPickerA"}};
+        QWidget* testo;
+        QDateEdit* picker;
+    } estremi[] = {{NumInizioRicerca, c.txtDataInizio, c.DTPickerDa},
+                   {NumFineRicerca, c.txtDataFine, c.DTPickerA}};
     for (const auto& e : estremi) {
         const QString testo = DataEstrazione(e.numero);
-        vbResumeNext([&] { scriviTesto(w, QString::fromLatin1(e.testo), testo); });
+        vbResumeNext([&] { scriviTesto(e.testo, testo); });
         vbResumeNext([&] {
-            QDateEdit* p = data(w, QString::fromLatin1(e.picker));
+            QDateEdit* p = e.picker;
             const auto d = vbCDate(testo);
             if (!p || !d)
                 return;
@@ -119,7 +103,7 @@ void CaricaRuoteConNz()
         leggiPeriodo();
         mostraPeriodo(w, false);
     });
-    SpuntaRuoteDaFlag(w, kCaselleRuote, s);
+    SpuntaRuoteDaFlag(controlliAnalisi(w).ruote, s);
     aggiorna(w);
 }
 
@@ -132,7 +116,7 @@ void CaricaRuote(bool singola)
         leggiPeriodo();
         mostraPeriodo(w, true);
         vbResumeNext([&] {
-            QDateEdit* rit = data(w, QStringLiteral("DTPickerARit"));
+            QDateEdit* rit = controlliAnalisi(w).DTPickerARit;
             const auto d = vbCDate(DataEstrazione(NumFineRicerca));
             if (rit && d)
                 vbSetDate(rit, *d);
@@ -157,7 +141,7 @@ void SalvaRuoteConNz(Form* frm, int indice)
         return;
     Forms::current = frm;
     FlagScope scope(inCorso);
-    salva(imp::RuoteConNz, FlagDaRuoteSpuntate(frm, kCaselleRuote, indice));
+    salva(imp::RuoteConNz, FlagDaRuoteSpuntate(controlliAnalisi(frm).ruote, indice));
 }
 
 void SalvaRuote(Form* frm, int indice)

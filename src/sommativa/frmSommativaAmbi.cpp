@@ -14,7 +14,7 @@
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
 #include "shell/modCalendario.h"
-#include "shell/modControlli.h"
+#include "shell/Controlli.h"
 #include "shell/modElaborazione.h"
 #include "shell/modMetodoSpia.h"
 #include "shell/modPeriodo.h"
@@ -61,7 +61,6 @@ frmSommativaAmbi::frmSommativaAmbi()
 
 void frmSommativaAmbi::formLoad()
 {
-    CopiaImmaginiRuote(chkRuota);
     Forms::current = this;
     CaricaPosizioneForm(this);
     ImpostaForm(this);
@@ -113,6 +112,15 @@ void frmSommativaAmbi::formUnload(bool&)
     salva(imp::SommativaGiocate, txtGiocate->text());
     salva(imp::SommativaQuanti, txtQuanti->text());
     SalvaPosizioneForm(this);
+}
+
+ControlliAnalisi frmSommativaAmbi::controlliAnalisi()
+{
+    ControlliAnalisi c;
+    c.ruote = caselle(chkRuota);
+    c.DTPickerDa = DTPickerDa;
+    c.DTPickerA = DTPickerA;
+    return c;
 }
 
 // ---------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 // click plays its formula cycle by cycle, and both lists go to text files
 // and to the printer.
 #include "compat/ui/Form.h"
+#include "shell/Controlli.h"
 #include "sommativa/UscitaSommativa.h"
 
 #include <QString>
@@ -25,10 +26,13 @@ namespace compat {
 class ReportListView;
 }
 
-class frmSommativaAmbi : public compat::Form {
+class frmSommativaAmbi : public compat::Form, public FinestraAnalisi {
     Q_OBJECT
 public:
     frmSommativaAmbi();
+
+    // The wheel boxes 1..11 and the period pickers CaricaRuote fills.
+    ControlliAnalisi controlliAnalisi() override;
 
     QGroupBox* fraRuote;
     std::array<QToolButton*, 12> chkRuota{};   // 1..11

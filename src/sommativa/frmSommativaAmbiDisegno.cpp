@@ -7,7 +7,7 @@
 #include "compat/ui/Twips.h"
 #include "core/Procedure.h"
 #include "shell/modArchivio.h"
-#include "shell/modControlli.h"
+#include "shell/Controlli.h"
 #include "shell/modGuida.h"
 
 #include <QComboBox>
@@ -28,21 +28,9 @@ using namespace compat;
 
 namespace {
 
-template <class W>
-W* crea(QWidget* padre, const QString& nome, const QString& testo = {})
-{
-    W* w;
-    if constexpr (std::is_constructible_v<W, QString, QWidget*>)
-        w = new W(testo, padre);
-    else
-        w = new W(padre);
-    w->setObjectName(nome);
-    return w;
-}
-
 QLineEdit* casella(QWidget* padre, const QString& nome, const QString& testo, int lunghezza)
 {
-    auto* t = crea<QLineEdit>(padre, nome);
+    auto* t = CreaControllo<QLineEdit>(padre, nome);
     t->setText(testo);
     t->setMaxLength(lunghezza);
     t->setAlignment(Qt::AlignCenter);
@@ -69,43 +57,38 @@ void frmSommativaAmbi::costruisci()
     corpo_ = new QWidget(this);
     QWidget* c = corpo_;
 
-    fraRuote = crea<QGroupBox>(c, QStringLiteral("fraRuote"), QStringLiteral("Ruota"));
-    auto* gRuote = new QGridLayout(fraRuote);
-    for (int i = 1; i <= 11; ++i) {
-        QToolButton* b = crea<QToolButton>(fraRuote, QStringLiteral("chkRuota_%1").arg(i));
-        b->setCheckable(true);
-        b->setText(siglaRuota(i));
-        b->setToolTip(nomeRuota(i).trimmed());
-        chkRuota[size_t(i)] = b;
-        gRuote->addWidget(b, 0, i - 1);
-    }
+    fraRuote = CreaControllo<QGroupBox>(c, QStringLiteral("fraRuote"), QStringLiteral("Ruota"));
+    chkRuota = creaCaselleRuote(fraRuote, QStringLiteral("chkRuota"), new QGridLayout(fraRuote), 0);
+    // One wheel at a time: no "Tutte" box.
+    delete chkRuota[0];
+    chkRuota[0] = nullptr;
 
-    Frame4 = crea<QGroupBox>(c, QStringLiteral("Frame4"), QStringLiteral("Indice mese"));
-    cboIndice = crea<QComboBox>(Frame4, QStringLiteral("cboIndice"));
+    Frame4 = CreaControllo<QGroupBox>(c, QStringLiteral("Frame4"), QStringLiteral("Indice mese"));
+    cboIndice = CreaControllo<QComboBox>(Frame4, QStringLiteral("cboIndice"));
     (new QHBoxLayout(Frame4))->addWidget(cboIndice);
 
-    fraColpi = crea<QGroupBox>(c, QStringLiteral("fraColpi"), QStringLiteral("Colpi"));
+    fraColpi = CreaControllo<QGroupBox>(c, QStringLiteral("fraColpi"), QStringLiteral("Colpi"));
     txtColpi = casella(fraColpi, QStringLiteral("txtColpi"), QStringLiteral("5"), 2);
     (new QHBoxLayout(fraColpi))->addWidget(txtColpi);
 
-    Frame2 = crea<QGroupBox>(c, QStringLiteral("Frame2"), QStringLiteral("Intervallo di simulazione"));
+    Frame2 = CreaControllo<QGroupBox>(c, QStringLiteral("Frame2"), QStringLiteral("Intervallo di simulazione"));
     auto* gIntervallo = new QGridLayout(Frame2);
-    Label[0] = crea<QLabel>(Frame2, QStringLiteral("Label_0"), QStringLiteral("numero cicli"));
+    Label[0] = CreaControllo<QLabel>(Frame2, QStringLiteral("Label_0"), QStringLiteral("numero cicli"));
     txtGiocate = casella(Frame2, QStringLiteral("txtGiocate"), QStringLiteral("10"), 2);
-    Label4 = crea<QLabel>(Frame2, QStringLiteral("Label4"), QStringLiteral("Al"));
-    DTPickerA = SelettoreData(Frame2, QStringLiteral("DTPickerA"));
+    Label4 = CreaControllo<QLabel>(Frame2, QStringLiteral("Label4"), QStringLiteral("Al"));
+    DTPickerA = creaData(Frame2, QStringLiteral("DTPickerA"));
     // The end date moves when an entry is done, not at every typed digit.
     DTPickerA->setKeyboardTracking(false);
-    lblIndiceAl = crea<QLabel>(Frame2, QStringLiteral("lblIndiceAl"), QStringLiteral("13"));
-    cmdPrecedente = crea<QPushButton>(Frame2, QStringLiteral("cmdPrecedente"), QStringLiteral("<"));
+    lblIndiceAl = CreaControllo<QLabel>(Frame2, QStringLiteral("lblIndiceAl"), QStringLiteral("13"));
+    cmdPrecedente = CreaControllo<QPushButton>(Frame2, QStringLiteral("cmdPrecedente"), QStringLiteral("<"));
     cmdPrecedente->setToolTip(QStringLiteral("- 1 estrazione"));
-    cmdSuccessiva = crea<QPushButton>(Frame2, QStringLiteral("cmdSuccessiva"), QStringLiteral(">"));
+    cmdSuccessiva = CreaControllo<QPushButton>(Frame2, QStringLiteral("cmdSuccessiva"), QStringLiteral(">"));
     cmdSuccessiva->setToolTip(QStringLiteral("+ 1 estrazione"));
-    cmdUltima = crea<QPushButton>(Frame2, QStringLiteral("cmdUltima"), QStringLiteral(">|"));
+    cmdUltima = CreaControllo<QPushButton>(Frame2, QStringLiteral("cmdUltima"), QStringLiteral(">|"));
     cmdUltima->setToolTip(QStringLiteral("Ultima estrazione in archivio"));
     for (QPushButton* b : {cmdPrecedente, cmdSuccessiva, cmdUltima})
         b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral(">|")) + 20);
-    cmdCalcolaData = crea<QPushButton>(Frame2, QStringLiteral("cmdCalcolaData"),
+    cmdCalcolaData = CreaControllo<QPushButton>(Frame2, QStringLiteral("cmdCalcolaData"),
                                        QStringLiteral("Vedi data inizio"));
     gIntervallo->addWidget(Label[0], 0, 0);
     gIntervallo->addWidget(txtGiocate, 0, 1);
@@ -119,13 +102,13 @@ void frmSommativaAmbi::costruisci()
     passi->addWidget(cmdCalcolaData);
     gIntervallo->addLayout(passi, 2, 0, 1, 3);
 
-    Label[1] = crea<QLabel>(c, QStringLiteral("Label_1"), QStringLiteral("Quantità di risultati"));
-    Label[4] = crea<QLabel>(c, QStringLiteral("Label_4"), QStringLiteral("desiderata"));
+    Label[1] = CreaControllo<QLabel>(c, QStringLiteral("Label_1"), QStringLiteral("Quantità di risultati"));
+    Label[4] = CreaControllo<QLabel>(c, QStringLiteral("Label_4"), QStringLiteral("desiderata"));
     txtQuanti = casella(c, QStringLiteral("txtQuanti"), QStringLiteral("5"), 3);
     cmdCalcola = PulsanteImmagine(c, QStringLiteral("cmdCalcola"), QStyle::SP_MediaPlay,
                                   QStringLiteral("Avvia la ricerca"));
 
-    ListViewRisultati = crea<ReportListView>(c, QStringLiteral("ListViewRisultati"));
+    ListViewRisultati = CreaControllo<ReportListView>(c, QStringLiteral("ListViewRisultati"));
     colonne(ListViewRisultati,
             {QStringLiteral("Algoritmo"), QStringLiteral("Casi positivi"),
              QStringLiteral("Casi negativi"), QStringLiteral("Quantità"), QStringLiteral("Numeri al")},
@@ -136,15 +119,15 @@ void frmSommativaAmbi::costruisci()
     cmdStampa = PulsanteImmagine(c, QStringLiteral("cmdStampa"), QStyle::SP_FileDialogDetailedView,
                                  QStringLiteral("Stampa i risultati"));
 
-    Label[2] = crea<QLabel>(c, QStringLiteral("Label_2"), QStringLiteral("Dettaglio risultati dal"));
-    DTPickerDaAnalisi = SelettoreData(c, QStringLiteral("DTPickerDaAnalisi"));
-    Label[3] = crea<QLabel>(c, QStringLiteral("Label_3"), QStringLiteral("al"));
-    DTPickerAAnalisi = SelettoreData(c, QStringLiteral("DTPickerAAnalisi"));
+    Label[2] = CreaControllo<QLabel>(c, QStringLiteral("Label_2"), QStringLiteral("Dettaglio risultati dal"));
+    DTPickerDaAnalisi = creaData(c, QStringLiteral("DTPickerDaAnalisi"));
+    Label[3] = CreaControllo<QLabel>(c, QStringLiteral("Label_3"), QStringLiteral("al"));
+    DTPickerAAnalisi = creaData(c, QStringLiteral("DTPickerAAnalisi"));
     cmdCalcolaRisultati = PulsanteImmagine(c, QStringLiteral("cmdCalcolaRisultati"),
                                            QStyle::SP_BrowserReload,
                                            QStringLiteral("Ricalcola il dettaglio"));
-    lblDettaglio = crea<QLabel>(c, QStringLiteral("lblDettaglio"), QStringLiteral("Dettaglio giocate"));
-    ListViewDettaglio = crea<ReportListView>(c, QStringLiteral("ListViewDettaglio"));
+    lblDettaglio = CreaControllo<QLabel>(c, QStringLiteral("lblDettaglio"), QStringLiteral("Dettaglio giocate"));
+    ListViewDettaglio = CreaControllo<ReportListView>(c, QStringLiteral("ListViewDettaglio"));
     ListViewDettaglio->setFont(QFont(QStringLiteral("Arial")));
     colonne(ListViewDettaglio,
             {QStringLiteral("Data previsione"), QStringLiteral("Numeri in gioco"), QStringLiteral("Esito")},
@@ -157,7 +140,7 @@ void frmSommativaAmbi::costruisci()
                                          QStringLiteral("Stampa il dettaglio"));
     cmdHelp = PulsanteImmagine(c, QStringLiteral("cmdHelp"), QStyle::SP_DialogHelpButton,
                                QStringLiteral("Spiegazioni dettagliate sul form attuale"));
-    DTPickerDa = SelettoreData(c, QStringLiteral("DTPickerDa"));
+    DTPickerDa = creaData(c, QStringLiteral("DTPickerDa"));
     DTPickerDa->hide();
 
     // Placement.
@@ -209,7 +192,7 @@ void frmSommativaAmbi::costruisci()
     righe->addLayout(risultati, 1);
 
     // The progress bar stays outside the inputs that a search disables.
-    ProgressBar1 = crea<QProgressBar>(this, QStringLiteral("ProgressBar1"));
+    ProgressBar1 = CreaControllo<QProgressBar>(this, QStringLiteral("ProgressBar1"));
     ProgressBar1->setTextVisible(false);
     auto* finestra = new QVBoxLayout(this);
     finestra->addWidget(c, 1);

@@ -368,6 +368,60 @@ TEST(frmQuorvane, RefusesWrongInputsWithTheirMessages)
     }
 }
 
+// Numbers typed into the combos: taken as typed (7 is 7, not 70), and
+// numbers an Integer cannot hold refused with the box's own message.
+TEST(frmQuorvane, TypedNumbersAreTakenAsTypedAndHugeOnesRefused)
+{
+    auto digita = [](QComboBox* c, const char* testo) {
+        c->setFocus();
+        c->lineEdit()->selectAll();
+        QTest::keyClicks(c, QString::fromLatin1(testo));
+    };
+    {
+        Finestra w(archivioNoto());
+        frmQuorvane* f = w.f;
+        f->vbShow();
+        f->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+        vbSetDate(f->DTPickerDa, kD1);
+        digita(f->cboNumero, "7");
+        digita(f->cboColpi, "2");
+        EXPECT_EQ(f->cboNumero->currentText(), "7");
+        EXPECT_EQ(f->cboColpi->currentText(), "2");
+        f->chkUltime->setChecked(true);
+        QTest::mouseClick(f->cmdCalcola, Qt::LeftButton);
+        ASSERT_EQ(f->ListViewOrdin2->count(), 5);
+        EXPECT_EQ(w.riga(1), QStringList({" 1' su BA + 23", "    2 /     4", "100,0 %", " 7", "   2"}));
+    }
+    const struct {
+        const char* messaggio;
+        std::function<QComboBox*(frmQuorvane*)> casella;
+        const char* testo;
+    } casi[] = {
+        {"Inserire il numero spia !", [](frmQuorvane* f) { return f->cboNumero; }, "999999999999"},
+        {"Inserire il n. di colpi di gioco !", [](frmQuorvane* f) { return f->cboColpi; }, "999999"},
+        {"Inserire il n. di sortite da ricercare!",
+         [](frmQuorvane* f) {
+             f->optPeriodo[1]->setChecked(true);
+             return f->cboSortite;
+         },
+         "99999"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.testo);
+        Finestra w(archivioNoto());
+        w.f->vbShow();
+        digita(c.casella(w.f), c.testo);
+        // Any other box (the unexpected-error one) is unscripted and fails the test.
+        w.a.fake.expectMsgBox(QString::fromUtf8(c.messaggio), vbOK);
+        QTest::mouseClick(w.f->cmdCalcola, Qt::LeftButton);
+        ASSERT_EQ(w.a.fake.msgBoxCalls().size(), 1u);
+        EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbExclamation);
+        EXPECT_EQ(w.f->ListViewOrdin2->count(), 0);
+        EXPECT_FALSE(ElaborazioneInCorso);
+    }
+}
+
 TEST(frmQuorvane, SearchListsTheBestRowsAndAClickMakesTheCurrentMethod)
 {
     Finestra w(archivioNoto());

@@ -60,6 +60,15 @@ TEST(frmDati, ARejectedDateRestoresThePickersAndKeepsTheComputationGuard)
     EXPECT_EQ(f->SliderDal->value(), 46);
     EXPECT_EQ(f->SliderAl->value(), 66);
     EXPECT_EQ(a.ini("Settings", "InizioRicerca"), "46");
+
+    // A number past the largest Double stops at the slider's end, with no
+    // unexpected-error box (the platform double fails on any box not scripted).
+    QTest::mouseClick(f->chkLock, Qt::LeftButton);
+    f->txtNumEstrazioneFine->selectAll();
+    QTest::keyClicks(f->txtNumEstrazioneFine, "1e400");
+    QCoreApplication::sendEvent(f->txtNumEstrazioneFine, &uscita);
+    EXPECT_EQ(f->SliderAl->value(), 100);
+    EXPECT_EQ(a.ini("Settings", "FineRicerca"), "100");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "ArchivioTest.h"
+#include "archivio/frmStampaEstrazioni.h"
 #include "compat/ui/Colors.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/Twips.h"
@@ -289,4 +290,18 @@ TEST(frmMain, WebCommandGoesOnLineFirstAndStopsWhenRefused)
                            QStringLiteral("net.setOnline"),
                            QStringLiteral("shell.openUrl http://example.org/"),
                            QStringLiteral("net.setOnline")}));
+}
+
+TEST(frmMain, PrintCommandOpensThePrintWindowOwned)
+{
+    Avvio a;
+    a.archivio();
+    frmMain* f = a.avvia();
+    ASSERT_TRUE(f->mnuEstrazioniStampa->isEnabled());
+    f->mnuEstrazioniStampa->trigger();
+    auto* s = Forms::find<frmStampaEstrazioni>();
+    ASSERT_NE(s, nullptr);
+    EXPECT_TRUE(s->isVisible());
+    EXPECT_FALSE(s->isModal());
+    EXPECT_EQ(s->parentWidget(), f);
 }

@@ -1,6 +1,7 @@
 #include "compat/ui/Controls.h"
 #include "compat/ui/Twips.h"
 #include "shell/modMetodoSpia.h"
+#include "shell/Controlli.h"
 #include "support/ui/AmbienteServizi.h"
 
 #include <QCheckBox>
@@ -23,7 +24,7 @@ public:
 };
 
 // The play-wheel boxes of the method-search window, wired as there.
-class frmGioco : public Form {
+class frmGioco : public Form, public FinestraAnalisi {
 public:
     frmGioco()
     {
@@ -38,6 +39,14 @@ public:
         txtDataFine->setObjectName(QStringLiteral("txtDataFine"));
         DTPickerDa = new QDateEdit(this);
         DTPickerDa->setObjectName(QStringLiteral("DTPickerDa"));
+    }
+    ControlliAnalisi controlliAnalisi() override
+    {
+        ControlliAnalisi c;
+        c.ruoteGioco = caselle(chkRuotaG);
+        c.txtDataFine = txtDataFine;
+        c.DTPickerDa = DTPickerDa;
+        return c;
     }
     QString spunte() const
     {

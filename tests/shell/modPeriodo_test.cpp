@@ -1,5 +1,6 @@
 #include "compat/vbdate.h"
 #include "compat/ui/Controls.h"
+#include "shell/Controlli.h"
 #include "shell/frmDati.h"
 #include "shell/modPeriodo.h"
 #include "support/ui/AmbienteServizi.h"
@@ -21,7 +22,7 @@ std::vector<RecEstrazione> archivio()
 
 // An analysis window as the loaders expect it: wheel boxes 0..11 (or 1..11),
 // period texts and pickers.
-class Analisi : public Form {
+class Analisi : public Form, public FinestraAnalisi {
 public:
     explicit Analisi(bool conTutte, bool conNz)
     {
@@ -32,12 +33,20 @@ public:
             on(c, &QCheckBox::toggled, "chkRuota_Click", [this, i, conNz] {
                 conNz ? SalvaRuoteConNz(this, i) : SalvaRuote(this, i);
             });
+            controlli_.ruote[i] = c;
         }
-        for (const char* n : {"txtDataInizio", "txtDataFine"})
-            (new QLineEdit(this))->setObjectName(n);
-        for (const char* n : {"DTPickerDa", "DTPickerA", "DTPickerARit"})
-            (new QDateEdit(this))->setObjectName(n);
+        for (QWidget** t : {&controlli_.txtDataInizio, &controlli_.txtDataFine})
+            *t = new QLineEdit(this);
+        controlli_.txtDataInizio->setObjectName("txtDataInizio");
+        controlli_.txtDataFine->setObjectName("txtDataFine");
+        for (QDateEdit** d : {&controlli_.DTPickerDa, &controlli_.DTPickerA, &controlli_.DTPickerARit})
+            *d = new QDateEdit(this);
+        controlli_.DTPickerDa->setObjectName("DTPickerDa");
+        controlli_.DTPickerA->setObjectName("DTPickerA");
+        controlli_.DTPickerARit->setObjectName("DTPickerARit");
     }
+    ControlliAnalisi controlliAnalisi() override { return controlli_; }
+    ControlliAnalisi controlli_;
     QCheckBox* ruota(int i) { return findChild<QCheckBox*>(QStringLiteral("chkRuota_%1").arg(i)); }
     QString ruote()
     {

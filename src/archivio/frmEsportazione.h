@@ -1,0 +1,35 @@
+#pragma once
+// Export: the recent draws written as an update file for another copy of the
+// program.
+#include "compat/ui/Form.h"
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+class frmEsportazione : public compat::Form {
+    Q_OBJECT
+public:
+    frmEsportazione();
+
+    std::array<QLabel*, 2> Label1{};
+    QLabel* lblUltima;
+    QLabel* lblNumero;
+    QLabel* Label2;
+    QLabel* lblAnno;
+    QPushButton* cmdEsporta;
+    QPushButton* cmdEsci;
+    QPushButton* cmdHelp;
+
+protected:
+    void formLoad() override;
+
+private:
+    void cmdEsporta_Click();
+};
+
+// Whether `percorso` names one of the program's files in use (the archive's
+// two files, an update file an update window holds), which an export must
+// never replace.
+bool FileInUso(const QString& percorso);

@@ -1,0 +1,132 @@
+#include "archivio/FileAggiornamento.h"
+#include "archivio/frmAggiornamenti.h"
+#include "archivio/frmEsportazione.h"
+#include "compat/files.h"
+#include "compat/ui/Controls.h"
+#include "shell/frmMain.h"
+#include "support/ui/AmbienteServizi.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace compat;
+
+namespace {
+
+const QString kTitolo = QStringLiteral("Esportazione archivi");
+
+struct Ambiente : AmbienteServizi {
+    explicit Ambiente(const std::vector<RecEstrazione>& r) : AmbienteServizi(r)
+    {
+        InizializzazioneFatta = false;
+        auto* main = Forms::get<frmMain>();
+        main->vbShow();
+        main->mnuEstrazioniEsporta->trigger();
+    }
+    frmEsportazione* f() const { return Forms::find<frmEsportazione>(); }
+    QByteArray leggi(const char* rel) const { return cartella.leggiFile(QString::fromLatin1(rel)); }
+    QString percorso(const char* rel) const
+    {
+        return cartella.percorso() + u'/' + QString::fromLatin1(rel);
+    }
+};
+
+// Weekly draws from 1871 to a year and more past the exported first record.
+std::vector<RecEstrazione> storico()
+{
+    return estrazioniCasuali(QDate(1871, 1, 7), kPrimoRecordEsportato + 60, 7, 11);
+}
+
+TEST(frmEsportazione, ExportMergedIntoACutArchiveRestoresBothFiles)
+{
+    const auto tutte = storico();
+    QByteArray esportato, estrazioniIntere, anniInteri;
+    {
+        Ambiente a(tutte);
+        ASSERT_NE(a.f(), nullptr);
+        EXPECT_EQ(a.f()->lblUltima->text(), tutte.back().dataTesto());
+        estrazioniIntere = a.leggi("Archivi/Estrazioni.ind");
+        anniInteri = a.leggi("Archivi/anni.ind");
+        a.cartella.scriviFile(QStringLiteral("esp.bin"), "vecchio contenuto");
+        a.fake.expectSave(a.percorso("esp.bin"));
+        a.fake.expectMsgBox(QStringLiteral("Esportazione archivio ") + a.percorso("esp.bin")
+                                + QStringLiteral(" al ") + tutte.back().dataTesto()
+                                + QStringLiteral(" effettuata"),
+                            vbOK);
+        QTest::mouseClick(a.f()->cmdEsporta, Qt::LeftButton);
+        EXPECT_EQ(a.fake.fileCalls().back().request.title, "Salva");
+        EXPECT_EQ(a.fake.fileCalls().back().request.filter,
+                  "File aggiornamento Trevalda (*.bin)|*.bin|File aggiornamento Trevalda (*.trv)|*.trv");
+        EXPECT_EQ(a.fake.msgBoxCalls().back().title, kTitolo);
+        EXPECT_EQ(a.f(), nullptr);
+        esportato = a.leggi("esp.bin");
+        EXPECT_EQ(esportato, estrazioniIntere.mid((kPrimoRecordEsportato - 1) * 66));
+    }
+    // An archive that ends on the export's first draw takes the rest back.
+    Ambiente b({tutte.begin(), tutte.begin() + kPrimoRecordEsportato});
+    ASSERT_NE(b.leggi("Archivi/anni.ind"), anniInteri);
+    b.cartella.scriviFile(QStringLiteral("esp.bin"), esportato);
+    Forms::get<frmMain>()->mnuEstrazioniAggiorna->trigger();
+    auto* agg = Forms::find<frmAggiornamenti>();
+    b.fake.expectOpen(b.percorso("esp.bin"));
+    QTest::mouseClick(agg->cmdApri, Qt::LeftButton);
+    b.fake.expectMsgBox(QStringLiteral("Aggiornamento archivi al ") + tutte.back().dataTesto()
+                            + QStringLiteral(" effettuato"),
+                        vbOK);
+    QTest::mouseClick(agg->cmdAggiorna, Qt::LeftButton);
+    EXPECT_EQ(b.leggi("Archivi/Estrazioni.ind"), estrazioniIntere);
+    EXPECT_EQ(b.leggi("Archivi/anni.ind"), anniInteri);
+}
+
+TEST(frmEsportazione, NeverOverTheProgramsOwnFilesNorAfterAFailedWrite)
+{
+    Ambiente a(storico());
+    const QByteArray primaE = a.leggi("Archivi/Estrazioni.ind");
+    // An update window holds this one open.
+    a.cartella.scriviFile(QStringLiteral("agg.bin"), primaE.right(2 * 66));
+    Forms::get<frmMain>()->mnuEstrazioniAggiorna->trigger();
+    a.fake.expectOpen(a.percorso("agg.bin"));
+    vbPress(Forms::find<frmAggiornamenti>()->cmdApri);
+    for (const char* proprio : {"Archivi/Estrazioni.ind", "Archivi/anni.ind", "agg.bin"}) {
+        a.fake.expectSave(a.percorso(proprio));
+        a.fake.expectMsgBox(QStringLiteral("Il file ") + a.percorso(proprio)
+                                + QStringLiteral(" è in uso dal programma: scegliere un altro nome."),
+                            vbOK);
+        QTest::mouseClick(a.f()->cmdEsporta, Qt::LeftButton);
+    }
+    EXPECT_EQ(a.leggi("Archivi/Estrazioni.ind"), primaE);
+    EXPECT_EQ(a.leggi("agg.bin"), primaE.right(2 * 66));
+
+    a.cartella.scriviFile(QStringLiteral("esp.bin"), "da tenere");
+    compat::setWriteFault([](const QString&, qint64) -> qint64 { return 100; });
+    a.fake.expectSave(a.percorso("esp.bin"));
+    a.fake.expectMsgBox(QStringLiteral("Esportazione archivio ") + a.percorso("esp.bin")
+                            + QStringLiteral(" non riuscita (Errore di accesso al percorso/file)"),
+                        vbOK);
+    QTest::mouseClick(a.f()->cmdEsporta, Qt::LeftButton);
+    compat::setWriteFault({});
+    EXPECT_EQ(a.leggi("esp.bin"), "da tenere");
+    ASSERT_NE(a.f(), nullptr);
+    // A cancelled dialog keeps the window.
+    a.fake.expectSave(std::nullopt);
+    QTest::mouseClick(a.f()->cmdEsporta, Qt::LeftButton);
+    EXPECT_NE(a.f(), nullptr);
+}
+
+TEST(frmEsportazione, ShortArchiveExportsAnEmptyFile)
+{
+    Ambiente a(estrazioniCasuali(QDate(2001, 1, 2), 10, 7, 1));
+    a.fake.expectSave(a.percorso("vuoto.bin"));
+    a.fake.expectMsgBox(QStringLiteral("Esportazione archivio ") + a.percorso("vuoto.bin")
+                            + QStringLiteral(" al  effettuata"),
+                        vbOK);
+    QTest::mouseClick(a.f()->cmdEsporta, Qt::LeftButton);
+    EXPECT_TRUE(QFile::exists(a.percorso("vuoto.bin")));
+    EXPECT_EQ(a.leggi("vuoto.bin"), QByteArray());
+}
+
+} // namespace
