@@ -1,6 +1,7 @@
 #include "archivio/frmEsportazione.h"
 
 #include "archivio/FileAggiornamento.h"
+#include "archivio/frmAggiornaInternet.h"
 #include "archivio/frmAggiornamenti.h"
 #include "archivio/modAggiornamento.h"
 #include "compat/files.h"
@@ -51,6 +52,8 @@ bool FileInUso(const QString& percorso)
     const QString p = percorsoReale(percorso);
     QStringList inUso = {Archivio().fileEstrazioni().path(), Archivio().fileAnni().path()};
     if (auto* f = Forms::find<frmAggiornamenti>())
+        inUso << f->fileAperto();
+    if (auto* f = Forms::find<frmAggiornaInternet>())
         inUso << f->fileAperto();
     for (const QString& u : inUso)
         if (!u.isEmpty() && percorsoReale(u) == p)

@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "archivio/frmAggiornaInternet.h"
 #include "archivio/frmAggiornamenti.h"
 #include "archivio/frmEsportazione.h"
 #include "archivio/frmInputEstrazioni.h"
@@ -172,7 +173,7 @@ void frmMain::creaMenu()
     mnuHelpAbout = comando(mnuHelp, "mnuHelpAbout", QStringLiteral("&Informazioni su "));
 
     // Their windows come with later versions.
-    for (QAction* a : {mnuEstrazioniTabella, mnuEstrazioniAggiornaInt})
+    for (QAction* a : {mnuEstrazioniTabella})
         a->setEnabled(false);
 
     on(mnuEstrazioniConsulta, &QAction::triggered, QStringLiteral("mnuEstrazioniConsulta_Click"),
@@ -183,6 +184,8 @@ void frmMain::creaMenu()
        [this] { compat::Forms::get<frmAggiornamenti>()->vbShow(this); });
     on(mnuEstrazioniEsporta, &QAction::triggered, QStringLiteral("mnuEstrazioniEsporta_Click"),
        [this] { compat::Forms::get<frmEsportazione>()->vbShow(this); });
+    on(mnuEstrazioniAggiornaInt, &QAction::triggered, QStringLiteral("mnuEstrazioniAggiornaInt_Click"),
+       [this] { compat::Forms::get<frmAggiornaInternet>()->vbShow(this); });
     on(mnuColori, &QAction::triggered, QStringLiteral("mnuColori_Click"), [this] { mnuColori_Click(); });
     on(mnuQuorvane, &QAction::triggered, QStringLiteral("mnuQuorvane_Click"),
        [this] { compat::Forms::get<frmQuorvane>()->vbShow(this); });
@@ -220,7 +223,8 @@ void frmMain::creaPannelli(QWidget* area)
     cmdScarica[0]->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     cmdScarica[0]->setIconSize(QSize(32, 32));
     cmdScarica[0]->setGeometry(10, 12, 56, 56);
-    cmdScarica[0]->setEnabled(false);
+    on(cmdScarica[0], &QPushButton::clicked, QStringLiteral("cmdScarica_Click"),
+       [this] { compat::Forms::get<frmAggiornaInternet>()->vbShow(this); });
     lblDescrizioneDownload = etichetta(Picture1, "lblDescrizioneDownload",
                                        QStringLiteral("Scarica aggiornamento archivio Lotto da internet..."),
                                        QRect(76, 12, 354, 20));

@@ -111,6 +111,26 @@ public:
     virtual bool systemInfo() = 0;
 };
 
+// What a web server answered: the body whatever the status, the status code
+// and its reason text.
+struct HttpReply {
+    QByteArray body;
+    int code = 0;
+    QString text;
+};
+
+class IHttp {
+public:
+    virtual ~IHttp() = default;
+    // Fetches `url` (GET). Events are let through while it runs; `onState`
+    // hears the transfer's states: 1 looking up the host, 2 found, 3
+    // connecting, 4 connected, 7 receiving, 11 error, 12 done. Throws AppError
+    // when no answer comes (no connection, time-out, cancel).
+    virtual HttpReply get(const QString& url, const std::function<void(int)>& onState) = 0;
+    // Stops the request under way.
+    virtual void cancel() = 0;
+};
+
 class INet {
 public:
     virtual ~INet() = default;
@@ -177,6 +197,7 @@ public:
     virtual IPrinterDialog& printerDialog() = 0;
     virtual IPrinters& printers() = 0;
     virtual INet& net() = 0;
+    virtual IHttp& http() = 0;
 };
 
 // The installed platform; throws std::logic_error when none is.

@@ -5,9 +5,12 @@
 
 #include <QLockFile>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <memory>
 
+class QNetworkAccessManager;
+class QNetworkReply;
 class QPrinter;
 
 namespace compat {
@@ -115,6 +118,22 @@ private:
     std::unique_ptr<QPrinter> chosen_;
 };
 
+// HTTP over QNetworkAccessManager, waiting in a local event loop.
+class QtHttp final : public IHttp {
+public:
+    QtHttp();
+    ~QtHttp() override;
+    HttpReply get(const QString& url, const std::function<void(int)>& onState) override;
+    void cancel() override;
+    // No answer within this time is an error.
+    void setTimeoutMs(int ms) { timeoutMs_ = ms; }
+
+private:
+    std::unique_ptr<QNetworkAccessManager> rete_;
+    QPointer<QNetworkReply> corrente_;
+    int timeoutMs_ = 60000;
+};
+
 class QtPlatform final : public Platform {
 public:
     QtPlatform();
@@ -130,6 +149,7 @@ public:
     IPrinterDialog& printerDialog() override { return printing_; }
     IPrinters& printers() override { return printing_; }
     INet& net() override { return net_; }
+    IHttp& http() override { return http_; }
 
 private:
     QtAppInfo app_;
@@ -143,6 +163,7 @@ private:
     QtShell shell_;
     QtPrinting printing_;
     QtNet net_;
+    QtHttp http_;
 };
 
 } // namespace compat

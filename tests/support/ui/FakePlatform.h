@@ -3,6 +3,7 @@
 // expected in advance, so an unforeseen one fails the test instead of hanging
 // it; nothing is ever shown or launched.
 #include "compat/ui/Platform.h"
+#include "compat/ui/QtPlatform.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -93,6 +94,9 @@ public:
     IPrinterDialog& printerDialog() override { return *this; }
     IPrinters& printers() override { return *this; }
     INet& net() override { return *this; }
+    // Real HTTP, so tests serve their answers from a local server.
+    IHttp& http() override { return http_; }
+    void setHttpTimeoutMs(int ms) { http_.setTimeoutMs(ms); }
 
     int show(const QString& prompt, int style, const QString& title) override;
     std::optional<QString> open(const FileRequest& request) override;
@@ -144,6 +148,7 @@ private:
     int printersOpened_ = 0;
     QTemporaryDir printDir_;
 
+    QtHttp http_;
     QTemporaryDir tempDir_;
     QString folder_;
     QDateTime now_;

@@ -1,0 +1,309 @@
+#include "archivio/frmAggiornaInternet.h"
+
+#include "archivio/FileAggiornamento.h"
+#include "archivio/modAggiornamento.h"
+#include "compat/cp1252.h"
+#include "compat/files.h"
+#include "compat/vbdate.h"
+#include "compat/ui/Controls.h"
+#include "compat/ui/Platform.h"
+#include "compat/ui/Colors.h"
+#include "compat/ui/Twips.h"
+#include "core/TabellaImpostazioni.h"
+#include "shell/frmMessaggi.h"
+#include "shell/modArchivio.h"
+#include "shell/modAspetto.h"
+#include "shell/modControlli.h"
+#include "shell/modErrori.h"
+#include "shell/modGuida.h"
+#include "shell/modOnOffLine.h"
+#include "shell/modVerifyConnection.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace compat;
+
+namespace {
+
+const QString kTitolo = QStringLiteral("Aggiornamento archivi");
+
+QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, double l, double t,
+                  double w = 300, double h = 255)
+{
+    auto* e = new QLabel(testo, padre);
+    e->setObjectName(nome);
+    e->setGeometry(twipsToPx(l), twipsToPx(t), twipsToPx(w), twipsToPx(h));
+    return e;
+}
+
+QPushButton* pulsante(QWidget* padre, const char* nome, QStyle::StandardPixmap icona,
+                      const QString& parola, double l)
+{
+    auto* b = PulsanteImmagine(padre, QString::fromLatin1(nome), icona, QString());
+    b->setText(parola);
+    b->setGeometry(twipsToPx(l), twipsToPx(2340), twipsToPx(1395), twipsToPx(430));
+    return b;
+}
+
+} // namespace
+
+frmAggiornaInternet::frmAggiornaInternet()
+{
+    setObjectName(QStringLiteral("frmAggiornaInternet"));
+    setWindowTitle(QStringLiteral("Aggiormanemto estrazioni lotto da Internet"));
+    Label1[0] = etichetta(this, QStringLiteral("Label1_0"),
+                          QStringLiteral("Ultima estrazione memorizzata nel sistema:"), 600, 120, 3855);
+    lblNumero = etichetta(this, QStringLiteral("lblNumero"), {}, 1155, 480, 495, 300);
+    lblNumero->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label2 = etichetta(this, QStringLiteral("Label2"), QStringLiteral("/"), 1665, 480, 100, 300);
+    lblAnno = etichetta(this, QStringLiteral("lblAnno"), {}, 1755, 480, 795, 300);
+    Label3 = etichetta(this, QStringLiteral("Label3"), QStringLiteral("del"), 2640, 510, 400, 300);
+    lblUltima = etichetta(this, QStringLiteral("lblUltima"), {}, 3045, 480, 1335, 300);
+    cmdScarica = new QPushButton(QStringLiteral("Scarica aggiornamento dal web..."), this);
+    cmdScarica->setObjectName(QStringLiteral("cmdScarica"));
+    cmdScarica->setGeometry(twipsToPx(1080), twipsToPx(960), twipsToPx(3375), twipsToPx(495));
+    lblStatus = etichetta(this, QStringLiteral("lblStatus"), {}, 120, 1620, 5295, 585);
+    lblStatus->setAlignment(Qt::AlignCenter);
+    QFont grassetto = lblStatus->font();
+    grassetto.setBold(true);
+    lblStatus->setFont(grassetto);
+    vbSetForeColor(lblStatus, 0x000080);
+    cmdAnnulla = pulsante(this, "cmdAnnulla", QStyle::SP_DialogCancelButton, QStringLiteral("Annulla"), 570);
+    cmdEsci = pulsante(this, "cmdEsci", QStyle::SP_DialogCloseButton, QStringLiteral("Esci"), 2100);
+    cmdHelp = pulsante(this, "cmdHelp", QStyle::SP_DialogHelpButton, QString(), 3630);
+    cmdApri = new QPushButton(QStringLiteral("Apri file..."), this);
+    cmdApri->setObjectName(QStringLiteral("cmdApri"));
+    cmdApri->hide();
+    cmdAggiorna = new QPushButton(QStringLiteral("Aggiorna"), this);
+    cmdAggiorna->setObjectName(QStringLiteral("cmdAggiorna"));
+    cmdAggiorna->hide();
+    cmdAggiorna->setEnabled(false);
+    setFixedSize(twipsToPx(5600), twipsToPx(3300));
+
+    on(cmdScarica, &QPushButton::clicked, QStringLiteral("cmdScarica_Click"),
+       [this] { cmdScarica_Click(); });
+    on(cmdApri, &QPushButton::clicked, QStringLiteral("cmdApri_Click"), [this] { cmdApri_Click(); });
+    on(cmdAggiorna, &QPushButton::clicked, QStringLiteral("cmdAggiorna_Click"),
+       [this] { cmdAggiorna_Click(); });
+    on(cmdAnnulla, &QPushButton::clicked, QStringLiteral("cmdAnnulla_Click"),
+       [this] { cmdAnnulla_Click(); });
+    on(cmdEsci, &QPushButton::clicked, QStringLiteral("cmdEsci_Click"), [this] { vbUnload(this); });
+    on(cmdHelp, &QPushButton::clicked, QStringLiteral("cmdHelp_Click"),
+       [] { Guida().HelpContext(GuidaAggiornaInternet, QString()); });
+}
+
+void frmAggiornaInternet::formLoad()
+{
+    vbResumeNext([&] {
+        const RecEstrazione r = Archivio().leggi(NumeroEstrazioni);
+        lblNumero->setText(QString::number(r.ProgressivoAnno()));
+        lblAnno->setText(QString::fromLatin1(r.DataCompatta().right(4)));
+        DataUltimaArchivio = r.data().value_or(QDate());
+        lblUltima->setText(r.dataTesto());
+        Forms::current = this;
+        ImpostaForm(this);
+        cmdScarica->setToolTip(QStringLiteral("Aggiorna l'archivio estrazioni via internet"));
+        cmdAnnulla->setToolTip(QStringLiteral("Interrompe la connessione"));
+        cmdEsci->setToolTip(QStringLiteral("Esci senza modificare nulla"));
+        cmdHelp->setToolTip(QStringLiteral("Spiegazioni dettagliate sul form attuale"));
+    });
+}
+
+QString frmAggiornaInternet::percorsoLocale() const
+{
+    return appFile(u"Archivi/AggiornamentoTrevalda.bin");
+}
+
+void frmAggiornaInternet::Inet1_StateChanged(int stato)
+{
+    switch (stato) {
+    case 1: lblStatus->setText(QStringLiteral("Ricerca IP...")); break;
+    case 2: lblStatus->setText(QStringLiteral("IP trovato...")); break;
+    case 3: lblStatus->setText(QStringLiteral("Connessione...")); break;
+    case 4: lblStatus->setText(QStringLiteral("Connesso...")); break;
+    case 7: lblStatus->setText(QStringLiteral("Scarico il file...")); break;
+    case 11: ErroreConnessione = true; break;
+    case 12: lblStatus->setText(QStringLiteral("Finito")); break;
+    default: break;
+    }
+}
+
+void frmAggiornaInternet::cmdAnnulla_Click()
+{
+    platform().http().cancel();
+    lblStatus->setText(QStringLiteral("Azione annullata"));
+    Annullato = true;
+}
+
+void frmAggiornaInternet::cmdScarica_Click()
+{
+    if (inCorso_ || BloccoScrittura::occupato())
+        return;
+    int passaggio = 0;
+    QByteArray ricevuti;
+    {
+        // The download lets events through: no second download, merge or close meanwhile.
+        FlagScope inCorso(inCorso_);
+        cmdScarica->setEnabled(false);
+        try {
+            scarica(passaggio, ricevuti);
+            cmdScarica->setEnabled(true);
+            if (passaggio != 24)
+                return;
+        } catch (const ProcessEnded&) {
+            throw;
+        } catch (const AppError& e) {
+            cmdScarica->setEnabled(true);
+            vbMsgBox(QStringLiteral("Errore n. ") + QString::number(e.number) + u' ' + e.description
+                     + QStringLiteral(" dopo il passaggio n. ") + QString::number(passaggio)
+                     + QStringLiteral(" in routine agg. lotto da internet!\r\nNome file: ")
+                     + (passaggio >= 18 ? percorsoLocale() : QString())
+                     + QStringLiteral("\r\nDimensioni file: ") + QString::number(ricevuti.size() - 1)
+                     + QStringLiteral("\r\nVerificare url e riprovare a scaricare l'aggiornamento."));
+            lblStatus->setText(QStringLiteral("Errore di connessione."));
+            cmdAnnulla->setEnabled(false);
+            return;
+        }
+    }
+    cmdAnnulla->setEnabled(false);
+    vbPress(cmdApri);
+}
+
+void frmAggiornaInternet::scarica(int& passaggio, QByteArray& ricevuti)
+{
+    IHttp& http = platform().http();
+    const auto stato = [this](int s) { Inet1_StateChanged(s); };
+    passaggio = 2;
+    if (!VerificaConnessione())
+        ImpostaOffLine(false);
+    passaggio = 3;
+    Annullato = false;
+    ErroreConnessione = false;
+    dati_.clear();
+    cmdAnnulla->setEnabled(true);
+    http.cancel();
+    passaggio = 4;
+    const HttpReply messaggio = http.get(leggi(imp::Url) + QStringLiteral("Downloads/MessaggioQuorvane.txt"), stato);
+    passaggio = 6;
+    if (messaggio.code / 100 == 2) {
+        const QString testo = fromCp1252(messaggio.body);
+        if (testo.contains(QStringLiteral("&$$"))) {
+            auto* m = Forms::get<frmMessaggi>();
+            m->Label1->setText(testo.mid(4));
+            m->vbShowModal(this);
+        }
+    }
+    passaggio = 11;
+    // The message is optional: only the update file's own transfer counts.
+    ErroreConnessione = false;
+    http.cancel();
+    passaggio = 16;
+    const HttpReply risposta = http.get(leggi(imp::Url) + QStringLiteral("AggiornamentoTrevalda.bin"), stato);
+    ricevuti = risposta.body;
+    passaggio = 17;
+    // Judged by the status and by the body itself: draw bytes may spell "404".
+    if (risposta.code / 100 != 2 || !fileAggiornamentoValido(ricevuti)) {
+        if (ricevuti.size() <= 151)
+            throw AppError{0, QString(), QString()};
+        const QString testo = fromCp1252(ricevuti.mid(1, 150));
+        const auto ha = [&](std::initializer_list<const char*> segni) {
+            for (const char* s : segni)
+                if (testo.contains(QString::fromLatin1(s)))
+                    return true;
+            return false;
+        };
+        if (ha({"html", "HTML", "404"}))
+            vbMsgBox(QStringLiteral("File non trovato sul server - Verificare l'indirizzo internet"),
+                     vbOKOnly | vbCritical, kTitolo);
+        else if (ha({"407"}))
+            vbMsgBox(QStringLiteral("Il server proxy richiede l'autenticazione - Aggiornamento impossibile"),
+                     vbOKOnly | vbCritical, kTitolo);
+        else if (ha({"Need", "NEED", "need"}))
+            vbMsgBox(QStringLiteral("File non trovato - Controllare l'indirizzo internet nel menù opzioni"),
+                     vbOKOnly | vbCritical, kTitolo);
+        else
+            ErroreFile(percorsoLocale());
+        return;
+    }
+    passaggio = 18;
+    // The earlier copy is replaced only by a complete, sound transfer.
+    QString errore;
+    if (!replaceFile(percorsoLocale(), ricevuti, &errore))
+        throw AppError{75, errore, QString()};
+    passaggio = 24;
+}
+
+void frmAggiornaInternet::cmdApri_Click()
+{
+    if (Annullato)
+        return;
+    if (ErroreConnessione) {
+        ErroreConnessione = false;
+        return;
+    }
+    lblStatus->setText(QStringLiteral("Fine connessione"));
+    dati_.clear();
+    cmdAggiorna->setEnabled(false);
+    QFile f(percorsoLocale());
+    if (!f.open(QIODevice::ReadOnly)) {
+        lblStatus->setText(QStringLiteral("Errore di apertura file !"));
+        vbMsgBox(QStringLiteral("Errore di apertura file. Se il file è stato scaricato da internet, "
+                                "provare a scaricarlo di nuovo"));
+        return;
+    }
+    const QByteArray dati = f.readAll();
+    const EsameAggiornamento e = esaminaAggiornamento(dati, DataUltimaArchivio);
+    using E = EsameAggiornamento::Esito;
+    switch (e.esito) {
+    case E::Corrotto:
+        ErroreFile(percorsoLocale());
+        return;
+    case E::Discontinuo:
+        vbMsgBox(QStringLiteral("Discontinuità di memorizzazione - Aggiornamento impossibile"),
+                 vbOKOnly | vbCritical, kTitolo);
+        return;
+    case E::NienteDiNuovo:
+        vbMsgBox(QStringLiteral("Per il momento non ci sono aggiornamenti utili"));
+        return;
+    case E::DaAccodare:
+        break;
+    }
+    if (vbMsgBox(QStringLiteral("E' disponibile l'aggiornamento estrazioni al ") + vbDateText(e.ultimaData)
+                     + QStringLiteral(". Confermi allineamento archivio locale ?"),
+                 vbYesNo | vbQuestion | vbDefaultButton2, QStringLiteral("Aggiornamento estrazioni"))
+        != vbYes)
+        return;
+    lblStatus->setText(QStringLiteral("Fine connessione"));
+    dati_ = dati;
+    cmdAggiorna->setEnabled(true);
+    vbPress(cmdAggiorna);
+}
+
+void frmAggiornaInternet::cmdAggiorna_Click()
+{
+    if (Annullato || dati_.isEmpty() || inCorso_)
+        return;
+    bool fatto = false;
+    {
+        FlagScope inCorso(inCorso_);
+        cmdScarica->setEnabled(false);
+        cmdAggiorna->setEnabled(false);
+        fatto = AllineaArchivio(dati_, lblNumero, lblAnno);
+        cmdScarica->setEnabled(true);
+    }
+    if (!fatto)
+        return;
+    dati_.clear();
+    vbUnload(this);
+}
+
+void frmAggiornaInternet::queryUnload(int, bool& cancel)
+{
+    if (inCorso_) {
+        cancel = true;
+        return;
+    }
+    dati_.clear();
+}

@@ -1,0 +1,234 @@
+#include "archivio/frmAggiornaInternet.h"
+#include "compat/ui/Controls.h"
+#include "shell/frmMain.h"
+#include "shell/frmMessaggi.h"
+#include "support/ui/AmbienteServizi.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMap>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace compat;
+
+namespace {
+
+const QString kBin = QStringLiteral("/AggiornamentoTrevalda.bin");
+const QString kMsg = QStringLiteral("/Downloads/MessaggioQuorvane.txt");
+
+// A web server on the loopback, answering each path as scripted; a path
+// without an answer is left waiting.
+class Server : public QObject {
+public:
+    struct Risposta {
+        int codice = 200;
+        QByteArray corpo;
+    };
+    QMap<QString, Risposta> risposte;
+    QStringList richieste;
+
+    Server()
+    {
+        EXPECT_TRUE(server_.listen(QHostAddress::LocalHost));
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* s = server_.nextPendingConnection())
+                connect(s, &QTcpSocket::readyRead, this, [this, s] { leggi(s); });
+        });
+    }
+    QString url() const { return QStringLiteral("http://127.0.0.1:%1/").arg(server_.serverPort()); }
+
+private:
+    void leggi(QTcpSocket* s)
+    {
+        QByteArray& buf = buffer_[s];
+        buf += s->readAll();
+        if (!buf.contains("\r\n\r\n"))
+            return;
+        const QString percorso = QString::fromLatin1(buf.split(' ').value(1));
+        richieste << percorso;
+        if (!risposte.contains(percorso))
+            return;
+        const Risposta r = risposte.value(percorso);
+        s->write("HTTP/1.1 " + QByteArray::number(r.codice) + (r.codice == 200 ? " OK" : " Errore")
+                 + "\r\nContent-Length: " + QByteArray::number(r.corpo.size())
+                 + "\r\nConnection: close\r\n\r\n" + r.corpo);
+        s->disconnectFromHost();
+    }
+    QTcpServer server_;
+    QMap<QTcpSocket*, QByteArray> buffer_;
+};
+
+std::vector<RecEstrazione> storico()
+{
+    std::vector<BozzaEstrazione> b;
+    int i = 0;
+    for (QDate d : {QDate(2025, 12, 27), QDate(2025, 12, 30), QDate(2026, 1, 2), QDate(2026, 1, 3),
+                    QDate(2026, 1, 6)}) {
+        BozzaEstrazione x{d, {}};
+        for (int w = 1; w <= 11; ++w)
+            x.ruote.push_back({w, {52, 48, 52, (w + i) % 90 + 1, w}});   // the bytes spell "404"
+        ++i;
+        b.push_back(x);
+    }
+    return componi(b);
+}
+
+QByteArray bytes(const std::vector<RecEstrazione>& r, size_t da, size_t a)
+{
+    QByteArray b;
+    for (size_t i = da; i < a; ++i)
+        b += r[i].toBytes();
+    return b;
+}
+
+// The archive holds the first three draws (to 02/01/2026).
+struct Ambiente : AmbienteServizi {
+    std::vector<RecEstrazione> tutte = storico();
+    Server server;
+    frmAggiornaInternet* f = nullptr;
+    static std::vector<RecEstrazione> primeTre()
+    {
+        auto r = storico();
+        r.resize(3);
+        return r;
+    }
+    Ambiente() : AmbienteServizi(primeTre())
+    {
+        InizializzazioneFatta = false;
+        imposta("Options", "Url", server.url());
+        fake.setHttpTimeoutMs(2000);
+        auto* main = Forms::get<frmMain>();
+        main->vbShow();
+        QTest::mouseClick(main->cmdScarica[0], Qt::LeftButton);
+        f = Forms::find<frmAggiornaInternet>();
+    }
+    QByteArray estrazioni() const { return cartella.leggiFile("Archivi/Estrazioni.ind"); }
+    QByteArray locale() const { return cartella.leggiFile("Archivi/AggiornamentoTrevalda.bin"); }
+    void scarica() { QTest::mouseClick(f->cmdScarica, Qt::LeftButton); }
+    QString rapporto(int numero, const QString& descrizione, int passaggio, int dimensione)
+    {
+        return QStringLiteral("Errore n. %1 %2 dopo il passaggio n. %3 in routine agg. lotto da "
+                              "internet!\r\nNome file: \r\nDimensioni file: %4\r\nVerificare url e "
+                              "riprovare a scaricare l'aggiornamento.")
+            .arg(numero)
+            .arg(descrizione)
+            .arg(passaggio)
+            .arg(dimensione);
+    }
+};
+
+const QString kDomanda = QStringLiteral("E' disponibile l'aggiornamento estrazioni al 06/01/2026. "
+                                        "Confermi allineamento archivio locale ?");
+
+TEST(frmAggiornaInternet, NewerFileWithTheServersMessageThenNoThenYes)
+{
+    Ambiente a;
+    ASSERT_NE(a.f, nullptr);
+    EXPECT_EQ(a.f->lblUltima->text(), "02/01/2026");
+    const QByteArray prima = a.estrazioni();
+    a.server.risposte[kMsg] = {200, "&$$ Nuova versione disponibile"};
+    a.server.risposte[kBin] = {200, bytes(a.tutte, 1, 5)};
+    // The message window is closed by its button as soon as it shows.
+    QTimer chiudi;
+    QObject::connect(&chiudi, &QTimer::timeout, [&] {
+        if (auto* m = Forms::find<frmMessaggi>(); m && m->isVisible()) {
+            EXPECT_EQ(m->Label1->text(), "Nuova versione disponibile");
+            QTest::mouseClick(m->Command1, Qt::LeftButton);
+        }
+    });
+    chiudi.start(10);
+    a.fake.expectMsgBox(kDomanda, vbNo);
+    a.scarica();
+    EXPECT_EQ(a.server.richieste, QStringList({kMsg, kBin}));
+    EXPECT_EQ(a.estrazioni(), prima);
+    EXPECT_EQ(a.locale(), bytes(a.tutte, 1, 5));
+    EXPECT_TRUE(a.f->isLoaded());
+
+    a.server.risposte[kMsg] = {200, "nessun messaggio"};
+    a.fake.expectMsgBox(kDomanda, vbYes);
+    a.fake.expectMsgBox(QStringLiteral("Aggiornamento archivi al 06/01/2026 effettuato"), vbOK);
+    a.scarica();
+    EXPECT_EQ(a.estrazioni(), bytes(a.tutte, 0, 5));
+    EXPECT_EQ(NumeroEstrazioni, 5);
+    EXPECT_FALSE(a.f->isLoaded());
+}
+
+TEST(frmAggiornaInternet, UpToDateAndTwoRecordFilesAreJudgedByTheirContent)
+{
+    Ambiente a;
+    const QByteArray prima = a.estrazioni();
+    // 404 on the optional message, and an update file ending on our last draw.
+    a.server.risposte[kMsg] = {404, "<html>404</html>"};
+    a.server.risposte[kBin] = {200, bytes(a.tutte, 0, 3)};
+    a.fake.expectMsgBox(QStringLiteral("Per il momento non ci sono aggiornamenti utili"), vbOK);
+    a.scarica();
+    EXPECT_EQ(a.estrazioni(), prima);
+    // Two records (132 bytes, under the small-answer limit) are a sound file.
+    a.server.risposte[kBin] = {200, bytes(a.tutte, 2, 4)};
+    a.fake.expectMsgBox(QStringLiteral("E' disponibile l'aggiornamento estrazioni al 03/01/2026. "
+                                       "Confermi allineamento archivio locale ?"),
+                        vbYes);
+    a.fake.expectMsgBox(QStringLiteral("Aggiornamento archivi al 03/01/2026 effettuato"), vbOK);
+    a.scarica();
+    EXPECT_EQ(a.estrazioni(), bytes(a.tutte, 0, 4));
+}
+
+TEST(frmAggiornaInternet, ErrorPagesAndShortAnswersKeepTheLocalCopy)
+{
+    Ambiente a;
+    const QByteArray prima = a.estrazioni();
+    a.cartella.scriviFile(QStringLiteral("Archivi/AggiornamentoTrevalda.bin"), "copia precedente");
+    a.server.risposte[kMsg] = {200, ""};
+    a.server.risposte[kBin] = {404, "<html><body>" + QByteArray(200, 'x') + "</body></html>"};
+    a.fake.expectMsgBox(QStringLiteral("File non trovato sul server - Verificare l'indirizzo internet"),
+                        vbOK);
+    a.scarica();
+    a.server.risposte[kBin] = {200, "x Need a login " + QByteArray(200, 'y')};
+    a.fake.expectMsgBox(QStringLiteral("File non trovato - Controllare l'indirizzo internet nel menù "
+                                       "opzioni"),
+                        vbOK);
+    a.scarica();
+    // Not an update file, no mark: the file error. "Html" is no mark.
+    a.server.risposte[kBin] = {200, "xHtml" + QByteArray(200, 'z')};
+    a.fake.expectMsgBox(a.cartella.percorso() + QStringLiteral("/Archivi/AggiornamentoTrevalda.bin "
+                                                               "corrotto o mancante !"),
+                        vbOK);
+    a.scarica();
+    a.server.risposte[kBin] = {200, QByteArray(151, 'q')};
+    a.fake.expectMsgBox(a.rapporto(0, QString(), 17, 150), vbOK);
+    a.scarica();
+    EXPECT_EQ(a.f->lblStatus->text(), "Errore di connessione.");
+    EXPECT_FALSE(a.f->cmdAnnulla->isEnabled());
+    EXPECT_EQ(a.locale(), "copia precedente");
+    EXPECT_EQ(a.estrazioni(), prima);
+
+    // A failed download never silences the next good one.
+    a.server.risposte[kBin] = {200, bytes(a.tutte, 2, 5)};
+    a.fake.expectMsgBox(kDomanda, vbNo);
+    a.scarica();
+    EXPECT_EQ(a.locale(), bytes(a.tutte, 2, 5));
+}
+
+TEST(frmAggiornaInternet, TimeOutAndCancelEndInTheFailureReport)
+{
+    Ambiente a;
+    a.fake.setHttpTimeoutMs(300);
+    a.server.risposte[kMsg] = {200, ""};   // the update file never comes
+    a.fake.expectMsgBox(a.rapporto(35761, QStringLiteral("Timeout della richiesta"), 16, -1), vbOK);
+    a.scarica();
+    EXPECT_EQ(a.f->lblStatus->text(), "Errore di connessione.");
+
+    a.fake.setHttpTimeoutMs(5000);
+    QTimer::singleShot(100, a.f->cmdAnnulla, [&] { QTest::mouseClick(a.f->cmdAnnulla, Qt::LeftButton); });
+    a.fake.expectMsgBox(a.rapporto(35761, QStringLiteral("Richiesta annullata"), 16, -1), vbOK);
+    a.scarica();
+    EXPECT_TRUE(a.f->isLoaded());
+    EXPECT_TRUE(a.f->cmdScarica->isEnabled());
+}
+
+} // namespace
