@@ -8,6 +8,7 @@
 #include "compat/ui/Controls.h"
 #include "compat/ui/Platform.h"
 #include "compat/ui/Twips.h"
+#include "consulta/Analisi.h"
 #include "consulta/IndiceUscite.h"
 #include "core/ArchivioMemoria.h"
 #include "core/Procedure.h"
@@ -71,6 +72,31 @@ bool passo(int riga, const char* procedura, F&& f)
         segnalaErrore(5, QString::fromLocal8Bit(e.what()), riga, procedura);
     }
     return false;
+}
+
+// The step an analysis' error message names.
+int RigaAnalisi(int codice)
+{
+    switch (codice) {
+    case 1: return 6;
+    case 2: return 7;
+    case 3: return 8;
+    case 4: return 9;
+    case 6: return 11;
+    case 7: return 12;
+    case 8: return 13;
+    case 9: return 14;
+    case 10: return 16;
+    case 11: return 19;
+    case 12:
+    case 14: return 22;
+    case 13:
+    case 15: return 23;
+    case 16: return 24;
+    case 17: return 25;
+    case 110: return 15;
+    default: return 2;
+    }
 }
 
 } // namespace
@@ -267,6 +293,30 @@ void frmConsultaEstrazioni::Visualizza()
 
 void frmConsultaEstrazioni::VisualizzaAnalisi()
 {
+    int riga = 1;
+    try {
+        riga = 2;
+        ContestoAnalisi c;
+        c.codice = Stato.TipoAnalisi;
+        c.famiglia = ValoreIntero(lblNFamiglia->text());
+        c.tutteLeRuote = Stato.RuotaSingola == 0;
+        c.isotopi = chkNumeriAmbiIsotopi->isChecked();
+        c.estrazione = ValoreIntero(lblTotaleEstrazioni->text());
+        c.sogliaRitardo = ValoreIntero(txtRitardo->text());
+        c.vista = vista_.get();
+        riga = RigaAnalisi(c.codice);
+        const EsitoAnalisi e = EseguiAnalisi(c, celle_);
+        if (e.titolo)
+            TitoloAnalisi();
+        if (e.riepilogo)
+            mostraRiepilogo(e.righe);
+    } catch (const ProcessEnded&) {
+        throw;
+    } catch (const AppError& e) {
+        segnalaErrore(e.number, e.description, riga, "VisualizzaAnalisi");
+    } catch (const std::exception& e) {
+        segnalaErrore(5, QString::fromLocal8Bit(e.what()), riga, "VisualizzaAnalisi");
+    }
 }
 
 void frmConsultaEstrazioni::disegnaCelle()
@@ -402,6 +452,8 @@ void frmConsultaEstrazioni::cmdRuota_Click(int index)
     if (tutte) {
         optTipoVis[1]->setEnabled(true);
         optTipoVis[2]->setEnabled(true);
+    } else {
+        chiudiRiepilogo();
     }
     Stato.RuotaSingola = index;
     Visualizza();
@@ -426,12 +478,14 @@ void frmConsultaEstrazioni::annullaAnalisi()
 
 void frmConsultaEstrazioni::cmdReset_Click()
 {
+    chiudiRiepilogo();
     annullaAnalisi();
 }
 
 void frmConsultaEstrazioni::mnuVisualizzaRiepilogo_Click()
 {
     Stato.Riepilogo = !Stato.Riepilogo;
+    chiudiRiepilogo();
     Visualizza();
 }
 
@@ -442,6 +496,8 @@ void frmConsultaEstrazioni::SommaRuota(int riga)
 
 bool frmConsultaEstrazioni::eventFilter(QObject* o, QEvent* e)
 {
+    if (filtroCaselle(o, e))
+        return true;
     if (e->type() == QEvent::MouseButtonRelease) {
         for (int r = 0; r <= 9; ++r)
             if (o == imgRuota[r] || o == lblData[r]) {
@@ -460,11 +516,6 @@ bool frmConsultaEstrazioni::eventFilter(QObject* o, QEvent* e)
             });
             return true;
         }
-    }
-    if (e->type() == QEvent::KeyPress && (o == txtNumeroEstrazioni || o == txtCicli)) {
-        const QString t = static_cast<QKeyEvent*>(e)->text();
-        if (t.size() == 1 && SoloNumeri(t.at(0).unicode()) == 0)
-            return true;
     }
     return Form::eventFilter(o, e);
 }

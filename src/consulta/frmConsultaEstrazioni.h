@@ -8,6 +8,7 @@
 #include "consulta/Tabellone.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <memory>
 
@@ -155,6 +156,8 @@ public:
     void InizializzaNavigazione();
     void NascondiNumeri();
     void SommaRuota(int riga);
+    // The summary window's caption: the date of the draw shown.
+    void TitoloAnalisi();
 
 protected:
     void formLoad() override;
@@ -170,6 +173,13 @@ private:
     void costruisciTipi(QWidget* corpo);
     void costruisciMenu();
     void collega();
+    void collegaAnalisi();
+    bool filtroCaselle(QObject* o, QEvent* e);
+    // The range check of the sum and distance boxes; false keeps the focus there.
+    bool convalida(QLineEdit* t);
+    void chiudiRiepilogo();
+    void cmdStampa_Click();
+    void mostraRiepilogo(const QStringList& righe);
 
     void vaiA(qint32 estrazione);
     void cmdConferma_Click(QDateEdit* sorgente);
@@ -193,5 +203,6 @@ private:
     bool primoDisegno_ = true;
     bool RidisegnoInCorso = false;
     bool sliderDaCodice_ = false;
+    bool convalidaInCorso_ = false;
     bool formaRidotta_ = false;
 };

@@ -53,15 +53,6 @@ void posiziona(QWidget* w, double left, double top, double width, double height)
     w->setGeometry(twipsToPx(left), twipsToPx(top), twipsToPx(width), twipsToPx(height));
 }
 
-QDateEdit* creaData(QWidget* padre, const char* n)
-{
-    auto* d = crea<QDateEdit>(padre, n);
-    d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    d->setCalendarPopup(true);
-    d->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-    return d;
-}
-
 QPushButton* pulsante(QWidget* padre, const char* n, const char* testo, const char* suggerimento = "")
 {
     auto* b = crea<QPushButton>(padre, n, testo);
@@ -164,7 +155,7 @@ void frmConsultaEstrazioni::costruisciGriglia(QWidget* corpo)
     h->setSpacing(1);
     cmdPrecPlus = pulsante(fraComandiSmall, "cmdPrecPlus", "<<");
     cmdPrec = pulsante(fraComandiSmall, "cmdPrec", "<");
-    DTPicker2 = creaData(fraComandiSmall, "DTPicker2");
+    DTPicker2 = creaData(fraComandiSmall, QStringLiteral("DTPicker2"));
     cmdConfermaSmall = pulsante(fraComandiSmall, "cmdConfermaSmall", "Ok");
     cmdsucc = pulsante(fraComandiSmall, "cmdsucc", ">");
     cmdSuccPlus = pulsante(fraComandiSmall, "cmdSuccPlus", ">>");
@@ -197,7 +188,7 @@ void frmConsultaEstrazioni::costruisciNavigazione(QWidget* corpo)
     Slider1->setOrientation(Qt::Horizontal);
     Slider1->setMinimum(1);
     Slider1->setToolTip(QStringLiteral("Slider numero estrazione"));
-    DTPicker1 = creaData(Frame2, "DTPicker1");
+    DTPicker1 = creaData(Frame2, QStringLiteral("DTPicker1"));
     cmdConferma = pulsante(Frame2, "cmdConferma", "Vai", "Vai alla data");
     lblNumeroAnnoEstraz = crea<QLabel>(Frame2, "lblNumeroAnnoEstraz");
     lblAnnoEstrazione = crea<QLabel>(Frame2, "lblAnnoEstrazione");
@@ -234,11 +225,11 @@ void frmConsultaEstrazioni::costruisciAnalisi(QWidget* corpo)
     cmdFigure = pulsante(Frame6, "cmdFigure", "Figure", "Figura");
     cmdQuindicina = pulsante(Frame6, "cmdQuindicina", "Quindicine", "1...15,16...30,...,76...90");
     cmdReset = pulsante(Frame6, "cmdReset", "Reset");
-    cmdComplementari = pulsante(Frame6, "cmdComplementari", "Complementari");
-    cmdSimmetrici = pulsante(Frame6, "cmdSimmetrici", "Simmetrici");
+    cmdComplementari = pulsante(Frame6, "cmdComplementari", "Complementari", "Somma 90: 1-89,2-88,3-87,...,44-46");
+    cmdSimmetrici = pulsante(Frame6, "cmdSimmetrici", "Simmetrici", "Distanza 45: 1-46,2-47,3-48,...,45-90");
     cmdGemelli = pulsante(Frame6, "cmdGemelli", "Gemelli", "11,22,33,...,88");
     cmdVertibili = pulsante(Frame6, "cmdVertibili", "Vertibili", "12-21,13-31,14-41...");
-    cmdRadicali = pulsante(Frame6, "cmdRadicali", "Radicali");
+    cmdRadicali = pulsante(Frame6, "cmdRadicali", "Radicali", "1-10-11-19,2-20-22-29,3-30-33-39...");
     cmdTerzine = pulsante(Frame6, "cmdTerzine", "Terzine simm.");
     int c = 0;
     for (QPushButton* b : {cmdDecine, cmdCadenze, cmdFigure, cmdQuindicina, cmdReset}) {
@@ -274,8 +265,8 @@ void frmConsultaEstrazioni::costruisciAnalisi(QWidget* corpo)
     Frame3 = crea<QGroupBox>(corpo, "Frame3");
     posiziona(Frame3, 4020, 4890, 7635, 1845);
     auto* g3 = new QGridLayout(Frame3);
-    cmdNumeriRipetuti = pulsante(Frame3, "cmdNumeriRipetuti", "Numeri ripetuti");
-    cmdAmbiRipetuti = pulsante(Frame3, "cmdAmbiRipetuti", "Ambi ripetuti");
+    cmdNumeriRipetuti = pulsante(Frame3, "cmdNumeriRipetuti", "Numeri ripetuti", "Numeri ripetuti");
+    cmdAmbiRipetuti = pulsante(Frame3, "cmdAmbiRipetuti", "Ambi ripetuti", "Ambi ripetuti");
     cmdUsciti = pulsante(Frame3, "cmdUsciti", "Usciti su 90", "Usciti su 90");
     cmdNonUsciti = pulsante(Frame3, "cmdNonUsciti", "Non usciti su 90");
     cmdUscitiScorsa = pulsante(Frame3, "cmdUscitiScorsa", "Usciti scorsa estr.", "Usciti la scorsa estrazione");
@@ -284,7 +275,7 @@ void frmConsultaEstrazioni::costruisciAnalisi(QWidget* corpo)
     cmdPariDispari = pulsante(Frame3, "cmdPariDispari", "Pari-dispari");
     cmdRitardi = pulsante(Frame3, "cmdRitardi", "Ultimo ritardo =>");
     txtRitardo = casella(Frame3, "txtRitardo", "100");
-    chkNumeriAmbiIsotopi = crea<QCheckBox>(Frame3, "chkNumeriAmbiIsotopi", "Isotopi");
+    chkNumeriAmbiIsotopi = crea<QCheckBox>(Frame3, "chkNumeriAmbiIsotopi", "isotopi");
     c = 0;
     for (QWidget* w : std::initializer_list<QWidget*>{
              cmdNumeriRipetuti, cmdAmbiRipetuti, chkNumeriAmbiIsotopi, cmdUsciti, cmdNonUsciti,
@@ -466,6 +457,7 @@ void frmConsultaEstrazioni::collega()
         });
         t->installEventFilter(this);
     }
+    collegaAnalisi();
     on(mnuVisualizzaRiepilogo, &QAction::triggered, QStringLiteral("mnuVisualizzaRiepilogo_Click"),
        [this] { mnuVisualizzaRiepilogo_Click(); });
 }

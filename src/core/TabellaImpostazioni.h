@@ -119,4 +119,7 @@ inline constexpr Impostazione Al{kRestrizioni, "Al", "31dicembre"};
 inline constexpr Impostazione ConsultaLeft{kForms, "ConsultaLeft", "1000"};
 inline constexpr Impostazione ConsultaTop{kForms, "ConsultaTop", "1000"};
 inline constexpr Impostazione Riepilogo{kOptions, "Riepilogo", "True"};
+// Its summary window (frmAnalisi).
+inline constexpr Impostazione AnalisiLeft{kForms, "AnalisiLeft", "1000"};
+inline constexpr Impostazione AnalisiTop{kForms, "AnalisiTop", "1000"};
 } // namespace imp

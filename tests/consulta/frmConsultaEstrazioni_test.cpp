@@ -3,18 +3,23 @@
 #include "compat/ui/Controls.h"
 #include "compat/ui/Twips.h"
 #include "consulta/IndiceUscite.h"
+#include "consulta/frmAnalisi.h"
 #include "consulta/frmConsultaEstrazioni.h"
+#include "consulta/frmShadow.h"
 #include "core/ArchivioMemoria.h"
 #include "shell/frmMain.h"
 #include "support/ui/AmbienteServizi.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFocusEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -382,6 +387,133 @@ TEST(frmConsultaEstrazioni, PositionAndSummaryOptionAreKept)
     EXPECT_EQ(AmbienteServizi::ini("Forms", "ConsultaLeft"), "3000");
     EXPECT_EQ(AmbienteServizi::ini("Forms", "ConsultaTop"), "1200");
     EXPECT_EQ(AmbienteServizi::ini("Options", "Riepilogo"), "True");
+}
+
+} // namespace
+
+namespace {
+
+frmAnalisi* riepilogo()
+{
+    return Forms::find<frmAnalisi>();
+}
+
+TEST(frmConsultaEstrazioni, AnalysisButtonsMarkTheBoardAndFollowTheNavigation)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    t.clic(f->cmdDecine);
+    EXPECT_EQ(f->lblDescrFamiglia->text(), "Decina");
+    EXPECT_TRUE(f->cmdNumero[8]->isEnabled());
+    EXPECT_FALSE(f->cmdNumero[9]->isEnabled());
+    EXPECT_EQ(vbBackColor(f->lblNFamiglia), 0xC0E0FFu);
+    for (int i = 1; i <= 55; ++i)
+        EXPECT_EQ(vbBackColor(f->txtEstratto[i]), kSfondoCella);
+    t.clic(f->cmdNumero[3]);
+    EXPECT_EQ(f->lblNFamiglia->text(), " 3");
+    auto decina4 = [&] {
+        for (int i = 1; i <= 55; ++i) {
+            const int v = f->Celle()[i].valore;
+            EXPECT_EQ(vbBackColor(f->txtEstratto[i]) == 0x0000FF, v >= 31 && v <= 40) << i;
+        }
+    };
+    decina4();
+    t.clic(f->cmdPrecedente);
+    decina4();
+
+    t.clic(f->cmd1x2);
+    EXPECT_FALSE(f->cmdNumero[3]->isEnabled());
+    EXPECT_EQ(f->lblNFamiglia->text(), "");
+    ASSERT_NE(riepilogo(), nullptr);
+    EXPECT_TRUE(riepilogo()->isVisible());
+    EXPECT_EQ(riepilogo()->windowTitle(), "Estrazione del " + vbDateText(f->DTPicker1->date()));
+    EXPECT_EQ(riepilogo()->lstAnalisi->count(), 3);
+    EXPECT_TRUE(QStringList({"1", "X", "2"}).contains(f->txtEstratto[1]->text()));
+
+    t.clic(f->cmdReset);
+    EXPECT_EQ(riepilogo(), nullptr);
+    EXPECT_EQ(f->lblDescrFamiglia->text(), "Nessuna selezione");
+    t.mostra(199);
+}
+
+TEST(frmConsultaEstrazioni, SummaryOptionOffFillsTheWindowWithoutShowingIt)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    f->mnuVisualizzaRiepilogo->trigger();
+    EXPECT_FALSE(f->Stato.Riepilogo);
+    t.clic(f->cmdUsciti);
+    ASSERT_NE(riepilogo(), nullptr);
+    EXPECT_FALSE(riepilogo()->isVisible());
+    EXPECT_GT(riepilogo()->lstAnalisi->count(), 9);
+    f->mnuVisualizzaRiepilogo->trigger();
+    ASSERT_NE(riepilogo(), nullptr);
+    EXPECT_TRUE(riepilogo()->isVisible());
+    // The one-wheel layout closes it (the analysis, kept, only sets the
+    // caption of a hidden one).
+    t.clic(f->cmdRuota[1]);
+    ASSERT_NE(riepilogo(), nullptr);
+    EXPECT_FALSE(riepilogo()->isVisible());
+    EXPECT_EQ(riepilogo()->lstAnalisi->count(), 0);
+    EXPECT_EQ(f->Stato.TipoAnalisi, 12);
+    EXPECT_FALSE(f->cmdUsciti->isEnabled());
+}
+
+// Leaving a box as the focus moves away.
+void esci(QWidget* w)
+{
+    QFocusEvent e(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(w, &e);
+}
+
+TEST(frmConsultaEstrazioni, ValueBoxesTakeDigitsAndCheckTheirRange)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    f->txtDistanza->clear();
+    QTest::keyClicks(f->txtDistanza, "9a0");
+    EXPECT_EQ(f->txtDistanza->text(), "90");
+    t.a.fake.expectMsgBox(QStringLiteral("inserisci un numero tra 1 e 89 !"), vbOK);
+    esci(f->txtDistanza);
+    ASSERT_FALSE(t.a.fake.msgBoxCalls().empty());
+    EXPECT_EQ(t.a.fake.msgBoxCalls().back().style, vbExclamation);
+    QCoreApplication::processEvents();   // the refused value stays selected
+    EXPECT_EQ(f->txtDistanza->selectedText(), "90");
+    vbSetText(f->txtDistanza, QStringLiteral("45"));   // the focus can leave now
+
+    f->txtSomma->clear();
+    QTest::keyClicks(f->txtSomma, "99999999999");
+    t.a.fake.expectMsgBox(QStringLiteral("inserisci un numero tra 2 e 180 !"), vbOK);
+    esci(f->txtSomma);
+    vbSetText(f->txtSomma, QStringLiteral("180"));
+    esci(f->txtSomma);   // accepted: no message
+
+    t.clic(f->cmdVertibili);
+    f->txtRitardo->clear();
+    QTest::keyClicks(f->txtRitardo, "50");
+    esci(f->txtRitardo);
+    EXPECT_EQ(f->lblDescrFamiglia->text(), "Ultimo ritardo => a 50");
+    EXPECT_EQ(f->Stato.TipoAnalisi, 8);
+}
+
+} // namespace
+
+namespace {
+
+TEST(frmConsultaEstrazioni, PrintsTheBoardAsShownAndReportsAMissingPrinter)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    t.clic(f->optTipoVis[2]);
+    t.clic(f->cmdStampa);
+    ASSERT_EQ(t.a.fake.printedDocuments().size(), 1u);
+    EXPECT_TRUE(t.a.fake.printedDocuments()[0].lines.join(u'\n').contains("frmShadow"));
+    EXPECT_EQ(Forms::find<frmShadow>(), nullptr);
+
+    t.a.fake.setPrinterInstalled(false);
+    t.a.fake.expectMsgBox(QStringLiteral("Nessuna stampante installata."), vbOK);
+    t.clic(f->cmdStampa);
+    EXPECT_EQ(Forms::find<frmShadow>(), nullptr);
 }
 
 } // namespace
