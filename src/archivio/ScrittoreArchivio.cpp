@@ -79,7 +79,7 @@ bool recordValido(const RecEstrazione& r)
         return false;
     for (int w = 1; w <= kRuote; ++w)
         for (int p = 1; p <= 5; ++p)
-            if (r.numero(w, p) > 90)
+            if (r.byteNumero(w, p) > 90)
                 return false;
     return true;
 }

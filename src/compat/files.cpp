@@ -90,13 +90,25 @@ QStringList readCp1252Lines(const QString& path, bool* ok)
 
 void RandomFile::open(const QString& path, int recordLength)
 {
+    openAs(path, recordLength, false);
+}
+
+void RandomFile::openForReading(const QString& path, int recordLength)
+{
+    openAs(path, recordLength, true);
+}
+
+void RandomFile::openAs(const QString& path, int recordLength, bool readOnly)
+{
     close();
     if (recordLength < 1)
         raise(5);
     if (!QFileInfo(path).absoluteDir().exists())
         raise(76);
+    if (readOnly && !QFileInfo::exists(path))
+        raise(53);
     file_.setFileName(path);
-    if (!file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+    if (!file_.open((readOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite) | QIODevice::Unbuffered))
         raise(75);
     recLen_ = recordLength;
 }
@@ -152,6 +164,8 @@ void RandomFile::put(qint64 n, QByteArrayView data)
         raise(52);
     if (n < 1)
         raise(63);
+    if (!file_.isWritable())
+        raise(75);
     QByteArray rec(recLen_, '\0');
     std::copy_n(data.data(), std::min<qint64>(data.size(), recLen_), rec.data());
     write((n - 1) * recLen_, rec);

@@ -40,6 +40,10 @@ public:
     // Opens for reading and writing; a missing file is created empty.
     // AppError 76 when the folder is missing, 75 when the file cannot be opened.
     void open(const QString& path, int recordLength);
+    // Opens an existing file for reading only: put() then fails with AppError
+    // 75. AppError 53 when the file is missing, 75 when it cannot be read.
+    void openForReading(const QString& path, int recordLength);
+    bool isWritable() const { return file_.isOpen() && file_.isWritable(); }
     void close();
     bool isOpen() const { return file_.isOpen(); }
     QString path() const { return file_.fileName(); }
@@ -65,6 +69,7 @@ public:
     void flush();
 
 private:
+    void openAs(const QString& path, int recordLength, bool readOnly);
     void write(qint64 offset, QByteArrayView data);
 
     QFile file_;

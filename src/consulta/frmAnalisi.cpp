@@ -31,8 +31,10 @@ frmAnalisi::frmAnalisi()
 
 void frmAnalisi::formLoad()
 {
-    vbSetLeft(this, vbVal(leggi(imp::AnalisiLeft)));
-    vbSetTop(this, vbVal(leggi(imp::AnalisiTop)));
+    const FrameTwips f = keepOnScreen(
+        {vbVal(leggi(imp::AnalisiLeft)), vbVal(leggi(imp::AnalisiTop)), vbWidth(this), vbHeight(this)});
+    vbSetLeft(this, f.left);
+    vbSetTop(this, f.top);
     Forms::current = this;
     ImpostaForm(this);
 }
@@ -41,8 +43,9 @@ void frmAnalisi::formUnload(bool&)
 {
     if (isMinimized())
         return;
-    salva(imp::AnalisiLeft, vbCStr(vbLeft(this)));
-    salva(imp::AnalisiTop, vbCStr(vbTop(this)));
+    const FrameTwips f = keepOnScreen(frameOf(this));
+    salva(imp::AnalisiLeft, vbCStr(f.left));
+    salva(imp::AnalisiTop, vbCStr(f.top));
 }
 
 void frmAnalisi::cmdStampa_Click()

@@ -138,8 +138,9 @@ void frmConsultaEstrazioni::formLoad()
                 top += 500;
                 left += 500;
             }
-        vbSetLeft(this, left);
-        vbSetTop(this, top);
+        const FrameTwips f = keepOnScreen({left, top, vbWidth(this), vbHeight(this)});
+        vbSetLeft(this, f.left);
+        vbSetTop(this, f.top);
     });
     passo(8, proc, [&] {
         for (QPushButton* b : cmdNumero)
@@ -170,8 +171,9 @@ void frmConsultaEstrazioni::formUnload(bool&)
 {
     annullaAnalisi();
     if (!isMinimized()) {
-        salva(imp::ConsultaLeft, vbCStr(vbLeft(this)));
-        salva(imp::ConsultaTop, vbCStr(vbTop(this)));
+        const FrameTwips f = keepOnScreen(frameOf(this));
+        salva(imp::ConsultaLeft, vbCStr(f.left));
+        salva(imp::ConsultaTop, vbCStr(f.top));
     }
     salva(imp::Riepilogo, vbCStr(Stato.Riepilogo));
 }

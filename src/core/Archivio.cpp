@@ -7,10 +7,19 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <array>
 
 QString EsitoApertura::messaggio() const
 {
+    if (!cartellaMancante && (estrazioniIlleggibile || anniIlleggibile)) {
+        QString m = QStringLiteral("Archivio ");
+        if (estrazioniIlleggibile)
+            m += QStringLiteral("Estrazioni.ind ");
+        if (anniIlleggibile)
+            m += QStringLiteral("Anni.ind ");
+        return m + QStringLiteral("non leggibile/i !");
+    }
     QString m = QStringLiteral("Archivio ");
     if (estrazioniVuoto || cartellaMancante)
         m += QStringLiteral("Estrazioni.ind ");
@@ -49,23 +58,51 @@ QString EsitoRicercaData::messaggio() const
 EsitoApertura ArchivioEstrazioni::apri(const QString& cartellaProgramma)
 {
     chiudi();
+    solaLettura_ = false;
     EsitoApertura esito;
     const QString cartella = compat::resolvePath(cartellaProgramma, u"Archivi");
     if (!QFileInfo(cartella).isDir()) {
         esito.cartellaMancante = true;
         return esito;
     }
-    try {
-        estrazioni_.open(compat::resolvePath(cartella, u"Estrazioni.ind"),
-                         kLunghezzaRecEstrazione);
-        anni_.open(compat::resolvePath(cartella, u"anni.ind"), kLunghezzaRecAnno);
-    } catch (const compat::AppError&) {
+    // A file that is there but cannot be written is read: the program runs
+    // and refuses only what would store draws.
+    const auto apriFile = [&](compat::RandomFile& f, QStringView nome, int lunghezza,
+                              bool& vuoto, bool& illeggibile) {
+        const QString percorso = compat::resolvePath(cartella, nome);
+        try {
+            f.open(percorso, lunghezza);
+            return;
+        } catch (const compat::AppError&) {
+        }
+        if (!QFileInfo::exists(percorso)) {
+            vuoto = true;   // missing, and it cannot be created either
+            return;
+        }
+        try {
+            f.openForReading(percorso, lunghezza);
+            solaLettura_ = true;
+        } catch (const compat::AppError&) {
+            illeggibile = true;
+        }
+    };
+    apriFile(estrazioni_, u"Estrazioni.ind", kLunghezzaRecEstrazione, esito.estrazioniVuoto,
+             esito.estrazioniIlleggibile);
+    apriFile(anni_, u"anni.ind", kLunghezzaRecAnno, esito.anniVuoto, esito.anniIlleggibile);
+    if (estrazioni_.isOpen() && estrazioni_.lof() == 0)
+        esito.estrazioniVuoto = true;
+    if (anni_.isOpen() && anni_.lof() == 0)
+        esito.anniVuoto = true;
+    if (!esito.ok()) {
         chiudi();
-        esito.cartellaMancante = true;
         return esito;
     }
-    esito.estrazioniVuoto = estrazioni_.lof() == 0;
-    esito.anniVuoto = anni_.lof() == 0;
+    // Writers replace files through temporary ones beside them.
+    if (!solaLettura_) {
+        QTemporaryFile prova(cartella + QStringLiteral("/scrivibile_XXXXXX.tmp"));
+        solaLettura_ = !prova.open();
+    }
+    esito.solaLettura = solaLettura_;
     return esito;
 }
 
@@ -81,9 +118,13 @@ void ArchivioEstrazioni::chiudi()
 void ArchivioEstrazioni::riapriEstrazioni()
 {
     const QString p = estrazioni_.path();
+    const bool scrivibile = estrazioni_.isWritable();
     invalidaVistaArchivio();
     estrazioni_.close();
-    estrazioni_.open(p, kLunghezzaRecEstrazione);
+    if (scrivibile)
+        estrazioni_.open(p, kLunghezzaRecEstrazione);
+    else
+        estrazioni_.openForReading(p, kLunghezzaRecEstrazione);
 }
 
 qint32 ArchivioEstrazioni::numeroEstrazioni() const
@@ -113,12 +154,25 @@ QByteArray ArchivioEstrazioni::leggiBlocco(qint32 n, qint32 count)
 
 QString ArchivioEstrazioni::dataEstrazione(qint32 n)
 {
+    return leggi(estrazioneSana(n)).dataTesto();
+}
+
+qint32 ArchivioEstrazioni::estrazioneSana(qint32 n)
+{
     const qint32 tot = numeroEstrazioni();
     if (n > tot)
         n = tot;
     if (n < 1)
         n = 1;
-    return leggi(n).dataTesto();
+    if (leggi(n).data())
+        return n;
+    for (qint32 j = n - 1; j >= 1; --j)
+        if (leggi(j).data())
+            return j;
+    for (qint32 j = n + 1; j <= tot; ++j)
+        if (leggi(j).data())
+            return j;
+    return n;
 }
 
 EsitoRicercaData ArchivioEstrazioni::cercaEstrazione(QStringView data, bool cercaPrecedente)
@@ -152,9 +206,10 @@ EsitoRicercaData ArchivioEstrazioni::cercaEstrazione(QStringView data, bool cerc
     }
     const QDate cercata = *parsed;
 
+    // A damaged first or last record does not move the archive's ends.
     const qint32 tot = numeroEstrazioni();
-    const RecEstrazione ultima = leggi(tot);
-    const RecEstrazione prima = leggi(1);
+    const RecEstrazione ultima = leggi(estrazioneSana(tot));
+    const RecEstrazione prima = leggi(estrazioneSana(1));
     esito.primaData = prima.dataTesto();
     esito.ultimaData = ultima.dataTesto();
     const auto primaD = prima.data();
@@ -208,6 +263,9 @@ EsitoRicercaData ArchivioEstrazioni::cercaEstrazione(QStringView data, bool cerc
             }
         }
     }
+    // The draw before a date may be a damaged one: the sound one before it.
+    while (trovata >= 1 && !leggi(trovata).data())
+        --trovata;
     // A scan with no match, or a match before the first record, is a rejection.
     if (trovata < 1) {
         esito.errore = E::NonTrovata;

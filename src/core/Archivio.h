@@ -13,8 +13,16 @@ struct EsitoApertura {
     bool cartellaMancante = false;   // no Archivi folder
     bool estrazioniVuoto = false;
     bool anniVuoto = false;
-    bool ok() const { return !cartellaMancante && !estrazioniVuoto && !anniVuoto; }
-    // "Archivio Estrazioni.ind Anni.ind mancante/i !" and its shorter forms.
+    bool estrazioniIlleggibile = false;   // there, but it cannot be read
+    bool anniIlleggibile = false;
+    bool solaLettura = false;        // opened, but draws cannot be stored
+    bool ok() const
+    {
+        return !cartellaMancante && !estrazioniVuoto && !anniVuoto && !estrazioniIlleggibile
+               && !anniIlleggibile;
+    }
+    // "Archivio Estrazioni.ind Anni.ind mancante/i !" and its shorter forms;
+    // files that are there but cannot be read are named as such.
     QString messaggio() const;
 };
 
@@ -37,6 +45,8 @@ public:
     EsitoApertura apri(const QString& cartellaProgramma);
     void chiudi();
     bool aperto() const { return estrazioni_.isOpen(); }
+    // Opened for reading only: a file or the Archivi folder cannot be written.
+    bool solaLettura() const { return solaLettura_; }
     // Closes and reopens the draw file, as writers do after storing a record.
     void riapriEstrazioni();
 
@@ -51,7 +61,12 @@ public:
     QByteArray leggiBlocco(qint32 n, qint32 count);
 
     // The date of draw n as DD/MM/YYYY, n clamped to 1..numeroEstrazioni().
+    // A record whose date is damaged gives that of the nearest sound one.
     QString dataEstrazione(qint32 n);
+    // n clamped to 1..numeroEstrazioni(), then, when its date is damaged, the
+    // last sound record before it (else the first after it); n itself when
+    // no record has a sound date.
+    qint32 estrazioneSana(qint32 n);
     // The draw of a date typed as GG/MM/AAAA.
     EsitoRicercaData cercaEstrazione(QStringView data, bool cercaPrecedente);
     // The first record dated on or after `d` (numeroEstrazioni() + 1 if none).
@@ -64,6 +79,7 @@ public:
 private:
     compat::RandomFile estrazioni_;
     compat::RandomFile anni_;
+    bool solaLettura_ = false;
 };
 
 // The wheel tables: names padded to 10 characters and two-letter codes,

@@ -33,8 +33,15 @@ struct RecEstrazione {
     // DD/MM/YYYY built from the stored characters, exactly as they stand.
     QString dataTesto() const;
 
-    // Number p (1..5) of wheel w (1..11); 0 = no number.
-    int numero(int ruota, int posizione) const { return bytes[offsetNumero(ruota, posizione)]; }
+    // Number p (1..5) of wheel w (1..11); 0 = no number. A byte above 90 is
+    // damage and reads as no number; the stored byte itself stays as it is.
+    int numero(int ruota, int posizione) const
+    {
+        const int v = byteNumero(ruota, posizione);
+        return v <= 90 ? v : 0;
+    }
+    // The stored byte of that number, as it stands (what a writer validates).
+    int byteNumero(int ruota, int posizione) const { return bytes[offsetNumero(ruota, posizione)]; }
     void setNumero(int ruota, int posizione, int n)
     {
         bytes[offsetNumero(ruota, posizione)] = static_cast<quint8>(n);

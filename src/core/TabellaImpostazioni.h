@@ -82,14 +82,11 @@ inline constexpr Impostazione SommativaColpi{kSommativaAmbi, "Colpi", "5"};
 inline constexpr Impostazione SommativaGiocate{kSommativaAmbi, "Giocate", "10"};
 inline constexpr Impostazione SommativaQuanti{kSommativaAmbi, "Quanti", "50"};
 
-// Colours: ImpostaForm paints with these defaults...
+// Colours: ImpostaForm paints with these defaults, and the colours window
+// (frmColori) shows the same when a key is absent: the colours in use.
 inline constexpr Impostazione ColoreForm{kSettings, "ColoreForm", "10276301"};
 inline constexpr Impostazione ColoreEtichette{kSettings, "ColoreEtichette", "16777215"};
 inline constexpr Impostazione ColoreListe{kSettings, "ColoreListe", "16777215"};
-// ...while the colours window (frmColori) shows these when a key is absent.
-inline constexpr Impostazione ColoreFormColori{kSettings, "ColoreForm", "15531993"};
-inline constexpr Impostazione ColoreEtichetteColori{kSettings, "ColoreEtichette", "15724527"};
-inline constexpr Impostazione ColoreListeColori{kSettings, "ColoreListe", "9033978"};
 
 // Draw weekdays, Sunday first: the weekdays window (frmEsclusioni) and the
 // draw-entry window's next date read this default...

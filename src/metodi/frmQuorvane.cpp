@@ -73,6 +73,10 @@ frmQuorvane::frmQuorvane()
 
 void frmQuorvane::formLoad()
 {
+    // Until the period is in place its pickers are set one after the other,
+    // each looked up beside the other's design value: only the last lookup
+    // of the Load may tell the user anything.
+    caricamentoPeriodo_ = true;
     PosizioniValidita.fill(true);
 
     for (int i = 1; i <= 99; ++i) {
@@ -101,9 +105,13 @@ void frmQuorvane::formLoad()
     CaricaRuoteConNz();
     CaricaImpostazioniRicerca();
 
-    // The start moves to the draw one year before the end.
-    const QDate d = DTPickerA->date().addYears(-1);
-    if (d > kInizioMinimo) {
+    // The start moves to the draw one year before the end, never before the
+    // archive's first draw; the floor of 1947 holds only where the archive
+    // reaches it.
+    QDate d = DTPickerA->date().addYears(-1);
+    if (d > kInizioMinimo || kInizioMinimo > DTPickerA->date()) {
+        if (const auto prima = vbCDate(DataEstrazione(1)); prima && d < *prima)
+            d = *prima;
         CercaEstrazione(vbDateText(d));
         if (EstrazioneTrovata > 0)
             if (const auto inizio = vbCDate(DataEstrazione(EstrazioneTrovata)))
@@ -125,6 +133,7 @@ void frmQuorvane::formLoad()
         cboIndice->addItem(QStringLiteral("Ultima"));
         cboIndice->setCurrentIndex(0);
     }
+    caricamentoPeriodo_ = false;
     AggiornaIndiciPeriodo();
 }
 
@@ -333,12 +342,28 @@ void frmQuorvane::mostraIndice(QLabel* etichetta, qint32 estrazione)
 
 void frmQuorvane::AggiornaIndiciPeriodo()
 {
-    CercaPrecedente = false;
-    CercaEstrazione(vbDateText(DTPickerDa->date()));
-    mostraIndice(lblIndiceDal, EstrazioneTrovata);
-    CercaPrecedente = true;
-    CercaEstrazione(vbDateText(DTPickerA->date()));
-    mostraIndice(lblIndiceAl, EstrazioneTrovata);
+    // A picker's Change and Click, and the Load, look the same dates up again:
+    // a refused date is told once, until a lookup succeeds.
+    const auto cerca = [this](const QDate& d, bool precedente) {
+        const QString testo = vbDateText(d);
+        const EsitoRicercaData e = Archivio().cercaEstrazione(testo, precedente);
+        CercaPrecedente = precedente;
+        if (e.trovata() || (!caricamentoPeriodo_ && rifiutoMostrato_ != testo + e.messaggio())) {
+            if (!e.trovata())
+                rifiutoMostrato_ = testo + e.messaggio();
+            CercaEstrazione(testo);
+            return DataErrata ? qint32(-1) : EstrazioneTrovata;
+        }
+        DataErrata = true;
+        ElaborazioneInCorso = false;
+        return qint32(-1);
+    };
+    const qint32 dal = cerca(DTPickerDa->date(), false);
+    const qint32 al = cerca(DTPickerA->date(), true);
+    if (dal > 0 && al > 0)
+        rifiutoMostrato_.clear();
+    mostraIndice(lblIndiceDal, dal);
+    mostraIndice(lblIndiceAl, al);
     CercaPrecedente = false;
 }
 

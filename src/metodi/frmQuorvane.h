@@ -158,4 +158,6 @@ private:
 
     QWidget* corpo_ = nullptr;   // every input: disabled while a search runs
     bool ricercaInCorso_ = false;
+    QString rifiutoMostrato_;    // the date refusal AggiornaIndiciPeriodo last told
+    bool caricamentoPeriodo_ = false;
 };

@@ -21,8 +21,7 @@ using namespace compat;
 namespace {
 
 // As the window shows them when a key is absent.
-const Impostazione* const kColori[3] = {&imp::ColoreFormColori, &imp::ColoreEtichetteColori,
-                                        &imp::ColoreListeColori};
+const Impostazione* const kColori[3] = {&imp::ColoreForm, &imp::ColoreEtichette, &imp::ColoreListe};
 
 } // namespace
 
@@ -70,7 +69,9 @@ void frmColori::formLoad()
 {
     for (int i = 0; i <= 2; ++i) {
         const QString testo = leggi(*kColori[i]);
-        // A value spoilt by hand shows this window's default.
+        // The colours in use: with no key stored those the windows take, so
+        // confirming without a change changes nothing. A value spoilt by hand
+        // shows the default too.
         const quint32 c = ColoreDaTesto(testo).value_or(kColori[i]->valorePredefinito().toUInt());
         vbSetBackColor(cmdColore[i], c);
     }

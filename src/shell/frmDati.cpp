@@ -158,8 +158,9 @@ void frmDati::formLoad()
         sinistra = schermoL - 9100;
         alto = 0;
     }
-    vbSetLeft(this, sinistra);
-    vbSetTop(this, alto);
+    const FrameTwips f = keepOnScreen({sinistra, alto, vbWidth(this), vbHeight(this)});
+    vbSetLeft(this, f.left);
+    vbSetTop(this, f.top);
 
     const int n = std::max<qint32>(NumeroEstrazioni, 1);
     SliderDal->setMaximum(n);
@@ -320,7 +321,8 @@ void frmDati::queryUnload(int, bool&)
 void frmDati::formUnload(bool&)
 {
     if (!isMinimized()) {
-        salva(imp::DatiLeft, vbCStr(vbLeft(this)));
-        salva(imp::DatiTop, vbCStr(vbTop(this)));
+        const FrameTwips f = keepOnScreen(frameOf(this));
+        salva(imp::DatiLeft, vbCStr(f.left));
+        salva(imp::DatiTop, vbCStr(f.top));
     }
 }

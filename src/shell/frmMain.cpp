@@ -282,15 +282,12 @@ void frmMain::formLoad()
     CaricaNomiRuote();
 
     const GeometriaMain g = LeggiGeometriaMain(screenWidthTwips(), screenHeightTwips());
-    vbSetLeft(this, g.left);
-    vbSetTop(this, g.top);
-    vbSetWidth(this, g.width);
-    vbSetHeight(this, g.height);
+    setFrame(this, keepOnScreen({g.left, g.top, g.width, g.height}));
 
     if (platform().process().otherInstanceRunning()) {
         vbMsgBox(QStringLiteral("Non è possible avviare più di una istanza del programma !"));
         ChiudiTuttiIFile();
-        platform().process().end();
+        platform().process().end(1);
     }
 
     ApriArchivio();
@@ -307,7 +304,8 @@ void frmMain::formLoad()
 
 void frmMain::MostraUltimaEstrazione()
 {
-    const RecEstrazione r = Archivio().leggi(NumeroEstrazioni);
+    // A damaged last record is skipped, as every lookup skips it.
+    const RecEstrazione r = Archivio().leggi(Archivio().estrazioneSana(NumeroEstrazioni));
     Label5->setText(QStringLiteral("n.") + QString::number(r.ProgressivoAnno()) + QStringLiteral(" del ")
                     + r.dataTesto());
 }
@@ -359,10 +357,11 @@ void frmMain::formUnload(bool&)
     Guida().setHelpFile(QString());
     if (!isMinimized()) {
         vbResumeNext([&] {
-            salva(imp::MainLeft, vbCStr(vbLeft(this)));
-            salva(imp::MainTop, vbCStr(vbTop(this)));
-            salva(imp::MainWidth, vbCStr(vbWidth(this)));
-            salva(imp::MainHeight, vbCStr(vbHeight(this)));
+            const FrameTwips g = keepOnScreen(frameOf(this));
+            salva(imp::MainLeft, vbCStr(g.left));
+            salva(imp::MainTop, vbCStr(g.top));
+            salva(imp::MainWidth, vbCStr(g.width));
+            salva(imp::MainHeight, vbCStr(g.height));
         });
     }
     vbResumeNext([] { ChiudiTuttiIFile(); });

@@ -2,6 +2,10 @@
 
 #include "compat/ui/Platform.h"
 #include "core/ArchivioMemoria.h"
+#include "core/Impostazioni.h"
+
+#include <QFileInfo>
+#include <QTemporaryFile>
 
 QString PercorsoApp;
 qint32 NumeroEstrazioni = 0;
@@ -31,19 +35,82 @@ void ChiudiTuttiIFile()
     Archivio().chiudi();
 }
 
+namespace {
+
+bool impostazioniInSolaLettura = false;
+
+// The settings file is replaced through a temporary file beside it.
+bool cartellaScrivibile(const QString& cartella)
+{
+    QTemporaryFile prova(cartella + QStringLiteral("/scrivibile_XXXXXX.tmp"));
+    return prova.open();
+}
+
+} // namespace
+
 void ApriArchivio()
 {
     const EsitoApertura esito = Archivio().apri(PercorsoApp);
-    if (esito.ok()) {
-        // The Nazionale's first draw is read from the archive, which the
-        // main window's Load opens only after filling the table.
-        InizializzaPrimaEstrazioneRuota();
-        return;
+    if (!esito.ok()) {
+        compat::vbMsgBox(esito.messaggio(), compat::vbCritical | compat::vbOKOnly,
+                         QStringLiteral("Errore"));
+        ChiudiTuttiIFile();
+        compat::platform().process().end(1);
     }
-    compat::vbMsgBox(esito.messaggio(), compat::vbCritical | compat::vbOKOnly,
-                     QStringLiteral("Errore"));
-    ChiudiTuttiIFile();
-    compat::platform().process().end(0);
+    // The Nazionale's first draw is read from the archive, which the
+    // main window's Load opens only after filling the table.
+    InizializzaPrimaEstrazioneRuota();
+
+    impostazioniInSolaLettura =
+        !cartellaScrivibile(QFileInfo(IniImpostazioni().FileName()).absolutePath());
+    if (const QString m = MessaggioSolaLettura(); !m.isEmpty())
+        compat::vbMsgBox(m, compat::vbExclamation | compat::vbOKOnly);
+
+    const auto vista = vistaArchivio(Archivio());
+    if (const QString m =
+            MessaggioRecordDanneggiati(vista->recordDanneggiati(), vista->primoDanneggiato());
+        !m.isEmpty())
+        compat::vbMsgBox(m, compat::vbExclamation | compat::vbOKOnly);
+}
+
+bool ArchivioInSolaLettura()
+{
+    return Archivio().solaLettura();
+}
+
+bool ImpostazioniInSolaLettura()
+{
+    return impostazioniInSolaLettura;
+}
+
+QString MessaggioSolaLettura()
+{
+    const bool archivio = ArchivioInSolaLettura();
+    const bool impostazioni = ImpostazioniInSolaLettura();
+    if (!archivio && !impostazioni)
+        return {};
+    const QString cartella = QStringLiteral("La cartella del programma (") + PercorsoApp
+                             + QStringLiteral(") non è scrivibile: ");
+    if (archivio && impostazioni)
+        return cartella + QStringLiteral("né le estrazioni né le impostazioni potranno essere salvate.");
+    if (archivio)
+        return cartella + QStringLiteral("le estrazioni non potranno essere salvate.");
+    return cartella + QStringLiteral("le impostazioni non potranno essere salvate.");
+}
+
+QString MessaggioRecordDanneggiati(qint32 quanti, qint32 primo)
+{
+    if (quanti <= 0)
+        return {};
+    const QString cosa =
+        quanti == 1 ? QStringLiteral("L'archivio Estrazioni.ind contiene un record danneggiato, il n. ")
+                          + QString::number(primo) + QStringLiteral(". Resta nel file com'è")
+                    : QStringLiteral("L'archivio Estrazioni.ind contiene ") + QString::number(quanti)
+                          + QStringLiteral(" record danneggiati; il primo è il n. ")
+                          + QString::number(primo) + QStringLiteral(". Restano nel file come sono");
+    return cosa
+           + QStringLiteral(": le date non valide sono saltate dalle ricerche e i numeri oltre il 90 "
+                            "sono letti come mancanti.");
 }
 
 void AggiornaNumeroEstrazioni()
@@ -100,5 +167,8 @@ void ArchivioScritto(bool recordRiscritto)
 
 bool ScritturaConsentita()
 {
-    return true;
+    if (!ArchivioInSolaLettura())
+        return true;
+    compat::vbMsgBox(MessaggioSolaLettura(), compat::vbExclamation | compat::vbOKOnly);
+    return false;
 }

@@ -30,12 +30,25 @@ extern bool CercaPrecedente;
 // The open archive (files 1 and 2).
 ArchivioEstrazioni& Archivio();
 
-// Opens both archive files; an empty or missing file (or folder) shows the
-// message, closes all files and ends the process.
+// Opens both archive files; an empty, missing or unreadable file (or folder)
+// shows the message, closes all files and ends the process with a non-zero
+// status. An archive that opens is checked once: damaged records are
+// reported in one message, and a folder that cannot be written in another.
 void ApriArchivio();
+
+// A program folder that cannot be written: the archive opened for reading
+// only, or the settings file unable to be saved.
+bool ArchivioInSolaLettura();
+bool ImpostazioniInSolaLettura();
+// What cannot be saved, in one sentence (empty when everything can).
+QString MessaggioSolaLettura();
+// The one message about damaged records ("" when there are none).
+QString MessaggioRecordDanneggiati(qint32 quanti, qint32 primo);
 // Re-reads the draw count from the file length (whole records).
 void AggiornaNumeroEstrazioni();
 
+// The date of draw `indice` (clamped to the archive); a damaged record gives
+// that of the nearest sound one.
 QString DataEstrazione(qint32 indice);
 void CercaEstrazione(const QString& data);
 void CaricaNomiRuote();
@@ -59,6 +72,6 @@ AvvisoArchivio& avvisoArchivio();
 void ArchivioScritto(bool recordRiscritto);
 
 // Asked first by every command that writes the archive: false when it may not
-// write now, the user already told why. The read-only program folder check
-// belongs here.
+// write now, the user already told why (an archive that cannot be written:
+// MessaggioSolaLettura()).
 bool ScritturaConsentita();

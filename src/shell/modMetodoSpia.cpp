@@ -53,8 +53,9 @@ void CaricaPosizioneForm(Form* frm, bool centra)
         sinistra = centrato(sw, larghezza);
     if (centra || alto < -120 || alto > sh - 1000)
         alto = centrato(sh, altezza);
-    vbSetTop(frm, alto);
-    vbSetLeft(frm, sinistra);
+    const FrameTwips f = keepOnScreen({sinistra, alto, larghezza, altezza});
+    vbSetTop(frm, f.top);
+    vbSetLeft(frm, f.left);
 }
 
 void SalvaPosizioneForm(Form* frm, int nonSalvare)
@@ -62,8 +63,9 @@ void SalvaPosizioneForm(Form* frm, int nonSalvare)
     if (!frm || nonSalvare != 0 || frm->isMinimized())
         return;
     const QString nome = frm->objectName();
-    salva(imp::kForms, nome + QStringLiteral("Left"), vbCStr(vbLeft(frm)));
-    salva(imp::kForms, nome + QStringLiteral("Top"), vbCStr(vbTop(frm)));
+    const FrameTwips f = keepOnScreen(frameOf(frm));
+    salva(imp::kForms, nome + QStringLiteral("Left"), vbCStr(f.left));
+    salva(imp::kForms, nome + QStringLiteral("Top"), vbCStr(f.top));
 }
 
 void ImpostaRuote(const QString& testo, int tipo)

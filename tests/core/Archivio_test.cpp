@@ -1,6 +1,8 @@
 #include "ArchivioTest.h"
 #include "core/Archivio.h"
 
+#include "compat/AppError.h"
+
 #include <QFile>
 #include "compat/vbdate.h"
 #include <gtest/gtest.h>
@@ -166,3 +168,99 @@ TEST(ArchivioApertura, PartialTrailingRecordIsNoDraw)
 }
 
 } // namespace
+
+namespace {
+
+// The small archive with records 1, 30 and 55 (the first, one in the middle,
+// the last) dated with no date, and a Bari number of 95 in record 10.
+QByteArray danneggia(QByteArray est)
+{
+    for (int r : {1, 30, 55})
+        est.replace((r - 1) * 66 + 3, 8, "3A0X2001");
+    est[9 * 66 + 11] = char(95);
+    return est;
+}
+
+} // namespace
+
+TEST(ArchivioDanneggiato, LookupsSkipDamagedDatesAndNumbersAbove90ReadAsMissing)
+{
+    CartellaProgramma c;
+    c.scrivi(archivioPiccolo());
+    const QByteArray est = danneggia(c.leggiFile("Archivi/Estrazioni.ind"));
+    c.scriviFile("Archivi/Estrazioni.ind", est);
+    ArchivioEstrazioni a;
+    ASSERT_TRUE(a.apri(c.percorso()).ok());
+
+    // A damaged record's date is that of the sound one before it (after it
+    // for the first record).
+    EXPECT_EQ(a.dataEstrazione(1), "13/01/2001");
+    EXPECT_EQ(a.dataEstrazione(30), "21/07/2001");
+    EXPECT_EQ(a.dataEstrazione(55), "08/01/2002");
+    EXPECT_EQ(a.dataEstrazione(9999), "08/01/2002");
+
+    struct Caso {
+        const char* data;
+        bool precedente;
+        E errore;
+        qint32 estrazione;
+    } casi[] = {
+        {"13/01/2001", false, E::Nessuno, 2},
+        {"28/07/2001", false, E::Nessuno, 31},   // the damaged record's own day
+        {"28/07/2001", true, E::Nessuno, 29},
+        {"29/07/2001", true, E::Nessuno, 29},
+        {"08/01/2002", false, E::Nessuno, 54},
+        {"06/01/2001", false, E::Inferiore, 0},  // the archive's sound ends
+        {"12/01/2002", false, E::Superiore, 0},
+    };
+    for (const Caso& k : casi) {
+        const EsitoRicercaData e = a.cercaEstrazione(QString::fromLatin1(k.data), k.precedente);
+        EXPECT_EQ(e.errore, k.errore) << k.data << k.precedente;
+        EXPECT_EQ(e.estrazione, k.estrazione) << k.data << k.precedente;
+    }
+    EXPECT_EQ(a.cercaEstrazione(u"12/01/2002", false).messaggio(),
+              "La data non può essere superiore alla data ultima estrazione inserita "
+              "(08/01/2002)");
+
+    EXPECT_EQ(a.leggi(10).numero(1, 1), 0);
+    EXPECT_EQ(a.leggi(10).numero(1, 2), 2);
+    a.chiudi();
+    EXPECT_EQ(c.leggiFile("Archivi/Estrazioni.ind"), est);   // never repaired behind the user's back
+}
+
+TEST(ArchivioApertura, ReadOnlyFolderIsReadAndAnUnreadableFileIsNamed)
+{
+    CartellaProgramma c, illeggibile;
+    c.scrivi(archivioPiccolo());
+    illeggibile.scrivi(archivioPiccolo());
+    const QByteArray est = c.leggiFile("Archivi/Estrazioni.ind");
+    c.soloLettura();
+    illeggibile.soloLettura({"Archivi/anni.ind"});
+    SenzaPrivilegi utente;
+    if (!utente.attivo())
+        GTEST_SKIP() << "cannot run as an unprivileged user";
+
+    ArchivioEstrazioni a;
+    const EsitoApertura e = a.apri(c.percorso());
+    EXPECT_TRUE(e.ok());
+    EXPECT_TRUE(e.solaLettura);
+    EXPECT_TRUE(a.solaLettura());
+    EXPECT_EQ(a.numeroEstrazioni(), 55);
+    EXPECT_EQ(a.cercaEstrazione(u"08/01/2002", false).estrazione, 54);
+    try {
+        a.fileEstrazioni().put(56, RecEstrazione::crea(QDate(2002, 1, 15), 4).toBytes());
+        ADD_FAILURE() << "a read-only archive took a record";
+    } catch (const compat::AppError& err) {
+        EXPECT_EQ(err.number, 75);
+    }
+    a.riapriEstrazioni();
+    EXPECT_EQ(a.numeroEstrazioni(), 55);
+    a.chiudi();
+    EXPECT_EQ(c.leggiFile("Archivi/Estrazioni.ind"), est);
+
+    const EsitoApertura f = a.apri(illeggibile.percorso());
+    EXPECT_FALSE(f.ok());
+    EXPECT_TRUE(f.anniIlleggibile);
+    EXPECT_EQ(f.messaggio(), "Archivio Anni.ind non leggibile/i !");
+    EXPECT_FALSE(a.aperto());
+}

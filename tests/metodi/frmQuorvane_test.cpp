@@ -173,6 +173,45 @@ TEST(frmQuorvane, TheStartMovesToTheDrawOneYearBeforeTheEnd)
     }
 }
 
+TEST(frmQuorvane, AShortArchiveKeepsThePeriodInsideItAndTellsARefusedDateOnce)
+{
+    struct Caso {
+        const char* nome;
+        QDate primo;
+        int quante;
+        QDate inizio;   // the default start
+    };
+    const Caso casi[] = {
+        {"ending before 1947", QDate(1930, 1, 4), 300, QDate(1934, 9, 29)},
+        {"shorter than a year", QDate(1938, 1, 1), 20, QDate(1938, 1, 1)},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const auto estrazioni = estrazioniCasuali(c.primo, c.quante, 7, 3);
+        const QDate ultima = *estrazioni.back().data();
+        AmbienteServizi a(estrazioni);
+        frmQuorvane* f = Forms::get<frmQuorvane>();   // no message at all
+        EXPECT_EQ(f->DTPickerA->date(), ultima);
+        EXPECT_EQ(f->DTPickerDa->date(), c.inizio);
+        EXPECT_GE(f->DTPickerDa->date(), c.primo);
+        EXPECT_FALSE(f->lblIndiceDal->text().isEmpty());
+
+        // A date after the archive picked by the user: its Change and Click
+        // look it up both, the message shows once.
+        const QString dopo = QStringLiteral("La data non può essere superiore alla data ultima "
+                                            "estrazione inserita (")
+                             + vbDateText(ultima) + u')';
+        a.fake.expectMsgBox(dopo, vbOK);
+        f->DTPickerDa->setDate(ultima.addDays(30));
+        EXPECT_EQ(a.fake.msgBoxCalls().size(), 1u);
+        // Back inside, then out again: told again.
+        f->DTPickerDa->setDate(c.primo);
+        a.fake.expectMsgBox(dopo, vbOK);
+        f->DTPickerDa->setDate(ultima.addDays(40));
+        EXPECT_EQ(a.fake.msgBoxCalls().size(), 2u);
+    }
+}
+
 TEST(frmQuorvane, TheEndPickerMovesThePlayDateAndOnlyTheUsersChangeClears)
 {
     Finestra w(archivioNoto());

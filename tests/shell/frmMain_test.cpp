@@ -4,6 +4,9 @@
 #include "compat/ui/Controls.h"
 #include "compat/ui/Twips.h"
 #include "core/Impostazioni.h"
+#include "compat/vb.h"
+#include "metodi/frmQuorvane.h"
+#include "compat/ui/ReportListView.h"
 #include "shell/frmColori.h"
 #include "shell/frmMain.h"
 #include "shell/frmOpzioni.h"
@@ -17,10 +20,14 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDateEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QGuiApplication>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace compat;
 
@@ -75,20 +82,38 @@ TEST(frmMain, StartUpRefusalsEndTheProcessWithTheirMessage)
          QStringLiteral("Archivio Estrazioni.ind mancante/i !"), QStringLiteral("Errore")},
         {"both empty", false, "", "",
          QStringLiteral("Archivio Estrazioni.ind Anni.ind mancante/i !"), QStringLiteral("Errore")},
+        {"unreadable draws", false, "", "2026      1\r",
+         QStringLiteral("Archivio Estrazioni.ind non leggibile/i !"), QStringLiteral("Errore")},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         Avvio a;
         a.cartella.scriviFile(QStringLiteral("Archivi/Estrazioni.ind"), c.estrazioni);
         a.cartella.scriviFile(QStringLiteral("Archivi/anni.ind"), c.anni);
+        std::optional<SenzaPrivilegi> utente;
+        if (QByteArray(c.nome) == "unreadable draws") {
+            a.cartella.scriviFile(QStringLiteral("Archivi/Estrazioni.ind"), QByteArray(66, '1'));
+            a.cartella.soloLettura({QStringLiteral("Archivi/Estrazioni.ind")});
+            utente.emplace();
+            if (!utente->attivo())
+                continue;
+        }
         a.fake.setOtherInstanceRunning(c.altraIstanza);
         a.fake.expectMsgBox(c.messaggio, vbOK);
-        EXPECT_THROW(Forms::get<frmMain>(), ProcessEnded);
+        try {
+            Forms::get<frmMain>();
+            ADD_FAILURE() << "the refused start went on";
+        } catch (const ProcessEnded& fine) {
+            EXPECT_NE(fine.code, 0);   // a refusal is no success for whoever started it
+        }
         ASSERT_EQ(a.fake.msgBoxCalls().size(), 1u);
         EXPECT_EQ(a.fake.msgBoxCalls()[0].title, c.titolo);
         EXPECT_FALSE(Archivio().aperto());
+        utente.reset();
         // The refused copy leaves the archive as it found it.
-        EXPECT_EQ(a.cartella.leggiFile(QStringLiteral("Archivi/Estrazioni.ind")), c.estrazioni);
+        if (QByteArray(c.nome) != "unreadable draws") {
+            EXPECT_EQ(a.cartella.leggiFile(QStringLiteral("Archivi/Estrazioni.ind")), c.estrazioni);
+        }
     }
 }
 
@@ -158,6 +183,109 @@ TEST(frmMain, GeometryFallsBackOnBadKeysAndIsSavedOnClose)
     EXPECT_EQ(a.ini("MainWidth"), QStringLiteral("9750"));
     EXPECT_EQ(a.ini("MainHeight"), QStringLiteral("6000"));
     EXPECT_FALSE(Archivio().aperto());
+}
+
+TEST(frmMain, ReadOnlyProgramFolderStartsWithOneWordAndRefusesToStoreDraws)
+{
+    Avvio a;
+    a.archivio();
+    const QByteArray est = a.cartella.leggiFile(QStringLiteral("Archivi/Estrazioni.ind"));
+    a.cartella.soloLettura();
+    SenzaPrivilegi utente;
+    if (!utente.attivo())
+        GTEST_SKIP() << "cannot run as an unprivileged user";
+    const QString avviso = QStringLiteral("La cartella del programma (") + a.cartella.percorso()
+                           + QStringLiteral(") non è scrivibile: né le estrazioni né le impostazioni "
+                                            "potranno essere salvate.");
+    a.fake.expectMsgBox(avviso, vbOK);
+    frmMain* f = a.avvia();
+    EXPECT_TRUE(Archivio().aperto());
+    EXPECT_EQ(NumeroEstrazioni, 2);
+    EXPECT_EQ(f->Label5->text(), QStringLiteral("n.34 del 27/02/2026"));
+    ASSERT_EQ(a.fake.msgBoxCalls().size(), 1u);
+    EXPECT_EQ(a.fake.msgBoxCalls()[0].style, vbExclamation);
+
+    // What stores draws asks first, and is told the same.
+    a.fake.expectMsgBox(avviso, vbOK);
+    EXPECT_FALSE(ScritturaConsentita());
+    EXPECT_EQ(a.fake.msgBoxCalls().size(), 2u);
+    EXPECT_EQ(a.cartella.leggiFile(QStringLiteral("Archivi/Estrazioni.ind")), est);
+}
+
+TEST(frmMain, DamagedRecordsAreToldOnceAtStartUpAndSkippedAfterwards)
+{
+    Avvio a;
+    std::vector<RecEstrazione> r = estrazioniCasuali(QDate(2024, 1, 2), 150, 2, 7);
+    for (int n : {100, 150})
+        std::copy_n("99999999", 8, r[n - 1].bytes.begin() + 3);
+    r[119].setNumero(3, 2, 91);
+    a.cartella.scrivi(r);
+    const QByteArray est = a.cartella.leggiFile(QStringLiteral("Archivi/Estrazioni.ind"));
+    a.fake.expectMsgBox(QStringLiteral("L'archivio Estrazioni.ind contiene 3 record danneggiati; il "
+                                       "primo è il n. 100. Restano nel file come sono: le date non "
+                                       "valide sono saltate dalle ricerche e i numeri oltre il 90 "
+                                       "sono letti come mancanti."),
+                        vbOK);
+    frmMain* f = a.avvia();
+    // The last sound draw, not the damaged last record.
+    EXPECT_EQ(f->Label5->text(), QStringLiteral("n.") + QString::number(r[148].ProgressivoAnno())
+                                     + QStringLiteral(" del ") + r[148].dataTesto());
+
+    // The method window opens, searches and closes without a word more.
+    f->mnuQuorvane->trigger();
+    auto* q = Forms::find<frmQuorvane>();
+    ASSERT_NE(q, nullptr);
+    EXPECT_EQ(q->DTPickerA->date(), *r[148].data());
+    EXPECT_FALSE(q->lblIndiceDal->text().isEmpty());
+    EXPECT_FALSE(q->lblIndiceAl->text().isEmpty());
+    vbPress(q->cmdCalcola);
+    EXPECT_GT(q->ListViewOrdin2->count(), 0);
+    vbUnload(q);
+    EXPECT_EQ(a.fake.msgBoxCalls().size(), 1u);
+    EXPECT_EQ(a.cartella.leggiFile(QStringLiteral("Archivi/Estrazioni.ind")), est);
+}
+
+TEST(frmMain, AbsurdStoredGeometryIsBroughtOnScreenBeforeUseAndBeforeSave)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const auto dentro = [&](QWidget* w) {
+        EXPECT_LE(w->width(), area.width());
+        EXPECT_LE(w->height(), area.height());
+        EXPECT_GE(w->x(), area.left() - 8);
+        EXPECT_GE(w->y(), area.top() - 8);
+        EXPECT_LT(w->x(), area.right());
+        EXPECT_LT(w->y(), area.bottom());
+    };
+    Avvio a;
+    a.archivio();
+    a.ini("Forms", "MainLeft", QStringLiteral("-50000"));
+    a.ini("Forms", "MainTop", QStringLiteral("-3000"));
+    a.ini("Forms", "MainWidth", QStringLiteral("999999999"));
+    a.ini("Forms", "MainHeight", QStringLiteral("999999999"));
+    frmMain* f = a.avvia();
+    dentro(f);
+
+    // A window with no stored place opens centred on its owner.
+    f->setGeometry(area.left() + 40, area.top() + 30, 620, 400);
+    f->mnuColori->trigger();
+    auto* c = Forms::find<frmColori>();
+    ASSERT_NE(c, nullptr);
+    dentro(c);
+    EXPECT_NEAR(c->geometry().center().x(), f->geometry().center().x(), 2);
+    EXPECT_NEAR(c->geometry().center().y(), f->geometry().center().y(), 2);
+    vbUnload(c);
+
+    // A window pushed off the screen after its Load is saved inside it.
+    f->setGeometry(-4000, 9000, 3000, 2000);
+    EXPECT_THROW(vbUnload(f), ProcessEnded);
+    const double l = vbVal(a.ini("MainLeft")), t = vbVal(a.ini("MainTop"));
+    const double w = vbVal(a.ini("MainWidth")), h = vbVal(a.ini("MainHeight"));
+    EXPECT_LE(w, pxToTwips(area.width()));
+    EXPECT_LE(h, pxToTwips(area.height()));
+    EXPECT_GE(l, pxToTwips(area.left()) - 120);
+    EXPECT_GE(t, pxToTwips(area.top()) - 120);
+    EXPECT_LE(l, pxToTwips(area.right() + 1) - 1000);
+    EXPECT_LE(t, pxToTwips(area.bottom() + 1) - 1000);
 }
 
 TEST(frmMain, CloseUnloadsNewestFirstAndWaitsForARunningComputation)

@@ -11,6 +11,9 @@
 #include <gtest/gtest.h>
 #include <numeric>
 #include <random>
+#include <QDirIterator>
+#include <unistd.h>
+#include <sys/stat.h>
 
 std::vector<RecEstrazione> componi(const std::vector<BozzaEstrazione>& bozze)
 {
@@ -76,6 +79,52 @@ QByteArray CartellaProgramma::leggiFile(const QString& relativo) const
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
+}
+
+namespace {
+void permessi(const QString& radice, mode_t cartelle, mode_t file, const QStringList& illeggibili)
+{
+    QDirIterator it(radice, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    QStringList voci{radice};
+    while (it.hasNext())
+        voci << it.next();
+    for (const QString& v : voci) {
+        const bool cartella = QFileInfo(v).isDir();
+        const bool illeggibile = illeggibili.contains(QDir(radice).relativeFilePath(v));
+        ::chmod(QFile::encodeName(v).constData(), illeggibile ? 0 : cartella ? cartelle : file);
+    }
+}
+} // namespace
+
+void CartellaProgramma::soloLettura(const QStringList& illeggibili)
+{
+    permessi(dir_.path(), 0555, 0444, illeggibili);
+}
+
+CartellaProgramma::~CartellaProgramma()
+{
+    // The temporary folder must be writable again to be removed.
+    permessi(dir_.path(), 0755, 0644, {});
+}
+
+SenzaPrivilegi::SenzaPrivilegi()
+{
+    if (::geteuid() != 0) {
+        attivo_ = true;
+        return;
+    }
+    // "nobody"; the saved user stays root so that the destructor can come back.
+    eraRoot_ = true;
+    attivo_ = ::setresgid(65534, 65534, 0) == 0 && ::setresuid(65534, 65534, 0) == 0;
+}
+
+SenzaPrivilegi::~SenzaPrivilegi()
+{
+    if (eraRoot_) {
+        [[maybe_unused]] const int u = ::setresuid(0, 0, 0);
+        [[maybe_unused]] const int g = ::setresgid(0, 0, 0);
+    }
 }
 
 std::shared_ptr<const ArchivioMemoria> vistaDi(const std::vector<RecEstrazione>& estrazioni)

@@ -38,7 +38,27 @@ public:
     void scrivi(const std::vector<RecEstrazione>& estrazioni);
     void scriviFile(const QString& relativo, const QByteArray& contenuto);
     QByteArray leggiFile(const QString& relativo) const;
+    // Every folder and file below the program folder made read-only (files
+    // listed in `illeggibili` unreadable too); undone by the destructor.
+    void soloLettura(const QStringList& illeggibili = {});
+    ~CartellaProgramma();
 
 private:
     QTemporaryDir dir_;
+};
+
+// For its lifetime the test runs as an unprivileged user, so that file
+// permissions hold even when the tests run as root; `attivo()` is false
+// where that cannot be done.
+class SenzaPrivilegi {
+public:
+    SenzaPrivilegi();
+    ~SenzaPrivilegi();
+    SenzaPrivilegi(const SenzaPrivilegi&) = delete;
+    SenzaPrivilegi& operator=(const SenzaPrivilegi&) = delete;
+    bool attivo() const { return attivo_; }
+
+private:
+    bool attivo_ = false;
+    bool eraRoot_ = false;
 };

@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <algorithm>
@@ -146,19 +148,49 @@ void Form::adoptOwner(QWidget* owner)
 {
     if (owner && owner != this && parentWidget() != owner) {
         const bool wasVisible = isVisible();
+        const bool wasPlaced = testAttribute(Qt::WA_Moved);
         const QPoint at = pos();
         setParent(owner, windowFlags() | Qt::Window);
-        move(at);
+        if (wasPlaced)
+            move(at);
         if (wasVisible)
             show();
     }
+}
+
+bool Form::placed() const
+{
+    return isVisible() || testAttribute(Qt::WA_Moved);
+}
+
+void Form::placeOnFirstShow()
+{
+    // A window its Load did not place opens centred on its owner (or on the
+    // screen), its title bar inside the available area.
+    const QScreen* s = QGuiApplication::primaryScreen();
+    if (!s)
+        return;
+    // The size show() would give it, so that the centre is the right one.
+    if (!testAttribute(Qt::WA_Resized))
+        adjustSize();
+    const QRect area = s->availableGeometry();
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QPoint centre = owner && owner->isVisible() ? owner->frameGeometry().center()
+                                                      : area.center();
+    QPoint at = centre - QPoint(width() / 2, height() / 2);
+    at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - width())));
+    at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - height())));
+    move(at);
 }
 
 void Form::vbShow(QWidget* owner)
 {
     if (!loaded_)
         return;
+    const bool giaPosto = placed();
     adoptOwner(owner);
+    if (!giaPosto)
+        placeOnFirstShow();
     show();
     raise();
     activateWindow();
@@ -169,7 +201,10 @@ void Form::vbShowModal(QWidget* owner)
 {
     if (!loaded_)
         return;
+    const bool giaPosto = placed();
     adoptOwner(owner);
+    if (!giaPosto)
+        placeOnFirstShow();
     QPointer<Form> self(this);
     setWindowModality(Qt::ApplicationModal);
     show();

@@ -139,6 +139,8 @@ private:
     void load();
     void noteActivated();
     void adoptOwner(QWidget* owner);
+    bool placed() const;
+    void placeOnFirstShow();
     void destroyWhenIdle();
     void leaveHandler(bool ending);
 

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <algorithm>
+#include <cmath>
 #include <QScreen>
 #include <QWidget>
 
@@ -70,6 +71,56 @@ double screenHeightTwips()
 {
     const QScreen* s = QGuiApplication::primaryScreen();
     return s ? pxToTwips(s->geometry().height()) : 0.0;
+}
+
+QRectF availableScreenTwips()
+{
+    const QScreen* s = QGuiApplication::primaryScreen();
+    if (!s)
+        return {};
+    const QRect r = s->availableGeometry();
+    return QRectF(pxToTwips(r.x()), pxToTwips(r.y()), pxToTwips(r.width()),
+                  pxToTwips(r.height()));
+}
+
+namespace {
+
+// One axis: origin and extent against the area's start and extent.
+void dentro(double& origine, double& estensione, double inizio, double area)
+{
+    if (!(estensione <= area))   // also catches NaN
+        estensione = area;
+    if (!(origine >= inizio - 120 && origine <= inizio + area - 1000))
+        origine = inizio + std::trunc(vbRound(area - estensione) / 2.0);
+}
+
+} // namespace
+
+FrameTwips keepOnScreen(FrameTwips f, const QRectF& area)
+{
+    if (area.isEmpty())
+        return f;
+    dentro(f.left, f.width, area.left(), area.width());
+    dentro(f.top, f.height, area.top(), area.height());
+    return f;
+}
+
+FrameTwips keepOnScreen(FrameTwips f)
+{
+    return keepOnScreen(f, availableScreenTwips());
+}
+
+FrameTwips frameOf(const QWidget* w)
+{
+    return {vbLeft(w), vbTop(w), vbWidth(w), vbHeight(w)};
+}
+
+void setFrame(QWidget* w, const FrameTwips& f)
+{
+    vbSetWidth(w, f.width);
+    vbSetHeight(w, f.height);
+    vbSetLeft(w, f.left);
+    vbSetTop(w, f.top);
 }
 
 } // namespace compat

@@ -4,6 +4,8 @@
 // frame is unknown until a window has been shown, and a size stored with the
 // frame but restored without it would grow the window at every run. For a
 // control they are its geometry within its parent.
+#include <QRectF>
+
 class QWidget;
 
 namespace compat {
@@ -23,5 +25,22 @@ void vbSetHeight(QWidget* w, double twips);
 // Screen.Width / Screen.Height: the primary screen.
 double screenWidthTwips();
 double screenHeightTwips();
+
+// The primary screen less its panels, in twips.
+QRectF availableScreenTwips();
+
+// A window's place and size in twips.
+struct FrameTwips {
+    double left = 0, top = 0, width = 0, height = 0;
+};
+// Brought inside the available area before a stored geometry is used or
+// saved: the size no larger than the area, and an axis whose origin lies
+// more than 120 twips before the area or less than 1000 before its far end
+// centred on its own.
+FrameTwips keepOnScreen(FrameTwips f, const QRectF& area);
+FrameTwips keepOnScreen(FrameTwips f);
+FrameTwips frameOf(const QWidget* w);
+// Size first, so that the position is taken for the size it was checked with.
+void setFrame(QWidget* w, const FrameTwips& f);
 
 } // namespace compat
