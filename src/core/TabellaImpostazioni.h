@@ -72,7 +72,15 @@ inline constexpr Impostazione UltimaEstrazione{kSettings, "UltimaEstrazione", "Y
 // CaricaImpostazioniRicerca/SalvaRuoteConNzGioco).
 inline constexpr Impostazione RuoteConNz{kSettings, "RuoteConNz", "YNNNNNNNNNN"};
 inline constexpr Impostazione Ruota{kSettings, "Ruota", "YNNNNNNNNNN"};
+// CaricaRuote in its several-wheel form; nothing writes it.
+inline constexpr Impostazione Ruote{kSettings, "Ruote", "YYYYYYYYYYN"};
 inline constexpr Impostazione RuoteConNzGioco{kSettings, "RuoteConNzGioco", "YNNNNNNNNNN"};
+
+// Summative pairs window (frmSommativaAmbi): its inputs, as typed.
+inline constexpr const char* kSommativaAmbi = "SommativaAmbi";
+inline constexpr Impostazione SommativaColpi{kSommativaAmbi, "Colpi", "5"};
+inline constexpr Impostazione SommativaGiocate{kSommativaAmbi, "Giocate", "10"};
+inline constexpr Impostazione SommativaQuanti{kSommativaAmbi, "Quanti", "50"};
 
 // Colours: ImpostaForm paints with these defaults, and the colours window
 // (frmColori) shows the same when a key is absent: the colours in use.

@@ -25,7 +25,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -49,22 +48,6 @@ bool spuntata(const QAbstractButton* b)
 {
     return vbValue(b) == 1;
 }
-
-// Keeps a widget disabled for a scope.
-class Disabilitato {
-public:
-    explicit Disabilitato(QWidget* w) : w_(w) { w_->setEnabled(false); }
-    ~Disabilitato()
-    {
-        if (w_)
-            w_->setEnabled(true);
-    }
-    Disabilitato(const Disabilitato&) = delete;
-    Disabilitato& operator=(const Disabilitato&) = delete;
-
-private:
-    QPointer<QWidget> w_;
-};
 
 } // namespace
 
@@ -560,7 +543,7 @@ void frmQuorvane::eseguiRicerca(ParametriRicerca& p)
     EsitoRicerca esito;
     {
         // Only the stop button (its own window) and Esc stay live meanwhile.
-        Disabilitato ingressi(corpo_);
+        DisabledScope ingressi(corpo_);
         const CalendarioMensile calendario{IndiceMensile, UltimaDelMese, IndiceMassimo};
         QElapsedTimer orologio;
         orologio.start();

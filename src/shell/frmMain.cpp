@@ -14,6 +14,7 @@
 #include "consulta/frmConsultaEstrazioni.h"
 #include "core/TabellaImpostazioni.h"
 #include "metodi/frmQuorvane.h"
+#include "sommativa/frmSommativaAmbi.h"
 #include "shell/frmAboutMe.h"
 #include "shell/frmColori.h"
 #include "shell/frmEsclusioni.h"
@@ -172,8 +173,6 @@ void frmMain::creaMenu()
     mnuHelp->addSeparator();
     mnuHelpAbout = comando(mnuHelp, "mnuHelpAbout", QStringLiteral("&Informazioni su "));
 
-    // Their windows come with later versions.
-    mnuSommativoAmbi->setEnabled(false);
 
     on(mnuEstrazioniConsulta, &QAction::triggered, QStringLiteral("mnuEstrazioniConsulta_Click"),
        [this] { compat::Forms::create<frmConsultaEstrazioni>()->vbShow(this); });
@@ -200,6 +199,8 @@ void frmMain::creaMenu()
        [this] { mnuStrumentiPannello_Click(); });
     on(mnuStrumentiUrl, &QAction::triggered, QStringLiteral("mnuStrumentiUrl_Click"),
        [] { compat::Forms::get<frmUrl>()->vbShowModal(); });
+    on(mnuSommativoAmbi, &QAction::triggered, QStringLiteral("mnuSommativoAmbi_Click"),
+       [this] { compat::Forms::get<frmSommativaAmbi>()->vbShow(this); });
     on(mnuEstrazioniStampa, &QAction::triggered, QStringLiteral("mnuEstrazioniStampa_Click"),
        [this] { compat::Forms::get<frmStampaEstrazioni>()->vbShow(this); });
     on(mnuHelpAbout, &QAction::triggered, QStringLiteral("mnuHelpAbout_Click"),

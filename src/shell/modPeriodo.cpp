@@ -107,12 +107,12 @@ void CaricaRuoteConNz()
     aggiorna(w);
 }
 
-void CaricaRuote()
+void CaricaRuote(bool singola)
 {
     QWidget* w = Forms::current;
     FlagScope caricamento(CaricamentoForm);
     vbResumeNext([&] {
-        const QString s = leggi(imp::Ruota);
+        const QString s = leggi(singola ? imp::Ruota : imp::Ruote);
         leggiPeriodo();
         mostraPeriodo(w, true);
         vbResumeNext([&] {

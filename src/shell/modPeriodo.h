@@ -18,10 +18,11 @@ void AggiornaFineRicerca();
 // Fill the window in Forms::current from the settings: the period
 // (NumInizioRicerca, NumFineRicerca, txtDataInizio, DTPickerDa, txtDataFine,
 // DTPickerA) and the wheel boxes chkRuota_0..11. CaricaRuoteConNz reads
-// "RuoteConNz" (method search), CaricaRuote reads "Ruota" (summative pairs,
-// also DTPickerARit). Controls the window lacks are skipped.
+// "RuoteConNz" (method search); CaricaRuote reads "Ruota" for one wheel
+// (summative pairs) or "Ruote" for several, and fills DTPickerARit too.
+// Controls the window lacks are skipped.
 void CaricaRuoteConNz();
-void CaricaRuote();
+void CaricaRuote(bool singola);
 
 // A wheel box `indice` of `frm` was clicked: saves the choice ("RuoteConNz",
 // "Ruota"); nothing while CaricamentoForm or while its own box changes run.

@@ -2,6 +2,7 @@
 
 #include "compat/vb.h"
 #include "compat/vbformat.h"
+#include "core/Esecutore.h"
 
 #include <algorithm>
 #include <map>
@@ -49,6 +50,18 @@ struct Ciclo {
         quint16 volte;
     };
     std::vector<Coppia> coppie;
+    // How many follow-up draws brought out x and y (either order).
+    int volte(int x, int y) const
+    {
+        if (x > y)
+            std::swap(x, y);
+        // The pairs stand in ascending order.
+        const auto it = std::lower_bound(coppie.begin(), coppie.end(), std::pair(x, y),
+                                         [](const Coppia& c, std::pair<int, int> v) {
+                                             return std::pair<int, int>(c.a, c.b) < v;
+                                         });
+        return it != coppie.end() && it->a == x && it->b == y ? it->volte : 0;
+    }
 };
 
 bool codiciCompleti(const ArchivioMemoria& a, qint32 i, int n)
@@ -242,55 +255,67 @@ EsitoSommativa cercaSommativa(const ArchivioMemoria& a, const CalendarioMensile&
     // Per code pair (A, B) the 90 x 90 formulas (k1, k2) lie together: for a
     // pair (x, y) brought out in a cycle exactly one k1 gives x from A and one
     // k2 gives y from B, so a cycle touches two formulas per pair brought out.
-    // A formula's counter holds its positives above its quantity (at most
-    // 99 x 99 x 6 with every number of a draw repeated).
+    // Only the positives are counted for every formula (a pair's 8100 of
+    // them stay in the processor's nearest cache); the quantity is summed for
+    // the ranked ones alone.
     const IndiceCoppie indice;
-    std::vector<quint32> contatori(size_t(IndiceCoppie::totale) * kFormulePerCoppia, 0);
-    struct Righe {
-        std::vector<quint16> perX, perY;   // k1 * 90 giving x, giving y, from code A
+    std::vector<quint8> positivi(size_t(IndiceCoppie::totale) * kFormulePerCoppia, 0);
+    // Per cycle and code C, the constant that gives each pair's first (second)
+    // number from C's number: a row offset when C is A, a column when C is B.
+    struct Costanti {
+        std::array<std::vector<quint8>, kCodici + 1> perPrimo, perSecondo;
     };
-    std::vector<Righe> righe(cicli.size());
-    std::vector<std::vector<quint32>> incrementi(cicli.size());
-    for (size_t c = 0; c < cicli.size(); ++c)
-        for (const Ciclo::Coppia& cp : cicli[c].coppie)
-            incrementi[c].push_back((1u << 16) + cp.volte);
-    for (int A = 1; A < kCodici; ++A) {
-        if (progresso && progresso(A - 1, kCodici - 1)) {
-            esito.interrotta = true;
-            esito.cicli = 0;
-            return esito;
-        }
+    std::vector<Costanti> costanti(cicli.size());
+    for (size_t c = 0; c < cicli.size(); ++c) {
+        const Ciclo& ci = cicli[c];
+        Costanti& k = costanti[c];
+        for (int C = 1; C <= ci.codici; ++C)
+            for (const Ciclo::Coppia& cp : ci.coppie) {
+                k.perPrimo[C].push_back(quint8(costante(cp.a, ci.numeri[C])));
+                k.perSecondo[C].push_back(quint8(costante(cp.b, ci.numeri[C])));
+            }
+    }
+    // One unit per first code A: its code pairs (A, B) are its own part of the table.
+    auto calcola = [&](int unita, ContestoUnita& contesto) {
+        const int A = unita + 1;
+        std::vector<std::vector<quint16>> righePrimo(cicli.size()), righeSecondo(cicli.size());
         for (size_t c = 0; c < cicli.size(); ++c) {
-            Righe& r = righe[c];
-            r.perX.clear();
-            r.perY.clear();
             if (A >= cicli[c].codici)
                 continue;
-            const int xa = cicli[c].numeri[A];
-            for (const Ciclo::Coppia& cp : cicli[c].coppie) {
-                r.perX.push_back(quint16(costante(cp.a, xa) * kCostanti));
-                r.perY.push_back(quint16(costante(cp.b, xa) * kCostanti));
-            }
+            for (quint8 k : costanti[c].perPrimo[A])
+                righePrimo[c].push_back(quint16(k * kCostanti));
+            for (quint8 k : costanti[c].perSecondo[A])
+                righeSecondo[c].push_back(quint16(k * kCostanti));
         }
         for (int B = A + 1; B <= kCodici; ++B) {
-            quint32* blocco = &contatori[size_t(indice(A, B)) * kFormulePerCoppia];
+            if (contesto.fermato())
+                return false;
+            quint8* blocco = &positivi[size_t(indice(A, B)) * kFormulePerCoppia];
             for (size_t c = 0; c < cicli.size(); ++c) {
-                const Ciclo& ci = cicli[c];
-                if (B > ci.codici)
+                if (B > cicli[c].codici)
                     continue;
-                const int xb = ci.numeri[B];
-                const Righe& r = righe[c];
-                const quint32* inc = incrementi[c].data();
-                const size_t np = ci.coppie.size();
-                for (size_t k = 0; k < np; ++k) {
-                    const Ciclo::Coppia& cp = ci.coppie[k];
-                    blocco[r.perX[k] + costante(cp.b, xb)] += inc[k];
-                    blocco[r.perY[k] + costante(cp.a, xb)] += inc[k];
+                const Costanti& k = costanti[c];
+                const quint16* r1 = righePrimo[c].data();
+                const quint16* r2 = righeSecondo[c].data();
+                const quint8* c1 = k.perPrimo[B].data();
+                const quint8* c2 = k.perSecondo[B].data();
+                const size_t np = cicli[c].coppie.size();
+                for (size_t j = 0; j < np; ++j) {
+                    ++blocco[r1[j] + c2[j]];
+                    ++blocco[r2[j] + c1[j]];
                 }
             }
         }
-    }
-    if (progresso && progresso(kCodici - 1, kCodici - 1)) {
+        return true;
+    };
+    std::function<bool(const Avanzamento&)> avanzamento;
+    if (progresso)
+        avanzamento = [&](const Avanzamento& x) { return progresso(x.completate, kCodici - 1); };
+    OpzioniEsecuzione opzioni;
+    opzioni.lavoratori = p.lavoratori;
+    // Asked once before the workers start, so that a short run can be stopped too.
+    if ((progresso && progresso(0, kCodici - 1))
+        || esegui(kCodici - 1, calcola, avanzamento, opzioni) < kCodici - 1) {
         esito.interrotta = true;
         esito.cicli = 0;
         return esito;
@@ -305,12 +330,10 @@ EsitoSommativa cercaSommativa(const ArchivioMemoria& a, const CalendarioMensile&
             for (int B = A + 1; B <= kCodici; ++B) {
                 const size_t base = size_t(indice(A, B)) * kFormulePerCoppia;
                 for (int e = 0; e < kFormulePerCoppia; ++e) {
-                    const quint32 conto = contatori[base + size_t(e)];
-                    const int v = int(conto >> 16);
+                    const int v = positivi[base + size_t(e)];
                     if (v == 0 || (scelti.size() == quanti && v < scelti.top().positivi))
                         continue;
-                    const Candidato cand{v, A, e / kCostanti, B, e % kCostanti,
-                                         int(conto & 0xFFFF)};
+                    const Candidato cand{v, A, e / kCostanti, B, e % kCostanti, 0};
                     if (scelti.size() < quanti) {
                         scelti.push(cand);
                     } else if (migliore(cand, scelti.top())) {
@@ -327,6 +350,11 @@ EsitoSommativa cercaSommativa(const ArchivioMemoria& a, const CalendarioMensile&
         scelti.pop();
     }
     std::reverse(ordinati.begin(), ordinati.end());
+    for (Candidato& f : ordinati)
+        for (const Ciclo& ci : cicli)
+            if (f.B <= ci.codici)
+                f.quantita += ci.volte(SommaFuori90(ci.numeri[f.A], f.k1),
+                                       SommaFuori90(ci.numeri[f.B], f.k2));
 
     // The numbers of each formula on the latest complete index draw.
     qint32 ultima = 0;

@@ -54,6 +54,7 @@ struct ParametriSommativa {
     SceltaIndice indice;
     qint32 inizio = 0;    // first index draw
     qint32 fine = 0;      // end draw
+    int lavoratori = 0;   // threads; 0 = one per core
 };
 
 // One ranked formula, with the texts of its list row.
@@ -76,8 +77,8 @@ struct EsitoSommativa {
     bool interrotta = false;
 };
 
-// Called now and then with the work done out of `totale`; true stops the
-// search, which then returns nothing.
+// Called now and then on the caller's thread with the work done out of
+// `totale`; true stops the search, which then returns nothing.
 using ProgressoSommativa = std::function<bool(int fatto, int totale)>;
 
 EsitoSommativa cercaSommativa(const ArchivioMemoria& a, const CalendarioMensile& c,

@@ -112,15 +112,34 @@ TEST(CaricaRuote, OneWheelAlwaysChosen)
     Analisi* w = new Analisi(false, false);
     Forms::current = w;
     a.imposta("Settings", "Ruota", "YYYYYYYYYYN");
-    CaricaRuote();
+    CaricaRuote(true);
     EXPECT_EQ(w->ruote(), "-NNNNNNNNNNN");
     EXPECT_EQ(w->findChild<QDateEdit*>("DTPickerARit")->date(), *vbCDate(DataEstrazione(100)));
     a.imposta("Settings", "Ruota", "YYYYYYYYYYY");
-    CaricaRuote();
+    CaricaRuote(true);
     EXPECT_EQ(w->ruote(), "-YYYYYYYYYYY");
 
     w->ruota(4)->setChecked(false);   // a click on a ticked wheel leaves it ticked
     EXPECT_EQ(w->ruote(), "-NNNYNNNNNNN");
+    EXPECT_EQ(a.ini("Settings", "Ruota"), "NNNYNNNNNNN");
+    // No stored choice: Bari alone.
+    SalvaImpostazione({}, "Settings", "Ruota", std::nullopt);
+    CaricaRuote(true);
+    EXPECT_EQ(w->ruote(), "-YNNNNNNNNNN");
+    delete w;
+}
+
+TEST(CaricaRuote, SeveralWheelsFormReadsItsOwnKey)
+{
+    AmbienteServizi a(archivio());
+    Analisi* w = new Analisi(true, false);
+    Forms::current = w;
+    a.imposta("Settings", "Ruota", "NNNYNNNNNNN");
+    CaricaRuote(false);   // "Ruote" absent: the ten regional wheels, as "Tutte"
+    EXPECT_EQ(w->ruote(), "YNNNNNNNNNNN");
+    a.imposta("Settings", "Ruote", "NYNNNNNNNNY");
+    CaricaRuote(false);
+    EXPECT_EQ(w->ruote(), "NNYNNNNNNNNY");
     EXPECT_EQ(a.ini("Settings", "Ruota"), "NNNYNNNNNNN");
     delete w;
 }

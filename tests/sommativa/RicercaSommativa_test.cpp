@@ -273,9 +273,7 @@ TEST(SommativaRighe, NumbersOnTheLatestIndexDrawAndTheirRepeats)
 TEST(SommativaRighe, EscKeepsNothingAndCyclesNeedStoredFollowUps)
 {
     Costruito c = costruito(3, 1, {1, 2, 3});
-    int chiamate = 0;
-    const EsitoSommativa fermata =
-        cercaSommativa(*c.ar.a, c.ar.c, c.p, [&](int, int) { return ++chiamate == 3; });
+    const EsitoSommativa fermata = cercaSommativa(*c.ar.a, c.ar.c, c.p, [&](int, int) { return true; });
     EXPECT_TRUE(fermata.interrotta);
     EXPECT_TRUE(fermata.righe.empty());
 

@@ -81,4 +81,16 @@ BusyCursor::~BusyCursor()
     QApplication::restoreOverrideCursor();
 }
 
+DisabledScope::DisabledScope(QWidget* w) : w_(w)
+{
+    if (w_)
+        w_->setEnabled(false);
+}
+
+DisabledScope::~DisabledScope()
+{
+    if (w_)
+        w_->setEnabled(true);
+}
+
 } // namespace compat

@@ -2,6 +2,8 @@
 // Setters through which code changes a control's value, so that the handler
 // the original ran on such a change runs here too, at once, inside the caller.
 #include <QDate>
+#include <QPointer>
+#include <QWidget>
 #include <QString>
 
 class QAbstractButton;
@@ -40,6 +42,19 @@ public:
 
 private:
     bool& flag_;
+};
+
+// Keeps a widget disabled for a scope (a window's inputs while it computes);
+// a widget gone meanwhile is left alone.
+class DisabledScope {
+public:
+    explicit DisabledScope(QWidget* w);
+    ~DisabledScope();
+    DisabledScope(const DisabledScope&) = delete;
+    DisabledScope& operator=(const DisabledScope&) = delete;
+
+private:
+    QPointer<QWidget> w_;
 };
 
 // The hourglass for a scope; nested scopes stack.

@@ -1,0 +1,20 @@
+#pragma once
+// The original's KeyPress and GotFocus events of a control, as handlers of
+// its window (run through Form::runHandler like every other handler).
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace compat {
+
+class Form;
+
+// KeyPress(KeyAscii): `fn` gets the character code of a typed key (control
+// keys too: 8 Backspace, 13 Enter, 27 Esc) and returns it, or 0 to drop the
+// key. Keys that type no character (arrows, Delete) are not given to it.
+void onKeyPress(Form* form, QWidget* control, const QString& name, std::function<int(int)> fn);
+// GotFocus.
+void onGotFocus(Form* form, QWidget* control, const QString& name, std::function<void()> fn);
+
+} // namespace compat
