@@ -1,6 +1,6 @@
 #pragma once
 // Controls and helpers every window shares: builders that give each control
-// its specified name, the wheel-box row, the period block, the Italian day and
+// its own name, the wheel-box row, the period block, the Italian day and
 // month names, numbers typed in boxes, and the typed access
 // through which the shell's procedures reach a window's controls.
 #include <QString>
