@@ -180,6 +180,8 @@ void frmConsultaEstrazioni::formUnload(bool&)
         salva(imp::ConsultaTop, vbCStr(f.top));
     }
     salva(imp::Riepilogo, vbCStr(Stato.Riepilogo));
+    // Last: the redraw above refilled the table from this board.
+    lasciaSommeDistanze();
 }
 
 void frmConsultaEstrazioni::InizializzaNavigazione()
@@ -297,6 +299,7 @@ void frmConsultaEstrazioni::Visualizza()
         return;
     }
     disegnaCelle();
+    ridisegnaSommeDistanze();
 }
 
 void frmConsultaEstrazioni::VisualizzaAnalisi()

@@ -189,6 +189,8 @@ public:
     void SommaRuota(int riga);
     // The summary window's caption: the date of the draw shown.
     void TitoloAnalisi();
+    // Shows the sums and distances table owned by this board and fills it.
+    void AggiornaSommeDistanze();
 
 protected:
     void formLoad() override;
@@ -216,6 +218,10 @@ private:
     bool confermaObiettivi(const std::array<QLineEdit*, 6>& caselle, bool somme);
     void ElencaNumeriTrovati();
     void mostraTotali();
+    void collegaSommeDistanze();
+    // The redraw's last step: the open table refilled, its chart closed.
+    void ridisegnaSommeDistanze();
+    void lasciaSommeDistanze();
     bool filtroCaselle(QObject* o, QEvent* e);
     // The range check of a sum (or distance) box; false keeps the focus there.
     bool convalida(QLineEdit* t, bool somme);

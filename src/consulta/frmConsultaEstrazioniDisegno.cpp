@@ -461,6 +461,7 @@ void frmConsultaEstrazioni::collega()
     collegaAnalisi();
     collegaCiclometria();
     collegaTrova();
+    collegaSommeDistanze();
     on(mnuVisualizzaRiepilogo, &QAction::triggered, QStringLiteral("mnuVisualizzaRiepilogo_Click"),
        [this] { mnuVisualizzaRiepilogo_Click(); });
 }
