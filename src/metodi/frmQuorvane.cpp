@@ -321,7 +321,7 @@ void frmQuorvane::PulisciRisultati()
     ListViewOrdin2->clear();
     vbSetText(txtCapoGioco, QString());
     txtCapoGioco->setProperty("Tag", QString());
-    CodiciAbbinati.clear();
+    CodiciAlgoritmiAbbinati.clear();
     lstAlgoritmiAbbinati->clear();
     lstNumeriAbbinati->clear();
     lblCapo->clear();
@@ -418,7 +418,7 @@ void frmQuorvane::ListViewOrdin2_Click(QTreeWidgetItem* riga)
         return;
     vbSetText(txtCapoGioco, riga->text(0));
     txtCapoGioco->setProperty("Tag", ReportListView::tag(riga));
-    CodiciAbbinati.clear();
+    CodiciAlgoritmiAbbinati.clear();
     lstAlgoritmiAbbinati->clear();
     lstNumeriAbbinati->clear();
     qint32 estrazione = 0;
