@@ -29,50 +29,40 @@ namespace {
 
 const QString kTitolo = QStringLiteral("Aggiornamento archivi");
 
-QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, double l, double t,
-                  double w = 300, double h = 255)
-{
-    auto* e = new QLabel(testo, padre);
-    e->setObjectName(nome);
-    e->setGeometry(twipsToPx(l), twipsToPx(t), twipsToPx(w), twipsToPx(h));
-    return e;
-}
-
-QPushButton* pulsante(QWidget* padre, const char* nome, QStyle::StandardPixmap icona,
-                      const QString& parola, double l)
-{
-    auto* b = PulsanteImmagine(padre, QString::fromLatin1(nome), icona, QString());
-    b->setText(parola);
-    b->setGeometry(twipsToPx(l), twipsToPx(2340), twipsToPx(1395), twipsToPx(430));
-    return b;
-}
-
 } // namespace
 
 frmAggiornaInternet::frmAggiornaInternet()
 {
     setObjectName(QStringLiteral("frmAggiornaInternet"));
     setWindowTitle(QStringLiteral("Aggiormanemto estrazioni lotto da Internet"));
-    Label1[0] = etichetta(this, QStringLiteral("Label1_0"),
-                          QStringLiteral("Ultima estrazione memorizzata nel sistema:"), 600, 120, 3855);
-    lblNumero = etichetta(this, QStringLiteral("lblNumero"), {}, 1155, 480, 495, 300);
+    Label1[0] = EtichettaAggiornamento(this, QStringLiteral("Label1_0"),
+                                       QStringLiteral("Ultima estrazione memorizzata nel sistema:"),
+                                       600, 120, 3855, 255);
+    lblNumero = EtichettaAggiornamento(this, QStringLiteral("lblNumero"), {}, 1155, 480, 495, 300);
     lblNumero->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label2 = etichetta(this, QStringLiteral("Label2"), QStringLiteral("/"), 1665, 480, 100, 300);
-    lblAnno = etichetta(this, QStringLiteral("lblAnno"), {}, 1755, 480, 795, 300);
-    Label3 = etichetta(this, QStringLiteral("Label3"), QStringLiteral("del"), 2640, 510, 400, 300);
-    lblUltima = etichetta(this, QStringLiteral("lblUltima"), {}, 3045, 480, 1335, 300);
+    Label2 = EtichettaAggiornamento(this, QStringLiteral("Label2"), QStringLiteral("/"),
+                                    1665, 480, 100, 300);
+    lblAnno = EtichettaAggiornamento(this, QStringLiteral("lblAnno"), {}, 1755, 480, 795, 300);
+    Label3 = EtichettaAggiornamento(this, QStringLiteral("Label3"), QStringLiteral("del"),
+                                    2640, 510, 400, 300);
+    lblUltima = EtichettaAggiornamento(this, QStringLiteral("lblUltima"), {}, 3045, 480, 1335, 300);
     cmdScarica = new QPushButton(QStringLiteral("Scarica aggiornamento dal web..."), this);
     cmdScarica->setObjectName(QStringLiteral("cmdScarica"));
     cmdScarica->setGeometry(twipsToPx(1080), twipsToPx(960), twipsToPx(3375), twipsToPx(495));
-    lblStatus = etichetta(this, QStringLiteral("lblStatus"), {}, 120, 1620, 5295, 585);
+    lblStatus = EtichettaAggiornamento(this, QStringLiteral("lblStatus"), {}, 120, 1620, 5295, 585);
     lblStatus->setAlignment(Qt::AlignCenter);
     QFont grassetto = lblStatus->font();
     grassetto.setBold(true);
     lblStatus->setFont(grassetto);
     vbSetForeColor(lblStatus, 0x000080);
-    cmdAnnulla = pulsante(this, "cmdAnnulla", QStyle::SP_DialogCancelButton, QStringLiteral("Annulla"), 570);
-    cmdEsci = pulsante(this, "cmdEsci", QStyle::SP_DialogCloseButton, QStringLiteral("Esci"), 2100);
-    cmdHelp = pulsante(this, "cmdHelp", QStyle::SP_DialogHelpButton, QString(), 3630);
+    cmdAnnulla = PulsanteAggiornamento(this, "cmdAnnulla",
+                                       QStyle::SP_DialogCancelButton, QStringLiteral("Annulla"),
+                                       570, 2340, 1395, 430);
+    cmdEsci = PulsanteAggiornamento(this, "cmdEsci",
+                                    QStyle::SP_DialogCloseButton, QStringLiteral("Esci"),
+                                    2100, 2340, 1395, 430);
+    cmdHelp = PulsanteAggiornamento(this, "cmdHelp", QStyle::SP_DialogHelpButton, QString(),
+                                    3630, 2340, 1395, 430);
     cmdApri = new QPushButton(QStringLiteral("Apri file..."), this);
     cmdApri->setObjectName(QStringLiteral("cmdApri"));
     cmdApri->hide();
@@ -97,11 +87,7 @@ frmAggiornaInternet::frmAggiornaInternet()
 void frmAggiornaInternet::formLoad()
 {
     vbResumeNext([&] {
-        const RecEstrazione r = Archivio().leggi(NumeroEstrazioni);
-        lblNumero->setText(QString::number(r.ProgressivoAnno()));
-        lblAnno->setText(QString::fromLatin1(r.DataCompatta().right(4)));
-        DataUltimaArchivio = r.data().value_or(QDate());
-        lblUltima->setText(r.dataTesto());
+        DataUltimaArchivio = MostraUltimaEstrazione(lblNumero, lblAnno, lblUltima);
         Forms::current = this;
         ImpostaForm(this);
         cmdScarica->setToolTip(QStringLiteral("Aggiorna l'archivio estrazioni via internet"));

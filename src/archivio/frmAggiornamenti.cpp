@@ -18,48 +18,35 @@
 
 using namespace compat;
 
-namespace {
-
-QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, double l, double t,
-                  double w = 400, double h = 255)
-{
-    auto* e = new QLabel(testo, padre);
-    e->setObjectName(nome);
-    e->setGeometry(twipsToPx(l), twipsToPx(t), twipsToPx(w), twipsToPx(h));
-    return e;
-}
-
-QPushButton* pulsante(QWidget* padre, const char* nome, QStyle::StandardPixmap icona,
-                      const QString& parola, double l, double w)
-{
-    auto* b = PulsanteImmagine(padre, QString::fromLatin1(nome), icona, QString());
-    b->setText(parola);
-    b->setGeometry(twipsToPx(l), twipsToPx(1680), twipsToPx(w), twipsToPx(430));
-    return b;
-}
-
-} // namespace
-
 frmAggiornamenti::frmAggiornamenti()
 {
     setObjectName(QStringLiteral("frmAggiornamenti"));
     setWindowTitle(QStringLiteral("Aggiormanemto estrazioni da file"));
-    Label1[0] = etichetta(this, QStringLiteral("Label1_0"),
-                          QStringLiteral("Ultima estrazione memorizzata nel sistema:"), 480, 360, 3855);
-    lblNumero = etichetta(this, QStringLiteral("lblNumero"), {}, 840, 720, 495, 300);
+    Label1[0] = EtichettaAggiornamento(this, QStringLiteral("Label1_0"),
+                                       QStringLiteral("Ultima estrazione memorizzata nel sistema:"),
+                                       480, 360, 3855, 255);
+    lblNumero = EtichettaAggiornamento(this, QStringLiteral("lblNumero"), {}, 840, 720, 495, 300);
     lblNumero->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label2 = etichetta(this, QStringLiteral("Label2"), QStringLiteral("/"), 1350, 720, 100, 300);
-    lblAnno = etichetta(this, QStringLiteral("lblAnno"), {}, 1440, 720, 795, 300);
-    Label3 = etichetta(this, QStringLiteral("Label3"), QStringLiteral("del"), 2325, 750, 400, 300);
-    lblUltima = etichetta(this, QStringLiteral("lblUltima"), {}, 2730, 720, 1335, 300);
-    Label1[1] = etichetta(this, QStringLiteral("Label1_1"), QStringLiteral("File aggiornato al :"), 840,
-                          1200, 1815);
-    lblFile = etichetta(this, QStringLiteral("lblFile"), {}, 2730, 1125, 1335, 300);
-    cmdApri = pulsante(this, "cmdApri", QStyle::SP_DirOpenIcon, QStringLiteral("Apri"), 180, 950);
-    cmdAggiorna = pulsante(this, "cmdAggiorna", QStyle::SP_DialogApplyButton,
-                           QStringLiteral("Aggiorna"), 1170, 1450);
-    cmdEsci = pulsante(this, "cmdEsci", QStyle::SP_DialogCloseButton, QStringLiteral("Esci"), 2670, 1000);
-    cmdHelp = pulsante(this, "cmdHelp", QStyle::SP_DialogHelpButton, QString(), 3720, 735);
+    Label2 = EtichettaAggiornamento(this, QStringLiteral("Label2"), QStringLiteral("/"),
+                                    1350, 720, 100, 300);
+    lblAnno = EtichettaAggiornamento(this, QStringLiteral("lblAnno"), {}, 1440, 720, 795, 300);
+    Label3 = EtichettaAggiornamento(this, QStringLiteral("Label3"), QStringLiteral("del"),
+                                    2325, 750, 400, 300);
+    lblUltima = EtichettaAggiornamento(this, QStringLiteral("lblUltima"), {}, 2730, 720, 1335, 300);
+    Label1[1] = EtichettaAggiornamento(this, QStringLiteral("Label1_1"),
+                                       QStringLiteral("File aggiornato al :"),
+                                       840, 1200, 1815, 255);
+    lblFile = EtichettaAggiornamento(this, QStringLiteral("lblFile"), {}, 2730, 1125, 1335, 300);
+    cmdApri = PulsanteAggiornamento(this, "cmdApri", QStyle::SP_DirOpenIcon, QStringLiteral("Apri"),
+                                    180, 1680, 950, 430);
+    cmdAggiorna = PulsanteAggiornamento(this, "cmdAggiorna",
+                                        QStyle::SP_DialogApplyButton, QStringLiteral("Aggiorna"),
+                                        1170, 1680, 1450, 430);
+    cmdEsci = PulsanteAggiornamento(this, "cmdEsci",
+                                    QStyle::SP_DialogCloseButton, QStringLiteral("Esci"),
+                                    2670, 1680, 1000, 430);
+    cmdHelp = PulsanteAggiornamento(this, "cmdHelp", QStyle::SP_DialogHelpButton, QString(),
+                                    3720, 1680, 735, 430);
     cmdAggiorna->setEnabled(false);
     setFixedSize(twipsToPx(4700), twipsToPx(2400));
 
@@ -76,11 +63,7 @@ frmAggiornamenti::frmAggiornamenti()
 
 void frmAggiornamenti::formLoad()
 {
-    const RecEstrazione r = Archivio().leggi(NumeroEstrazioni);
-    lblNumero->setText(QString::number(r.ProgressivoAnno()));
-    lblAnno->setText(QString::fromLatin1(r.DataCompatta().right(4)));
-    DataUltimaArchivio = r.data().value_or(QDate());
-    lblUltima->setText(r.dataTesto());
+    DataUltimaArchivio = MostraUltimaEstrazione(lblNumero, lblAnno, lblUltima);
     Forms::current = this;
     ImpostaForm(this);
     cmdApri->setToolTip(QStringLiteral("Apre un archivio aggiornamento estrazioni precedentemente esportato"));

@@ -20,24 +20,6 @@ using namespace compat;
 
 namespace {
 
-QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, double l, double t,
-                  double w = 300, double h = 255)
-{
-    auto* e = new QLabel(testo, padre);
-    e->setObjectName(nome);
-    e->setGeometry(twipsToPx(l), twipsToPx(t), twipsToPx(w), twipsToPx(h));
-    return e;
-}
-
-QPushButton* pulsante(QWidget* padre, const char* nome, QStyle::StandardPixmap icona,
-                      const QString& parola, double l, double w)
-{
-    auto* b = PulsanteImmagine(padre, QString::fromLatin1(nome), icona, QString());
-    b->setText(parola);
-    b->setGeometry(twipsToPx(l), twipsToPx(1680), twipsToPx(w), twipsToPx(450));
-    return b;
-}
-
 QString percorsoReale(const QString& p)
 {
     const QFileInfo fi(p);
@@ -65,21 +47,28 @@ frmEsportazione::frmEsportazione()
 {
     setObjectName(QStringLiteral("frmEsportazione"));
     setWindowTitle(QStringLiteral("Esportazione archivio lotto"));
-    Label1[1] = etichetta(this, QStringLiteral("Label1_1"), QStringLiteral("Esporta aggiornamento al :"),
-                          360, 540, 2655);
-    lblUltima = etichetta(this, QStringLiteral("lblUltima"), {}, 2880, 525, 1335, 300);
-    Label1[0] = etichetta(this, QStringLiteral("Label1_0"), QStringLiteral("Estrazione n. "), 1080, 1080,
-                          1215);
-    lblNumero = etichetta(this, QStringLiteral("lblNumero"), {}, 2280, 1080, 495, 300);
-    Label2 = etichetta(this, QStringLiteral("Label2"), QStringLiteral("/"), 2775, 1080, 100, 300);
-    lblAnno = etichetta(this, QStringLiteral("lblAnno"), {}, 2880, 1080, 795, 300);
+    Label1[1] = EtichettaAggiornamento(this, QStringLiteral("Label1_1"),
+                                       QStringLiteral("Esporta aggiornamento al :"),
+                                       360, 540, 2655, 255);
+    lblUltima = EtichettaAggiornamento(this, QStringLiteral("lblUltima"), {}, 2880, 525, 1335, 300);
+    Label1[0] = EtichettaAggiornamento(this, QStringLiteral("Label1_0"),
+                                       QStringLiteral("Estrazione n. "),
+                                       1080, 1080, 1215, 255);
+    lblNumero = EtichettaAggiornamento(this, QStringLiteral("lblNumero"), {}, 2280, 1080, 495, 300);
+    Label2 = EtichettaAggiornamento(this, QStringLiteral("Label2"), QStringLiteral("/"),
+                                    2775, 1080, 100, 300);
+    lblAnno = EtichettaAggiornamento(this, QStringLiteral("lblAnno"), {}, 2880, 1080, 795, 300);
     lblUltima->setToolTip(QStringLiteral("Data di esportazione degli archivi"));
     lblNumero->setToolTip(QStringLiteral("Numero estrazione"));
     lblAnno->setToolTip(QStringLiteral("Anno estrazione"));
-    cmdEsporta = pulsante(this, "cmdEsporta", QStyle::SP_DialogSaveButton, QStringLiteral("Esporta"), 465,
-                          1395);
-    cmdEsci = pulsante(this, "cmdEsci", QStyle::SP_DialogCloseButton, QStringLiteral("Esci"), 1972, 1335);
-    cmdHelp = pulsante(this, "cmdHelp", QStyle::SP_DialogHelpButton, QString(), 3420, 800);
+    cmdEsporta = PulsanteAggiornamento(this, "cmdEsporta",
+                                       QStyle::SP_DialogSaveButton, QStringLiteral("Esporta"),
+                                       465, 1680, 1395, 450);
+    cmdEsci = PulsanteAggiornamento(this, "cmdEsci",
+                                    QStyle::SP_DialogCloseButton, QStringLiteral("Esci"),
+                                    1972, 1680, 1335, 450);
+    cmdHelp = PulsanteAggiornamento(this, "cmdHelp", QStyle::SP_DialogHelpButton, QString(),
+                                    3420, 1680, 800, 450);
     setFixedSize(twipsToPx(4500), twipsToPx(2400));
 
     on(cmdEsporta, &QPushButton::clicked, QStringLiteral("cmdEsporta_Click"),
@@ -92,10 +81,7 @@ frmEsportazione::frmEsportazione()
 
 void frmEsportazione::formLoad()
 {
-    const RecEstrazione r = Archivio().leggi(NumeroEstrazioni);
-    lblNumero->setText(QString::number(r.ProgressivoAnno()));
-    lblAnno->setText(QString::fromLatin1(r.DataCompatta().right(4)));
-    lblUltima->setText(r.dataTesto());
+    MostraUltimaEstrazione(lblNumero, lblAnno, lblUltima);
     Forms::current = this;
     ImpostaForm(this);
     cmdEsporta->setToolTip(QStringLiteral("Salva il file delle estrazioni"));

@@ -17,6 +17,9 @@ class frmInputEstrazioni : public compat::Form {
 public:
     frmInputEstrazioni();
 
+    static constexpr quint32 kCiano = 0xFFFFC0;   // boxes showing a stored draw
+    static constexpr quint32 kBianco = 0xFFFFFF;  // boxes being typed into
+
     std::array<QLineEdit*, 56> txtEstratto{};   // 1..55
     QLineEdit* txtGiorno;
     QLineEdit* txtMese;

@@ -3,10 +3,13 @@
 #include "archivio/FileAggiornamento.h"
 #include "compat/vbdate.h"
 #include "compat/ui/Platform.h"
+#include "compat/ui/Twips.h"
+#include "shell/Controlli.h"
 #include "shell/modArchivio.h"
 #include "shell/modPeriodo.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 using namespace compat;
 
@@ -76,4 +79,30 @@ QString FiltroAggiornamenti(bool apertura)
     if (apertura)
         f += QStringLiteral("|Tutti i file (*.*)|*.*");
     return f;
+}
+
+QLabel* EtichettaAggiornamento(QWidget* padre, const QString& nome, const QString& testo, double l,
+                               double t, double w, double h)
+{
+    auto* e = CreaControllo<QLabel>(padre, nome, testo);
+    compat::vbMove(e, l, t, w, h);
+    return e;
+}
+
+QPushButton* PulsanteAggiornamento(QWidget* padre, const char* nome, QStyle::StandardPixmap icona,
+                                   const QString& parola, double l, double t, double w, double h)
+{
+    auto* b = PulsanteImmagine(padre, QString::fromLatin1(nome), icona, QString());
+    b->setText(parola);
+    compat::vbMove(b, l, t, w, h);
+    return b;
+}
+
+QDate MostraUltimaEstrazione(QLabel* lblNumero, QLabel* lblAnno, QLabel* lblUltima)
+{
+    const RecEstrazione r = Archivio().leggi(NumeroEstrazioni);
+    lblNumero->setText(QString::number(r.ProgressivoAnno()));
+    lblAnno->setText(QString::fromLatin1(r.DataCompatta().right(4)));
+    lblUltima->setText(r.dataTesto());
+    return r.data().value_or(QDate());
 }

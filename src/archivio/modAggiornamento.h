@@ -4,9 +4,13 @@
 #include "archivio/ScrittoreArchivio.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
+#include <QStyle>
 
 class QLabel;
+class QPushButton;
+class QWidget;
 
 // The user's message for a write that did not complete.
 QString MessaggioScrittura(const EsitoScrittura& e);
@@ -19,3 +23,14 @@ bool AllineaArchivio(const QByteArray& dati, QLabel* lblNumero, QLabel* lblAnno)
 
 // The filter of the update-file dialogs ("Tutti i file" only when opening).
 QString FiltroAggiornamenti(bool apertura);
+
+// The controls of the update and export windows, named, captioned and placed
+// in twips (left, top, width, height); the buttons show a picture and a word.
+QLabel* EtichettaAggiornamento(QWidget* padre, const QString& nome, const QString& testo, double l,
+                               double t, double w, double h);
+QPushButton* PulsanteAggiornamento(QWidget* padre, const char* nome, QStyle::StandardPixmap icona,
+                                   const QString& parola, double l, double t, double w, double h);
+
+// Shows the archive's last draw: its number within the year, its year and its
+// date. Returns the date (null when the record's date is damaged).
+QDate MostraUltimaEstrazione(QLabel* lblNumero, QLabel* lblAnno, QLabel* lblUltima);

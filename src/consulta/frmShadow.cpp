@@ -11,46 +11,37 @@
 
 using namespace compat;
 
-namespace {
-
-void posiziona(QWidget* w, double left, double top, double width, double height)
-{
-    w->setGeometry(twipsToPx(left), twipsToPx(top), twipsToPx(width), twipsToPx(height));
-}
-
-} // namespace
-
 frmShadow::frmShadow()
 {
     setObjectName(QStringLiteral("frmShadow"));
     setWindowTitle(QStringLiteral("Stampa estrazione"));
     resize(twipsToPx(4110), twipsToPx(6300));
     txtEstrazione = CreaControllo<QLineEdit>(this, QStringLiteral("txtEstrazione"));
-    posiziona(txtEstrazione, 240, 120, 3615, 375);
+    vbMove(txtEstrazione, 240, 120, 3615, 375);
     Frame1 = CreaControllo<QGroupBox>(this, QStringLiteral("Frame1"));
-    posiziona(Frame1, 120, 480, 3855, 5200);
+    vbMove(Frame1, 120, 480, 3855, 5200);
     for (int r = 0; r <= 10; ++r) {
         const double top = 200 + 400.0 * r;
         if (r <= 9) {
             imgRuota[r] = CreaControllo<QLabel>(Frame1, NomeElemento("imgRuota", r), SigleRuote[r + 1]);
-            posiziona(imgRuota[r], 150, top, 500, 405);
+            vbMove(imgRuota[r], 150, top, 500, 405);
             lblData[r] = CreaControllo<QLabel>(Frame1, NomeElemento("lblData", r));
-            posiziona(lblData[r], 150, top + 80, 1020, 300);
+            vbMove(lblData[r], 150, top + 80, 1020, 300);
         }
         for (int p = 1; p <= 5; ++p) {
             QLineEdit* c = CreaControllo<QLineEdit>(Frame1, NomeElemento("txtEstratto", r * 5 + p));
             c->setAlignment(Qt::AlignCenter);
-            posiziona(c, 1280 + 493.0 * (p - 1), top, 500, 405);
+            vbMove(c, 1280 + 493.0 * (p - 1), top, 500, 405);
             vbSetBackColor(c, 0xFFFFC0);
             vbSetForeColor(c, 0x800000);
             txtEstratto[r * 5 + p] = c;
         }
     }
     lblNazionale = CreaControllo<QLabel>(Frame1, QStringLiteral("lblNazionale"), QStringLiteral("Nazionale"));
-    posiziona(lblNazionale, 120, 4360, 1095, 375);
+    vbMove(lblNazionale, 120, 4360, 1095, 375);
     Label1 = CreaControllo<QLabel>(this, QStringLiteral("Label1"), QStringLiteral("Tutte le ruote"));
-    posiziona(Label1, 240, 4905, 3360, 375);
+    vbMove(Label1, 240, 4905, 3360, 375);
     txtDescrizione = CreaControllo<QLineEdit>(this, QStringLiteral("txtDescrizione"));
-    posiziona(txtDescrizione, 180, 5760, 3735, 375);
+    vbMove(txtDescrizione, 180, 5760, 3735, 375);
     Label1->raise();
 }

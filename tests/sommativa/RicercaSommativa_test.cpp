@@ -2,6 +2,7 @@
 
 #include "ArchivioTest.h"
 #include "RiferimentoSommativa.h"
+#include "core/StoricoTsv.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -375,3 +376,37 @@ TEST(SommativaDettaglio, NoNazionaleNumbersBeforeItsFirstDraw)
 }
 
 } // namespace
+
+// On the bundled history: every formula is examined on each cycle, 9,922,500
+// of them before the Nazionale's first draw and 12,028,500 from it, and the
+// program's search ranks them as the literal one does.
+TEST(SommativaStorico, FormulaCountsAndRowsOnTheBundledArchive)
+{
+    const StoricoTsv s =
+        leggiStoricoTsv(QStringLiteral(QV_SOURCE_DIR) + "/data/estrazioni-1871-2026.tsv");
+    ASSERT_TRUE(s.errore.isEmpty()) << s.errore.toStdString();
+    const Archivio ar = inMemoria(s.estrazioni);
+    const ArchivioMemoria& a = *ar.a;
+    const qint32 nazionale = a.primaEstrazioneRuota(11);
+    ASSERT_GT(nazionale, kInizioMinimoSommativa);
+    const SceltaIndice primo{1, ar.c.massimo};
+    for (const auto& [fine, formule] :
+         {std::pair<qint32, qint64>{nazionale - 20, 9922500}, {a.numeroEstrazioni(), 12028500}}) {
+        ParametriSommativa p;
+        p.ruota = 1;
+        p.colpi = 5;
+        p.cicli = 1;
+        p.quanti = kMassimoQuanti;
+        p.indice = primo;
+        p.fine = fine;
+        p.inizio = calcolaNumeroIniziale(ar.c, primo, fine, p.colpi, p.cicli, 1).inizio;
+        ASSERT_GT(p.inizio, 0);
+        const EsitoSommativa e = cercaSommativa(a, ar.c, p);
+        const RiferimentoSommativa r = sommativaRiferimento(a, ar.c, p.ruota, p.colpi, p.cicli,
+                                                            p.quanti, 1, ar.c.massimo, p.inizio,
+                                                            p.fine);
+        EXPECT_EQ(r.formuleEsaminate, formule) << fine;
+        ASSERT_EQ(e.righe.size(), size_t(kMassimoQuanti));
+        confronta(e, r, "end " + std::to_string(fine));
+    }
+}

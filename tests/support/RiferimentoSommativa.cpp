@@ -172,6 +172,7 @@ RiferimentoSommativa sommativaRiferimento(const ArchivioMemoria& a, const Calend
                 const int n1 = somma(numeri[A], k1);
                 for (int B = A + 1; B <= n; ++B) {
                     for (int k2 = 0; k2 <= 89; ++k2) {
+                        r.formuleEsaminate += 1;
                         const int n2 = somma(numeri[B], k2);
                         if (n1 == n2)
                             continue;

@@ -17,6 +17,7 @@ struct RiferimentoSommativa {
     std::vector<Riga> righe;
     QString intestazione;
     int cicli = 0;
+    qint64 formuleEsaminate = 0;   // formulas evaluated, over all cycles
 };
 
 // indice: 1..indiceMassimo, indiceMassimo + 1 = the month's last draw.

@@ -61,6 +61,11 @@ void vbSetHeight(QWidget* w, double twips)
     w->resize(w->width(), std::max(0, twipsToPx(twips)));
 }
 
+void vbMove(QWidget* w, double left, double top, double width, double height)
+{
+    w->setGeometry(twipsToPx(left), twipsToPx(top), twipsToPx(width), twipsToPx(height));
+}
+
 double screenWidthTwips()
 {
     const QScreen* s = QGuiApplication::primaryScreen();

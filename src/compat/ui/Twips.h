@@ -21,6 +21,8 @@ void vbSetLeft(QWidget* w, double twips);
 void vbSetTop(QWidget* w, double twips);
 void vbSetWidth(QWidget* w, double twips);
 void vbSetHeight(QWidget* w, double twips);
+// Move: a control's place and size within its parent at once.
+void vbMove(QWidget* w, double left, double top, double width, double height);
 
 // Screen.Width / Screen.Height: the primary screen.
 double screenWidthTwips();
