@@ -176,6 +176,8 @@ void frmConsultaEstrazioni::formUnload(bool&)
         salva(imp::ConsultaTop, vbCStr(f.top));
     }
     salva(imp::Riepilogo, vbCStr(Stato.Riepilogo));
+    // Last: the redraw above refilled the table from this board.
+    lasciaSommeDistanze();
 }
 
 void frmConsultaEstrazioni::InizializzaNavigazione()
@@ -291,6 +293,7 @@ void frmConsultaEstrazioni::Visualizza()
         return;
     }
     disegnaCelle();
+    ridisegnaSommeDistanze();
 }
 
 void frmConsultaEstrazioni::VisualizzaAnalisi()

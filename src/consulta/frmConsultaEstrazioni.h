@@ -158,6 +158,8 @@ public:
     void SommaRuota(int riga);
     // The summary window's caption: the date of the draw shown.
     void TitoloAnalisi();
+    // Shows the sums and distances table owned by this board and fills it.
+    void AggiornaSommeDistanze();
 
 protected:
     void formLoad() override;
@@ -174,6 +176,10 @@ private:
     void costruisciMenu();
     void collega();
     void collegaAnalisi();
+    void collegaSommeDistanze();
+    // The redraw's last step: the open table refilled, its chart closed.
+    void ridisegnaSommeDistanze();
+    void lasciaSommeDistanze();
     bool filtroCaselle(QObject* o, QEvent* e);
     // The range check of the sum and distance boxes; false keeps the focus there.
     bool convalida(QLineEdit* t);

@@ -458,6 +458,7 @@ void frmConsultaEstrazioni::collega()
         t->installEventFilter(this);
     }
     collegaAnalisi();
+    collegaSommeDistanze();
     on(mnuVisualizzaRiepilogo, &QAction::triggered, QStringLiteral("mnuVisualizzaRiepilogo_Click"),
        [this] { mnuVisualizzaRiepilogo_Click(); });
 }

@@ -119,4 +119,12 @@ inline constexpr Impostazione Riepilogo{kOptions, "Riepilogo", "True"};
 // Its summary window (frmAnalisi).
 inline constexpr Impostazione AnalisiLeft{kForms, "AnalisiLeft", "1000"};
 inline constexpr Impostazione AnalisiTop{kForms, "AnalisiTop", "1000"};
+// Its sums and distances table (frmSommeDistanze): place, and equal values
+// marked by columns ("1") or by rows ("0").
+inline constexpr Impostazione SommeDistanzeLeft{kForms, "SommeDistanzeLeft", "1000"};
+inline constexpr Impostazione SommeDistanzeTop{kForms, "SommeDistanzeTop", "1000"};
+inline constexpr Impostazione AnalisiSommeDistanze{kSettings, "AnalisiSommeDistanze", "1"};
+// The table's chart (frmGraficoSomme).
+inline constexpr Impostazione GraficoSommeDistanzeLeft{kForms, "GraficoSommeDistanzeLeft", "1000"};
+inline constexpr Impostazione GraficoSommeDistanzeTop{kForms, "GraficoSommeDistanzeTop", "1000"};
 } // namespace imp

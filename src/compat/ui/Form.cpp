@@ -158,6 +158,18 @@ void Form::adoptOwner(QWidget* owner)
     }
 }
 
+void Form::leaveOwner(QWidget* owner)
+{
+    if (!owner || parentWidget() != owner)
+        return;
+    const bool wasVisible = isVisible();
+    const QPoint at = pos();
+    setParent(nullptr, windowFlags() | Qt::Window);
+    move(at);
+    if (wasVisible)
+        show();
+}
+
 bool Form::placed() const
 {
     return isVisible() || testAttribute(Qt::WA_Moved);

@@ -84,6 +84,10 @@ public:
     // window may be gone by then).
     void vbShowModal(QWidget* owner = nullptr);
 
+    // Owned by `owner` until now, the window goes on alone (an owner that
+    // closes would take it along): it keeps its place and stays shown.
+    void leaveOwner(QWidget* owner);
+
     // Runs `body` as the handler `name` of this window.
     void runHandler(const QString& name, const std::function<void()>& body);
 

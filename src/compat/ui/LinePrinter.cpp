@@ -286,6 +286,13 @@ void LinePrinter::newPage()
     startNewPage();
 }
 
+double LinePrinter::pageWidth()
+{
+    if (!ensureStarted())
+        return 0;
+    return s_->printer->width() * 1440.0 / s_->res();
+}
+
 // A window takes a block of its own below the current line.
 void LinePrinter::placeWidget(QWidget* w,
                               const std::function<void(QPainter&, const QRectF&)>& paint)

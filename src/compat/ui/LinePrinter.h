@@ -53,6 +53,8 @@ public:
     virtual double currentY() const = 0;
 
     virtual void newPage() = 0;
+    // The printable width of the page in twips; starts the document.
+    virtual double pageWidth() = 0;
     // Page number within the document, from 1.
     virtual int page() const = 0;
     // Sends the document; later output starts a new one from page 1.
@@ -95,6 +97,7 @@ public:
     double currentX() const override;
     double currentY() const override;
     void newPage() override;
+    double pageWidth() override;
     int page() const override { return page_; }
     void endDoc() override;
     void printWidget(QWidget* w) override;

@@ -2,6 +2,7 @@
 
 #include "archivio/modElenco.h"
 #include "compat/ui/Form.h"
+#include "consulta/frmSommeDistanze.h"
 #include "core/ArchivioMemoria.h"
 #include "core/Impostazioni.h"
 #include "metodi/frmQuorvane.h"
@@ -35,6 +36,8 @@ void azzeraStatoModuli()
     EstrazioneTrovata = 0;
     DataTrovata = QDate();
     CercaPrecedente = false;
+    // frmSommeDistanze
+    SommeDistanzeAperto = false;
     // modCalendario
     IndiceMensile.clear();
     UltimaDelMese.clear();

@@ -1,0 +1,185 @@
+#include "consulta/frmGraficoSomme.h"
+
+#include "compat/vb.h"
+#include "compat/ui/Colors.h"
+#include "compat/ui/LinePrinter.h"
+#include "compat/ui/Platform.h"
+#include "compat/ui/ReportOutput.h"
+#include "compat/ui/Twips.h"
+#include "core/TabellaImpostazioni.h"
+#include "shell/modAspetto.h"
+#include "shell/modControlli.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QValueAxis>
+#include <cmath>
+
+using namespace compat;
+
+namespace {
+
+constexpr quint32 kColoreSomme = 0x0000FF;
+constexpr quint32 kColoreDistanze = 0x00FF00;
+// The chart is this much narrower than the window.
+constexpr double kMargineGrafico = 175;
+
+void posiziona(QWidget* w, double left, double top, double width, double height)
+{
+    w->setGeometry(twipsToPx(left), twipsToPx(top), twipsToPx(width), twipsToPx(height));
+}
+
+// A cell's text as a value of the chart: "-" and an empty cell stand at 0.
+double valore(const QString& testo)
+{
+    return vbVal(testo);
+}
+
+} // namespace
+
+frmGraficoSomme::frmGraficoSomme()
+{
+    setObjectName(QStringLiteral("frmGraficoSomme"));
+    setWindowTitle(QStringLiteral(" Grafico Somme e distanze"));
+    lblDescrizione = CreaControllo<QLabel>(this, QStringLiteral("lblDescrizione"));
+    posiziona(lblDescrizione, 2800, 120, 6000, 315);
+    const char* legende[] = {"Somme", "Distanze"};
+    for (int i = 0; i <= 1; ++i) {
+        Label1[size_t(i)] = CreaControllo<QLabel>(this, NomeElemento("Label1", i));
+        posiziona(Label1[size_t(i)], 120, 120 + 300.0 * i, 195, 195);
+        vbSetBackColor(Label1[size_t(i)], i == 0 ? kColoreSomme : kColoreDistanze);
+        Label2[size_t(i)] = CreaControllo<QLabel>(this, NomeElemento("Label2", i), QString::fromLatin1(legende[i]));
+        posiziona(Label2[size_t(i)], 400, 90 + 300.0 * i, 1200, 255);
+    }
+    MSChart1 = new QChartView(this);
+    MSChart1->setObjectName(QStringLiteral("MSChart1"));
+    MSChart1->setRenderHint(QPainter::Antialiasing);
+    MSChart1->chart()->legend()->hide();
+    posiziona(MSChart1, 60, 720, 9000 - kMargineGrafico, 5000);
+    cmdTipoGrafico = CreaControllo<QPushButton>(this, QStringLiteral("cmdTipoGrafico"),
+                                                QStringLiteral("Grafico a barre"));
+    posiziona(cmdTipoGrafico, 5880, 5820, 1800, 405);
+    cmdStampa = PulsanteImmagine(this, QStringLiteral("cmdStampa"), QStyle::SP_FileDialogDetailedView, {});
+    posiziona(cmdStampa, 7800, 5820, 975, 405);
+    resize(twipsToPx(9000), twipsToPx(6345));
+    disegna();
+    on(cmdTipoGrafico, &QPushButton::clicked, QStringLiteral("cmdTipoGrafico_Click"),
+       [this] { cmdTipoGrafico_Click(); });
+    on(cmdStampa, &QPushButton::clicked, QStringLiteral("cmdStampa_Click"), [this] { cmdStampa_Click(); });
+}
+
+void frmGraficoSomme::formLoad()
+{
+    Forms::current = this;
+    ImpostaForm(this);
+    const FrameTwips f = keepOnScreen({vbVal(leggi(imp::GraficoSommeDistanzeLeft)),
+                                       vbVal(leggi(imp::GraficoSommeDistanzeTop)), vbWidth(this),
+                                       vbHeight(this)});
+    vbSetLeft(this, f.left);
+    vbSetTop(this, f.top);
+    cmdTipoGrafico->setToolTip(QStringLiteral("Grafico a barre/Grafico a linee"));
+}
+
+void frmGraficoSomme::formResize()
+{
+    MSChart1->resize(std::max(0, twipsToPx(vbWidth(this) - kMargineGrafico)), MSChart1->height());
+}
+
+void frmGraficoSomme::formUnload(bool&)
+{
+    if (isMinimized())
+        return;
+    const FrameTwips f = keepOnScreen(frameOf(this));
+    salva(imp::GraficoSommeDistanzeLeft, vbCStr(f.left));
+    salva(imp::GraficoSommeDistanzeTop, vbCStr(f.top));
+}
+
+void frmGraficoSomme::Carica(const DatiGrafico& g)
+{
+    dati_ = g;
+    lblDescrizione->setText(g.titolo);
+    disegna();
+}
+
+void frmGraficoSomme::ImpostaTipoGrafico(int tipo)
+{
+    tipo_ = tipo;
+    disegna();
+}
+
+void frmGraficoSomme::disegna()
+{
+    auto* chart = new QChart;
+    chart->legend()->hide();
+    auto* asseX = new QBarCategoryAxis;
+    asseX->append(dati_.etichette);
+    auto* asseY = new QValueAxis;
+    asseY->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(asseX, Qt::AlignBottom);
+    chart->addAxis(asseY, Qt::AlignLeft);
+    double massimo = 0;
+    const QStringList* colonne[] = {&dati_.somme, &dati_.distanze};
+    const quint32 colori[] = {kColoreSomme, kColoreDistanze};
+    if (tipo_ == kBarre2D) {
+        auto* serie = new QBarSeries;
+        for (int c = 0; c <= 1; ++c) {
+            auto* set = new QBarSet(Label2[size_t(c)]->text());
+            set->setColor(vbColor(colori[c]));
+            for (const QString& t : *colonne[c]) {
+                *set << valore(t);
+                massimo = std::max(massimo, valore(t));
+            }
+            serie->append(set);
+        }
+        chart->addSeries(serie);
+        serie->attachAxis(asseX);
+        serie->attachAxis(asseY);
+    } else {
+        for (int c = 0; c <= 1; ++c) {
+            auto* serie = new QLineSeries;
+            serie->setName(Label2[size_t(c)]->text());
+            serie->setColor(vbColor(colori[c]));
+            for (int i = 0; i < colonne[c]->size(); ++i) {
+                serie->append(i, valore(colonne[c]->at(i)));
+                massimo = std::max(massimo, valore(colonne[c]->at(i)));
+            }
+            chart->addSeries(serie);
+            serie->attachAxis(asseX);
+            serie->attachAxis(asseY);
+        }
+    }
+    asseY->setRange(0, std::max(10.0, massimo));
+    QChart* vecchio = MSChart1->chart();
+    MSChart1->setChart(chart);
+    delete vecchio;
+}
+
+void frmGraficoSomme::cmdTipoGrafico_Click()
+{
+    if (tipo_ == kBarre2D) {
+        ImpostaTipoGrafico(kLinee2D);
+        cmdTipoGrafico->setText(QStringLiteral("Grafico a linee"));
+    } else {
+        cmdTipoGrafico->setText(QStringLiteral("Grafico a barre"));
+        ImpostaTipoGrafico(kBarre2D);
+    }
+}
+
+// The window at the page's width, printed as it shows, then as wide as before.
+void frmGraficoSomme::cmdStampa_Click()
+{
+    const double larghezza = std::round(vbWidth(this));
+    auto p = platform().printers().open();
+    const double pagina = p->pageWidth();
+    if (pagina > 0)
+        vbSetWidth(this, pagina);
+    p->printWidget(this);
+    vbSetWidth(this, larghezza);
+    finishPrint(*p);
+}
