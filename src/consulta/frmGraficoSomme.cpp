@@ -30,11 +30,6 @@ constexpr quint32 kColoreDistanze = 0x00FF00;
 // The chart is this much narrower than the window.
 constexpr double kMargineGrafico = 175;
 
-void posiziona(QWidget* w, double left, double top, double width, double height)
-{
-    w->setGeometry(twipsToPx(left), twipsToPx(top), twipsToPx(width), twipsToPx(height));
-}
-
 // A cell's text as a value of the chart: "-" and an empty cell stand at 0.
 double valore(const QString& testo)
 {
@@ -48,25 +43,25 @@ frmGraficoSomme::frmGraficoSomme()
     setObjectName(QStringLiteral("frmGraficoSomme"));
     setWindowTitle(QStringLiteral(" Grafico Somme e distanze"));
     lblDescrizione = CreaControllo<QLabel>(this, QStringLiteral("lblDescrizione"));
-    posiziona(lblDescrizione, 2800, 120, 6000, 315);
+    vbMove(lblDescrizione, 2800, 120, 6000, 315);
     const char* legende[] = {"Somme", "Distanze"};
     for (int i = 0; i <= 1; ++i) {
         Label1[size_t(i)] = CreaControllo<QLabel>(this, NomeElemento("Label1", i));
-        posiziona(Label1[size_t(i)], 120, 120 + 300.0 * i, 195, 195);
+        vbMove(Label1[size_t(i)], 120, 120 + 300.0 * i, 195, 195);
         vbSetBackColor(Label1[size_t(i)], i == 0 ? kColoreSomme : kColoreDistanze);
         Label2[size_t(i)] = CreaControllo<QLabel>(this, NomeElemento("Label2", i), QString::fromLatin1(legende[i]));
-        posiziona(Label2[size_t(i)], 400, 90 + 300.0 * i, 1200, 255);
+        vbMove(Label2[size_t(i)], 400, 90 + 300.0 * i, 1200, 255);
     }
     MSChart1 = new QChartView(this);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     MSChart1->setRenderHint(QPainter::Antialiasing);
     MSChart1->chart()->legend()->hide();
-    posiziona(MSChart1, 60, 720, 9000 - kMargineGrafico, 5000);
+    vbMove(MSChart1, 60, 720, 9000 - kMargineGrafico, 5000);
     cmdTipoGrafico = CreaControllo<QPushButton>(this, QStringLiteral("cmdTipoGrafico"),
                                                 QStringLiteral("Grafico a barre"));
-    posiziona(cmdTipoGrafico, 5880, 5820, 1800, 405);
+    vbMove(cmdTipoGrafico, 5880, 5820, 1800, 405);
     cmdStampa = PulsanteImmagine(this, QStringLiteral("cmdStampa"), QStyle::SP_FileDialogDetailedView, {});
-    posiziona(cmdStampa, 7800, 5820, 975, 405);
+    vbMove(cmdStampa, 7800, 5820, 975, 405);
     resize(twipsToPx(9000), twipsToPx(6345));
     disegna();
     on(cmdTipoGrafico, &QPushButton::clicked, QStringLiteral("cmdTipoGrafico_Click"),
@@ -78,6 +73,9 @@ void frmGraficoSomme::formLoad()
 {
     Forms::current = this;
     ImpostaForm(this);
+    // The legend's squares keep the colours of their series.
+    vbSetBackColor(Label1[0], kColoreSomme);
+    vbSetBackColor(Label1[1], kColoreDistanze);
     const FrameTwips f = keepOnScreen({vbVal(leggi(imp::GraficoSommeDistanzeLeft)),
                                        vbVal(leggi(imp::GraficoSommeDistanzeTop)), vbWidth(this),
                                        vbHeight(this)});
@@ -145,6 +143,7 @@ void frmGraficoSomme::disegna()
             auto* serie = new QLineSeries;
             serie->setName(Label2[size_t(c)]->text());
             serie->setColor(vbColor(colori[c]));
+            serie->setPointsVisible(true);
             for (int i = 0; i < colonne[c]->size(); ++i) {
                 serie->append(i, valore(colonne[c]->at(i)));
                 massimo = std::max(massimo, valore(colonne[c]->at(i)));
@@ -155,6 +154,7 @@ void frmGraficoSomme::disegna()
         }
     }
     asseY->setRange(0, std::max(10.0, massimo));
+    asseY->applyNiceNumbers();
     QChart* vecchio = MSChart1->chart();
     MSChart1->setChart(chart);
     delete vecchio;

@@ -28,11 +28,6 @@ namespace {
 constexpr std::array<double, 10> kSinistraColonna = {1380, 2325, 3255, 4200, 5145,
                                                      6075, 7020, 7965, 8895, 9840};
 
-void posiziona(QWidget* w, double left, double top, double width, double height)
-{
-    w->setGeometry(twipsToPx(left), twipsToPx(top), twipsToPx(width), twipsToPx(height));
-}
-
 QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, quint32 sfondo)
 {
     auto* l = CreaControllo<QLabel>(padre, nome, testo);
@@ -78,40 +73,40 @@ void frmSommeDistanze::costruisci()
     for (int r = 1; r <= kRigheSommeDistanze; ++r) {
         const double top = 900 + 360.0 * (r - 1);
         lblRuota[size_t(r)] = etichetta(this, NomeElemento("lblRuota", r), {}, 0xFFFFFF);
-        posiziona(lblRuota[size_t(r)], 50, top, 1280, 330);
+        vbMove(lblRuota[size_t(r)], 50, top, 1280, 330);
         lblRuota[size_t(r)]->installEventFilter(this);
         for (int k = 0; k < kCoppieSommeDistanze; ++k) {
             const int n = (r - 1) * 10 + k + 1;
             lblSomma[size_t(n)] = etichetta(this, NomeElemento("lblSomma", n), {}, kSfondoSomma);
-            posiziona(lblSomma[size_t(n)], kSinistraColonna[size_t(k)], top, 420, 330);
+            vbMove(lblSomma[size_t(n)], kSinistraColonna[size_t(k)], top, 420, 330);
             Label1[size_t(n)] = etichetta(this, NomeElemento("Label1", n), {}, kSfondoDistanza);
-            posiziona(Label1[size_t(n)], kSinistraColonna[size_t(k)] + 420, top, 420, 330);
+            vbMove(Label1[size_t(n)], kSinistraColonna[size_t(k)] + 420, top, 420, 330);
         }
     }
     for (int k = 0; k < kCoppieSommeDistanze; ++k) {
         const double left = kSinistraColonna[size_t(k)];
         lblEtichetta[size_t(k)] = etichetta(this, NomeElemento("lblEtichetta", k), DidascaliaCoppia(k), 0xFFFFFF);
-        posiziona(lblEtichetta[size_t(k)], k == 1 ? 2335 : left, 120, 855, 375);
+        vbMove(lblEtichetta[size_t(k)], k == 1 ? 2335 : left, 120, 855, 375);
         lblEtichetta[size_t(k)]->installEventFilter(this);
         Label2[size_t(k)] = etichetta(this, NomeElemento("Label2", k), QStringLiteral("So"), kSfondoSomma);
-        posiziona(Label2[size_t(k)], left, 540, 420, 285);
+        vbMove(Label2[size_t(k)], left, 540, 420, 285);
         Label3[size_t(k)] = etichetta(this, NomeElemento("Label3", k), QStringLiteral("Di"), kSfondoDistanza);
-        posiziona(Label3[size_t(k)], left + 420, 540, 420, 285);
+        vbMove(Label3[size_t(k)], left + 420, 540, 420, 285);
     }
     Label5 = CreaControllo<QLabel>(this, QStringLiteral("Label5"), QStringLiteral("Coppia -->"));
-    posiziona(Label5, 60, 180, 1275, 315);
+    vbMove(Label5, 60, 180, 1275, 315);
     lblDescrizioneRuota = CreaControllo<QLabel>(this, QStringLiteral("lblDescrizioneRuota"));
-    posiziona(lblDescrizioneRuota, 60, 540, 1275, 315);
+    vbMove(lblDescrizioneRuota, 60, 540, 1275, 315);
     Label4 = CreaControllo<QLabel>(this, QStringLiteral("Label4"), QStringLiteral("Verifica valori uguali in ---->"));
-    posiziona(Label4, 1320, 5040, 2475, 315);
+    vbMove(Label4, 1320, 5040, 2475, 315);
     chkColonne = pulsanteInterruttore(this, "chkColonne", "Colonne", "Evidenzia valori uguali nelle colonne");
-    posiziona(chkColonne, 3870, 4980, 1400, 375);
+    vbMove(chkColonne, 3870, 4980, 1400, 375);
     chkRighe = pulsanteInterruttore(this, "chkRighe", "Righe", "Evidenzia valori uguali nelle righe");
-    posiziona(chkRighe, 5370, 4980, 1400, 375);
+    vbMove(chkRighe, 5370, 4980, 1400, 375);
     cmdStampa = PulsanteImmagine(this, QStringLiteral("cmdStampa"), QStyle::SP_FileDialogDetailedView, {});
-    posiziona(cmdStampa, 8640, 4940, 975, 405);
+    vbMove(cmdStampa, 8640, 4940, 975, 405);
     cmdPrintToFile = PulsanteImmagine(this, QStringLiteral("cmdPrintToFile"), QStyle::SP_DialogSaveButton, {});
-    posiziona(cmdPrintToFile, 9708, 4940, 975, 405);
+    vbMove(cmdPrintToFile, 9708, 4940, 975, 405);
 
     on(chkColonne, &QPushButton::toggled, QStringLiteral("chkColonne_Click"),
        [this] { interruttore(chkColonne, chkRighe); });

@@ -33,6 +33,23 @@ DatiGrafico dati()
     return g;
 }
 
+// Records the widths the window and the chart take.
+struct LarghezzeStampa : QObject {
+    frmGraficoSomme* g;
+    std::vector<double> finestra, grafico;
+    explicit LarghezzeStampa(frmGraficoSomme* f) : g(f)
+    {
+        g->installEventFilter(this);
+        g->MSChart1->installEventFilter(this);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Resize)
+            (o == g ? finestra : grafico).push_back(pxToTwips(static_cast<QWidget*>(o)->width()));
+        return false;
+    }
+};
+
 } // namespace
 
 TEST(frmGraficoSomme, TypeButtonSwitchesBarsAndLines)
@@ -108,7 +125,13 @@ TEST(frmGraficoSomme, PrintsAtThePageWidthAndKeepsItsOwn)
     g->Carica(dati());
     const double larghezza = vbWidth(g);
     EXPECT_NEAR(pxToTwips(g->MSChart1->width()), larghezza - 175, 15);
+    // The widths the window and the chart take while the window prints.
+    LarghezzeStampa larghezze(g);
     QTest::mouseClick(g->cmdStampa, Qt::LeftButton);
+    // A4 less 5 mm margins: 200 mm of 1440 twips to the inch.
+    ASSERT_FALSE(larghezze.finestra.empty());
+    EXPECT_NEAR(larghezze.finestra.front(), 200 / 25.4 * 1440, 15);
+    EXPECT_NEAR(larghezze.grafico.front(), 200 / 25.4 * 1440 - 175, 15);
     ASSERT_EQ(a.fake.printedDocuments().size(), 1u);
     EXPECT_EQ(a.fake.printedDocuments()[0].lines,
               (QStringList{"<<finestra frmGraficoSomme>>", PdfLinePrinter::kEndDoc}));

@@ -139,12 +139,21 @@ TEST(frmSommeDistanze, SwitchRefillsByRowsAndIsStored)
     }
 }
 
-TEST(frmSommeDistanze, RedrawOfTheBoardRefillsAndClosesTheChart)
+TEST(frmSommeDistanze, FromTheBoardToTheChartAndBackByClicks)
 {
     Ambiente e;
     frmSommeDistanze* t = e.apriTabella(e.board);
     Ambiente::clic(t->lblEtichetta[0]);
-    ASSERT_NE(Forms::find<frmGraficoSomme>(), nullptr);
+    auto* grafico = Forms::find<frmGraficoSomme>();
+    ASSERT_NE(grafico, nullptr);
+    EXPECT_TRUE(grafico->isVisible());
+    EXPECT_EQ(grafico->lblDescrizione->text(), "12/03/2024 - Ambo 1 - 2");
+    EXPECT_EQ(grafico->Dati().etichette,
+              (QStringList{"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RO", "TO", "VE", "NZ"}));
+    EXPECT_EQ(grafico->Dati().somme.front(), "90");
+    EXPECT_EQ(grafico->Dati().distanze.front(), "30");
+    Ambiente::clic(grafico->cmdTipoGrafico);
+    EXPECT_EQ(grafico->TipoGrafico(), frmGraficoSomme::kLinee2D);
     Ambiente::clic(e.board->cmdPrecedente);
     EXPECT_EQ(Forms::find<frmGraficoSomme>(), nullptr);
     EXPECT_EQ(t->lblSomma[1]->text(), "23");   // 11 + 12
