@@ -1,6 +1,7 @@
 #include "consulta/Analisi.h"
 
 #include "compat/vb.h"
+#include "consulta/Ciclometria.h"
 #include "consulta/IndiceUscite.h"
 #include "core/Archivio.h"
 #include "core/ArchivioMemoria.h"
@@ -438,6 +439,14 @@ EsitoAnalisi EseguiAnalisi(const ContestoAnalisi& c, ModelloCelle& m)
         return numeriRipetuti(c, m);
     case AnalisiAmbiRipetuti:
         return ambiRipetuti(c, m);
+    case AnalisiSomma:
+    case AnalisiDistanza:
+        return {true, true,
+                MarcaSommaDistanza(c.codice == AnalisiSomma, c.obiettivo, c.fuori90, c.isotopi, m)};
+    case AnalisiSommeUguali:
+    case AnalisiDistanzeUguali:
+        MarcaUgualiIsotope(c.codice == AnalisiSommeUguali, m);
+        break;
     default:
         break;
     }

@@ -29,6 +29,10 @@ enum CodiceAnalisi : int {
     AnalisiNonUscitiScorsa = 15,
     Analisi1X2 = 16,
     AnalisiPariDispari = 17,
+    AnalisiSomma = 51,
+    AnalisiSommeUguali = 52,
+    AnalisiDistanzeUguali = 53,
+    AnalisiDistanza = 54,
     AnalisiRitardo = 105,
     AnalisiTerzine = 110,
 };
@@ -44,7 +48,9 @@ struct ContestoAnalisi {
     int codice = 0;
     int famiglia = 0;
     bool tutteLeRuote = true;    // rows are wheels 1..11 (else ten draws of one wheel)
-    bool isotopi = false;        // repeats only in the same positions
+    bool isotopi = false;        // repeats, sums or distances only in the same positions
+    qint64 obiettivo = 0;        // the sum or distance looked for
+    bool fuori90 = false;        // sums above 90 reduced
     qint32 estrazione = 0;       // the draw shown
     qint64 sogliaRitardo = 0;
     const ArchivioMemoria* vista = nullptr;   // for the previous draw and the delays

@@ -94,6 +94,10 @@ int RigaAnalisi(int codice)
     case 15: return 23;
     case 16: return 24;
     case 17: return 25;
+    case 51: return 27;
+    case 52: return 3;
+    case 53: return 4;
+    case 54: return 28;
     case 110: return 15;
     default: return 2;
     }
@@ -272,15 +276,17 @@ void frmConsultaEstrazioni::Visualizza()
         if (Stato.TrovaNumeri) {
             riga = 17;
             MarcaNumeriCercati(Stato, celle_);
+            ElencaNumeriTrovati();
         }
         if (Stato.TrovaSomme) {
             riga = 18;
-            MarcaSommeCercate(Stato, false, celle_);
+            MarcaSommeCercate(Stato, chkTrovaF90->isChecked(), celle_);
         }
         if (Stato.TrovaDistanze) {
             riga = 19;
             MarcaDistanzeCercate(Stato, celle_);
         }
+        mostraTotali();
     } catch (const ProcessEnded&) {
         throw;
     } catch (const AppError& e) {
@@ -309,6 +315,7 @@ void frmConsultaEstrazioni::VisualizzaAnalisi()
         c.estrazione = ValoreIntero(lblTotaleEstrazioni->text());
         c.sogliaRitardo = ValoreIntero(txtRitardo->text());
         c.vista = vista_.get();
+        impostaCiclometria(c);
         riga = RigaAnalisi(c.codice);
         const EsitoAnalisi e = EseguiAnalisi(c, celle_);
         if (e.titolo)
@@ -341,80 +348,6 @@ void frmConsultaEstrazioni::disegnaCelle()
         prima = c;
     }
     primoDisegno_ = false;
-}
-
-// ---------------------------------------------------------------------------
-// Display modes and the frequency period
-
-void frmConsultaEstrazioni::ImpostaVisualizzazione(int index)
-{
-    const bool periodo = index == 2;
-    for (QRadioButton* o : optPeriodo)
-        o->setEnabled(periodo);
-    txtNumeroEstrazioni->setEnabled(periodo);
-    txtCicli->setEnabled(periodo);
-    chkConsideraAttuale->setEnabled(periodo);
-    lblSorMedia->setVisible(periodo);
-
-    Stato.TipoVisualizzazione = index;
-    static const char* didascalie[] = {"Numeri estratti", "Ritardi alla sortita", "Frequenze nel periodo"};
-    lblVisualizzazione->setText(QString::fromLatin1(didascalie[index]));
-    for (int i = 0; i <= 2; ++i) {
-        QFont f = Label7[i]->font();
-        f.setBold(i == index);
-        Label7[i]->setFont(f);
-    }
-    // The find searches go before the reset's redraw: in the other modes the
-    // cells hold delays or counts, not numbers.
-    Stato.TrovaNumeri = Stato.TrovaSomme = Stato.TrovaDistanze = false;
-    vbPress(cmdReset);
-
-    const bool numeri = index == 0;
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             cmdCadenze, cmdDecine, cmdFigure, cmdQuindicina, cmdComplementari, cmdSimmetrici,
-             cmdRadicali, cmdGemelli, cmdVertibili, cmdTerzine, cmdNumeriRipetuti, cmdAmbiRipetuti,
-             chkNumeriAmbiIsotopi, cmdSomma, txtSomma, chkF90, chkIsotopi, cmdSommeUguali,
-             cmdDistanza, txtDistanza, chlIsotopiDistanza, cmdDistanzeUguali})
-        w->setEnabled(numeri);
-    for (QPushButton* b : cmdNumero)
-        b->setEnabled(numeri);
-    // The all-wheels analyses, and the delay marking that maps rows to
-    // wheels, only where the rows are the wheels.
-    const bool tutte = numeri && Stato.RuotaSingola == 0;
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdUsciti, cmdNonUsciti, cmdPariDispari,
-                                                      cmdUscitiScorsa, cmdNonUscitiScorsa, cmd1x2,
-                                                      cmdRitardi, txtRitardo})
-        w->setEnabled(tutte);
-    for (QAction* a : {mnuMostraNumeri, mnuMostraSomme, mnuMostraDistanze})
-        a->setEnabled(numeri);
-}
-
-bool frmConsultaEstrazioni::CalcolaPeriodo()
-{
-    Stato.SortitaMedia = 0;
-    const auto v = vista_ ? vista_ : vistaArchivio(Archivio());
-    ParametriPeriodo p;
-    p.opzione = -1;
-    for (int i = 0; i <= 3; ++i)
-        if (optPeriodo[i]->isChecked())
-            p.opzione = i;
-    p.dataMostrata = DTPicker1->date();
-    p.estrazioni = txtNumeroEstrazioni->text();
-    p.cicli = txtCicli->text();
-    p.escludiAttuale = chkConsideraAttuale->isChecked();
-    const auto periodo = ::CalcolaPeriodo(p, *v, [](QDate d) -> std::optional<qint32> {
-        CercaPrecedente = false;
-        CercaEstrazione(vbDateText(d));
-        if (DataErrata)
-            return std::nullopt;
-        return EstrazioneTrovata;
-    });
-    if (!periodo)
-        return false;
-    Stato.InizioPeriodo = periodo->inizio;
-    Stato.FinePeriodo = periodo->fine;
-    Stato.SortitaMedia = periodo->sortitaMedia;
-    return true;
 }
 
 // ---------------------------------------------------------------------------

@@ -28,6 +28,10 @@ class QSlider;
 class QWidget;
 class ArchivioMemoria;
 class IndiceUscite;
+struct ContestoAnalisi;
+namespace compat {
+class ReportListView;
+}
 
 class frmConsultaEstrazioni : public compat::Form {
     Q_OBJECT
@@ -136,6 +140,33 @@ public:
     QLabel* lblSomma;
     QPushButton* cmdCancella;
 
+    // Find panels, laid over the cells, and their summaries below them.
+    QGroupBox* fraTrovaNumeri;
+    std::array<QCheckBox*, 91> chkNumero{};
+    QPushButton* cmdOk;
+    QPushButton* cmdElimina;
+    QGroupBox* fraRiepilogoNumeri;
+    compat::ReportListView* ListViewNumeri;
+    QPushButton* cmdEliminaNumeri;
+    QGroupBox* fraSomme;
+    std::array<QLineEdit*, 6> txtSommaTot{};
+    std::array<QLineEdit*, 14> txtModello{};   // 0..5 sums, 13 down to 8 distances
+    QCheckBox* chkTrovaF90;
+    QPushButton* cmdOkSomme;
+    QPushButton* cmdEliminaSomme;
+    QGroupBox* fraRiepilogoSomme;
+    std::array<QLineEdit*, 6> txtRiepilogoSomma{};
+    std::array<QLabel*, 6> lblTotaleSomma{};
+    QPushButton* cmdAzzeraSomme;
+    QGroupBox* fraDistanze;
+    std::array<QLineEdit*, 6> txtDistanzaTot{};
+    QPushButton* cmdOkDistanze;
+    QPushButton* cmdEliminaDistanze;
+    QGroupBox* fraRiepilogoDistanze;
+    std::array<QLineEdit*, 6> txtRiepilogoDistanza{};
+    std::array<QLabel*, 6> lblTotaleDistanza{};
+    QPushButton* cmdAzzeraDistanze;
+
     QMenuBar* barraMenu;
     QMenu* mnuMostra;
     QAction* mnuMostraNumeri;
@@ -176,13 +207,24 @@ private:
     void costruisciMenu();
     void collega();
     void collegaAnalisi();
+    // The sum and distance analyses (frmConsultaEstrazioniSomme.cpp).
+    void collegaCiclometria();
+    void impostaCiclometria(ContestoAnalisi& c) const;
+    // The find panels (frmConsultaEstrazioniTrova.cpp).
+    void costruisciTrova(QWidget* corpo);
+    void collegaTrova();
+    void mostraPannelli(QGroupBox* pannello, QGroupBox* riepilogo);
+    void nascondiPannelliTrova();
+    bool confermaObiettivi(const std::array<QLineEdit*, 6>& caselle, bool somme);
+    void ElencaNumeriTrovati();
+    void mostraTotali();
     void collegaSommeDistanze();
     // The redraw's last step: the open table refilled, its chart closed.
     void ridisegnaSommeDistanze();
     void lasciaSommeDistanze();
     bool filtroCaselle(QObject* o, QEvent* e);
-    // The range check of the sum and distance boxes; false keeps the focus there.
-    bool convalida(QLineEdit* t);
+    // The range check of a sum (or distance) box; false keeps the focus there.
+    bool convalida(QLineEdit* t, bool somme);
     void chiudiRiepilogo();
     void cmdStampa_Click();
     void mostraRiepilogo(const QStringList& righe);

@@ -7,6 +7,7 @@
 #include "compat/ui/Controls.h"
 #include "compat/ui/Platform.h"
 #include "consulta/Analisi.h"
+#include "consulta/Trova.h"
 #include "consulta/frmAnalisi.h"
 #include "consulta/frmShadow.h"
 #include "compat/ui/LinePrinter.h"
@@ -54,6 +55,8 @@ void frmConsultaEstrazioni::collegaAnalisi()
         {cmdPariDispari, AnalisiPariDispari, "Pari - Dispari"},
         {cmdRitardi, AnalisiRitardo, "Ultimo ritardo => a "},
         {cmdTerzine, AnalisiTerzine, "Terzine simmetriche"},
+        {cmdSommeUguali, AnalisiSommeUguali, "Somme uguali isotope"},
+        {cmdDistanzeUguali, AnalisiDistanzeUguali, "Distanze uguali isotope"},
     };
     for (const auto& s : semplici) {
         const int codice = s.codice;
@@ -156,20 +159,18 @@ bool frmConsultaEstrazioni::filtroCaselle(QObject* o, QEvent* e)
                 lblDescrFamiglia->setText(QStringLiteral("Ultimo ritardo => a ") + txtRitardo->text());
             });
         if (t == txtDistanza || t == txtSomma)
-            runHandler(t->objectName() + QStringLiteral("_Validate"), [this, t] { convalida(t); });
+            runHandler(t->objectName() + QStringLiteral("_Validate"), [this, t] { convalida(t, t == txtSomma); });
     }
     return false;
 }
 
-bool frmConsultaEstrazioni::convalida(QLineEdit* t)
+bool frmConsultaEstrazioni::convalida(QLineEdit* t, bool somme)
 {
-    const bool somma = t == txtSomma;
-    const qint32 v = ValoreIntero(t->text());
-    const int minimo = somma ? 2 : 1, massimo = somma ? 180 : 89;
-    if (v >= minimo && v <= massimo)
+    const Intervallo r = somme ? kIntervalloSomma : kIntervalloDistanza;
+    if (NelIntervallo(t->text(), r))
         return true;
     FlagScope guardia(convalidaInCorso_);
-    vbMsgBox(QStringLiteral("inserisci un numero tra %1 e %2 !").arg(minimo).arg(massimo), vbExclamation);
+    vbMsgBox(MessaggioIntervallo(r), vbExclamation);
     // Cancel: the focus stays in the box.
     QTimer::singleShot(0, t, [t] {
         t->setFocus();

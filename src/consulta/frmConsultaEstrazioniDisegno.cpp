@@ -88,6 +88,7 @@ void frmConsultaEstrazioni::costruisci()
     costruisciAnalisi(corpo);
     costruisciTipi(corpo);
     costruisciMenu();
+    costruisciTrova(corpo);
 
     lblSorMedia = crea<QLabel>(corpo, "lblSorMedia", "Sortita media: ");
     posiziona(lblSorMedia, 180, 5820, 3675, 435);
@@ -458,6 +459,8 @@ void frmConsultaEstrazioni::collega()
         t->installEventFilter(this);
     }
     collegaAnalisi();
+    collegaCiclometria();
+    collegaTrova();
     collegaSommeDistanze();
     on(mnuVisualizzaRiepilogo, &QAction::triggered, QStringLiteral("mnuVisualizzaRiepilogo_Click"),
        [this] { mnuVisualizzaRiepilogo_Click(); });

@@ -1,4 +1,5 @@
 #include "ArchivioTest.h"
+#include "CelleTest.h"
 #include "consulta/Analisi.h"
 #include "core/ArchivioMemoria.h"
 
@@ -6,16 +7,6 @@
 #include <set>
 
 namespace {
-
-// A board whose rows are given; other rows stay empty (value 0).
-ModelloCelle tabellone(const std::vector<std::array<int, 5>>& righe)
-{
-    ModelloCelle m;
-    for (size_t r = 0; r < righe.size(); ++r)
-        for (int p = 1; p <= 5; ++p)
-            m.at(int(r), p).scrivi(righe[r][size_t(p - 1)]);
-    return m;
-}
 
 std::set<int> marcati(const ModelloCelle& m)
 {

@@ -3,6 +3,7 @@
 #include "compat/ui/Form.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPointer>
 
@@ -65,6 +66,15 @@ void onGotFocus(Form* form, QWidget* control, const QString& name, std::function
 {
     new Filtro(form, control, QEvent::FocusIn, name, [fn = std::move(fn)](QEvent*) {
         fn();
+        return false;
+    });
+}
+
+void onLostFocus(Form* form, QWidget* control, const QString& name,
+                 std::function<void(Qt::FocusReason)> fn)
+{
+    new Filtro(form, control, QEvent::FocusOut, name, [fn = std::move(fn)](QEvent* e) {
+        fn(static_cast<QFocusEvent*>(e)->reason());
         return false;
     });
 }

@@ -2,6 +2,7 @@
 // The original's KeyPress and GotFocus events of a control, as handlers of
 // its window (run through Form::runHandler like every other handler).
 #include <QString>
+#include <Qt>
 #include <functional>
 
 class QWidget;
@@ -16,5 +17,9 @@ class Form;
 void onKeyPress(Form* form, QWidget* control, const QString& name, std::function<int(int)> fn);
 // GotFocus.
 void onGotFocus(Form* form, QWidget* control, const QString& name, std::function<void()> fn);
+// LostFocus, with the reason the focus went (a switch to another window or a
+// popup is no move to another control).
+void onLostFocus(Form* form, QWidget* control, const QString& name,
+                 std::function<void(Qt::FocusReason)> fn);
 
 } // namespace compat

@@ -1,0 +1,320 @@
+#include "consulta/frmConsultaEstrazioni.h"
+
+// The find panels of the menu "Trova...": chosen numbers, sums and distances,
+// each with its summary of what the redraws found.
+#include "compat/vb.h"
+#include "compat/ui/Colors.h"
+#include "compat/ui/Controls.h"
+#include "compat/ui/KeyEvents.h"
+#include "compat/ui/Platform.h"
+#include "compat/ui/ReportListView.h"
+#include "compat/ui/Twips.h"
+#include "consulta/Trova.h"
+#include "core/Procedure.h"
+#include "shell/Controlli.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace compat;
+
+namespace {
+
+void posiziona(QWidget* w, double left, double top, double width, double height)
+{
+    setFrame(w, {left, top, width, height});
+}
+
+// The legend of target j as the form draws it (background, text).
+constexpr std::array<std::array<quint32, 2>, 6> kLegenda{{
+    {0x000000, 0x00FFFF},
+    {0x0000C0, 0x00FFFF},
+    {0xC00000, 0x00FFFF},
+    {0x008000, 0x00FFFF},
+    {0x00FFFF, 0x000000},
+    {0xFFC0C0, 0x000040},
+}};
+constexpr double kTopObiettivi[] = {480, 900, 1320, 1740, 2160, 2580};
+
+QLineEdit* campione(QWidget* padre, const QString& nome, const QString& testo, int j)
+{
+    auto* t = CreaControllo<QLineEdit>(padre, nome, testo);
+    t->setReadOnly(true);
+    t->setAlignment(Qt::AlignCenter);
+    vbSetBackColor(t, kLegenda[size_t(j)][0]);
+    vbSetForeColor(t, kLegenda[size_t(j)][1]);
+    return t;
+}
+
+QGroupBox* pannello(QWidget* padre, const char* nome, const char* titolo, double top, double width,
+                    double height)
+{
+    auto* f = CreaControllo<QGroupBox>(padre, QString::fromLatin1(nome), QString::fromUtf8(titolo));
+    posiziona(f, 60, top, width, height);
+    f->setVisible(false);
+    return f;
+}
+
+} // namespace
+
+void frmConsultaEstrazioni::costruisciTrova(QWidget* corpo)
+{
+    fraTrovaNumeri = pannello(corpo, "fraTrovaNumeri", "Trova i seguenti numeri:", 600, 4020, 4500);
+    for (int n = 0; n <= 90; ++n) {
+        chkNumero[n] = CreaControllo<QCheckBox>(fraTrovaNumeri, NomeElemento("chkNumero", n), QString::number(n));
+        posiziona(chkNumero[n], 120 + 385.0 * ((n - 1) % 10), 300 + 390.0 * ((n - 1) / 10), 385, 330);
+        vbSetForeColor(chkNumero[n], 0xC00000);
+    }
+    chkNumero[0]->setVisible(false);
+    cmdOk = PulsanteImmagine(fraTrovaNumeri, QStringLiteral("cmdOk"), QStyle::SP_DialogOkButton, QString());
+    posiziona(cmdOk, 1020, 3960, 975, 405);
+    cmdElimina = PulsanteImmagine(fraTrovaNumeri, QStringLiteral("cmdElimina"), QStyle::SP_DialogResetButton,
+                                  QString());
+    posiziona(cmdElimina, 2100, 3960, 975, 405);
+
+    fraRiepilogoNumeri = pannello(corpo, "fraRiepilogoNumeri", "Riepilogo numeri rintracciati", 5760, 3915, 2235);
+    ListViewNumeri = CreaControllo<ReportListView>(fraRiepilogoNumeri, QStringLiteral("ListViewNumeri"));
+    ListViewNumeri->setColumnHeaders({QStringLiteral("N."), QStringLiteral("Sortite")});
+    posiziona(ListViewNumeri, 120, 240, 2700, 1875);
+    cmdEliminaNumeri = PulsanteImmagine(fraRiepilogoNumeri, QStringLiteral("cmdEliminaNumeri"),
+                                        QStyle::SP_DialogResetButton, QString());
+    posiziona(cmdEliminaNumeri, 2880, 1710, 975, 405);
+
+    const struct {
+        QGroupBox*& pannello;
+        const char* nome;
+        const char* titolo;
+        std::array<QLineEdit*, 6>& caselle;
+        const char* casella;
+        int primoModello;   // the samples and labels of target k: primo + k - 1, or primo - k + 1
+        int verso;
+        QPushButton*& ok;
+        const char* nomeOk;
+        QPushButton*& elimina;
+        const char* nomeElimina;
+    } obiettivi[] = {
+        {fraSomme, "fraSomme", "Trova le seguenti somme:", txtSommaTot, "txtSommaTot", 0, 1, cmdOkSomme,
+         "cmdOkSomme", cmdEliminaSomme, "cmdEliminaSomme"},
+        {fraDistanze, "fraDistanze", "Trova le seguenti distanze:", txtDistanzaTot, "txtDistanzaTot", 13, -1,
+         cmdOkDistanze, "cmdOkDistanze", cmdEliminaDistanze, "cmdEliminaDistanze"},
+    };
+    for (const auto& o : obiettivi) {
+        o.pannello = pannello(corpo, o.nome, o.titolo, 600, 3900, 3840);
+        for (int j = 0; j <= 5; ++j) {
+            const int m = o.primoModello + o.verso * j;
+            auto* l = CreaControllo<QLabel>(o.pannello, NomeElemento("Label10", m), QString::number(j + 1));
+            posiziona(l, 1020, kTopObiettivi[j], 315, 330);
+            o.caselle[size_t(j)] = CreaControllo<QLineEdit>(o.pannello, NomeElemento(o.casella, j));
+            posiziona(o.caselle[size_t(j)], 1380, kTopObiettivi[j], 675, 330);
+            txtModello[size_t(m)] = campione(o.pannello, NomeElemento("txtModello", m), QStringLiteral("88"), j);
+            posiziona(txtModello[size_t(m)], 2340, kTopObiettivi[j], 435, 330);
+        }
+        o.ok = PulsanteImmagine(o.pannello, QString::fromLatin1(o.nomeOk), QStyle::SP_DialogOkButton, QString());
+        posiziona(o.ok, 1020, 3360, 975, 405);
+        o.elimina = PulsanteImmagine(o.pannello, QString::fromLatin1(o.nomeElimina), QStyle::SP_DialogResetButton,
+                                     QString());
+        posiziona(o.elimina, 2100, 3360, 975, 405);
+    }
+    chkTrovaF90 = CreaControllo<QCheckBox>(fraSomme, QStringLiteral("chkTrovaF90"), QStringLiteral("Fuori 90"));
+    posiziona(chkTrovaF90, 1020, 2985, 1500, 285);
+
+    const struct {
+        QGroupBox*& pannello;
+        const char* nome;
+        const char* titolo;
+        std::array<QLineEdit*, 6>& caselle;
+        const char* casella;
+        std::array<QLabel*, 6>& totali;
+        const char* totale;
+        int primoUguale;
+        QPushButton*& azzera;
+        const char* nomeAzzera;
+    } riepiloghi[] = {
+        {fraRiepilogoSomme, "fraRiepilogoSomme", "Riepilogo somme rintracciate", txtRiepilogoSomma,
+         "txtRiepilogoSomma", lblTotaleSomma, "lblTotaleSomma", 0, cmdAzzeraSomme, "cmdAzzeraSomme"},
+        {fraRiepilogoDistanze, "fraRiepilogoDistanze", "Riepilogo distanze rintracciate", txtRiepilogoDistanza,
+         "txtRiepilogoDistanza", lblTotaleDistanza, "lblTotaleDistanza", 6, cmdAzzeraDistanze,
+         "cmdAzzeraDistanze"},
+    };
+    for (const auto& r : riepiloghi) {
+        r.pannello = pannello(corpo, r.nome, r.titolo, 5760, 3915, 2235);
+        for (int j = 0; j <= 5; ++j) {
+            // Targets 1..3 on the left, 4..6 on the right.
+            const double left = j <= 2 ? 240 : 2040;
+            const double top = 300 + 420.0 * (j % 3);
+            r.caselle[size_t(j)] = campione(r.pannello, NomeElemento(r.casella, j), QStringLiteral("0"), j);
+            posiziona(r.caselle[size_t(j)], left, top, 675, 330);
+            auto* uguale = CreaControllo<QLabel>(r.pannello, NomeElemento("Label11", r.primoUguale + j),
+                                                 QStringLiteral("="));
+            posiziona(uguale, left + 735, top, 195, 330);
+            r.totali[size_t(j)] = CreaControllo<QLabel>(r.pannello, NomeElemento(r.totale, j), QStringLiteral("0"));
+            posiziona(r.totali[size_t(j)], left + 960, top, 735, 330);
+        }
+        r.azzera = CreaControllo<QPushButton>(r.pannello, QString::fromLatin1(r.nomeAzzera), QStringLiteral("Azzera"));
+        posiziona(r.azzera, 1440, 1680, 975, 375);
+    }
+}
+
+void frmConsultaEstrazioni::collegaTrova()
+{
+    on(mnuMostraNumeri, &QAction::triggered, QStringLiteral("mnuMostraNumeri_Click"),
+       [this] { mostraPannelli(fraTrovaNumeri, fraRiepilogoNumeri); });
+    on(mnuMostraSomme, &QAction::triggered, QStringLiteral("mnuMostraSomme_Click"),
+       [this] { mostraPannelli(fraSomme, fraRiepilogoSomme); });
+    on(mnuMostraDistanze, &QAction::triggered, QStringLiteral("mnuMostraDistanze_Click"),
+       [this] { mostraPannelli(fraDistanze, fraRiepilogoDistanze); });
+
+    for (int n = 1; n <= 90; ++n)
+        on(chkNumero[n], &QCheckBox::toggled, QStringLiteral("chkNumero_Click"), [this, n](bool spuntato) {
+            vbSetForeColor(chkNumero[n], spuntato ? 0x0000FF : 0xFF0000);
+        });
+    on(cmdOk, &QPushButton::clicked, QStringLiteral("cmdOk_Click"), [this] {
+        std::array<bool, 91> spuntati{};
+        for (int n = 1; n <= 90; ++n)
+            spuntati[size_t(n)] = chkNumero[n]->isChecked();
+        ConfermaNumeri(Stato, spuntati);
+        if (!Stato.TrovaNumeri)
+            fraRiepilogoNumeri->setVisible(false);
+        fraTrovaNumeri->setVisible(false);
+        Visualizza();
+    });
+    // The chosen numbers stay active: only the boxes and the counts go.
+    on(cmdElimina, &QPushButton::clicked, QStringLiteral("cmdElimina_Click"), [this] {
+        for (int n = 1; n <= 90; ++n)
+            chkNumero[n]->setChecked(false);
+        ListViewNumeri->clear();
+        Stato.PresenzeNumeri.fill(0);
+    });
+    on(cmdEliminaNumeri, &QPushButton::clicked, QStringLiteral("cmdEliminaNumeri_Click"), [this] {
+        ListViewNumeri->clear();
+        Stato.PresenzeNumeri.fill(0);
+    });
+
+    const struct {
+        bool somme;
+        std::array<QLineEdit*, 6>& caselle;
+        QPushButton* ok;
+        QPushButton* elimina;
+        QPushButton* azzera;
+    } obiettivi[] = {
+        {true, txtSommaTot, cmdOkSomme, cmdEliminaSomme, cmdAzzeraSomme},
+        {false, txtDistanzaTot, cmdOkDistanze, cmdEliminaDistanze, cmdAzzeraDistanze},
+    };
+    for (const auto& o : obiettivi) {
+        const bool somme = o.somme;
+        std::array<QLineEdit*, 6>* caselle = &o.caselle;
+        QPushButton* ok = o.ok;
+        QPushButton* elimina = o.elimina;
+        for (QLineEdit* t : o.caselle) {
+            const QString n = t->objectName();
+            onKeyPress(this, t, n + QStringLiteral("_KeyPress"), [](int tasto) { return SoloNumeri(tasto); });
+            // The confirm and the clear take the boxes as they are: no refusal on the way there.
+            onLostFocus(this, t, n + QStringLiteral("_Validate"), [this, t, somme, ok, elimina](Qt::FocusReason r) {
+                const QWidget* verso = QApplication::focusWidget();
+                if (convalidaInCorso_ || r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason ||
+                    verso == ok || verso == elimina || t->text().isEmpty())
+                    return;
+                convalida(t, somme);
+            });
+        }
+        on(ok, &QPushButton::clicked, ok->objectName() + QStringLiteral("_Click"),
+           [this, caselle, somme] { confermaObiettivi(*caselle, somme); });
+        on(elimina, &QPushButton::clicked, elimina->objectName() + QStringLiteral("_Click"), [this, caselle, somme] {
+            for (QLineEdit* t : *caselle)
+                t->clear();
+            (somme ? Stato.SommeCercate : Stato.DistanzeCercate).fill(0);
+        });
+        on(o.azzera, &QPushButton::clicked, o.azzera->objectName() + QStringLiteral("_Click"), [this, somme] {
+            (somme ? Stato.TotaleSomme : Stato.TotaleDistanze).fill(0);
+            for (QLabel* l : somme ? lblTotaleSomma : lblTotaleDistanza)
+                l->setText(QStringLiteral("0"));
+        });
+    }
+}
+
+// Shows one kind's panels and hides the others with their searches; the
+// board is not redrawn, so marks of a search switched off stay until then.
+void frmConsultaEstrazioni::mostraPannelli(QGroupBox* pannello, QGroupBox* riepilogo)
+{
+    const struct {
+        QGroupBox* pannello;
+        QGroupBox* riepilogo;
+        bool* ricerca;
+    } tipi[] = {
+        {fraTrovaNumeri, fraRiepilogoNumeri, &Stato.TrovaNumeri},
+        {fraSomme, fraRiepilogoSomme, &Stato.TrovaSomme},
+        {fraDistanze, fraRiepilogoDistanze, &Stato.TrovaDistanze},
+    };
+    for (const auto& t : tipi)
+        if (t.pannello != pannello) {
+            t.pannello->setVisible(false);
+            t.riepilogo->setVisible(false);
+            *t.ricerca = false;
+        }
+    pannello->setVisible(true);
+    riepilogo->setVisible(true);
+    pannello->raise();
+    riepilogo->raise();
+    if (pannello == fraSomme)
+        txtSommaTot[0]->setFocus();
+    else if (pannello == fraDistanze)
+        txtDistanzaTot[0]->setFocus();
+}
+
+void frmConsultaEstrazioni::nascondiPannelliTrova()
+{
+    for (QGroupBox* f : {fraTrovaNumeri, fraRiepilogoNumeri, fraSomme, fraRiepilogoSomme, fraDistanze,
+                         fraRiepilogoDistanze})
+        f->setVisible(false);
+}
+
+// The sums or distances panel's confirm. A box holding what no sum (or
+// distance) can be is refused as the analysis boxes refuse it, and nothing changes.
+bool frmConsultaEstrazioni::confermaObiettivi(const std::array<QLineEdit*, 6>& caselle, bool somme)
+{
+    std::array<QString, 6> testi;
+    for (size_t j = 0; j < testi.size(); ++j)
+        testi[j] = caselle[j]->text();
+    const ObiettiviLetti o = LeggiObiettivi(testi, somme ? kIntervalloSomma : kIntervalloDistanza);
+    if (o.rifiutato >= 0) {
+        QLineEdit* t = caselle[size_t(o.rifiutato)];
+        t->setFocus();
+        convalida(t, somme);
+        return false;
+    }
+    if (somme)
+        ConfermaSomme(Stato, o);
+    else
+        ConfermaDistanze(Stato, o);
+    for (size_t j = 0; j < testi.size(); ++j) {
+        (somme ? txtRiepilogoSomma : txtRiepilogoDistanza)[j]->setText(QString::number(o.valori[j]));
+        (somme ? lblTotaleSomma : lblTotaleDistanza)[j]->setText(QStringLiteral("0"));
+    }
+    if (!o.attiva)
+        (somme ? fraRiepilogoSomme : fraRiepilogoDistanze)->setVisible(false);
+    (somme ? fraSomme : fraDistanze)->setVisible(false);
+    Visualizza();
+    return true;
+}
+
+void frmConsultaEstrazioni::ElencaNumeriTrovati()
+{
+    ListViewNumeri->clear();
+    for (const auto& [numero, sortite] : NumeriTrovati(Stato)) {
+        QTreeWidgetItem* r = ListViewNumeri->addItem(numero);
+        ListViewNumeri->setSubItem(r, 1, sortite);
+    }
+}
+
+void frmConsultaEstrazioni::mostraTotali()
+{
+    for (size_t j = 0; j < 6; ++j) {
+        lblTotaleSomma[j]->setText(QString::number(Stato.TotaleSomme[j]));
+        lblTotaleDistanza[j]->setText(QString::number(Stato.TotaleDistanze[j]));
+    }
+}

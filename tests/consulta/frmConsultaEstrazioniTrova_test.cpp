@@ -1,0 +1,170 @@
+#include "compat/ui/Colors.h"
+#include "compat/ui/Controls.h"
+#include "compat/ui/ReportListView.h"
+#include "consulta/frmConsultaEstrazioni.h"
+#include "support/ui/TabelloneProva.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace compat;
+
+namespace {
+
+using Tabellone = TabelloneProva;
+
+void esci(QWidget* w)
+{
+    QFocusEvent e(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(w, &e);
+}
+
+TEST(frmConsultaEstrazioniTrova, SumsPanelMarksAndCountsOnEveryRedraw)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    f->mnuMostraSomme->trigger();
+    EXPECT_TRUE(f->fraSomme->isVisible());
+    EXPECT_TRUE(f->fraRiepilogoSomme->isVisible());
+    EXPECT_FALSE(f->fraTrovaNumeri->isVisible());
+    QTest::keyClicks(f->txtSommaTot[0], "1a00");   // digits only
+    EXPECT_EQ(f->txtSommaTot[0]->text(), "100");
+    QTest::keyClicks(f->txtSommaTot[1], "90");
+    t.clic(f->cmdOkSomme);
+    EXPECT_FALSE(f->fraSomme->isVisible());
+    EXPECT_TRUE(f->fraRiepilogoSomme->isVisible());
+    EXPECT_TRUE(f->Stato.TrovaSomme);
+    EXPECT_EQ(f->txtRiepilogoSomma[0]->text(), "100");
+    EXPECT_EQ(f->txtRiepilogoSomma[1]->text(), "90");
+    EXPECT_EQ(f->txtRiepilogoSomma[2]->text(), "0");
+    // Without "Fuori 90", 100 is 10 + 90 on Cagliari; 90 is 30 + 60 on Bari.
+    EXPECT_EQ(t.sfondo(6), ColoriTrova(0)[0]);
+    EXPECT_EQ(t.sfondo(7), ColoriTrova(0)[0]);
+    EXPECT_EQ(t.sfondo(1), ColoriTrova(1)[0]);
+    EXPECT_EQ(vbForeColor(f->txtEstratto[2]), ColoriTrova(1)[1]);
+    EXPECT_EQ(t.sfondo(3), kSfondoCella);
+    EXPECT_EQ(f->lblTotaleSomma[0]->text(), "1");
+    EXPECT_EQ(f->lblTotaleSomma[1]->text(), "1");
+
+    t.clic(f->cmdPrecedente);   // 10 + 90 on Bari
+    EXPECT_EQ(t.sfondo(1), ColoriTrova(0)[0]);
+    EXPECT_EQ(f->lblTotaleSomma[0]->text(), "2");
+    EXPECT_EQ(f->lblTotaleSomma[1]->text(), "1");
+
+    // "Fuori 90" counts from the next redraw: then 100 never matches.
+    f->mnuMostraSomme->trigger();
+    t.clic(f->chkTrovaF90);
+    t.clic(f->cmdSuccessiva);
+    EXPECT_EQ(t.sfondo(6), kSfondoCella);
+    EXPECT_EQ(f->lblTotaleSomma[0]->text(), "2");
+    EXPECT_EQ(f->lblTotaleSomma[1]->text(), "2");
+
+    t.clic(f->cmdAzzeraSomme);
+    EXPECT_EQ(f->lblTotaleSomma[0]->text(), "0");
+    EXPECT_EQ(f->Stato.TotaleSomme[1], 0);
+    // Clearing empties the targets at once; the search stays on, marking nothing.
+    t.clic(f->cmdEliminaSomme);
+    EXPECT_TRUE(f->txtSommaTot[0]->text().isEmpty());
+    EXPECT_TRUE(f->Stato.TrovaSomme);
+    t.clic(f->cmdPrecedente);
+    EXPECT_EQ(t.sfondo(1), kSfondoCella);
+    EXPECT_EQ(f->lblTotaleSomma[0]->text(), "0");
+}
+
+TEST(frmConsultaEstrazioniTrova, TargetBoxesRefuseWhatNoSumOrDistanceCanBe)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    f->mnuMostraSomme->trigger();
+    QTest::keyClicks(f->txtSommaTot[0], "90");
+    t.clic(f->cmdOkSomme);
+    ASSERT_TRUE(f->Stato.TrovaSomme);
+
+    f->mnuMostraSomme->trigger();
+    QTest::keyClicks(f->txtSommaTot[2], "0");
+    t.a.fake.expectMsgBox(QStringLiteral("inserisci un numero tra 2 e 180 !"), vbOK);
+    esci(f->txtSommaTot[2]);
+    EXPECT_EQ(t.a.fake.msgBoxCalls().back().style, vbExclamation);
+    f->txtSommaTot[2]->clear();
+    QTest::keyClicks(f->txtSommaTot[2], "99999999999");
+    // The confirm refuses it once, whatever had the focus, and changes nothing.
+    t.a.fake.expectMsgBox(QStringLiteral("inserisci un numero tra 2 e 180 !"), vbOK);
+    t.clic(f->cmdOkSomme);
+    EXPECT_TRUE(f->fraSomme->isVisible());
+    EXPECT_EQ(f->Stato.SommeCercate, (std::array<int, 6>{90, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(f->txtRiepilogoSomma[2]->text(), "0");
+
+    // The distances panel switches the sums off even with nothing confirmed.
+    f->mnuMostraDistanze->trigger();
+    EXPECT_FALSE(f->Stato.TrovaSomme);
+    EXPECT_FALSE(f->fraSomme->isVisible());
+    EXPECT_TRUE(f->fraDistanze->isVisible());
+    QTest::keyClicks(f->txtDistanzaTot[0], "-90");   // digits only here too
+    t.a.fake.expectMsgBox(QStringLiteral("inserisci un numero tra 1 e 89 !"), vbOK);
+    t.clic(f->cmdOkDistanze);
+    EXPECT_FALSE(f->Stato.TrovaDistanze);
+    vbSetText(f->txtDistanzaTot[0], QStringLiteral("30"));
+    vbSetText(f->txtDistanzaTot[5], QStringLiteral("89"));
+    t.clic(f->cmdOkDistanze);
+    EXPECT_TRUE(f->Stato.TrovaDistanze);
+    // Within rows only: 30-60 on Bari (not 60 with Cagliari's 90), 90-1 on Cagliari.
+    EXPECT_EQ(f->lblTotaleDistanza[0]->text(), "1");
+    EXPECT_EQ(f->lblTotaleDistanza[5]->text(), "1");
+    EXPECT_EQ(t.sfondo(1), ColoriTrova(0)[0]);
+    EXPECT_EQ(t.sfondo(8), ColoriTrova(5)[0]);
+    EXPECT_EQ(t.a.fake.msgBoxCalls().size(), 3u);
+}
+
+TEST(frmConsultaEstrazioniTrova, NumbersPanelListsWhatTheRedrawsFound)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    f->mnuMostraNumeri->trigger();
+    EXPECT_TRUE(f->fraTrovaNumeri->isVisible());
+    EXPECT_TRUE(f->fraRiepilogoNumeri->isVisible());
+    t.clic(f->chkNumero[90]);
+    ASSERT_TRUE(f->chkNumero[90]->isChecked());
+    EXPECT_EQ(vbForeColor(f->chkNumero[90]), 0x0000FFu);
+    t.clic(f->chkNumero[5]);
+    t.clic(f->cmdOk);
+    EXPECT_FALSE(f->fraTrovaNumeri->isVisible());
+    EXPECT_EQ(t.sfondo(7), 0x000000u);
+    ASSERT_EQ(f->ListViewNumeri->count(), 2);
+    EXPECT_EQ(f->ListViewNumeri->item(1)->text(0), "  5");
+    EXPECT_EQ(ReportListView::subItem(f->ListViewNumeri->item(1), 1), "   0");
+    EXPECT_EQ(ReportListView::subItem(f->ListViewNumeri->item(2), 1), "   1");
+    t.clic(f->cmdPrecedente);
+    EXPECT_EQ(ReportListView::subItem(f->ListViewNumeri->item(2), 1), "   2");
+
+    // Clearing the boxes keeps the chosen numbers: the next redraw counts from 0.
+    t.clic(f->cmdElimina);
+    EXPECT_FALSE(f->chkNumero[90]->isChecked());
+    EXPECT_EQ(vbForeColor(f->chkNumero[90]), 0xFF0000u);
+    EXPECT_EQ(f->ListViewNumeri->count(), 0);
+    t.clic(f->cmdSuccessiva);
+    EXPECT_EQ(ReportListView::subItem(f->ListViewNumeri->item(2), 1), "   1");
+
+    // Nothing ticked: both frames go and nothing is marked.
+    f->mnuMostraNumeri->trigger();
+    t.clic(f->cmdOk);
+    EXPECT_FALSE(f->fraRiepilogoNumeri->isVisible());
+    EXPECT_FALSE(f->Stato.TrovaNumeri);
+    EXPECT_EQ(t.sfondo(7), kSfondoCella);
+
+    // Another display mode hides the panels and disables their commands.
+    f->mnuMostraNumeri->trigger();
+    t.clic(f->optTipoVis[1]);
+    EXPECT_FALSE(f->fraTrovaNumeri->isVisible());
+    EXPECT_FALSE(f->mnuMostraSomme->isEnabled());
+}
+
+} // namespace
