@@ -7,9 +7,8 @@
 #include "compat/ui/Platform.h"
 #include "compat/ui/ReportListView.h"
 #include "metodi/CodiceMetodo.h"
-#include "metodi/RicercaMetodi.h"
+#include "metodi/frmMultiRuota.h"
 #include "core/CalendarioEstrazioni.h"
-#include "shell/frmElaborazioni.h"
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
 #include "shell/modCalendario.h"
@@ -21,7 +20,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,7 +27,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
-#include <algorithm>
 
 using namespace compat;
 
@@ -66,6 +63,7 @@ frmQuorvane::frmQuorvane()
     setWindowTitle(QStringLiteral("Quorvane by Miravell - Ricerca metodi"));
     costruisci();
     collega();
+    collegaMulti();
 }
 
 // ---------------------------------------------------------------------------
@@ -135,6 +133,9 @@ void frmQuorvane::formLoad()
     }
     caricamentoPeriodo_ = false;
     AggiornaIndiciPeriodo();
+    // Selected as designed already: its rule runs all the same.
+    optTipo[0]->setChecked(true);
+    optTipo_Click(0);
 }
 
 void frmQuorvane::queryUnload(int unloadMode, bool& cancel)
@@ -399,13 +400,7 @@ void frmQuorvane::cmdPrecedente_Click()
     if (DataErrata || EstrazioneTrovata <= 18)
         return;
     --EstrazioneTrovata;
-    vbSetText(txtDataFine, Archivio().leggi(EstrazioneTrovata).dataTesto());
-    const QString codice = txtCapoGioco->property("Tag").toString();
-    if (!codice.isEmpty()) {
-        qint32 estrazione = 0;
-        lblCapo->setText(QString::number(CalcolaAlgoritmo(codice, estrazione)));
-        lstNumeriAbbinati->clear();
-    }
+    passaAllaData(EstrazioneTrovata);
 }
 
 void frmQuorvane::ListViewOrdin2_Click(QTreeWidgetItem* riga)
@@ -418,6 +413,9 @@ void frmQuorvane::ListViewOrdin2_Click(QTreeWidgetItem* riga)
         return;
     vbSetText(txtCapoGioco, riga->text(0));
     txtCapoGioco->setProperty("Tag", ReportListView::tag(riga));
+    // This row plays on the window's own wheels, not on a multi-wheel row's.
+    RuoteRicercaMulti.clear();
+    RuoteGiocoMulti.clear();
     CodiciAbbinati.clear();
     lstAlgoritmiAbbinati->clear();
     lstNumeriAbbinati->clear();
@@ -446,145 +444,8 @@ void frmQuorvane::ListViewOrdin2_ColumnClick(int colonna)
                             + ListViewOrdin2->columnHeader(colonna)
                             + (decrescente ? QStringLiteral(" dal valore più alto")
                                            : QStringLiteral(" dal valore più basso")));
-}
-
-// ---------------------------------------------------------------------------
-// The search
-
-void frmQuorvane::cmdCalcola_Click()
-{
-    if (ElaborazioneAttiva())
-        return;
-    // "Numeri usciti il" has its own search, not built yet (its option stays disabled).
-    if (optTipo[2]->isChecked())
-        return;
-
-    txtCapoGioco->setProperty("Tag", QString());
-    Forms::current = this;
-    ParametriRicerca p;
-    p.posizioniSpia = DescrizionePosizioni(this);
-    p.posizioniValidita = PosizioniValidita;
-
-    auto rifiuta = [this](const ControlloRicerca& c) {
-        vbMsgBox(c.messaggio, c.esclamativo ? vbExclamation : vbOKOnly);
-        switch (c.fuoco) {
-        case ControlloRicerca::Fuoco::Colpi: cboColpi->setFocus(); break;
-        case ControlloRicerca::Fuoco::Numero: cboNumero->setFocus(); break;
-        case ControlloRicerca::Fuoco::Sortite: cboSortite->setFocus(); break;
-        case ControlloRicerca::Fuoco::Nessuno: break;
-        }
-    };
-    if (const ControlloRicerca c = controllaPosizioni(p); !c.ok()) {
-        rifiuta(c);
-        return;
-    }
-
-    // The period's ends: a refused date ends the search (its lookup said why).
-    p.perSortite = optPeriodo[1]->isChecked();
-    if (!p.perSortite) {
-        CercaPrecedente = false;
-        CercaEstrazione(vbDateText(DTPickerDa->date()));
-        if (DataErrata)
-            return;
-        p.estrazioneInizio = EstrazioneTrovata;
-        vbSetDate(DTPickerDa, DataTrovata);
-    }
-    CercaPrecedente = true;
-    CercaEstrazione(vbDateText(DTPickerA->date()));
-    if (DataErrata)
-        return;
-    p.estrazioneFine = EstrazioneTrovata;
-    vbSetDate(DTPickerA, DataTrovata);
-    if (p.perSortite)
-        p.estrazioneInizio = 1;
-
-    p.colpi = interoDigitatoOZero(cboColpi->currentText());
-    p.ultimeEstrazioni = spuntata(chkUltime);
-    for (int w = 1; w <= 11; ++w) {
-        p.ruoteRicerca[w] = spuntata(chkRuota[w]) || (w <= 10 && spuntata(chkRuota[0]));
-        p.ruoteGioco[w] = spuntata(chkRuotaG[w]) || (w <= 10 && spuntata(chkRuotaG[0]));
-    }
-    p.tipoSpia = optSpia[1]->isChecked()   ? TipoSpia::Somma
-                 : optSpia[2]->isChecked() ? TipoSpia::Differenza
-                                           : TipoSpia::Numero;
-    p.tuttiIValori = optTipo[1]->isChecked();
-    if (!p.tuttiIValori)
-        p.valoreSpia = interoDigitatoOZero(cboNumero->currentText());
-    if (p.perSortite)
-        p.sortite = interoDigitatoOZero(cboSortite->currentText());
-    p.indiceScelto = cboIndice->currentIndex();
-    p.indiceMassimo = IndiceMassimo;
-
-    const ControlloRicerca c = controllaParametri(p);
-    if (c.ok() || c.risultatiPuliti)
-        PulisciRisultati();
-    if (!c.ok()) {
-        rifiuta(c);
-        return;
-    }
-    eseguiRicerca(p);
-}
-
-void frmQuorvane::eseguiRicerca(ParametriRicerca& p)
-{
-    FlagScope inCorso(ricercaInCorso_);
-    CalcoloScope calcolo;   // busy, StopRicerca and the Esc latch cleared
-    if (!RicercaAutomaticaInCorso) {
-        RuoteRicercaMulti.clear();
-        RuoteGiocoMulti.clear();
-        frmElaborazioni* elaborazioni = Forms::get<frmElaborazioni>();
-        elaborazioni->lblDescrizioneJob->setText(QStringLiteral("Analisi algoritmi..."));
-        elaborazioni->vbShow(this);
-    }
-    const int massimo = massimoProgresso(p);
-    ProgressBar1->setRange(0, std::max(massimo, 1));
-    ProgressBar1->setValue(0);
-
-    EsitoRicerca esito;
-    {
-        // Only the stop button (its own window) and Esc stay live meanwhile.
-        DisabledScope ingressi(corpo_);
-        const CalendarioMensile calendario{IndiceMensile, UltimaDelMese, IndiceMassimo};
-        QElapsedTimer orologio;
-        orologio.start();
-        auto progresso = [&](int valore, int) {
-            ProgressBar1->setValue(std::clamp(valore, ProgressBar1->minimum(), ProgressBar1->maximum()));
-            if (orologio.elapsed() >= 30) {
-                vbDoEvents();
-                orologio.restart();
-            }
-            return StopRicerca || platform().keyboard().escDown();
-        };
-        esito = cercaMetodi(Archivio(), RestrizioniAttive(), calendario, p, progresso);
-    }
-
-    for (const RigaRisultato& r : esito.righe) {
-        QTreeWidgetItem* riga = ListViewOrdin2->addItem(r.descrizione);
-        ReportListView::setTag(riga, r.codice);
-        ListViewOrdin2->setSubItem(riga, 1, r.presenzeQuantita);
-        ListViewOrdin2->setSubItem(riga, 2, r.percentuale);
-        ListViewOrdin2->setSubItem(riga, 3, r.numero);
-        ListViewOrdin2->setSubItem(riga, 4, r.sortite);
-    }
-    if (!esito.testoSortite.isEmpty())
-        lblSortite->setText(esito.testoSortite);
-
-    RicercaInterrotta = esito.interrotta || esito.erroreFile.has_value();
-    if (RicercaInterrotta) {
-        // Stop, Esc and a failed read share one clean-up; the rows listed stay.
-        ProgressBar1->setValue(0);
-        StopRicerca = false;
-        ElaborazioneInCorso = false;
-        if (frmElaborazioni* f = Forms::find<frmElaborazioni>())
-            vbUnload(f);
-        if (esito.erroreFile)
-            throw *esito.erroreFile;
-        return;
-    }
-    vbSetText(txtDataFine, vbDateText(DTPickerA->date()));
-    ProgressBar1->setValue(ProgressBar1->maximum());
-    ElaborazioneInCorso = false;
-    if (!RicercaAutomaticaInCorso)
-        if (frmElaborazioni* f = Forms::find<frmElaborazioni>())
-            vbUnload(f);
+    // The multi-wheel list sorts alike, on its column of the same meaning.
+    static const int chiaveMulti[] = {0, 0, 2, 3, 4, 1};
+    Forms::get<frmMultiRuota>()->ordinaCome(chiaveMulti[colonna], ListViewOrdin2->sortOrder(),
+                                            lblOrdinamento->text());
 }

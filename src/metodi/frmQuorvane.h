@@ -27,6 +27,7 @@ class QWidget;
 namespace compat {
 class ReportListView;
 }
+struct ControlloRicerca;
 struct ParametriRicerca;
 
 // Search and play wheels of a current method taken from the multi-wheel
@@ -155,8 +156,22 @@ private:
     // summary window, 1 the win details.
     void cmdReport_Click(int index);
 
-    // The compute between its input checks and its end.
+    // frmQuorvaneRicerca.cpp: the inputs read and checked up to the period
+    // (false once a refusal was told), a refusal told, the search run.
+    bool leggiParametri(ParametriRicerca& p);
+    void rifiuta(const ControlloRicerca& c);
     void eseguiRicerca(ParametriRicerca& p);
+
+    // frmQuorvaneMulti.cpp: the play-date step, the automatic multi-wheel
+    // search and the translation of its rows.
+    void collegaMulti();
+    void cmdSuccessiva_Click();
+    // The play date on draw `estrazione`, the current method's capogioco there.
+    void passaAllaData(qint32 estrazione);
+    void cmdRicercaAutomatica_Click();
+    void PreparaRicercaAutomatica();
+    void cmdAvviaRicercaAutomatica_Click();
+    void cmdTraduciAlgoMultiRuota_Click();
     void mostraIndice(QLabel* etichetta, qint32 estrazione);
 
     QWidget* corpo_ = nullptr;   // every input: disabled while a search runs

@@ -55,7 +55,6 @@ void frmQuorvane::costruisci()
     chkRuotaG = creaCaselleRuote(fraRuote, QStringLiteral("chkRuotaG"), gRuote, 3);
     cmdRicercaAutomatica = crea<QPushButton>(fraRuote, QStringLiteral("cmdRicercaAutomatica"),
                                              QStringLiteral("Ricerca automatica ruote di ricerca/gioco"));
-    cmdRicercaAutomatica->setEnabled(false);
     gRuote->addWidget(cmdRicercaAutomatica, 4, 0, 1, 12);
 
     // Spia kind.
@@ -199,7 +198,6 @@ void frmQuorvane::costruisci()
     txtDataFine->setMaxLength(10);
     txtDataFine->setMinimumWidth(txtDataFine->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 12);
     cmdSuccessiva = crea<QPushButton>(fraMetodo, QStringLiteral("cmdSuccessiva"), QStringLiteral(">"));
-    cmdSuccessiva->setEnabled(false);
     for (QPushButton* passo : {cmdPrecedente, cmdSuccessiva})
         passo->setFixedWidth(passo->fontMetrics().horizontalAdvance(QStringLiteral("<<")) + 20);
     gMetodo->addWidget(cmdVediNumeri, 1, 0);
@@ -258,7 +256,6 @@ void frmQuorvane::costruisci()
     cmdAvviaRicercaAutomatica = crea<QPushButton>(fraRicercaAutomatica,
                                                   QStringLiteral("cmdAvviaRicercaAutomatica"),
                                                   QStringLiteral("Avvia ricerca automatica"));
-    cmdAvviaRicercaAutomatica->setEnabled(false);
     cmdEsci = crea<QPushButton>(fraRicercaAutomatica, QStringLiteral("cmdEsci"), QStringLiteral("Esci"));
     gAuto->addWidget(fraRRicerca, 0, 0, 1, 2);
     gAuto->addWidget(fraRGioco, 0, 2, 1, 2);

@@ -1,6 +1,7 @@
 #include "compat/vbdate.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/ReportListView.h"
+#include "metodi/frmMultiRuota.h"
 #include "metodi/frmQuorvane.h"
 #include "shell/frmElaborazioni.h"
 #include "shell/modRestrizioni.h"
@@ -9,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -130,9 +132,11 @@ TEST(frmQuorvane, LoadsTheStoredChoicesAndStartsTheYearBeforeTheEnd)
 
     // Commands of the later steps are there but off.
     for (QWidget* c : std::initializer_list<QWidget*>{f->cmdAlgoAbbinati, f->cmdNumAbbinati,
-                                                      f->cmdVediNumeri, f->cmdRicercaAutomatica,
-                                                      f->cmdSuccessiva, f->optTipo[2]})
+                                                      f->cmdVediNumeri, f->optTipo[2]})
         EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
+    EXPECT_TRUE(f->cmdRicercaAutomatica->isEnabled());
+    EXPECT_TRUE(f->cmdSuccessiva->isEnabled());
+    EXPECT_FALSE(f->fraRicercaAutomatica->isVisible());
 }
 
 // Daily draws from 01/01/1946 to 10/01/2000 (past the pickers' own date):
@@ -238,8 +242,16 @@ TEST(frmQuorvane, TheSearchWheelCountDecidesTheOneWheelOptions)
 {
     Finestra w(archivioNoto());
     frmQuorvane* f = w.f;
-    // Bari alone: a number spia may keep its position, and a date may give the spias.
+    // Bari alone, but a fixed spia selected at load: no date, no same position.
     EXPECT_EQ(f->ContaRuoteRicerca(), 1);
+    EXPECT_TRUE(f->optTipo[0]->isChecked());
+    EXPECT_FALSE(f->chkStessaPosizione->isEnabled());
+    EXPECT_FALSE(f->DTPRicerca->isEnabled());
+    EXPECT_TRUE(f->cboNumero->isEnabled());
+    // A wheel clicked with one left: a number spia may keep its position, a
+    // date may give the spias.
+    f->chkRuota[2]->setChecked(true);
+    f->chkRuota[2]->setChecked(false);
     EXPECT_TRUE(f->chkStessaPosizione->isEnabled());
     EXPECT_TRUE(f->DTPRicerca->isEnabled());
     f->chkStessaPosizione->setChecked(true);
@@ -532,6 +544,20 @@ TEST(frmQuorvane, HeaderClicksSortEitherWayAndSayHow)
     EXPECT_EQ(f->lblOrdinamento->text(),
               "Algoritmi trovati: lista ordinata per Sortite dal valore più alto");
     EXPECT_EQ(f->ListViewOrdin2->sortKey(), 4);
+
+    // The multi-wheel list, loaded hidden by the first click, sorts alike on
+    // its column of the same meaning.
+    frmMultiRuota* m = Forms::find<frmMultiRuota>();
+    ASSERT_NE(m, nullptr);
+    EXPECT_FALSE(m->isVisible());
+    EXPECT_EQ(m->ListViewMultiruote->sortKey(), 1);
+    EXPECT_EQ(m->ListViewMultiruote->sortOrder(), Qt::DescendingOrder);
+    EXPECT_EQ(m->lblOrdinamento->text(), f->lblOrdinamento->text());
+    w.clicIntestazione(2);
+    EXPECT_EQ(m->ListViewMultiruote->sortKey(), 3);
+    EXPECT_EQ(m->ListViewMultiruote->sortOrder(), Qt::AscendingOrder);
+    EXPECT_EQ(m->lblOrdinamento->text(),
+              "Algoritmi trovati: lista ordinata per % Presenze dal valore più basso");
 }
 
 // A search over every number spia on a long archive, stopped by the stop

@@ -1,0 +1,359 @@
+#include "compat/files.h"
+#include "compat/vbdate.h"
+#include "compat/ui/Controls.h"
+#include "compat/ui/LinePrinter.h"
+#include "compat/ui/ReportListView.h"
+#include "compat/ui/Twips.h"
+#include "core/Archivio.h"
+#include "metodi/frmMultiRuota.h"
+#include "metodi/frmQuorvane.h"
+#include "metodi/frmReportQuorvane.h"
+#include "shell/modArchivio.h"
+#include "shell/frmElaborazioni.h"
+#include "shell/modElaborazione.h"
+#include "shell/modMetodoSpia.h"
+#include "shell/modRestrizioni.h"
+#include "support/ui/AmbienteServizi.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace compat;
+
+namespace {
+
+const QString kDidascalia =
+    QStringLiteral("Quorvane by Miravell - Ricerca abbinamento Ruote di ricerca e gioco");
+
+struct Finestra {
+    AmbienteServizi a;
+    frmQuorvane* f;
+    explicit Finestra(const std::vector<RecEstrazione>& estrazioni) : a(estrazioni)
+    {
+        LeggiRestrizioni();
+        CaricaNomiRuote();
+        f = Forms::get<frmQuorvane>();
+        f->vbShow();
+    }
+    void spunta(const std::array<QToolButton*, 12>& caselle, std::initializer_list<int> ruote)
+    {
+        for (int i = 0; i <= 11; ++i)
+            caselle[size_t(i)]->setChecked(std::find(ruote.begin(), ruote.end(), i) != ruote.end());
+    }
+    static void clic(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+    // On the option's circle: the button takes no click beyond its caption.
+    static void clic(QRadioButton* o) { QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2)); }
+    // The frame opened, the options chosen and the search started, all by clicks.
+    void avvia(QRadioButton* ricerca, QRadioButton* gioco, int quanti)
+    {
+        clic(f->cmdRicercaAutomatica);
+        EXPECT_TRUE(f->fraRicercaAutomatica->isVisible());
+        clic(ricerca);
+        clic(gioco);
+        EXPECT_TRUE(ricerca->isChecked());
+        EXPECT_TRUE(gioco->isChecked());
+        f->cboQuanti->setCurrentIndex(quanti - 1);
+        clic(f->cmdAvviaRicercaAutomatica);
+    }
+    frmMultiRuota* multi() const { return Forms::find<frmMultiRuota>(); }
+    static void clicRiga(ReportListView* v, int i)
+    {
+        QTreeWidgetItem* r = v->item(i);
+        v->scrollToItem(r);
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(r).center());
+    }
+    static void clicIntestazione(ReportListView* v, int colonna)
+    {
+        QHeaderView* h = v->header();
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
+                          QPoint(h->sectionViewportPosition(colonna) + h->sectionSize(colonna) / 2,
+                                 h->height() / 2));
+    }
+    // The rows of the multi-wheel list, each as its seven cells.
+    std::vector<QStringList> righeMulti() const
+    {
+        std::vector<QStringList> r;
+        for (int i = 1; i <= multi()->ListViewMultiruote->count(); ++i) {
+            QStringList c;
+            for (int k = 0; k <= 6; ++k)
+                c << multi()->ListViewMultiruote->item(i)->text(k);
+            c << ReportListView::tag(multi()->ListViewMultiruote->item(i));
+            r.push_back(c);
+        }
+        return r;
+    }
+    // The ordinary search on one combination, as the user would run it: its
+    // first `quanti` rows as the multi-wheel list shows them.
+    std::vector<QStringList> ricercaSingola(std::initializer_list<int> ricerca, std::initializer_list<int> gioco,
+                                            const QString& testoRicerca, const QString& testoGioco, int quanti)
+    {
+        spunta(f->chkRuota, ricerca);
+        spunta(f->chkRuotaG, gioco);
+        vbPress(f->cmdCalcola);
+        std::vector<QStringList> r;
+        for (int i = 1; i <= std::min(quanti, f->ListViewOrdin2->count()); ++i) {
+            const QTreeWidgetItem* x = f->ListViewOrdin2->item(i);
+            r.push_back({x->text(0), x->text(4), x->text(1), x->text(2), x->text(3), testoRicerca, testoGioco,
+                         ReportListView::tag(x)});
+        }
+        return r;
+    }
+};
+
+std::vector<RecEstrazione> archivio()
+{
+    return estrazioniCasuali(QDate(2010, 1, 5), 400, 3, 29);
+}
+
+} // namespace
+
+TEST(frmMultiRuota, AutomaticSearchGathersEveryRunAndARowBecomesTheCurrentMethod)
+{
+    Finestra w(archivio());
+    frmQuorvane* f = w.f;
+    w.spunta(f->chkRuota, {1, 2, 3});
+    w.spunta(f->chkRuotaG, {6, 8});
+    vbSetComboText(f->cboNumero, "45");
+    const QString ricercaPrima = AmbienteServizi::ini("Settings", "RuoteConNz");
+    const QString giocoPrima = AmbienteServizi::ini("Settings", "RuoteConNzGioco");
+    w.avvia(f->optRicerca[2], f->optGioco[1], 2);
+
+    frmMultiRuota* m = w.multi();
+    ASSERT_NE(m, nullptr);
+    EXPECT_TRUE(m->isVisible());
+    EXPECT_EQ(m->windowTitle(), kDidascalia);
+    EXPECT_NEAR(vbTop(m), vbTop(f), 15);
+    EXPECT_NEAR(vbLeft(m), vbLeft(f) - 2200, 15);
+    EXPECT_FALSE(f->fraRicercaAutomatica->isVisible());
+    EXPECT_TRUE(f->cmdRicercaAutomatica->isEnabled());
+    EXPECT_FALSE(f->RicercaAutomaticaInCorso);
+    EXPECT_FALSE(ElaborazioneAttiva());
+    EXPECT_EQ(Forms::find<frmElaborazioni>(), nullptr);
+    EXPECT_FALSE(m->cmdReport->isEnabled());
+
+    // Both selections as they were, stored as they stand.
+    for (int i = 0; i <= 11; ++i) {
+        EXPECT_EQ(f->chkRuota[size_t(i)]->isChecked(), i >= 1 && i <= 3) << i;
+        EXPECT_EQ(f->chkRuotaG[size_t(i)]->isChecked(), i == 6 || i == 8) << i;
+    }
+    EXPECT_EQ(AmbienteServizi::ini("Settings", "RuoteConNz"), ricercaPrima);
+    EXPECT_EQ(AmbienteServizi::ini("Settings", "RuoteConNzGioco"), giocoPrima);
+    EXPECT_EQ(ricercaPrima, "YYYNNNNNNNN");
+
+    const std::vector<QStringList> trovate = w.righeMulti();
+    EXPECT_EQ(m->lblTotaleAlgoritmi->text(), QString::number(trovate.size()));
+    EXPECT_LE(trovate.size(), 12u);
+    // Shown highest "% Pres." first.
+    for (size_t i = 1; i < trovate.size(); ++i)
+        EXPECT_GE(trovate[i - 1][3], trovate[i][3]);
+
+    // A click on a row: its method with its own wheels; the report runs on them.
+    const QStringList prima = trovate[0];
+    Finestra::clicRiga(m->ListViewMultiruote, 1);
+    EXPECT_EQ(f->txtCapoGioco->text(), prima[0]);
+    EXPECT_EQ(f->txtCapoGioco->property("Tag").toString(), prima[7]);
+    EXPECT_FALSE(f->lblCapo->text().isEmpty());
+    EXPECT_EQ(RuoteRicercaMulti, prima[5]);
+    EXPECT_EQ(RuoteGiocoMulti, prima[6]);
+    EXPECT_TRUE(m->cmdReport->isEnabled());
+    Finestra::clic(m->cmdReport);
+    frmReportQuorvane* report = Forms::find<frmReportQuorvane>();
+    ASSERT_NE(report, nullptr);
+    EXPECT_TRUE(report->isVisible());
+    EXPECT_TRUE(report->righe().contains("Ruota/e di gioco : " + prima[6]))
+        << report->righe().join('\n').toStdString();
+    // Another row click closes the report of the previous method.
+    Finestra::clicRiga(m->ListViewMultiruote, 2);
+    EXPECT_EQ(Forms::find<frmReportQuorvane>(), nullptr);
+
+    // Column clicks: the description none, another the reverse order.
+    Finestra::clicIntestazione(m->ListViewMultiruote, 0);
+    EXPECT_EQ(m->lblOrdinamento->text(), " Algoritmi trovati: lista ordinata per % Pres. dal valore più alto");
+    Finestra::clicIntestazione(m->ListViewMultiruote, 1);
+    EXPECT_EQ(m->lblOrdinamento->text(), " Algoritmi trovati: lista ordinata per Sortite dal valore più basso");
+    EXPECT_EQ(m->ListViewMultiruote->sortKey(), 1);
+    EXPECT_EQ(m->ListViewMultiruote->sortOrder(), Qt::AscendingOrder);
+
+    // Every run in order, each the ordinary search on its own wheels.
+    std::vector<QStringList> attese;
+    const struct {
+        std::initializer_list<int> ricerca;
+        int gioco;
+        const char* testo;
+        const char* testoGioco;
+    } corse[] = {
+        {{1, 2}, 6, "BA-CA", "NA"}, {{1, 2}, 8, "BA-CA", "RO"}, {{1, 3}, 6, "BA-FI", "NA"},
+        {{1, 3}, 8, "BA-FI", "RO"}, {{2, 3}, 6, "CA-FI", "NA"}, {{2, 3}, 8, "CA-FI", "RO"},
+    };
+    for (const auto& c : corse) {
+        const auto r = w.ricercaSingola(c.ricerca, {c.gioco}, c.testo, c.testoGioco, 2);
+        attese.insert(attese.end(), r.begin(), r.end());
+    }
+    ASSERT_FALSE(attese.empty());
+    auto ordinate = [](std::vector<QStringList> v) {
+        std::sort(v.begin(), v.end());
+        return v;
+    };
+    EXPECT_EQ(ordinate(trovate), ordinate(attese));
+
+    // Closed while idle: "Esci" unloads it.
+    Finestra::clic(m->cmdEsci);
+    EXPECT_EQ(w.multi(), nullptr);
+}
+
+TEST(frmMultiRuota, AllTogetherWithTheNazionaleGivesTutteNzAndItsFlags)
+{
+    Finestra w(archivio());
+    frmQuorvane* f = w.f;
+    w.spunta(f->chkRuota, {3, 11});
+    w.spunta(f->chkRuotaG, {1, 6});
+    vbSetComboText(f->cboNumero, "45");
+    w.avvia(f->optRicerca[0], f->optGioco[2], 1);
+
+    // "Tutte" ticked for the search, and it stays in place of the single wheel.
+    EXPECT_TRUE(f->chkRuota[0]->isChecked());
+    EXPECT_FALSE(f->chkRuota[3]->isChecked());
+    EXPECT_TRUE(f->chkRuota[11]->isChecked());
+    EXPECT_EQ(AmbienteServizi::ini("Settings", "RuoteConNz"), "YYYYYYYYYYY");
+    frmMultiRuota* m = w.multi();
+    ASSERT_EQ(m->ListViewMultiruote->count(), 1);
+    EXPECT_EQ(m->ListViewMultiruote->item(1)->text(5), "Tutte+NZ");
+    EXPECT_EQ(m->ListViewMultiruote->item(1)->text(6), "BA-NA");
+
+    Finestra::clicRiga(m->ListViewMultiruote, 1);
+    for (int i = 0; i <= 11; ++i) {
+        EXPECT_EQ(FlagRuoteRicercaMulti[size_t(i)], i >= 1) << i;
+        EXPECT_EQ(FlagRuoteGiocoMulti[size_t(i)], i == 1 || i == 6) << i;
+    }
+}
+
+TEST(frmMultiRuota, OutputsDescribeTheRunAndTheFileAsksWhetherToAppend)
+{
+    Finestra w(archivio());
+    frmQuorvane* f = w.f;
+    w.spunta(f->chkRuota, {1});
+    w.spunta(f->chkRuotaG, {1, 6, 8});
+    vbSetComboText(f->cboNumero, "45");
+    w.avvia(f->optRicerca[1], f->optGioco[1], 3);
+    frmMultiRuota* m = w.multi();
+    ASSERT_GT(m->ListViewMultiruote->count(), 0);
+    const std::vector<CelleMultiRuota> righe = m->righe();
+
+    // Options changed after the run change nothing in its output.
+    vbSetComboText(f->cboColpi, "12");
+    f->chkRuota[5]->setChecked(true);
+    const QString file = w.a.cartella.percorso() + "/multi.txt";
+    w.a.fake.expectSave(file);
+    Finestra::clic(m->cmdPrintToFile);
+    EXPECT_EQ(w.a.fake.fileCalls().back().request.initialName, kDidascalia);
+    QStringList l = readCp1252Lines(file);
+    const int blocco = 17 + int(righe.size());
+    ASSERT_EQ(l.size(), blocco);
+    EXPECT_EQ(l[0], "Quorvane 2");
+    EXPECT_EQ(l[3], "Ruota/e di ricerca condizione : BA ");
+    EXPECT_EQ(l[4], "Ruota/e di gioco              : BA NA RO ");
+    EXPECT_EQ(l[7], "Colpi di gioco                : 6");
+    EXPECT_EQ(l[15].size(), 100);
+    EXPECT_TRUE(l[15].startsWith(' ' + righe[0][0] + ' ')) << l[15].toStdString();
+
+    // Yes appends a whole block, No replaces, Cancel leaves the file alone.
+    const QString domanda = "Il file " + file + " è già esistente. Le informazioni vanno aggiunte in calce ?";
+    w.a.fake.expectSave(file);
+    w.a.fake.expectMsgBox(domanda, vbYes);
+    Finestra::clic(m->cmdPrintToFile);
+    EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbYesNoCancel + vbExclamation + vbDefaultButton2);
+    l = readCp1252Lines(file);
+    ASSERT_EQ(l.size(), 2 * blocco);
+    EXPECT_EQ(l[blocco], "Quorvane 2");
+    w.a.fake.expectSave(file);
+    w.a.fake.expectMsgBox(domanda, vbCancel);
+    Finestra::clic(m->cmdPrintToFile);
+    EXPECT_EQ(readCp1252Lines(file).size(), 2 * blocco);
+    w.a.fake.expectSave(file);
+    w.a.fake.expectMsgBox(domanda, vbNo);
+    Finestra::clic(m->cmdPrintToFile);
+    EXPECT_EQ(readCp1252Lines(file).size(), blocco);
+
+    // Printed: the same heading and rows.
+    w.a.fake.expectPrinterDialog(1);
+    Finestra::clic(m->cmdStampa);
+    ASSERT_EQ(w.a.fake.printedDocuments().size(), 1u);
+    const QStringList stampato = w.a.fake.printedDocuments()[0].lines;
+    EXPECT_EQ(stampato[1], "Quorvane 2");
+    EXPECT_TRUE(stampato.contains("Colpi di gioco                : 6"));
+    EXPECT_EQ(stampato.count(LinePrinter::kNewPage), 0);
+}
+
+// A long automatic search, stopped by Esc once events have come through:
+// meanwhile neither window closes and the results window takes no click;
+// the rows of the runs completed stay, in the order of the runs.
+TEST(frmMultiRuota, EscStopsBetweenRunsKeepingTheRowsSoFar)
+{
+    Finestra w(estrazioniCasuali(QDate(1990, 1, 6), 2000, 3, 31));
+    frmQuorvane* f = w.f;
+    w.spunta(f->chkRuota, {1, 2, 3, 4, 5, 6, 7, 8});
+    w.spunta(f->chkRuotaG, {1, 2, 3, 4, 5, 6, 7, 8});
+    f->optTipo[1]->setChecked(true);
+    vbSetDate(f->DTPickerDa, QDate(1990, 1, 6));
+
+    bool eventi = false;
+    QObject::connect(f->ProgressBar1, &QProgressBar::valueChanged, [&](int corse) {
+        if (eventi && corse >= 2)
+            w.a.fake.setEsc(true);
+    });
+    QTimer::singleShot(0, [&] {
+        eventi = true;
+        frmMultiRuota* m = w.multi();
+        ASSERT_NE(m, nullptr);
+        EXPECT_FALSE(m->close());
+        EXPECT_FALSE(f->close());
+        EXPECT_FALSE(f->cmdRicercaAutomatica->isEnabled());
+        EXPECT_FALSE(f->cmdCalcola->isEnabled());
+        EXPECT_FALSE(m->cmdStampa->isEnabled());
+        EXPECT_FALSE(m->cmdPrintToFile->isEnabled());
+        EXPECT_FALSE(m->cmdReport->isEnabled());
+        vbPress(m->cmdEsci);
+        EXPECT_EQ(w.multi(), m);
+        const QString frase = m->lblOrdinamento->text();
+        Finestra::clicIntestazione(m->ListViewMultiruote, 2);
+        EXPECT_EQ(m->lblOrdinamento->text(), frase);
+    });
+    w.avvia(f->optRicerca[1], f->optGioco[1], 3);
+    ASSERT_TRUE(eventi);
+    frmMultiRuota* m = w.multi();
+    ASSERT_NE(m, nullptr);
+    EXPECT_FALSE(ElaborazioneAttiva());
+    EXPECT_FALSE(w.a.fake.escDown());
+    EXPECT_TRUE(m->cmdStampa->isEnabled());
+    EXPECT_EQ(f->ProgressBar1->value(), f->ProgressBar1->maximum());
+
+    // Runs go search wheel by search wheel, each over the play wheels in turn.
+    std::vector<QString> ordine;
+    for (int r = 1; r <= 8; ++r)
+        for (int g = 1; g <= 8; ++g)
+            ordine.push_back(siglaRuota(r) + "/" + siglaRuota(g));
+    std::map<QString, int> perCorsa;
+    for (const QStringList& r : w.righeMulti())
+        ++perCorsa[r[5] + "/" + r[6]];
+    size_t corse = 0;
+    while (corse < ordine.size() && perCorsa.count(ordine[corse]))
+        ++corse;
+    EXPECT_EQ(corse, perCorsa.size());   // an unbroken prefix of the runs
+    EXPECT_GE(corse, 2u);
+    EXPECT_LT(corse, ordine.size());
+    for (const auto& [corsa, n] : perCorsa)
+        EXPECT_EQ(n, 3) << corsa.toStdString();
+}
