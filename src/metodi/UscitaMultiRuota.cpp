@@ -64,7 +64,7 @@ QString riga(const CelleMultiRuota& c)
 
 } // namespace
 
-QStringList righeOpzioniMultiRuota(const OpzioniMultiRuota& o)
+QStringList righeDescrizioneMultiRuota(const DescrizioneMultiRuota& o)
 {
     const QString intervallo = o.perDate ? QStringLiteral("dal ") + vbDateText(o.da) + QStringLiteral(" al ")
                                                + vbDateText(o.a)
@@ -88,12 +88,12 @@ QStringList righeOpzioniMultiRuota(const OpzioniMultiRuota& o)
             etichetta("Indice mensile ") + vbTrim(o.indice)};
 }
 
-QStringList fileMultiRuota(const OpzioniMultiRuota& o, const QString& didascalia,
+QStringList fileMultiRuota(const DescrizioneMultiRuota& o, const QString& didascalia,
                            const std::vector<CelleMultiRuota>& righe)
 {
     const QString vuota = vbSpace(90);
     QStringList out{kTitolo, vuota};
-    out << righeOpzioniMultiRuota(o) << rigaDidascalia(didascalia) << vuota << kBordo
+    out << righeDescrizioneMultiRuota(o) << rigaDidascalia(didascalia) << vuota << kBordo
         << testata(o.intestazioneSpia) << kBordo << vuota;
     for (const CelleMultiRuota& c : righe)
         out << riga(c);
@@ -101,7 +101,7 @@ QStringList fileMultiRuota(const OpzioniMultiRuota& o, const QString& didascalia
     return out;
 }
 
-std::vector<RigaStampaMulti> stampaMultiRuota(const OpzioniMultiRuota& o, const QString& didascalia,
+std::vector<RigaStampaMulti> stampaMultiRuota(const DescrizioneMultiRuota& o, const QString& didascalia,
                                               const std::vector<CelleMultiRuota>& righe, int copie)
 {
     const QStringList tabella{QString(), kBordo, testata(o.intestazioneSpia), kBordo, QString()};
@@ -114,7 +114,7 @@ std::vector<RigaStampaMulti> stampaMultiRuota(const OpzioniMultiRuota& o, const 
         if (c > 1)
             out.push_back({true, {}});
         scrivi({QString(), kTitolo, QString()});
-        scrivi(righeOpzioniMultiRuota(o) << rigaDidascalia(didascalia));
+        scrivi(righeDescrizioneMultiRuota(o) << rigaDidascalia(didascalia));
         scrivi(tabella);
         int contatore = 15;
         for (size_t r = 0; r < righe.size(); ++r) {

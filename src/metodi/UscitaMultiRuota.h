@@ -9,7 +9,7 @@
 #include <vector>
 
 // The method-search options of one automatic search.
-struct OpzioniMultiRuota {
+struct DescrizioneMultiRuota {
     bool perDate = true;               // "Dal ... al ..."; otherwise the last cases
     QDate da, a;
     QString sortite;                   // cboSortite
@@ -34,10 +34,10 @@ struct OpzioniMultiRuota {
 using CelleMultiRuota = std::array<QString, 7>;
 
 // The seven setting lines.
-QStringList righeOpzioniMultiRuota(const OpzioniMultiRuota& o);
+QStringList righeDescrizioneMultiRuota(const DescrizioneMultiRuota& o);
 
 // The block a text output writes (or appends), from "Quorvane 2" on.
-QStringList fileMultiRuota(const OpzioniMultiRuota& o, const QString& didascalia,
+QStringList fileMultiRuota(const DescrizioneMultiRuota& o, const QString& didascalia,
                            const std::vector<CelleMultiRuota>& righe);
 
 // A printed line, or the start of a new page.
@@ -47,5 +47,5 @@ struct RigaStampaMulti {
 };
 // All copies, each from a new page; 77 rows on a copy's first page and 87
 // on each further one, a page break only when another row follows.
-std::vector<RigaStampaMulti> stampaMultiRuota(const OpzioniMultiRuota& o, const QString& didascalia,
+std::vector<RigaStampaMulti> stampaMultiRuota(const DescrizioneMultiRuota& o, const QString& didascalia,
                                               const std::vector<CelleMultiRuota>& righe, int copie);

@@ -116,7 +116,7 @@ void frmMultiRuota::aggiungiRiga(const CelleMultiRuota& celle, const QString& co
     lblTotaleAlgoritmi->setText(QString::number(ListViewMultiruote->count()));
 }
 
-void frmMultiRuota::fineRicerca(const OpzioniMultiRuota& corsa)
+void frmMultiRuota::fineRicerca(const DescrizioneMultiRuota& corsa)
 {
     corsa_ = corsa;
     ricercaInCorso_ = false;

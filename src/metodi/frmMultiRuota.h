@@ -34,7 +34,7 @@ public:
     void iniziaRicerca(const QString& intestazioneSpia);
     // A row appended (text, then tag, then sub-items 1..6) and counted.
     void aggiungiRiga(const CelleMultiRuota& celle, const QString& codice);
-    void fineRicerca(const OpzioniMultiRuota& corsa);
+    void fineRicerca(const DescrizioneMultiRuota& corsa);
     bool ricercaInCorso() const { return ricercaInCorso_; }
 
     // The sort of the method-search list mirrored here: key (0-based), order, sentence.
@@ -56,5 +56,5 @@ private:
     void cmdPrintToFile_Click();
 
     bool ricercaInCorso_ = false;
-    OpzioniMultiRuota corsa_;
+    DescrizioneMultiRuota corsa_;
 };

@@ -69,9 +69,9 @@ int contaRuote(const std::array<QToolButton*, 12>& caselle)
 }
 
 // What the output of this search will describe.
-OpzioniMultiRuota opzioniCorsa(const frmQuorvane* f)
+DescrizioneMultiRuota descrizioneCorsa(const frmQuorvane* f)
 {
-    OpzioniMultiRuota o;
+    DescrizioneMultiRuota o;
     o.perDate = f->optPeriodo[0]->isChecked();
     o.da = f->DTPickerDa->date();
     o.a = f->DTPickerA->date();
@@ -304,20 +304,20 @@ void frmQuorvane::cmdAvviaRicercaAutomatica_Click()
     struct Fine {
         frmQuorvane* f;
         const QPointer<frmMultiRuota>& multi;
-        OpzioniMultiRuota corsa;
+        DescrizioneMultiRuota corsa;
         ~Fine()
         {
             f->cmdRicercaAutomatica->setEnabled(true);
             if (multi)
                 multi->fineRicerca(corsa);
         }
-    } fine{this, multi, opzioniCorsa(this)};
+    } fine{this, multi, descrizioneCorsa(this)};
     FlagScope automatica(RicercaAutomaticaInCorso);
 
     ParametriRicerca base;
     if (combinazioni.empty() || !leggiParametri(base))
         return;
-    fine.corsa = opzioniCorsa(this);
+    fine.corsa = descrizioneCorsa(this);
 
     provvisorio::EsitoMultiRuota esito;
     {

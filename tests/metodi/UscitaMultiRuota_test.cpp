@@ -8,9 +8,9 @@ const QString kDidascalia =
     QStringLiteral("Quorvane by Miravell - Ricerca abbinamento Ruote di ricerca e gioco");
 
 // Bari and Napoli searched, every wheel played, the number 7 in positions 1 and 3.
-OpzioniMultiRuota opzioni()
+DescrizioneMultiRuota opzioni()
 {
-    OpzioniMultiRuota o;
+    DescrizioneMultiRuota o;
     o.perDate = true;
     o.da = QDate(2024, 1, 2);
     o.a = QDate(2024, 1, 20);
@@ -82,14 +82,14 @@ TEST(UscitaMultiRuota, TheTextBlockByteForByte)
 
 TEST(UscitaMultiRuota, SettingLinesFollowTheOptionsOfTheRun)
 {
-    OpzioniMultiRuota o = opzioni();
+    DescrizioneMultiRuota o = opzioni();
     o.perDate = false;
     o.ruote = {};
     o.ruote[0] = true;
     o.ruoteGioco = {};
     o.posizioni = {false, true, true, true, true, true};   // all five: no positions in the kind
     o.valoreFisso = false;
-    QStringList l = righeOpzioniMultiRuota(o);
+    QStringList l = righeDescrizioneMultiRuota(o);
     EXPECT_EQ(l[0], "Intervallo di ricerca         : 10 sortite del numero spia");
     EXPECT_EQ(l[1], "Ruota/e di ricerca condizione : Tutte");
     EXPECT_EQ(l[2], "Ruota/e di gioco              : ");
@@ -103,7 +103,7 @@ TEST(UscitaMultiRuota, SettingLinesFollowTheOptionsOfTheRun)
     o.tipoSpia = "Differenza spia";
     o.didascaliaFisso = "Differenza fissa";
     o.intestazioneSpia = "Differenza";
-    l = righeOpzioniMultiRuota(o);
+    l = righeDescrizioneMultiRuota(o);
     EXPECT_EQ(l[3], "Tipo di gioco                 : Differenza spia");
     EXPECT_EQ(l[4], "Spia                          : Differenza fissa  7");
     const QStringList f = fileMultiRuota(o, "  breve  ", {});
