@@ -2,8 +2,10 @@
 // folder holds the bundled one): one line per scenario, "name<TAB>fast
 // seconds<TAB>literal engine seconds". The fast time is the median of five
 // runs, each reading the archive; both engines must give the same rows.
+#include "RiferimentoAbbinamenti.h"
 #include "RiferimentoBacktest.h"
 #include "RiferimentoMetodi.h"
+#include "metodi/Abbinamenti.h"
 #include "metodi/Backtest.h"
 #include "metodi/TestiBacktest.h"
 #include "metodi/RicercaMetodi.h"
@@ -152,6 +154,41 @@ int main()
     const QString diff = differenzaBacktest(dettaglio, rif);
     if (!diff.isEmpty()) {
         std::fprintf(stderr, "B6: the engines differ: %s\n", qPrintable(diff));
+        esito = 1;
+    }
+
+    // B7: the paired algorithms of B3's top method over the whole archive,
+    // 14 asked, colpi 30, search and play wheels the ten and the Nazionale;
+    // the rows as the list shows them.
+    ParametriAlgoAbbinati a;
+    a.codice = leggiCodiceCapogioco(metodoB3);
+    a.colpi = 30;
+    a.estrazioneInizio = 1;
+    a.estrazioneFine = archivio.numeroEstrazioni();
+    a.ruoteRicerca = a.ruoteGioco = b.ruoteGioco;
+    constexpr int kQuanti = 14;
+    QStringList righe, codici;
+    tempi.clear();
+    for (int k = 0; k < 5; ++k)
+        tempi.push_back(secondi([&] {
+            const EsitoAlgoAbbinati e =
+                cercaAlgoritmiAbbinati(*ArchivioMemoria::costruisci(archivio), restrizioni, a);
+            righe.clear();
+            codici.clear();
+            for (size_t j = 0; j < e.candidati.size() && j < size_t(kQuanti); ++j) {
+                righe << rigaAlgoritmoAbbinato(e.candidati[j], e.uscite);
+                codici << e.candidati[j].codice();
+            }
+        }));
+    std::sort(tempi.begin(), tempi.end());
+    RiferimentoAlgoAbbinati rifA;
+    const double tRifA = secondi([&] {
+        rifA = algoAbbinatiRiferimento(archivio, restrizioni, metodoB3, a.colpi, a.estrazioneInizio,
+                                       a.estrazioneFine, false, 0, a.ruoteRicerca, a.ruoteGioco, kQuanti);
+    });
+    std::printf("B7\t%.4f\t%.3f\t(%lld rows)\n", tempi[2], tRifA, static_cast<long long>(righe.size()));
+    if (righe != rifA.righe || codici != rifA.codici) {
+        std::fprintf(stderr, "B7: the engines differ\n");
         esito = 1;
     }
     return esito;

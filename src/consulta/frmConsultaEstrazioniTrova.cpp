@@ -60,31 +60,36 @@ QGroupBox* pannello(QWidget* padre, const char* nome, const char* titolo, double
     return f;
 }
 
-} // namespace
-
-void frmConsultaEstrazioni::costruisciTrova(QWidget* corpo)
+// The numbers panel and its list.
+void costruisciNumeri(frmConsultaEstrazioni& f, QWidget* corpo)
 {
-    fraTrovaNumeri = pannello(corpo, "fraTrovaNumeri", "Trova i seguenti numeri:", 600, 4020, 4500);
+    f.fraTrovaNumeri = pannello(corpo, "fraTrovaNumeri", "Trova i seguenti numeri:", 600, 4020, 4500);
     for (int n = 0; n <= 90; ++n) {
-        chkNumero[n] = CreaControllo<QCheckBox>(fraTrovaNumeri, NomeElemento("chkNumero", n), QString::number(n));
-        posiziona(chkNumero[n], 120 + 385.0 * ((n - 1) % 10), 300 + 390.0 * ((n - 1) / 10), 385, 330);
-        vbSetForeColor(chkNumero[n], 0xC00000);
+        f.chkNumero[n] =
+            CreaControllo<QCheckBox>(f.fraTrovaNumeri, NomeElemento("chkNumero", n), QString::number(n));
+        posiziona(f.chkNumero[n], 120 + 385.0 * ((n - 1) % 10), 300 + 390.0 * ((n - 1) / 10), 385, 330);
+        vbSetForeColor(f.chkNumero[n], 0xC00000);
     }
-    chkNumero[0]->setVisible(false);
-    cmdOk = PulsanteImmagine(fraTrovaNumeri, QStringLiteral("cmdOk"), QStyle::SP_DialogOkButton, QString());
-    posiziona(cmdOk, 1020, 3960, 975, 405);
-    cmdElimina = PulsanteImmagine(fraTrovaNumeri, QStringLiteral("cmdElimina"), QStyle::SP_DialogResetButton,
-                                  QString());
-    posiziona(cmdElimina, 2100, 3960, 975, 405);
+    f.chkNumero[0]->setVisible(false);
+    f.cmdOk = PulsanteImmagine(f.fraTrovaNumeri, QStringLiteral("cmdOk"), QStyle::SP_DialogOkButton, QString());
+    posiziona(f.cmdOk, 1020, 3960, 975, 405);
+    f.cmdElimina = PulsanteImmagine(f.fraTrovaNumeri, QStringLiteral("cmdElimina"),
+                                    QStyle::SP_DialogResetButton, QString());
+    posiziona(f.cmdElimina, 2100, 3960, 975, 405);
 
-    fraRiepilogoNumeri = pannello(corpo, "fraRiepilogoNumeri", "Riepilogo numeri rintracciati", 5760, 3915, 2235);
-    ListViewNumeri = CreaControllo<ReportListView>(fraRiepilogoNumeri, QStringLiteral("ListViewNumeri"));
-    ListViewNumeri->setColumnHeaders({QStringLiteral("N."), QStringLiteral("Sortite")});
-    posiziona(ListViewNumeri, 120, 240, 2700, 1875);
-    cmdEliminaNumeri = PulsanteImmagine(fraRiepilogoNumeri, QStringLiteral("cmdEliminaNumeri"),
-                                        QStyle::SP_DialogResetButton, QString());
-    posiziona(cmdEliminaNumeri, 2880, 1710, 975, 405);
+    f.fraRiepilogoNumeri =
+        pannello(corpo, "fraRiepilogoNumeri", "Riepilogo numeri rintracciati", 5760, 3915, 2235);
+    f.ListViewNumeri = CreaControllo<ReportListView>(f.fraRiepilogoNumeri, QStringLiteral("ListViewNumeri"));
+    f.ListViewNumeri->setColumnHeaders({QStringLiteral("N."), QStringLiteral("Sortite")});
+    posiziona(f.ListViewNumeri, 120, 240, 2700, 1875);
+    f.cmdEliminaNumeri = PulsanteImmagine(f.fraRiepilogoNumeri, QStringLiteral("cmdEliminaNumeri"),
+                                          QStyle::SP_DialogResetButton, QString());
+    posiziona(f.cmdEliminaNumeri, 2880, 1710, 975, 405);
+}
 
+// The sums and distances panels: six targets each, numbered, beside their colours.
+void costruisciObiettivi(frmConsultaEstrazioni& f, QWidget* corpo)
+{
     const struct {
         QGroupBox*& pannello;
         const char* nome;
@@ -98,10 +103,10 @@ void frmConsultaEstrazioni::costruisciTrova(QWidget* corpo)
         QPushButton*& elimina;
         const char* nomeElimina;
     } obiettivi[] = {
-        {fraSomme, "fraSomme", "Trova le seguenti somme:", txtSommaTot, "txtSommaTot", 0, 1, cmdOkSomme,
-         "cmdOkSomme", cmdEliminaSomme, "cmdEliminaSomme"},
-        {fraDistanze, "fraDistanze", "Trova le seguenti distanze:", txtDistanzaTot, "txtDistanzaTot", 13, -1,
-         cmdOkDistanze, "cmdOkDistanze", cmdEliminaDistanze, "cmdEliminaDistanze"},
+        {f.fraSomme, "fraSomme", "Trova le seguenti somme:", f.txtSommaTot, "txtSommaTot", 0, 1, f.cmdOkSomme,
+         "cmdOkSomme", f.cmdEliminaSomme, "cmdEliminaSomme"},
+        {f.fraDistanze, "fraDistanze", "Trova le seguenti distanze:", f.txtDistanzaTot, "txtDistanzaTot", 13, -1,
+         f.cmdOkDistanze, "cmdOkDistanze", f.cmdEliminaDistanze, "cmdEliminaDistanze"},
     };
     for (const auto& o : obiettivi) {
         o.pannello = pannello(corpo, o.nome, o.titolo, 600, 3900, 3840);
@@ -111,8 +116,8 @@ void frmConsultaEstrazioni::costruisciTrova(QWidget* corpo)
             posiziona(l, 1020, kTopObiettivi[j], 315, 330);
             o.caselle[size_t(j)] = CreaControllo<QLineEdit>(o.pannello, NomeElemento(o.casella, j));
             posiziona(o.caselle[size_t(j)], 1380, kTopObiettivi[j], 675, 330);
-            txtModello[size_t(m)] = campione(o.pannello, NomeElemento("txtModello", m), QStringLiteral("88"), j);
-            posiziona(txtModello[size_t(m)], 2340, kTopObiettivi[j], 435, 330);
+            f.txtModello[size_t(m)] = campione(o.pannello, NomeElemento("txtModello", m), QStringLiteral("88"), j);
+            posiziona(f.txtModello[size_t(m)], 2340, kTopObiettivi[j], 435, 330);
         }
         o.ok = PulsanteImmagine(o.pannello, QString::fromLatin1(o.nomeOk), QStyle::SP_DialogOkButton, QString());
         posiziona(o.ok, 1020, 3360, 975, 405);
@@ -120,9 +125,14 @@ void frmConsultaEstrazioni::costruisciTrova(QWidget* corpo)
                                      QString());
         posiziona(o.elimina, 2100, 3360, 975, 405);
     }
-    chkTrovaF90 = CreaControllo<QCheckBox>(fraSomme, QStringLiteral("chkTrovaF90"), QStringLiteral("Fuori 90"));
-    posiziona(chkTrovaF90, 1020, 2985, 1500, 285);
+    f.chkTrovaF90 =
+        CreaControllo<QCheckBox>(f.fraSomme, QStringLiteral("chkTrovaF90"), QStringLiteral("Fuori 90"));
+    posiziona(f.chkTrovaF90, 1020, 2985, 1500, 285);
+}
 
+// The sums and distances summaries: each target with its count.
+void costruisciRiepiloghi(frmConsultaEstrazioni& f, QWidget* corpo)
+{
     const struct {
         QGroupBox*& pannello;
         const char* nome;
@@ -135,10 +145,10 @@ void frmConsultaEstrazioni::costruisciTrova(QWidget* corpo)
         QPushButton*& azzera;
         const char* nomeAzzera;
     } riepiloghi[] = {
-        {fraRiepilogoSomme, "fraRiepilogoSomme", "Riepilogo somme rintracciate", txtRiepilogoSomma,
-         "txtRiepilogoSomma", lblTotaleSomma, "lblTotaleSomma", 0, cmdAzzeraSomme, "cmdAzzeraSomme"},
-        {fraRiepilogoDistanze, "fraRiepilogoDistanze", "Riepilogo distanze rintracciate", txtRiepilogoDistanza,
-         "txtRiepilogoDistanza", lblTotaleDistanza, "lblTotaleDistanza", 6, cmdAzzeraDistanze,
+        {f.fraRiepilogoSomme, "fraRiepilogoSomme", "Riepilogo somme rintracciate", f.txtRiepilogoSomma,
+         "txtRiepilogoSomma", f.lblTotaleSomma, "lblTotaleSomma", 0, f.cmdAzzeraSomme, "cmdAzzeraSomme"},
+        {f.fraRiepilogoDistanze, "fraRiepilogoDistanze", "Riepilogo distanze rintracciate", f.txtRiepilogoDistanza,
+         "txtRiepilogoDistanza", f.lblTotaleDistanza, "lblTotaleDistanza", 6, f.cmdAzzeraDistanze,
          "cmdAzzeraDistanze"},
     };
     for (const auto& r : riepiloghi) {
@@ -152,12 +162,23 @@ void frmConsultaEstrazioni::costruisciTrova(QWidget* corpo)
             auto* uguale = CreaControllo<QLabel>(r.pannello, NomeElemento("Label11", r.primoUguale + j),
                                                  QStringLiteral("="));
             posiziona(uguale, left + 735, top, 195, 330);
-            r.totali[size_t(j)] = CreaControllo<QLabel>(r.pannello, NomeElemento(r.totale, j), QStringLiteral("0"));
+            r.totali[size_t(j)] =
+                CreaControllo<QLabel>(r.pannello, NomeElemento(r.totale, j), QStringLiteral("0"));
             posiziona(r.totali[size_t(j)], left + 960, top, 735, 330);
         }
-        r.azzera = CreaControllo<QPushButton>(r.pannello, QString::fromLatin1(r.nomeAzzera), QStringLiteral("Azzera"));
+        r.azzera =
+            CreaControllo<QPushButton>(r.pannello, QString::fromLatin1(r.nomeAzzera), QStringLiteral("Azzera"));
         posiziona(r.azzera, 1440, 1680, 975, 375);
     }
+}
+
+} // namespace
+
+void frmConsultaEstrazioni::costruisciTrova(QWidget* corpo)
+{
+    costruisciNumeri(*this, corpo);
+    costruisciObiettivi(*this, corpo);
+    costruisciRiepiloghi(*this, corpo);
 }
 
 void frmConsultaEstrazioni::collegaTrova()
@@ -213,18 +234,21 @@ void frmConsultaEstrazioni::collegaTrova()
         for (QLineEdit* t : o.caselle) {
             const QString n = t->objectName();
             onKeyPress(this, t, n + QStringLiteral("_KeyPress"), [](int tasto) { return SoloNumeri(tasto); });
-            // The confirm and the clear take the boxes as they are: no refusal on the way there.
-            onLostFocus(this, t, n + QStringLiteral("_Validate"), [this, t, somme, ok, elimina](Qt::FocusReason r) {
+            // The confirm and the clear take the boxes as they are: no refusal on
+            // the way there, nor from a panel another command has just hidden.
+            auto lascia = [this, t, somme, ok, elimina](Qt::FocusReason r) {
                 const QWidget* verso = QApplication::focusWidget();
                 if (convalidaInCorso_ || r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason ||
-                    verso == ok || verso == elimina || t->text().isEmpty())
+                    verso == ok || verso == elimina || !t->isVisible() || t->text().isEmpty())
                     return;
                 convalida(t, somme);
-            });
+            };
+            onLostFocus(this, t, n + QStringLiteral("_Validate"), lascia);
         }
         on(ok, &QPushButton::clicked, ok->objectName() + QStringLiteral("_Click"),
            [this, caselle, somme] { confermaObiettivi(*caselle, somme); });
-        on(elimina, &QPushButton::clicked, elimina->objectName() + QStringLiteral("_Click"), [this, caselle, somme] {
+        const QString nomeElimina = elimina->objectName() + QStringLiteral("_Click");
+        on(elimina, &QPushButton::clicked, nomeElimina, [this, caselle, somme] {
             for (QLineEdit* t : *caselle)
                 t->clear();
             (somme ? Stato.SommeCercate : Stato.DistanzeCercate).fill(0);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 using namespace compat;
 
@@ -83,121 +84,128 @@ CodiceCapogioco leggiCodiceCapogioco(const QString& codice)
     return c;
 }
 
+QString CandidatoAbbinato::descrizione() const
+{
+    return ruota2 == 0 ? descrizioneFamigliaA(posizione1, ruota1, costante)
+                       : descrizioneFamigliaB(posizione1, ruota1, posizione2, ruota2);
+}
+
+QString CandidatoAbbinato::codice() const
+{
+    const QString c = ruota2 == 0
+                          ? codiceFamigliaA(posizione1, ruota1, costante, TipoSpia::Numero, 0, {})
+                          : codiceFamigliaB(posizione1, ruota1, posizione2, ruota2, TipoSpia::Numero, 0, {});
+    return c.left(9);
+}
+
 EsitoAlgoAbbinati cercaAlgoritmiAbbinati(const ArchivioMemoria& archivio,
                                          const Restrizioni& restrizioni,
                                          const ParametriAlgoAbbinati& p)
 {
-    // Count tables indexed directly: A[wheel][position][constant], B by the
-    // pair index of (r1, p1, r2, p2) with r1 < r2.
-    static constexpr int kCoppie = 55 * 25;
-    std::vector<qint64> contaA(12 * 6 * 90, 0);
-    std::vector<qint64> contaB(kCoppie, 0);
-    struct Coppia {
-        quint8 r1, p1, r2, p2;
-    };
-    std::array<Coppia, kCoppie> coppie{};
-    {
-        int k = 0;
-        for (int r1 = 1; r1 <= 10; ++r1)
-            for (int p1 = 1; p1 <= 5; ++p1)
-                for (int r2 = r1 + 1; r2 <= 11; ++r2)
-                    for (int p2 = 1; p2 <= 5; ++p2)
-                        coppie[k++] = {quint8(r1), quint8(p1), quint8(r2), quint8(p2)};
-    }
+    // A candidate's count only depends on which numbers came out beside the
+    // capogioco in the case's windows: those companions are gathered first,
+    // then each formula reads the count of the one number it gives. Indexed
+    // by a sum before its reduction (x + y, 2..180), the count of y fuori 90
+    // is one read; a term that is no number reads past 180, where all is 0.
+    constexpr int kNessuno = 200;
+    std::array<qint32, 2 * kNessuno + 1> compagni{};
+    // Rows of family A padded to 92 constants so that every row adds alike.
+    constexpr int kRiga = 92;
+    std::vector<qint32> contaA(size_t(kNumeriEstrazione) * kRiga, 0);   // (wheel, position) x constant
+    std::vector<qint32> contaB(55 * 25, 0);   // r1 < r2, in (r1, p1, r2, p2) order
+    std::array<bool, 12> gioco{};
+    for (int g = 1; g <= 11; ++g)
+        gioco[size_t(g)] = p.ruoteGioco[size_t(g)];
 
     EsitoAlgoAbbinati esito;
     const CodiceCapogioco& c = p.codice;
+    const FormulaMetodo& f = c.formula;
     const qint32 n = archivio.numeroEstrazioni();
-    int casi = 0;
-    // Pairs of the case draw bucketed by their sum: each companion y credits
-    // exactly the pairs in bucket y.
-    std::array<std::vector<int>, 91> perSomma;
-    int caso[12][6] = {};
     for (qint32 i = std::min(p.estrazioneFine, n); i >= std::max(p.estrazioneInizio, 1); --i) {
-        const QByteArrayView dc = archivio.dataCompatta(i);
-        if (!restrizioni.verifica(dc, char('0' + archivio.giornoSettimana(i))))
+        if (!restrizioni.verifica(archivio.dataCompatta(i), char('0' + archivio.giornoSettimana(i))))
             continue;
-        if (p.perSortite && casi >= p.sortite)
+        if (p.perSortite && esito.casi >= p.sortite)
             break;
+        const quint8* caso = archivio.numeri(i);
         bool trovato = false;
         for (int w = 1; w <= 11 && !trovato; ++w) {
-            if (!p.ruoteRicerca[w])
+            if (!p.ruoteRicerca[size_t(w)])
                 continue;
             int e[6] = {};
             for (int q = 1; q <= 5; ++q)
-                e[q] = archivio.numero(i, w, q);
+                e[q] = caso[(w - 1) * 5 + q - 1];
             trovato = spiaSuRuota(c.tipoSpia, c.valoreSpia, c.posizioniSpia, e);
         }
         if (!trovato)
             continue;
-        ++casi;
-        for (int r = 1; r <= 11; ++r)
-            for (int q = 1; q <= 5; ++q)
-                caso[r][q] = archivio.numero(i, r, q);
-        const FormulaMetodo& f = c.formula;
-        const int a = caso[f.ruota1][f.posizione1];
-        const int b = f.conCostante() ? f.costante : caso[f.ruota2][f.posizione2];
+        ++esito.casi;
+        const int a = caso[(f.ruota1 - 1) * 5 + f.posizione1 - 1];
+        const int b = f.conCostante() ? f.costante : caso[(f.ruota2 - 1) * 5 + f.posizione2 - 1];
         if (!numeroValido(a) || (!f.conCostante() && !numeroValido(b)))
             continue;
         const int capo = OperazioneFuori90(f.operazione, a, b);
         if (!numeroValido(capo))
             continue;
-        bool coppiePronte = false;
-        for (qint32 k = i + 1; k <= i + p.colpi && k <= n; ++k) {
-            for (int g = 1; g <= 11; ++g) {
-                if (!p.ruoteGioco[g])
-                    continue;
-                int e[6] = {};
-                int pos = 0;
-                for (int q = 1; q <= 5; ++q) {
-                    e[q] = archivio.numero(k, g, q);
-                    if (e[q] == capo)
-                        pos = q;
-                }
-                if (pos == 0)
-                    continue;
-                ++esito.uscite;
-                if (!coppiePronte) {
-                    for (auto& v : perSomma)
-                        v.clear();
-                    for (int j = 0; j < kCoppie; ++j) {
-                        const Coppia& cp = coppie[j];
-                        const int x = caso[cp.r1][cp.p1], y = caso[cp.r2][cp.p2];
-                        if (numeroValido(x) && numeroValido(y))
-                            perSomma[SommaFuori90(x, y)].push_back(j);
-                    }
-                    coppiePronte = true;
-                }
-                for (int q = 1; q <= 5; ++q) {
-                    const int y = e[q];
-                    if (q == pos || !numeroValido(y))
-                        continue;
-                    for (int r = 1; r <= 11; ++r)
-                        for (int p1 = 1; p1 <= 5; ++p1) {
-                            const int x = caso[r][p1];
-                            if (numeroValido(x))
-                                ++contaA[(r * 6 + p1) * 90 + (y - x + 90) % 90];
-                        }
-                    for (int j : perSomma[y])
-                        ++contaB[j];
+
+        // The window's draws follow each other in memory: the capogioco's
+        // appearances are found by searching its bytes.
+        const qint32 colpi = std::min<qint32>(p.colpi, n - i);
+        if (colpi <= 0)
+            continue;
+        const quint8* finestra = archivio.numeri(i + 1);
+        const size_t lunghezza = size_t(colpi) * kNumeriEstrazione;
+        qint64 uscite = 0;
+        std::fill(compagni.begin(), compagni.begin() + 181, 0);
+        for (const quint8* u = finestra; (u = static_cast<const quint8*>(std::memchr(
+                                               u, capo, lunghezza - size_t(u - finestra))));
+             ++u) {
+            const size_t o = size_t(u - finestra) % kNumeriEstrazione;
+            if (!gioco[o / 5 + 1])
+                continue;
+            ++uscite;
+            const quint8* numeri = u - o % 5;
+            for (int q = 0; q < 5; ++q) {
+                const int y = numeri[q];
+                if (numeri + q != u && numeroValido(y)) {
+                    ++compagni[size_t(y)];
+                    ++compagni[size_t(y + 90)];
                 }
             }
+        }
+        if (uscite == 0)
+            continue;
+        esito.uscite += uscite;
+        int x[kNumeriEstrazione];
+        for (int k = 0; k < kNumeriEstrazione; ++k)
+            x[k] = numeroValido(caso[k]) ? caso[k] : kNessuno;
+        for (int k = 0; k < kNumeriEstrazione; ++k) {
+            if (x[k] == kNessuno)
+                continue;
+            qint32* riga = &contaA[size_t(k) * kRiga];
+            const qint32* da = &compagni[size_t(x[k])];   // constant K gives x + K fuori 90
+            for (int K = 0; K < kRiga; ++K)
+                riga[K] += da[K];
+        }
+        qint32* b2 = contaB.data();
+        for (int k1 = 0; k1 < 50; ++k1) {
+            const qint32* da = &compagni[size_t(x[k1])];
+            for (int k2 = (k1 / 5 + 1) * 5; k2 < kNumeriEstrazione; ++k2)
+                *b2++ += da[x[k2]];
         }
     }
 
     for (int r = 1; r <= 11; ++r)
         for (int q = 1; q <= 5; ++q)
             for (int k = 0; k <= 89; ++k)
-                if (const qint64 v = contaA[(r * 6 + q) * 90 + k])
-                    esito.candidati.push_back({int(v), descrizioneFamigliaA(q, r, k),
-                                               codiceFamigliaA(q, r, k, TipoSpia::Numero, 0, {}).left(9)});
-    for (int j = 0; j < kCoppie; ++j)
-        if (contaB[j]) {
-            const Coppia& cp = coppie[j];
-            esito.candidati.push_back(
-                {int(contaB[j]), descrizioneFamigliaB(cp.p1, cp.r1, cp.p2, cp.r2),
-                 codiceFamigliaB(cp.p1, cp.r1, cp.p2, cp.r2, TipoSpia::Numero, 0, {}).left(9)});
-        }
+                if (const qint32 v = contaA[size_t((r - 1) * 5 + q - 1) * kRiga + size_t(k)])
+                    esito.candidati.push_back({v, quint8(q), quint8(r), 0, 0, quint8(k)});
+    qint32* b2 = contaB.data();
+    for (int r1 = 1; r1 <= 10; ++r1)
+        for (int p1 = 1; p1 <= 5; ++p1)
+            for (int r2 = r1 + 1; r2 <= 11; ++r2)
+                for (int p2 = 1; p2 <= 5; ++p2)
+                    if (const qint32 v = *b2++)
+                        esito.candidati.push_back({v, quint8(p1), quint8(r1), quint8(p2), quint8(r2), 0});
     std::stable_sort(esito.candidati.begin(), esito.candidati.end(),
                      [](const CandidatoAbbinato& x, const CandidatoAbbinato& y) {
                          return x.conteggio > y.conteggio;
@@ -209,7 +217,7 @@ QString rigaAlgoritmoAbbinato(const CandidatoAbbinato& c, qint64 uscite)
 {
     const double percentuale = uscite > 0 ? vbRound(double(c.conteggio) * 100.0 / double(uscite)) : 0.0;
     return vbFormat(QString::number(qint64(percentuale)), u"@@@") + QStringLiteral(" %   ")
-           + c.descrizione;
+           + c.descrizione();
 }
 
 EsitoNumeriAbbinati cercaNumeriAbbinati(const ArchivioMemoria& archivio,

@@ -37,14 +37,21 @@ struct ParametriAlgoAbbinati {
     std::array<bool, 12> ruoteGioco{};     // 1..11
 };
 
+// A counted formula: family A (posizione1 of ruota1 plus costante) when
+// ruota2 is 0, family B (the sum of two numbers of wheels ruota1 < ruota2)
+// otherwise.
 struct CandidatoAbbinato {
     int conteggio = 0;
-    QString descrizione;   // with its leading blank
-    QString codice;        // 9 characters
+    quint8 posizione1 = 0, ruota1 = 0, posizione2 = 0, ruota2 = 0, costante = 0;
+    // With its leading blank: " 3' su MI + 15", " 2' su NA +  4' su RO".
+    QString descrizione() const;
+    // The 9-character formula code: "305+00015", "206+40800".
+    QString codice() const;
 };
 
 struct EsitoAlgoAbbinati {
     qint64 uscite = 0;   // appearances of the capogioco in the windows
+    int casi = 0;
     // Every counted candidate, highest count first; equal counts keep family
     // A before B, each in wheel, position, constant order.
     std::vector<CandidatoAbbinato> candidati;

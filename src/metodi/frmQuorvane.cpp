@@ -322,7 +322,7 @@ void frmQuorvane::PulisciRisultati()
     ListViewOrdin2->clear();
     vbSetText(txtCapoGioco, QString());
     txtCapoGioco->setProperty("Tag", QString());
-    CodiciAbbinati.clear();
+    CodiciAlgoritmiAbbinati.clear();
     lstAlgoritmiAbbinati->clear();
     lstNumeriAbbinati->clear();
     lblCapo->clear();
@@ -416,7 +416,7 @@ void frmQuorvane::ListViewOrdin2_Click(QTreeWidgetItem* riga)
     // This row plays on the window's own wheels, not on a multi-wheel row's.
     RuoteRicercaMulti.clear();
     RuoteGiocoMulti.clear();
-    CodiciAbbinati.clear();
+    CodiciAlgoritmiAbbinati.clear();
     lstAlgoritmiAbbinati->clear();
     lstNumeriAbbinati->clear();
     qint32 estrazione = 0;

@@ -93,9 +93,11 @@ public:
     // Paired algorithms and numbers.
     QComboBox* cboAlgoAbbinati;
     QPushButton* cmdAlgoAbbinati;
+    QPushButton* cmdCancellaAlgoritmiAbbinati;
     QListWidget* lstAlgoritmiAbbinati;
     QComboBox* cboNumAbbinati;
     QPushButton* cmdNumAbbinati;
+    QPushButton* cmdCancellaNumeriAbbinati;
     QListWidget* lstNumeriAbbinati;
 
     // Automatic search.
@@ -113,8 +115,9 @@ public:
 
     // Validity positions (0 = at least one of 1..5).
     std::array<bool, 6> PosizioniValidita{};
-    // The paired algorithms' 9-character codes, entry 0 unused.
-    std::vector<QString> CodiciAbbinati;
+    // The paired algorithms' 9-character codes, entry j for row j of
+    // lstAlgoritmiAbbinati (entry 0 unused); emptied with that list.
+    std::vector<QString> CodiciAlgoritmiAbbinati;
     int IndiceMassimo = 0;
     bool RicercaInterrotta = false;
     // Set by the automatic search while it drives the compute button.
@@ -155,6 +158,14 @@ private:
     // The back-test of the current method (frmQuorvaneReport.cpp): 0 the
     // summary window, 1 the win details.
     void cmdReport_Click(int index);
+    // The capogioco's paired algorithms and numbers and the numbers to play
+    // (frmQuorvaneAbbinati.cpp).
+    void collegaAbbinati();
+    void cmdAlgoAbbinati_Click();
+    void cmdCancellaAlgoritmiAbbinati_Click();
+    void cmdNumAbbinati_Click();
+    void cmdCancellaNumeriAbbinati_Click();
+    void cmdVediNumeri_Click();
 
     // frmQuorvaneRicerca.cpp: the inputs read and checked up to the period
     // (false once a refusal was told), a refusal told, the search run.

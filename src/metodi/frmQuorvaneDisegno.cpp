@@ -192,7 +192,6 @@ void frmQuorvane::costruisci()
     gMetodo->addWidget(cmdReport[0], 2, 0, 1, 4);
     cmdVediNumeri = crea<QPushButton>(fraMetodo, QStringLiteral("cmdVediNumeri"),
                                       QStringLiteral("Vedi i numeri da giocare dopo il"));
-    cmdVediNumeri->setEnabled(false);
     cmdPrecedente = crea<QPushButton>(fraMetodo, QStringLiteral("cmdPrecedente"), QStringLiteral("<"));
     txtDataFine = crea<QLineEdit>(fraMetodo, QStringLiteral("txtDataFine"));
     txtDataFine->setMaxLength(10);
@@ -212,21 +211,32 @@ void frmQuorvane::costruisci()
     auto* fraAbbinati = new QGroupBox(c);
     auto* gAbbinati = new QGridLayout(fraAbbinati);
     cboAlgoAbbinati = creaCombo(fraAbbinati, QStringLiteral("cboAlgoAbbinati"), true);
-    cmdAlgoAbbinati = crea<QPushButton>(fraAbbinati, QStringLiteral("cmdAlgoAbbinati"),
-                                        QStringLiteral("Algoritmi abbinati"));
-    cmdAlgoAbbinati->setEnabled(false);
+    cmdAlgoAbbinati = crea<QPushButton>(fraAbbinati, QStringLiteral("cmdAlgoAbbinati"), QStringLiteral("Cerca"));
+    cmdCancellaAlgoritmiAbbinati = crea<QPushButton>(
+        fraAbbinati, QStringLiteral("cmdCancellaAlgoritmiAbbinati"), QStringLiteral("Cancella"));
     lstAlgoritmiAbbinati = crea<QListWidget>(fraAbbinati, QStringLiteral("lstAlgoritmiAbbinati"));
     cboNumAbbinati = creaCombo(fraAbbinati, QStringLiteral("cboNumAbbinati"), true);
-    cmdNumAbbinati = crea<QPushButton>(fraAbbinati, QStringLiteral("cmdNumAbbinati"),
-                                       QStringLiteral("Numeri abbinati"));
-    cmdNumAbbinati->setEnabled(false);
+    cmdNumAbbinati = crea<QPushButton>(fraAbbinati, QStringLiteral("cmdNumAbbinati"), QStringLiteral("Cerca"));
+    cmdCancellaNumeriAbbinati = crea<QPushButton>(
+        fraAbbinati, QStringLiteral("cmdCancellaNumeriAbbinati"), QStringLiteral("Cancella"));
     lstNumeriAbbinati = crea<QListWidget>(fraAbbinati, QStringLiteral("lstNumeriAbbinati"));
-    gAbbinati->addWidget(cboAlgoAbbinati, 0, 0);
-    gAbbinati->addWidget(cmdAlgoAbbinati, 0, 1);
-    gAbbinati->addWidget(lstAlgoritmiAbbinati, 1, 0, 1, 2);
-    gAbbinati->addWidget(cboNumAbbinati, 0, 2);
-    gAbbinati->addWidget(cmdNumAbbinati, 0, 3);
-    gAbbinati->addWidget(lstNumeriAbbinati, 1, 2, 1, 2);
+    const auto lato = [&](int colonna, QComboBox* quanti, const char* cosa, QPushButton* cerca,
+                          QPushButton* cancella, const char* titolo, QListWidget* lista) {
+        auto* riga = new QHBoxLayout;
+        riga->addWidget(new QLabel(QStringLiteral("Ricerca di"), fraAbbinati));
+        riga->addWidget(quanti);
+        riga->addWidget(cerca);
+        riga->addWidget(cancella);
+        gAbbinati->addLayout(riga, 0, colonna);
+        gAbbinati->addWidget(new QLabel(QString::fromUtf8(cosa), fraAbbinati), 1, colonna);
+        if (titolo)
+            gAbbinati->addWidget(new QLabel(QString::fromUtf8(titolo), fraAbbinati), 2, colonna);
+        gAbbinati->addWidget(lista, 3, colonna);
+    };
+    lato(0, cboAlgoAbbinati, "algoritmi abbinati all'algoritmo capogioco", cmdAlgoAbbinati,
+         cmdCancellaAlgoritmiAbbinati, " Algoritmi abbinati", lstAlgoritmiAbbinati);
+    lato(1, cboNumAbbinati, "numeri abbinati al capogioco", cmdNumAbbinati, cmdCancellaNumeriAbbinati,
+         nullptr, lstNumeriAbbinati);
 
     // Automatic search, hidden until its command shows it.
     fraRicercaAutomatica = crea<QGroupBox>(c, QStringLiteral("fraRicercaAutomatica"),
@@ -372,6 +382,7 @@ void frmQuorvane::collega()
            [this, i] { cmdReport_Click(i); });
     on(cmdPrecedente, &QPushButton::clicked, QStringLiteral("cmdPrecedente_Click"),
        [this] { cmdPrecedente_Click(); });
+    collegaAbbinati();
     on(cmdHelp, &QPushButton::clicked, QStringLiteral("cmdHelp_Click"),
        [] { Guida().HelpContext(GuidaQuorvane, QString()); });
     on(ListViewOrdin2, &QTreeWidget::itemClicked, QStringLiteral("ListViewOrdin2_Click"),

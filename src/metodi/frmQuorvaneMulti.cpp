@@ -382,7 +382,7 @@ void frmQuorvane::cmdTraduciAlgoMultiRuota_Click()
     const QString codice = ReportListView::tag(riga);
     vbSetText(txtCapoGioco, riga->text(0));
     txtCapoGioco->setProperty("Tag", codice);
-    CodiciAbbinati.clear();
+    CodiciAlgoritmiAbbinati.clear();
     lstAlgoritmiAbbinati->clear();
     lstNumeriAbbinati->clear();
     qint32 estrazione = 0;

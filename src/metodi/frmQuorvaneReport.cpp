@@ -126,7 +126,7 @@ void frmQuorvane::cmdReport_Click(int index)
     qint32 oggi = 0;
     std::vector<int> riferimenti{CalcolaAlgoritmo(p.codice, oggi)};
     for (int j = 1; j <= lstAlgoritmiAbbinati->count(); ++j) {
-        const QString codice = size_t(j) < CodiciAbbinati.size() ? CodiciAbbinati[size_t(j)] : QString();
+        const QString codice = size_t(j) < CodiciAlgoritmiAbbinati.size() ? CodiciAlgoritmiAbbinati[size_t(j)] : QString();
         riferimenti.push_back(codice.size() == 9 ? CalcolaAlgoritmo(codice, oggi) : 0);
     }
     distinguiRiferimenti(riferimenti);
@@ -147,7 +147,7 @@ void frmQuorvane::cmdReport_Click(int index)
         p.ruoteRicerca = FlagRuoteRicercaMulti;
     if (!RuoteGiocoMulti.isEmpty())
         p.ruoteGioco = FlagRuoteGiocoMulti;
-    p.codiciAbbinati = CodiciAbbinati;
+    p.codiciAbbinati = CodiciAlgoritmiAbbinati;
     p.indiceScelto = cboIndice->currentIndex();
     p.indiceMassimo = IndiceMassimo;
 

@@ -167,4 +167,26 @@ TEST(frmConsultaEstrazioniTrova, NumbersPanelListsWhatTheRedrawsFound)
     EXPECT_FALSE(f->mnuMostraSomme->isEnabled());
 }
 
+TEST(frmConsultaEstrazioniTrova, OpeningAnotherPanelStopsTheSearchWithoutARedraw)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    f->mnuMostraNumeri->trigger();
+    t.clic(f->chkNumero[90]);
+    t.clic(f->cmdOk);
+    ASSERT_EQ(t.sfondo(7), 0x000000u);
+    f->mnuMostraSomme->trigger();
+    EXPECT_FALSE(f->Stato.TrovaNumeri);
+    EXPECT_FALSE(f->fraRiepilogoNumeri->isVisible());
+    EXPECT_TRUE(f->fraSomme->isVisible());
+    EXPECT_EQ(t.sfondo(7), 0x000000u);   // until the next redraw
+    t.clic(f->cmdPrecedente);
+    EXPECT_TRUE(t.marcate().empty());
+    // The targets typed in a hidden panel wait there.
+    QTest::keyClicks(f->txtSommaTot[3], "45");
+    f->mnuMostraDistanze->trigger();
+    f->mnuMostraSomme->trigger();
+    EXPECT_EQ(f->txtSommaTot[3]->text(), "45");
+}
+
 } // namespace

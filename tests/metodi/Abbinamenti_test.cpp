@@ -77,7 +77,7 @@ TEST(AlgoritmiAbbinati, SameAsTheLiteralVersionOnRandomArchives)
             QStringList veloci, codici;
             for (size_t j = 0; j < e.candidati.size() && int(j) < quanti; ++j) {
                 veloci << rigaAlgoritmoAbbinato(e.candidati[j], e.uscite);
-                codici << e.candidati[j].codice;
+                codici << e.candidati[j].codice();
             }
             const RiferimentoAlgoAbbinati rif = algoAbbinatiRiferimento(
                 b.archivio, r, codice, p.colpi, p.estrazioneInizio, p.estrazioneFine, p.perSortite,
@@ -92,7 +92,8 @@ TEST(AlgoritmiAbbinati, SameAsTheLiteralVersionOnRandomArchives)
 
 TEST(AlgoritmiAbbinati, RowTextRoundsHalfToEvenAndCodesHaveNineCharacters)
 {
-    CandidatoAbbinato c{3, descrizioneFamigliaA(3, 5, 15), QString()};
+    CandidatoAbbinato c{3, 3, 5, 0, 0, 15};
+    EXPECT_EQ(c.codice(), QStringLiteral("305+00015"));
     EXPECT_EQ(rigaAlgoritmoAbbinato(c, 8), QStringLiteral(" 38 %    3' su MI + 15"));
     c.conteggio = 1;
     EXPECT_EQ(rigaAlgoritmoAbbinato(c, 8).left(3), QStringLiteral(" 12"));
