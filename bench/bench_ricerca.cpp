@@ -9,6 +9,7 @@
 #include "metodi/Backtest.h"
 #include "metodi/TestiBacktest.h"
 #include "metodi/RicercaMetodi.h"
+#include "metodi/RicercaMultiRuota.h"
 #include "core/Archivio.h"
 #include "core/ArchivioMemoria.h"
 #include "core/CalendarioEstrazioni.h"
@@ -39,8 +40,19 @@ double secondi(const std::function<void()>& f)
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    // Scenario names on the command line run only those.
+    auto scelto = [&](const char* nome) {
+        if (argc < 2)
+            return true;
+        for (int i = 1; i < argc; ++i)
+            if (QByteArrayView(argv[i]) == nome)
+                return true;
+        return false;
+    };
+    // "--rapido": the automatic searches once, without the literal column.
+    const bool rapido = scelto("--rapido") && argc > 1;
     ArchivioEstrazioni archivio;
     const EsitoApertura aperto = archivio.apri(QDir::currentPath());
     if (!aperto.ok()) {
@@ -86,6 +98,8 @@ int main()
     int esito = 0;
     QString metodoB3;
     for (const Scenario& s : scenari) {
+        if (!scelto(s.nome))
+            continue;
         ParametriRicerca p;
         p.estrazioneInizio = 1;
         p.estrazioneFine = archivio.numeroEstrazioni();
@@ -117,6 +131,84 @@ int main()
             esito = 1;
         }
     }
+    // B4, B5: the automatic search. The literal column times the literal
+    // search on a sample of the runs (each checked against the fast rows) and
+    // extrapolates to all of them.
+    struct Automatica {
+        const char* nome;
+        int ricercaInsieme, giocoInsieme;
+        bool nazionale;
+        TipoSpia tipo;
+        int campione;
+    };
+    const Automatica automatiche[] = {
+        {"B4", 1, 1, false, TipoSpia::Numero, 3},
+        {"B5", 2, 3, true, TipoSpia::Somma, 1},
+    };
+    for (const Automatica& a : automatiche) {
+        if (!scelto(a.nome))
+            continue;
+        std::array<bool, 12> ruote{};
+        for (int w = 1; w <= (a.nazionale ? 11 : 10); ++w)
+            ruote[w] = true;
+        const std::vector<CombinazioneRuote> runs =
+            combinazioniMultiRuota(ruote, ruote, a.ricercaInsieme, a.giocoInsieme);
+        ParametriRicerca base;
+        base.tipoSpia = a.tipo;
+        base.tuttiIValori = true;
+        base.colpi = 6;
+        base.estrazioneInizio = 1;
+        base.estrazioneFine = archivio.numeroEstrazioni();
+        OpzioniMultiRuota o;
+        o.righe = 3;
+        o.chiaveOrdinamento = 2;   // the list sorted on "% Presenze", highest first
+        o.decrescente = true;
+        EsitoMultiRuota veloce;
+        std::vector<double> tempi;
+        for (int k = 0; k < (rapido ? 1 : 3); ++k)
+            tempi.push_back(secondi([&] {
+                veloce = cercaMultiRuota(*ArchivioMemoria::costruisci(archivio), restrizioni,
+                                         calendario, base, runs, o);
+            }));
+        std::sort(tempi.begin(), tempi.end());
+        const int nRun = static_cast<int>(runs.size());
+        if (veloce.completate != nRun) {
+            std::fprintf(stderr, "%s: %d of %d runs\n", a.nome, veloce.completate, nRun);
+            esito = 1;
+        }
+        double tCampione = 0;
+        for (int c = 0; c < (rapido ? 0 : a.campione); ++c) {
+            const int r = static_cast<int>(qint64(c) * nRun / a.campione);
+            ParametriRicerca p = base;
+            p.ruoteRicerca = runs[size_t(r)].ricerca;
+            p.ruoteGioco = runs[size_t(r)].gioco;
+            EsitoRicerca rif;
+            tCampione += secondi(
+                [&] { rif = cercaMetodiRiferimento(archivio, restrizioni, calendario, p); });
+            const std::vector<RigaRisultato> attese = primeRighe(rif.righe, o);
+            std::vector<const RigaMulti*> trovate;
+            for (const RigaMulti& m : veloce.righe)
+                if (m.combinazione == r)
+                    trovate.push_back(&m);
+            bool uguali = trovate.size() == attese.size();
+            for (size_t i = 0; uguali && i < attese.size(); ++i)
+                uguali = trovate[i]->riga.codice == attese[i].codice
+                         && trovate[i]->riga.percentuale == attese[i].percentuale
+                         && trovate[i]->riga.presenzeQuantita == attese[i].presenzeQuantita;
+            if (!uguali) {
+                std::fprintf(stderr, "%s: run %d differs from the literal search\n", a.nome, r);
+                esito = 1;
+            }
+        }
+        std::printf("%s\t%.4f\t%.1f\t(%d runs, %zu rows; literal: %d runs timed, %.1f s, "
+                    "times %d/%d)\n",
+                    a.nome, tempi[tempi.size() / 2], tCampione * nRun / a.campione, nRun, veloce.righe.size(),
+                    a.campione, tCampione, nRun, a.campione);
+        std::fflush(stdout);
+    }
+
+    if (!scelto("B3") || !scelto("B6"))
+        return esito;
     if (metodoB3.isEmpty()) {
         std::fprintf(stderr, "B6: B3 found no method\n");
         return 1;

@@ -108,8 +108,9 @@ struct Migliore {
 };
 int migliori(const quint64* totali, Migliore (&top)[5]);
 
-// The rows listed for a spia from its best five.
-void righeSpia(const Migliore* top, int n, Scelta scelta, TipoSpia tipo, const Spia& spia,
-               qint32 casi, std::vector<RigaRisultato>& righe);
+// How many of a spia's best `n` are listed.
+int righeListate(const Migliore* top, int n, Scelta scelta);
+// The result row of one ranked formula.
+RigaRisultato rigaDi(const Migliore& m, TipoSpia tipo, const Spia& spia, qint32 casi);
 
 } // namespace motore

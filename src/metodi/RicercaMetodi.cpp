@@ -128,18 +128,30 @@ QString testoSortite(TipoSpia tipo, int valore, qint32 sortite)
            + QStringLiteral(" sulle ruote di ricerca nel periodo considerato: ") + vbStr(sortite);
 }
 
+QString cellaRisultato(int colonna, qint64 presenze, qint64 quantita, qint32 casi, int valore)
+{
+    switch (colonna) {
+    case 1:
+        return vbFormat(static_cast<double>(presenze), u"@@@@@") + QStringLiteral(" / ")
+               + vbFormat(static_cast<double>(quantita), u"@@@@@");
+    case 2:
+        return vbFormat(vbFormat(static_cast<double>(presenze) * 100.0 / casi, u"00.0"), u"@@@@@")
+               + QStringLiteral(" %");
+    case 3: return vbFormat(valore, u"@@");
+    case 4: return vbFormat(casi, u"@@@@");
+    default: return {};
+    }
+}
+
 RigaRisultato rigaRisultato(const QString& descrizione, const QString& codice, qint64 presenze,
                             qint64 quantita, qint32 casi, int valore)
 {
     RigaRisultato r;
     r.descrizione = descrizione;
-    r.presenzeQuantita = vbFormat(static_cast<double>(presenze), u"@@@@@") + QStringLiteral(" / ")
-                         + vbFormat(static_cast<double>(quantita), u"@@@@@");
-    r.percentuale = vbFormat(vbFormat(static_cast<double>(presenze) * 100.0 / casi, u"00.0"),
-                             u"@@@@@")
-                    + QStringLiteral(" %");
-    r.numero = vbFormat(valore, u"@@");
-    r.sortite = vbFormat(casi, u"@@@@");
+    r.presenzeQuantita = cellaRisultato(1, presenze, quantita, casi, valore);
+    r.percentuale = cellaRisultato(2, presenze, quantita, casi, valore);
+    r.numero = cellaRisultato(3, presenze, quantita, casi, valore);
+    r.sortite = cellaRisultato(4, presenze, quantita, casi, valore);
     r.codice = codice;
     r.presenze = presenze;
     r.quantita = quantita;
@@ -379,11 +391,14 @@ std::vector<Spia> spieRicerca(const ArchivioMemoria& archivio, const ParametriRi
         return spie;
     }
     for (int a = 0; a < 4; ++a)
-        for (int b = a + 1; b < 5; ++b)
-            if (x[a] && x[b])
-                aggiungi(p.tipoSpia == TipoSpia::Somma ? SommaFuori90(x[a], x[b])
-                                                       : DifferenzaFuori90(x[a], x[b]),
-                         p.posizioniSpia);
+        for (int b = a + 1; b < 5; ++b) {
+            if (!x[a] || !x[b])
+                continue;
+            const int v = p.tipoSpia == TipoSpia::Somma ? SommaFuori90(x[a], x[b])
+                                                        : DifferenzaFuori90(x[a], x[b]);
+            if (v != 0)   // two equal numbers (a damaged draw) give no spia
+                aggiungi(v, p.posizioniSpia);
+        }
     return spie;
 }
 
@@ -641,8 +656,6 @@ int migliori(const quint64* totali, Migliore (&top)[5])
     return n;
 }
 
-namespace {
-
 RigaRisultato rigaDi(const Migliore& m, TipoSpia tipo, const Spia& spia, qint32 casi)
 {
     const qint64 pr = qint64(presenze(m.totale)), q = qint64(quantita(m.totale));
@@ -670,19 +683,15 @@ RigaRisultato rigaDi(const Migliore& m, TipoSpia tipo, const Spia& spia, qint32 
     return {};
 }
 
-} // namespace
-
-void righeSpia(const Migliore* top, int n, Scelta scelta, TipoSpia tipo, const Spia& spia,
-               qint32 casi, std::vector<RigaRisultato>& righe)
+int righeListate(const Migliore* top, int n, Scelta scelta)
 {
     if (scelta == Scelta::PariTre)
         n = std::min(n, 3);
-    for (int k = 0; k < n; ++k) {
-        // Past a single value only the rows that tie with the first are listed.
-        if (scelta != Scelta::Cinque && top[k].totale != top[0].totale)
-            break;
-        righe.push_back(rigaDi(top[k], tipo, spia, casi));
-    }
+    int k = 0;
+    // Past a single value only the rows that tie with the first are listed.
+    while (k < n && (scelta == Scelta::Cinque || top[k].totale == top[0].totale))
+        ++k;
+    return k;
 }
 
 } // namespace motore
@@ -738,7 +747,8 @@ EsitoRicerca cercaMetodi(const ArchivioMemoria& archivio, const Restrizioni& res
             const int n = migliori(totali.data(), top);
             RisultatoValore r;
             r.conteggi = {spie[k].valore, conteggio.casi, conteggio.sortite};
-            righeSpia(top, n, scelta, p.tipoSpia, spie[k], conteggio.casi, r.righe);
+            for (int j = 0; j < righeListate(top, n, scelta); ++j)
+                r.righe.push_back(rigaDi(top[j], p.tipoSpia, spie[k], conteggio.casi));
             return r;
         },
         avanzamento, {p.thread, std::chrono::milliseconds(10)});

@@ -120,7 +120,10 @@ std::vector<int> valoriSpia(const ParametriRicerca& p);
 int massimoProgresso(const ParametriRicerca& p);
 // "Casi validi del numero  7 sulle ruote ...: " & Str(sortite).
 QString testoSortite(TipoSpia tipo, int valore, qint32 sortite);
-// The result row of one ranked formula (shared with the literal engine of the tests).
+// Sub-item 1..4 of a result row ("Pres./Quantità", "% Presenze", the spia
+// value, "Sortite").
+QString cellaRisultato(int colonna, qint64 presenze, qint64 quantita, qint32 casi, int valore);
+// The result row of one ranked formula.
 RigaRisultato rigaRisultato(const QString& descrizione, const QString& codice, qint64 presenze,
                             qint64 quantita, qint32 casi, int valore);
 

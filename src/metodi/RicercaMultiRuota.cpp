@@ -2,6 +2,10 @@
 
 #include "core/Archivio.h"
 #include "core/ArchivioMemoria.h"
+#include "core/Esecutore.h"
+#include "metodi/MotoreRicerca.h"
+
+#include <limits>
 
 #include <algorithm>
 
@@ -90,29 +94,102 @@ QString testoRuoteMulti(const std::array<bool, 12>& ruote)
     return t;
 }
 
+namespace {
+
+using namespace motore;
+
+// A search set that some run uses, or a single wheel that a pair needs.
+struct Insieme {
+    std::array<bool, 12> ruote{};
+    std::vector<Spia> spie;
+    std::vector<Casi> casi;      // per spia; empty for a pair scored by its wheels
+    int a = -1, b = -1;          // a pair: its two single wheels
+    std::vector<Casi> comuni;    // a pair: the draws where the spia came out on both
+};
+
+// A row kept compact until the run's first rows are known.
+struct Compatta {
+    quint64 totale;
+    int formula;
+    qint32 casi;
+    int spia;
+};
+
+// What unit (play set, spia) gives: the rows of each run of that play set.
+struct RisultatoUnita {
+    std::vector<Compatta> righe;
+    std::vector<int> inizio;     // per run of the play set, then the end
+};
+
+Casi comuni(const Casi& x, const Casi& y)
+{
+    // Both lists run from the end backwards.
+    Casi c;
+    size_t i = 0, j = 0;
+    while (i < x.size() && j < y.size()) {
+        if (x[i].indice == y[j].indice) {
+            c.push_back({x[i].indice, 2});
+            ++i;
+            ++j;
+        } else if (x[i].indice > y[j].indice) {
+            ++i;
+        } else {
+            ++j;
+        }
+    }
+    return c;
+}
+
+// A worker's scratch: score tables and the totals of each set for one spia.
+struct Scratch {
+    Tavolo tavolo;
+    std::vector<Totali> totali;
+    std::vector<Conteggio> conteggi;
+    std::vector<int> pronto;        // the unit for which totali[i] was computed, + 1
+    Totali comune, unione;
+};
+
+} // namespace
+
+
+namespace {
+
+// The positions of the first rows of a list of `n` rows as the window shows
+// it: in listing order, or sorted on a sub-item's text with ties in listing order.
+template <class Cella>
+std::vector<int> primi(int n, const OpzioniMultiRuota& opzioni, Cella cella)
+{
+    std::vector<int> ordine(size_t(std::max(n, 0)));
+    for (int i = 0; i < n; ++i)
+        ordine[size_t(i)] = i;
+    const int k = opzioni.chiaveOrdinamento;
+    if (k >= 1 && k <= 4) {
+        std::vector<QString> testi(ordine.size());
+        for (int i = 0; i < n; ++i)
+            testi[size_t(i)] = cella(i, k);
+        std::stable_sort(ordine.begin(), ordine.end(), [&](int a, int b) {
+            const int c = QString::compare(testi[size_t(a)], testi[size_t(b)], Qt::CaseInsensitive);
+            return opzioni.decrescente ? c > 0 : c < 0;
+        });
+    }
+    ordine.resize(std::min(ordine.size(), size_t(std::clamp(opzioni.righe, 0, 3))));
+    return ordine;
+}
+
+} // namespace
+
 std::vector<RigaRisultato> primeRighe(std::vector<RigaRisultato> righe,
                                       const OpzioniMultiRuota& opzioni)
 {
-    const int k = opzioni.chiaveOrdinamento;
-    if (k >= 1 && k <= 4) {
-        auto cella = [k](const RigaRisultato& r) -> const QString& {
-            switch (k) {
-            case 1: return r.presenzeQuantita;
-            case 2: return r.percentuale;
-            case 3: return r.numero;
-            default: return r.sortite;
-            }
-        };
-        std::stable_sort(righe.begin(), righe.end(),
-                         [&](const RigaRisultato& a, const RigaRisultato& b) {
-                             const int c = QString::compare(cella(a), cella(b), Qt::CaseInsensitive);
-                             return opzioni.decrescente ? c > 0 : c < 0;
-                         });
-    }
-    const size_t n = static_cast<size_t>(std::clamp(opzioni.righe, 0, 3));
-    if (righe.size() > n)
-        righe.resize(n);
-    return righe;
+    const std::vector<int> ordine =
+        primi(static_cast<int>(righe.size()), opzioni, [&](int i, int k) {
+            const RigaRisultato& r = righe[size_t(i)];
+            return k == 1 ? r.presenzeQuantita : k == 2 ? r.percentuale : k == 3 ? r.numero : r.sortite;
+        });
+    std::vector<RigaRisultato> scelte;
+    for (int i : ordine)
+        scelte.push_back(std::move(righe[size_t(i)]));
+    return scelte;
 }
 
 EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizioni& restrizioni,
@@ -121,13 +198,10 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
                                 const OpzioniMultiRuota& opzioni, const ProgressoMulti& progresso)
 {
     EsitoMultiRuota esito;
-    const int totale = static_cast<int>(combinazioni.size());
-    for (int k = 0; k < totale; ++k) {
-        if (progresso && progresso(k, totale)) {
-            esito.interrotta = true;
-            return esito;
-        }
-        const CombinazioneRuote& c = combinazioni[size_t(k)];
+    // The inputs differ between runs only in their wheels: the first refused
+    // run ends the search there, with its one message.
+    std::vector<ParametriRicerca> parametri;
+    for (const CombinazioneRuote& c : combinazioni) {
         ParametriRicerca p = base;
         p.ruoteRicerca = c.ricerca;
         p.ruoteGioco = c.gioco;
@@ -136,26 +210,235 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
             controllo = controllaParametri(p);
         if (!controllo.ok()) {
             esito.rifiuto = controllo;
-            return esito;
+            break;
         }
-        EsitoRicerca run = cercaMetodi(archivio, restrizioni, calendario, p);
-        if (run.erroreFile) {
-            esito.erroreFile = run.erroreFile;
-            return esito;
+        parametri.push_back(p);
+    }
+    const int nRun = static_cast<int>(parametri.size());
+    if (nRun == 0)
+        return esito;
+    const ParametriRicerca& p0 = parametri[0];
+
+    Estrazioni est;
+    preparaEstrazioni(est, archivio, restrizioni, calendario, p0);
+    // The windows of each play wheel, once: a run's windows are their sum.
+    std::array<std::unique_ptr<Finestre>, 12> finestre;
+    for (const ParametriRicerca& p : parametri)
+        for (int w = 1; w <= kRuote; ++w)
+            if (p.ruoteGioco[w] && !finestre[w]) {
+                std::array<bool, 12> una{};
+                una[w] = true;
+                finestre[w].reset(new Finestre);
+                preparaFinestre(*finestre[w], est, una, p0);
+            }
+
+    // The search sets, each once; a pair is scored from its two wheels and
+    // the draws where the spia came out on both, unless only the last cases
+    // count (then the pair's own cases are needed).
+    std::vector<Insieme> insiemi;
+    std::vector<int> insiemeDi(nRun);
+    auto trova = [&](const std::array<bool, 12>& ruote) {
+        for (size_t i = 0; i < insiemi.size(); ++i)
+            if (insiemi[i].ruote == ruote)
+                return static_cast<int>(i);
+        return -1;
+    };
+    auto diretto = [&](const std::array<bool, 12>& ruote, const ParametriRicerca& p) {
+        int i = trova(ruote);
+        if (i >= 0 && insiemi[size_t(i)].a < 0)
+            return i;
+        Insieme s;
+        s.ruote = ruote;
+        s.spie = spieRicerca(archivio, p);
+        s.casi = trovaCasi(est, ruote, p.tipoSpia, s.spie);
+        insiemi.push_back(std::move(s));
+        return static_cast<int>(insiemi.size()) - 1;
+    };
+    for (int r = 0; r < nRun; ++r) {
+        const ParametriRicerca& p = parametri[size_t(r)];
+        const auto& ruote = p.ruoteRicerca;
+        const int quante = static_cast<int>(std::count(ruote.begin() + 1, ruote.end(), true));
+        if (quante != 2 || p.perSortite || p.numeriUscitiIl) {
+            insiemeDi[size_t(r)] = diretto(ruote, p);
+            continue;
         }
-        for (RigaRisultato& r : primeRighe(std::move(run.righe), opzioni)) {
+        int i = trova(ruote);
+        if (i < 0) {
+            int w[2], n = 0;
+            for (int x = 1; x <= kRuote; ++x)
+                if (ruote[x])
+                    w[n++] = x;
+            Insieme s;
+            s.ruote = ruote;
+            for (int k = 0; k < 2; ++k) {
+                std::array<bool, 12> una{};
+                una[w[k]] = true;
+                (k == 0 ? s.a : s.b) = diretto(una, p);
+            }
+            s.spie = insiemi[size_t(s.a)].spie;
+            const Insieme& x = insiemi[size_t(s.a)];
+            const Insieme& y = insiemi[size_t(s.b)];
+            for (size_t k = 0; k < s.spie.size(); ++k)
+                s.comuni.push_back(comuni(x.casi[k], y.casi[k]));
+            insiemi.push_back(std::move(s));
+            i = static_cast<int>(insiemi.size()) - 1;
+        }
+        insiemeDi[size_t(r)] = i;
+    }
+
+    // The play sets, each once, with their runs in run order.
+    std::vector<std::array<bool, 12>> giochi;
+    std::vector<std::vector<int>> runDelGioco;
+    for (int r = 0; r < nRun; ++r) {
+        const auto& g = parametri[size_t(r)].ruoteGioco;
+        auto it = std::find(giochi.begin(), giochi.end(), g);
+        if (it == giochi.end()) {
+            giochi.push_back(g);
+            runDelGioco.emplace_back();
+            it = giochi.end() - 1;
+        }
+        runDelGioco[size_t(it - giochi.begin())].push_back(r);
+    }
+    size_t nSpie = 0;
+    for (const Insieme& s : insiemi)
+        nSpie = std::max(nSpie, s.spie.size());
+    const int nGiochi = static_cast<int>(giochi.size());
+    const int nUnita = nGiochi * static_cast<int>(nSpie);
+
+    const Scelta scelta = sceltaRighe(p0);
+    const qint32 limite = p0.perSortite ? p0.sortite : std::numeric_limits<qint32>::max();
+    std::vector<std::unique_ptr<Scratch>> scratch(numeroLavoratori(nUnita, base.thread));
+
+    std::function<bool(const Avanzamento&)> avanzamento;
+    if (progresso)
+        avanzamento = [&](const Avanzamento& a) {
+            return progresso(static_cast<int>(qint64(a.completate) * nRun / std::max(nUnita, 1)),
+                             nRun);
+        };
+    Esecuzione<RisultatoUnita> run = eseguiUnita<RisultatoUnita>(
+        nUnita,
+        [&](int u, ContestoUnita& c) -> std::optional<RisultatoUnita> {
+            const int gioco = u / static_cast<int>(nSpie);
+            const int k = u % static_cast<int>(nSpie);
+            std::unique_ptr<Scratch>& s = scratch[c.lavoratore()];
+            if (!s) {
+                s.reset(new Scratch);
+                s->totali.resize(insiemi.size());
+                s->conteggi.resize(insiemi.size());
+                s->pronto.assign(insiemi.size(), 0);
+            }
+            const Finestre* f[12];
+            int nf = 0;
+            for (int w = 1; w <= kRuote; ++w)
+                if (giochi[size_t(gioco)][w])
+                    f[nf++] = finestre[w].get();
+            // The totals of a set for this spia, computed once per unit.
+            auto totali = [&](int i) -> bool {
+                if (s->pronto[size_t(i)] == u + 1)
+                    return true;
+                s->conteggi[size_t(i)] = {};
+                if (!calcolaTotali(est, f, nf, insiemi[size_t(i)].casi[size_t(k)], limite,
+                                   base.vettoriale, s->tavolo, s->totali[size_t(i)],
+                                   s->conteggi[size_t(i)], &c, false, false))
+                    return false;
+                s->pronto[size_t(i)] = u + 1;
+                return true;
+            };
+            RisultatoUnita ris;
+            for (int r : runDelGioco[size_t(gioco)]) {
+                ris.inizio.push_back(static_cast<int>(ris.righe.size()));
+                const Insieme& ins = insiemi[size_t(insiemeDi[size_t(r)])];
+                if (size_t(k) >= ins.spie.size())
+                    continue;
+                const quint64* t;
+                Conteggio conto;
+                if (ins.a < 0) {
+                    if (!totali(insiemeDi[size_t(r)]))
+                        return std::nullopt;
+                    t = s->totali[size_t(insiemeDi[size_t(r)])].data();
+                    conto = s->conteggi[size_t(insiemeDi[size_t(r)])];
+                } else {
+                    // The pair's cases are the union of its wheels' cases.
+                    if (!totali(ins.a) || !totali(ins.b))
+                        return std::nullopt;
+                    Conteggio nessuno;
+                    if (!calcolaTotali(est, f, nf, ins.comuni[size_t(k)], limite, base.vettoriale,
+                                       s->tavolo, s->comune, nessuno, &c, false, false))
+                        return std::nullopt;
+                    const quint64* x = s->totali[size_t(ins.a)].data();
+                    const quint64* y = s->totali[size_t(ins.b)].data();
+                    const quint64* z = s->comune.data();
+                    s->unione.resize(kFormule);
+                    for (int i = 0; i < kFormule; ++i)
+                        s->unione[size_t(i)] = x[i] + y[i] - z[i];
+                    t = s->unione.data();
+                    const Conteggio& ca = s->conteggi[size_t(ins.a)];
+                    const Conteggio& cb = s->conteggi[size_t(ins.b)];
+                    conto.casi = ca.casi + cb.casi - nessuno.casi;
+                    conto.sortite = ca.sortite + cb.sortite;
+                }
+                Migliore top[5];
+                const int n = righeListate(top, migliori(t, top), scelta);
+                for (int j = 0; j < n; ++j)
+                    ris.righe.push_back({top[j].totale, top[j].formula, conto.casi, k});
+            }
+            ris.inizio.push_back(static_cast<int>(ris.righe.size()));
+            return ris;
+        },
+        avanzamento, {base.thread, std::chrono::milliseconds(10)});
+
+    esito.interrotta = run.interrotta;
+    // Runs whose play set is done, as an unbroken prefix in run order.
+    const int giochiFatti = static_cast<int>(run.risultati.size()) / std::max<int>(1, int(nSpie));
+    std::vector<int> posto(nRun, -1);   // the run's place among its play set's runs
+    std::vector<int> giocoDi(nRun, -1);
+    for (int g = 0; g < nGiochi; ++g)
+        for (size_t q = 0; q < runDelGioco[size_t(g)].size(); ++q) {
+            posto[size_t(runDelGioco[size_t(g)][q])] = static_cast<int>(q);
+            giocoDi[size_t(runDelGioco[size_t(g)][q])] = g;
+        }
+    int fatte = 0;
+    while (fatte < nRun && (giocoDi[size_t(fatte)] < giochiFatti || nSpie == 0))
+        ++fatte;
+    if (run.interrotta)
+        esito.rifiuto.reset();   // the runs after the stop were never reached
+
+    // Each run's rows, spia by spia; only its first rows get their texts.
+    std::vector<std::vector<RigaMulti>> perRun(static_cast<size_t>(fatte));
+    esegui(fatte, [&](int r, ContestoUnita&) {
+        const Insieme& ins = insiemi[size_t(insiemeDi[size_t(r)])];
+        std::vector<Compatta> righe;
+        for (size_t k = 0; k < nSpie; ++k) {
+            const RisultatoUnita& u = run.risultati[size_t(giocoDi[size_t(r)]) * nSpie + k];
+            const int q = posto[size_t(r)];
+            righe.insert(righe.end(), u.righe.begin() + u.inizio[size_t(q)],
+                         u.righe.begin() + u.inizio[size_t(q) + 1]);
+        }
+        const std::vector<int> ordine =
+            primi(static_cast<int>(righe.size()), opzioni, [&](int i, int k) {
+                const Compatta& x = righe[size_t(i)];
+                return cellaRisultato(k, qint64(presenze(x.totale)), qint64(quantita(x.totale)),
+                                      x.casi, ins.spie[size_t(x.spia)].valore);
+            });
+        const CombinazioneRuote& c = combinazioni[size_t(r)];
+        for (int i : ordine) {
+            const Compatta& x = righe[size_t(i)];
             RigaMulti m;
-            m.riga = std::move(r);
+            m.riga = rigaDi({x.totale, x.formula}, p0.tipoSpia, ins.spie[size_t(x.spia)], x.casi);
             m.flagRicerca = c.ricerca;
             m.flagGioco = c.gioco;
             m.ruoteRicerca = testoRuoteMulti(c.ricerca);
             m.ruoteGioco = testoRuoteMulti(c.gioco);
-            m.combinazione = k;
-            esito.righe.push_back(std::move(m));
+            m.combinazione = r;
+            perRun[size_t(r)].push_back(std::move(m));
         }
-        esito.completate = k + 1;
-    }
-    if (progresso)
-        progresso(totale, totale);
+        return true;
+    }, {}, {base.thread, std::chrono::milliseconds(10)});
+    for (auto& v : perRun)
+        for (RigaMulti& m : v)
+            esito.righe.push_back(std::move(m));
+    esito.completate = fatte;
+    if (progresso && !run.interrotta)
+        progresso(nRun, nRun);
     return esito;
 }

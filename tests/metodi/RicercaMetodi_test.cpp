@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <random>
 
 namespace {
@@ -451,6 +452,52 @@ TEST(RicercaMetodi, InputChecksInOrder)
     EXPECT_EQ(p.estrazioneFine, 94);
 }
 
+// The date search: the spias are the numbers (or the sums or differences of
+// the pairs) of one draw on the search wheel, searched in that order, each as
+// often as it occurs; a missing number is never a spia.
+TEST(RicercaMetodi, TheNumbersDrawnOnADateAreTheSpias)
+{
+    Banco b(archivio(QDate(2020, 1, 4), {{{1, {27, 5, 40, 8, 9}}},
+                                         {{1, {40, 27, 3, 6, 12}}},
+                                         {{1, {1, 2, 27, 4, 0}}},
+                                         {{1, {30, 31, 32, 33, 34}}}}));
+    ParametriRicerca p = parametri(0, 4, 1);
+    p.numeriUscitiIl = true;
+    p.estrazioneData = 3;
+    const EsitoRicerca e = cerca(b, p);
+    ASSERT_EQ(e.valori.size(), 4u);   // the missing fifth number is no spia
+    EXPECT_EQ(e.valori[2].valore, 27);
+    EXPECT_EQ(e.valori[2].casi, 3);
+    EXPECT_TRUE(e.testoSortite.isEmpty());
+    EXPECT_EQ(massimoProgresso(p), 5);
+
+    // "Stessa posizione": 27 counts only in position 3, and its codes say so.
+    p.stessaPosizione = true;
+    const EsitoRicerca s = cerca(b, p);
+    ASSERT_EQ(s.valori.size(), 4u);
+    EXPECT_EQ(s.valori[2].casi, 1);
+    for (const RigaRisultato& r : s.righe)
+        if (r.valore == 27) {
+            EXPECT_TRUE(r.codice.endsWith(u"00100")) << r.codice.toStdString();
+        }
+
+    // Sums of the pairs, ten of them when no number is missing, equal ones twice.
+    p.tipoSpia = TipoSpia::Somma;
+    p.estrazioneData = 1;
+    const EsitoRicerca somme = cerca(b, p);
+    ASSERT_EQ(somme.valori.size(), 10u);
+    EXPECT_EQ(somme.valori[0].valore, 32);   // 27 + 5
+    EXPECT_EQ(somme.valori[1].valore, 67);   // 27 + 40
+    EXPECT_EQ(somme.valori[4].valore, 45);   // 5 + 40
+    EXPECT_EQ(massimoProgresso(p), 10);
+    // At most three rows a value, tied with its first.
+    std::map<int, int> perValore;
+    for (const RigaRisultato& r : somme.righe)
+        ++perValore[r.valore];
+    for (const auto& [valore, righe] : perValore)
+        EXPECT_LE(righe, 6) << valore;   // a value searched twice lists twice
+}
+
 // Random small archives (with missing wheels, stray bytes and a Nazionale
 // stored before it existed) and random options: the fast engine gives the
 // literal engine's rows, order, texts and counts.
@@ -526,6 +573,14 @@ TEST(RicercaMetodi, MatchesTheLiteralEngineOnRandomArchives)
             p.indiceScelto = caso(1, p.indiceMassimo + 1);
         p.thread = caso(1, 4);
         p.vettoriale = moneta(60);
+        if (moneta(20)) {
+            // The date search: one search wheel, the spias from one draw.
+            p.numeriUscitiIl = true;
+            p.ruoteRicerca = {};
+            p.ruoteRicerca[caso(1, 11)] = true;
+            p.estrazioneData = caso(1, quante);
+            p.stessaPosizione = moneta(50);
+        }
         const ParametriRicerca raccolti = p;
         if (!controllaPosizioni(p).ok() || !controllaParametri(p).ok())
             continue;

@@ -216,10 +216,10 @@ EsitoRicerca Ricerca::esegui(const ProgressoRicerca& progresso)
                 for (int b = a + 1; b <= 5; ++b) {
                     if (NumeriData[a] == 0 || NumeriData[b] == 0)
                         continue;
-                    ValoriSpia.push_back(
-                        {T == 1 ? SommaFuori90(NumeriData[a], NumeriData[b])
-                                : DifferenzaFuori90(NumeriData[a], NumeriData[b]),
-                         {}});
+                    const int v = T == 1 ? SommaFuori90(NumeriData[a], NumeriData[b])
+                                         : DifferenzaFuori90(NumeriData[a], NumeriData[b]);
+                    if (v != 0)
+                        ValoriSpia.push_back({v, {}});
                 }
         }
     } else if (p.tuttiIValori) {
