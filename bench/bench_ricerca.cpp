@@ -90,6 +90,7 @@ int main()
         p.estrazioneInizio = 1;
         p.estrazioneFine = archivio.numeroEstrazioni();
         s.opzioni(p);
+        const ParametriRicerca raccolti = p;
         if (!controllaParametri(p).ok()) {
             std::fprintf(stderr, "%s: parameters refused\n", s.nome);
             return 1;
@@ -105,7 +106,7 @@ int main()
         std::sort(tempi.begin(), tempi.end());
         EsitoRicerca rif;
         const double tRif =
-            secondi([&] { rif = cercaMetodiRiferimento(archivio, restrizioni, calendario, p); });
+            secondi([&] { rif = cercaMetodiRiferimento(archivio, restrizioni, calendario, raccolti); });
         std::printf("%s\t%.4f\t%.3f\n", s.nome, tempi[2], tRif);
         std::fflush(stdout);
         if (QByteArrayView(s.nome) == "B3" && !veloce.righe.empty())

@@ -1,4 +1,5 @@
 #include "metodi/RicercaMetodi.h"
+#include "metodi/MotoreRicerca.h"
 
 #include "compat/vb.h"
 #include "compat/vbformat.h"
@@ -28,6 +29,8 @@ ControlloRicerca controllaPosizioni(const ParametriRicerca& p)
 {
     using E = ControlloRicerca::Errore;
     ControlloRicerca c;
+    if (p.numeriUscitiIl)
+        return c;
     if (mascheraPosizioni(p.posizioniSpia) == u"00000") {
         c.errore = E::PosizioneSpia;
         c.messaggio = QStringLiteral("Scegliere almeno una posizione estrattiva !");
@@ -49,6 +52,10 @@ ControlloRicerca controllaParametri(ParametriRicerca& p)
         c.fuoco = fuoco;
         return c;
     };
+    if (p.numeriUscitiIl && !p.posizioniValidita[0])
+        return rifiuta(E::PosizioneValidita,
+                       QStringLiteral("Scegliere almeno una posizione validità algoritmo !"),
+                       F::Nessuno);
     if (p.colpi < 1)
         return rifiuta(E::Colpi, QStringLiteral("Inserire il n. di colpi di gioco !"), F::Colpi);
     if (!p.ultimeEstrazioni)
@@ -58,7 +65,19 @@ ControlloRicerca controllaParametri(ParametriRicerca& p)
                        QStringLiteral("Data finale minore della data iniziale oppure n. di "
                                       "estrazioni insufficienti!"),
                        F::Nessuno);
-    if (std::count(p.ruoteRicerca.begin() + 1, p.ruoteRicerca.end(), true) < 1)
+    const auto ruote = std::count(p.ruoteRicerca.begin() + 1, p.ruoteRicerca.end(), true);
+    if (p.numeriUscitiIl) {
+        if (ruote != 1)
+            return rifiuta(E::UnaRuotaRicerca,
+                           QStringLiteral("Scegliere una sola ruota di ricerca !"), F::Nessuno);
+        c.risultatiPuliti = true;
+        if (p.perSortite && p.sortite < 1)
+            return rifiuta(E::Sortite, QStringLiteral("Inserire il n. di sortite da ricercare!"),
+                           F::Nessuno);
+        c.risultatiPuliti = false;
+        return c;
+    }
+    if (ruote < 1)
         return rifiuta(E::RuotaRicerca, QStringLiteral("Scegliere almeno una ruota di ricerca !"),
                        F::Nessuno);
     if (!p.tuttiIValori && p.valoreSpia < 1) {
@@ -94,6 +113,8 @@ std::vector<int> valoriSpia(const ParametriRicerca& p)
 
 int massimoProgresso(const ParametriRicerca& p)
 {
+    if (p.numeriUscitiIl)
+        return p.tipoSpia == TipoSpia::Numero ? 5 : 10;
     if (p.tuttiIValori)
         return p.tipoSpia == TipoSpia::Differenza ? 89 : 90;
     return p.perSortite ? p.sortite : p.estrazioneFine - p.estrazioneInizio;
@@ -128,15 +149,11 @@ RigaRisultato rigaRisultato(const QString& descrizione, const QString& codice, q
 }
 
 // ---------------------------------------------------------------------------
+// ---------------------------------------------------------------------------
 // The fast engine
 
-namespace {
+namespace motore {
 
-constexpr int kTermini = 55;       // wheel x position, (w - 1) * 5 + (p - 1)
-constexpr int kCorsia = 96;        // family A row: 90 constants, padded to whole vectors
-constexpr int kFormuleA = kTermini * kCorsia;
-constexpr int kFormuleB = 1375;
-constexpr int kConteggi = 96;      // counts of numbers 1..90 at 0..89, then zeros
 constexpr int kAssente = 181;      // a missing second term reads W[e1 + 181]: always 0
 constexpr int kBuffer = 288;       // W[0..287]; 181..287 stay 0
 constexpr quint32 kLimite16 = 65535;
@@ -189,6 +206,8 @@ struct Punteggi {
         casiDaScarico = 0;
     }
 };
+
+namespace {
 
 // One case, portable: `e` its 55 numbers (0 = none), `c` its colpi's counts.
 void sommaCasoPortabile(Punteggi& s, const quint8* e, const quint32* c)
@@ -318,26 +337,68 @@ void sommaDiretta(Punteggi& s, const quint8* e, const quint32* c)
     }
 }
 
-// The period read once: numbers (0 = no number), which draws may be cases,
-// and for those the counts of each number over their colpi.
-struct Periodo {
-    qint32 inizio = 1;
-    qint32 fine = 0;
-    int n = 0;
-    std::vector<quint8> numeri;       // n x 55
-    std::vector<quint8> candidata;    // passes restrictions and the monthly filter
-    std::unique_ptr<quint32[]> conteggi;   // n x kConteggi, written for candidates only
-    std::vector<quint32> massimo;     // largest count of each candidate's window
-};
 
-struct Caso {
-    qint32 indice;     // draw - inizio
-    qint32 sortite;    // search wheels on which the spia came out
-};
+} // namespace
+
+Tavolo::Tavolo() : s(new Punteggi) {}
+Tavolo::~Tavolo() = default;
+
+std::vector<Spia> spieRicerca(const ArchivioMemoria& archivio, const ParametriRicerca& p)
+{
+    std::vector<Spia> spie;
+    auto aggiungi = [&](int valore, const std::array<bool, 6>& posizioni) {
+        Spia s;
+        s.valore = valore;
+        s.posizioni = posizioni;
+        if (p.tipoSpia == TipoSpia::Numero)
+            s.maschera = mascheraPosizioni(posizioni);
+        spie.push_back(std::move(s));
+    };
+    if (!p.numeriUscitiIl) {
+        for (int v : valoriSpia(p))
+            aggiungi(v, p.posizioniSpia);
+        return spie;
+    }
+    // The date search: the draw's numbers on the one search wheel, in
+    // position order, or the sums or differences of its pairs; a missing
+    // number gives no spia, and equal values are searched once each.
+    const int ruota = static_cast<int>(
+        std::find(p.ruoteRicerca.begin() + 1, p.ruoteRicerca.end(), true) - p.ruoteRicerca.begin());
+    if (ruota > kRuote || p.estrazioneData < 1 || p.estrazioneData > archivio.numeroEstrazioni())
+        return spie;
+    const quint8* x = archivio.numeri(p.estrazioneData) + (ruota - 1) * 5;
+    if (p.tipoSpia == TipoSpia::Numero) {
+        for (int s = 0; s < 5; ++s) {
+            if (!x[s])
+                continue;
+            std::array<bool, 6> posizioni{false, true, true, true, true, true};
+            if (p.stessaPosizione)
+                posizioni = {false, s == 0, s == 1, s == 2, s == 3, s == 4};
+            aggiungi(x[s], posizioni);
+        }
+        return spie;
+    }
+    for (int a = 0; a < 4; ++a)
+        for (int b = a + 1; b < 5; ++b)
+            if (x[a] && x[b])
+                aggiungi(p.tipoSpia == TipoSpia::Somma ? SommaFuori90(x[a], x[b])
+                                                       : DifferenzaFuori90(x[a], x[b]),
+                         p.posizioniSpia);
+    return spie;
+}
+
+Scelta sceltaRighe(const ParametriRicerca& p)
+{
+    if (p.numeriUscitiIl)
+        return Scelta::PariTre;
+    return p.tuttiIValori ? Scelta::PariCinque : Scelta::Cinque;
+}
+
+namespace {
 
 bool passaFiltroMensile(const ParametriRicerca& p, const CalendarioMensile& cal, qint32 i)
 {
-    if (p.indiceScelto == 0)
+    if (p.indiceScelto == 0 || p.numeriUscitiIl)
         return true;
     // A draw stored after the window built its monthly index has no index: it never matches.
     if (p.indiceScelto == p.indiceMassimo + 1)
@@ -346,53 +407,61 @@ bool passaFiltroMensile(const ParametriRicerca& p, const CalendarioMensile& cal,
            && cal.IndiceMensile[i] == p.indiceScelto;
 }
 
-void preparaPeriodo(Periodo& per, const ArchivioMemoria& archivio, const Restrizioni& restrizioni,
-                    const CalendarioMensile& cal, const ParametriRicerca& p)
-{
-    per.inizio = std::max<qint32>(1, p.estrazioneInizio);
-    per.fine = std::min<qint32>(p.estrazioneFine, archivio.numeroEstrazioni());
-    per.n = std::max<qint32>(0, per.fine - per.inizio + 1);
-    if (per.n == 0)
-        return;
+} // namespace
 
+void preparaEstrazioni(Estrazioni& est, const ArchivioMemoria& archivio,
+                       const Restrizioni& restrizioni, const CalendarioMensile& cal,
+                       const ParametriRicerca& p)
+{
+    est.inizio = std::max<qint32>(1, p.estrazioneInizio);
+    est.fine = std::min<qint32>(p.estrazioneFine, archivio.numeroEstrazioni());
+    est.n = std::max<qint32>(0, est.fine - est.inizio + 1);
+    if (est.n == 0)
+        return;
     // The view already reads numbers above 90, and the Nazionale's before its
     // first draw, as missing.
-    per.numeri.assign(archivio.numeri(per.inizio), archivio.numeri(per.fine) + kTermini);
-    per.candidata.assign(per.n, 0);
-    std::vector<quint8> ammessa(per.n, 0);
-    for (int j = 0; j < per.n; ++j) {
-        const qint32 i = per.inizio + j;
-        ammessa[j] = restrizioni.verifica(archivio.dataCompatta(i),
-                                          static_cast<char>('0' + archivio.giornoSettimana(i)));
-        per.candidata[j] = ammessa[j] && passaFiltroMensile(p, cal, i);
+    est.numeri.assign(archivio.numeri(est.inizio), archivio.numeri(est.fine) + kTermini);
+    est.candidata.assign(est.n, 0);
+    est.ammessa.assign(est.n, 0);
+    for (int j = 0; j < est.n; ++j) {
+        const qint32 i = est.inizio + j;
+        est.ammessa[j] = restrizioni.verifica(archivio.dataCompatta(i),
+                                              static_cast<char>('0' + archivio.giornoSettimana(i)));
+        est.candidata[j] = est.ammessa[j] && passaFiltroMensile(p, cal, i);
     }
+}
 
+void preparaFinestre(Finestre& f, const Estrazioni& est, const std::array<bool, 12>& ruoteGioco,
+                     const ParametriRicerca& p)
+{
+    if (est.n == 0)
+        return;
     // Windows, from the end backwards: the allowed draws after i, nearest first.
     std::array<int, kTermini> gioco{};
     int nGioco = 0;
     for (int w = 1; w <= kRuote; ++w)
         for (int pos = 1; pos <= 5; ++pos)
-            if (p.ruoteGioco[w] && p.posizioniValidita[pos])
+            if (ruoteGioco[w] && p.posizioniValidita[pos])
                 gioco[nGioco++] = (w - 1) * 5 + pos - 1;
     auto aggiungi = [&](std::array<quint32, 91>& c, int j, int segno) {
-        const quint8* e = &per.numeri[size_t(j) * kTermini];
+        const quint8* e = &est.numeri[size_t(j) * kTermini];
         for (int g = 0; g < nGioco; ++g)
             if (e[gioco[g]])
                 c[e[gioco[g]]] += segno;
     };
-    per.conteggi.reset(new quint32[size_t(per.n) * kConteggi]);
-    per.massimo.assign(per.n, 0);
+    f.conteggi.reset(new quint32[size_t(est.n) * kConteggi]);
+    f.massimo.assign(est.n, 0);
     std::array<quint32, 91> correnti{};
-    std::vector<int> finestra(per.n);   // ring of allowed draws, nearest at `testa`
-    int testa = per.n, lunghezza = 0;
-    for (int j = per.n - 1; j >= 0; --j) {
-        if (per.candidata[j]) {
-            quint32* c = &per.conteggi[size_t(j) * kConteggi];
+    std::vector<int> finestra(est.n);   // ring of allowed draws, nearest at `testa`
+    int testa = est.n, lunghezza = 0;
+    for (int j = est.n - 1; j >= 0; --j) {
+        if (est.candidata[j]) {
+            quint32* c = &f.conteggi[size_t(j) * kConteggi];
             std::copy(correnti.begin() + 1, correnti.end(), c);
             std::fill(c + 90, c + kConteggi, 0u);
-            per.massimo[j] = *std::max_element(correnti.begin() + 1, correnti.end());
+            f.massimo[j] = *std::max_element(correnti.begin() + 1, correnti.end());
         }
-        if (ammessa[j] && p.colpi > 0) {
+        if (est.ammessa[j] && p.colpi > 0) {
             finestra[--testa] = j;
             ++lunghezza;
             aggiungi(correnti, j, 1);
@@ -404,27 +473,24 @@ void preparaPeriodo(Periodo& per, const ArchivioMemoria& archivio, const Restriz
     }
 }
 
-// For each draw, from the end backwards, the values whose spia came out on it.
-std::vector<std::vector<Caso>> trovaCasi(const Periodo& per, const ParametriRicerca& p,
-                                         const std::vector<int>& valori)
-{
-    std::array<int, 91> posto{};   // value -> its list, -1 when not searched
-    posto.fill(-1);
-    for (size_t k = 0; k < valori.size(); ++k)
-        if (valori[k] >= 1 && valori[k] <= 90)
-            posto[valori[k]] = static_cast<int>(k);
-    std::vector<std::vector<Caso>> casi(valori.size());
+namespace {
 
+// One pass for the spias whose values are `posto` (value -> its list, -1
+// when not searched), counting a number only in `posizioni`.
+void scansiona(const Estrazioni& est, const std::array<bool, 12>& ruoteRicerca, TipoSpia tipo,
+               const std::array<bool, 6>& posizioni, const std::array<int, 91>& posto,
+               std::vector<Casi>& casi)
+{
     std::array<qint32, 91> colpiti{};
     std::array<int, 91> trovati{};
     std::array<quint8, 91> visto{};
-    for (int j = per.n - 1; j >= 0; --j) {
-        if (!per.candidata[j])
+    for (int j = est.n - 1; j >= 0; --j) {
+        if (!est.candidata[j])
             continue;
-        const quint8* e = &per.numeri[size_t(j) * kTermini];
+        const quint8* e = &est.numeri[size_t(j) * kTermini];
         int nTrovati = 0;
         for (int w = 1; w <= kRuote; ++w) {
-            if (!p.ruoteRicerca[w])
+            if (!ruoteRicerca[w])
                 continue;
             const quint8* x = e + (w - 1) * 5;
             int nRuota = 0;
@@ -435,16 +501,16 @@ std::vector<std::vector<Caso>> trovaCasi(const Periodo& per, const ParametriRice
                     ruota[nRuota++] = v;
                 }
             };
-            if (p.tipoSpia == TipoSpia::Numero) {
+            if (tipo == TipoSpia::Numero) {
                 for (int q = 0; q < 5; ++q)
-                    if (x[q] && p.posizioniSpia[q + 1])
+                    if (x[q] && posizioni[q + 1])
                         segna(x[q]);
             } else {
                 for (int a = 0; a < 4; ++a)
                     for (int b = a + 1; b < 5; ++b)
                         if (x[a] && x[b])
-                            segna(p.tipoSpia == TipoSpia::Somma ? SommaFuori90(x[a], x[b])
-                                                                : DifferenzaFuori90(x[a], x[b]));
+                            segna(tipo == TipoSpia::Somma ? SommaFuori90(x[a], x[b])
+                                                          : DifferenzaFuori90(x[a], x[b]));
             }
             for (int k = 0; k < nRuota; ++k) {
                 visto[ruota[k]] = 0;
@@ -459,56 +525,135 @@ std::vector<std::vector<Caso>> trovaCasi(const Periodo& per, const ParametriRice
             colpiti[v] = 0;
         }
     }
+}
+
+} // namespace
+
+std::vector<Casi> trovaCasi(const Estrazioni& est, const std::array<bool, 12>& ruoteRicerca,
+                            TipoSpia tipo, const std::vector<Spia>& spie)
+{
+    std::vector<Casi> casi(spie.size());
+    std::vector<bool> fatta(spie.size(), false);
+    // One pass per set of positions; a value searched twice shares its cases.
+    for (size_t s0 = 0; s0 < spie.size(); ++s0) {
+        if (fatta[s0])
+            continue;
+        std::array<int, 91> posto;
+        posto.fill(-1);
+        std::vector<size_t> gruppo;
+        for (size_t s = s0; s < spie.size(); ++s) {
+            if (fatta[s] || (tipo == TipoSpia::Numero && spie[s].posizioni != spie[s0].posizioni))
+                continue;
+            fatta[s] = true;
+            gruppo.push_back(s);
+            const int v = spie[s].valore;
+            if (v >= 1 && v <= 90 && posto[v] < 0)
+                posto[v] = static_cast<int>(s);
+        }
+        scansiona(est, ruoteRicerca, tipo, spie[s0].posizioni, posto, casi);
+        for (size_t s : gruppo) {
+            const int v = spie[s].valore;
+            if (v >= 1 && v <= 90 && posto[v] != static_cast<int>(s))
+                casi[s] = casi[posto[v]];
+        }
+    }
     return casi;
 }
 
-struct RisultatoValore {
-    std::vector<RigaRisultato> righe;
-    EsitoValore conteggi;
-};
-
-struct Chiave {
-    qint64 presenze;
-    qint64 quantita;
-    int formula;   // list order: family A (r, p, K) then family B
-};
-
-// The five best formulas, ties kept in list order.
-std::vector<Chiave> migliori(const Punteggi& s)
+bool calcolaTotali(const Estrazioni& est, const Finestre* const* finestre, int nFinestre,
+                   const Casi& casi, qint32 limite, bool vettoriale, Tavolo& tavolo,
+                   Totali& totali, Conteggio& conteggio, ContestoUnita* contesto,
+                   bool avanzaPerCaso, bool perSortite)
 {
-    std::vector<Chiave> top;
-    top.reserve(6);
-    auto considera = [&](qint64 pr, qint64 q, int formula) {
-        if (q <= 0)
-            return;
-        auto dopo = std::find_if(top.begin(), top.end(), [&](const Chiave& c) {
-            return c.presenze < pr || (c.presenze == pr && c.quantita < q);
-        });
-        if (dopo - top.begin() >= 5)
-            return;
-        top.insert(dopo, {pr, q, formula});
-        if (top.size() > 5)
-            top.pop_back();
+    Punteggi& s = *tavolo.s;
+    s.azzera();
+    for (const Caso& caso : casi) {
+        if (conteggio.casi >= limite)
+            break;
+        if (contesto && contesto->fermato())
+            return false;
+        ++conteggio.casi;
+        conteggio.sortite += caso.sortite;
+        if (avanzaPerCaso && contesto)
+            contesto->avanza(perSortite ? conteggio.casi : est.n - 1 - caso.indice);
+
+        const size_t j = static_cast<size_t>(caso.indice);
+        const quint32* c = &finestre[0]->conteggi[j * kConteggi];
+        quint32 massimo = finestre[0]->massimo[j];
+        if (nFinestre > 1) {
+            // The play wheels' counts add up; so do their largest, as a bound.
+            std::copy(c, c + kConteggi, tavolo.somma);
+            for (int g = 1; g < nFinestre; ++g) {
+                const quint32* d = &finestre[g]->conteggi[j * kConteggi];
+                for (int k = 0; k < kConteggi; ++k)
+                    tavolo.somma[k] += d[k];
+                massimo += finestre[g]->massimo[j];
+            }
+            c = tavolo.somma;
+        }
+        if (massimo == 0)
+            continue;   // an empty window scores nothing
+        const quint8* e = &est.numeri[j * kTermini];
+        if (massimo > kLimite16) {
+            sommaDiretta(s, e, c);
+            continue;
+        }
+        if (s.sommaMassimi + massimo > kLimite16 || s.casiDaScarico >= kLimite16)
+            s.scarica();
+        s.sommaMassimi += massimo;
+        ++s.casiDaScarico;
+        sommaCaso(s, e, c, vettoriale);
+    }
+    s.scarica();
+    totali.resize(kFormule);
+    auto impacca = [](qint64 pr, qint64 q) {
+        const quint64 limite32 = 0xFFFFFFFFu;
+        return (std::min<quint64>(quint64(pr), limite32) << 32) | std::min<quint64>(quint64(q), limite32);
     };
     for (int t = 0; t < kTermini; ++t)
         for (int k = 0; k < 90; ++k)
-            considera(s.presenzeA[t * kCorsia + k], s.quantitaA[t * kCorsia + k], t * 90 + k);
+            totali[size_t(t) * 90 + k] = impacca(s.presenzeA[t * kCorsia + k], s.quantitaA[t * kCorsia + k]);
     for (int f = 0; f < kFormuleB; ++f)
-        considera(s.presenzeB[f], s.quantitaB[f], 4950 + f);
-    return top;
+        totali[size_t(kTermini) * 90 + f] = impacca(s.presenzeB[f], s.quantitaB[f]);
+    return true;
 }
 
-RigaRisultato rigaDi(const Chiave& c, const ParametriRicerca& p, int valore, qint32 casi,
-                     const QString& maschera)
+int migliori(const quint64* totali, Migliore (&top)[5])
 {
-    if (c.formula < 4950) {
-        const int t = c.formula / 90, k = c.formula % 90;
+    int n = 0;
+    quint64 soglia = 0;   // a formula must beat it: the fifth best, or 0 (no quantity)
+    for (int f = 0; f < kFormule; ++f) {
+        const quint64 v = totali[f];
+        if (v <= soglia)
+            continue;
+        int i = n < 5 ? n : 4;
+        while (i > 0 && top[i - 1].totale < v) {
+            if (i < 5)
+                top[i] = top[i - 1];
+            --i;
+        }
+        top[i] = {v, f};
+        if (n < 5)
+            ++n;
+        if (n == 5)
+            soglia = top[4].totale;
+    }
+    return n;
+}
+
+namespace {
+
+RigaRisultato rigaDi(const Migliore& m, TipoSpia tipo, const Spia& spia, qint32 casi)
+{
+    const qint64 pr = qint64(presenze(m.totale)), q = qint64(quantita(m.totale));
+    if (m.formula < kTermini * 90) {
+        const int t = m.formula / 90, k = m.formula % 90;
         const int r = t / 5 + 1, pos = t % 5 + 1;
         return rigaRisultato(descrizioneFamigliaA(pos, r, k),
-                             codiceFamigliaA(pos, r, k, p.tipoSpia, valore, maschera), c.presenze,
-                             c.quantita, casi, valore);
+                             codiceFamigliaA(pos, r, k, tipo, spia.valore, spia.maschera), pr, q,
+                             casi, spia.valore);
     }
-    int f = c.formula - 4950;
+    int f = m.formula - kTermini * 90;
     for (int t1 = 0; t1 < 50; ++t1) {
         const int r1 = t1 / 5 + 1;
         const int quanti = 5 * (11 - r1);
@@ -519,59 +664,35 @@ RigaRisultato rigaDi(const Chiave& c, const ParametriRicerca& p, int valore, qin
         const int t2 = r1 * 5 + f;
         const int p1 = t1 % 5 + 1, r2 = t2 / 5 + 1, p2 = t2 % 5 + 1;
         return rigaRisultato(descrizioneFamigliaB(p1, r1, p2, r2),
-                             codiceFamigliaB(p1, r1, p2, r2, p.tipoSpia, valore, maschera),
-                             c.presenze, c.quantita, casi, valore);
+                             codiceFamigliaB(p1, r1, p2, r2, tipo, spia.valore, spia.maschera),
+                             pr, q, casi, spia.valore);
     }
     return {};
 }
 
-// Scores one spia value over its cases; nothing when stopped.
-std::optional<RisultatoValore> calcolaValore(const Periodo& per, const std::vector<Caso>& casi,
-                                             const ParametriRicerca& p, int valore,
-                                             Punteggi& s, ContestoUnita& esecuzione)
-{
-    s.azzera();
-    const qint32 limite = p.perSortite ? p.sortite : std::numeric_limits<qint32>::max();
-    RisultatoValore r;
-    r.conteggi.valore = valore;
-    for (const Caso& caso : casi) {
-        if (r.conteggi.casi >= limite)
-            break;
-        if (esecuzione.fermato())
-            return std::nullopt;
-        ++r.conteggi.casi;
-        r.conteggi.sortite += caso.sortite;
-        if (!p.tuttiIValori)
-            esecuzione.avanza(p.perSortite ? r.conteggi.casi : per.n - 1 - caso.indice);
+} // namespace
 
-        const quint32 massimo = per.massimo[caso.indice];
-        if (massimo == 0)
-            continue;   // an empty window scores nothing
-        const quint8* e = &per.numeri[size_t(caso.indice) * kTermini];
-        const quint32* c = &per.conteggi[size_t(caso.indice) * kConteggi];
-        if (massimo > kLimite16) {
-            sommaDiretta(s, e, c);
-            continue;
-        }
-        if (s.sommaMassimi + massimo > kLimite16 || s.casiDaScarico >= kLimite16)
-            s.scarica();
-        s.sommaMassimi += massimo;
-        ++s.casiDaScarico;
-        sommaCaso(s, e, c, p.vettoriale);
-    }
-    s.scarica();
-    const QString maschera =
-        p.tipoSpia == TipoSpia::Numero ? mascheraPosizioni(p.posizioniSpia) : QString();
-    const std::vector<Chiave> top = migliori(s);
-    for (size_t k = 0; k < top.size(); ++k) {
-        // With all values only the rows that tie with the first are listed.
-        if (p.tuttiIValori
-            && (top[k].presenze != top[0].presenze || top[k].quantita != top[0].quantita))
+void righeSpia(const Migliore* top, int n, Scelta scelta, TipoSpia tipo, const Spia& spia,
+               qint32 casi, std::vector<RigaRisultato>& righe)
+{
+    if (scelta == Scelta::PariTre)
+        n = std::min(n, 3);
+    for (int k = 0; k < n; ++k) {
+        // Past a single value only the rows that tie with the first are listed.
+        if (scelta != Scelta::Cinque && top[k].totale != top[0].totale)
             break;
-        r.righe.push_back(rigaDi(top[k], p, valore, r.conteggi.casi, maschera));
+        righe.push_back(rigaDi(top[k], tipo, spia, casi));
     }
-    return r;
 }
+
+} // namespace motore
+
+namespace {
+
+struct RisultatoValore {
+    std::vector<RigaRisultato> righe;
+    EsitoValore conteggi;
+};
 
 } // namespace
 
@@ -579,29 +700,46 @@ EsitoRicerca cercaMetodi(const ArchivioMemoria& archivio, const Restrizioni& res
                          const CalendarioMensile& calendario, const ParametriRicerca& p,
                          const ProgressoRicerca& progresso)
 {
+    using namespace motore;
     EsitoRicerca esito;
-    const std::vector<int> valori = valoriSpia(p);
-    Periodo per;
-    preparaPeriodo(per, archivio, restrizioni, calendario, p);
-    const std::vector<std::vector<Caso>> casi = trovaCasi(per, p, valori);
+    const std::vector<Spia> spie = spieRicerca(archivio, p);
+    Estrazioni est;
+    preparaEstrazioni(est, archivio, restrizioni, calendario, p);
+    Finestre finestre;
+    preparaFinestre(finestre, est, p.ruoteGioco, p);
+    const std::vector<Casi> casi = trovaCasi(est, p.ruoteRicerca, p.tipoSpia, spie);
+    const Scelta scelta = sceltaRighe(p);
+    // A single value reports its progress case by case; the others value by value.
+    const bool perCaso = scelta == Scelta::Cinque;
+    const qint32 limite = p.perSortite ? p.sortite : std::numeric_limits<qint32>::max();
 
-    const int nValori = static_cast<int>(valori.size());
-    // One score table per worker: it is large, so it is made once and reused.
-    std::vector<std::unique_ptr<Punteggi>> punteggi(numeroLavoratori(nValori, p.thread));
+    const int nSpie = static_cast<int>(spie.size());
+    std::vector<std::unique_ptr<Tavolo>> tavoli(numeroLavoratori(nSpie, p.thread));
     std::function<bool(const Avanzamento&)> avanzamento;
     if (progresso) {
         const int massimo = massimoProgresso(p);
         avanzamento = [&, massimo](const Avanzamento& a) {
-            return progresso(p.tuttiIValori ? a.completate : a.valore, massimo);
+            return progresso(perCaso ? a.valore : a.completate, massimo);
         };
     }
+    const Finestre* gioco = &finestre;
     Esecuzione<RisultatoValore> run = eseguiUnita<RisultatoValore>(
-        nValori,
-        [&](int k, ContestoUnita& c) {
-            std::unique_ptr<Punteggi>& s = punteggi[c.lavoratore()];
-            if (!s)
-                s.reset(new Punteggi);
-            return calcolaValore(per, casi[k], p, valori[k], *s, c);
+        nSpie,
+        [&](int k, ContestoUnita& c) -> std::optional<RisultatoValore> {
+            std::unique_ptr<Tavolo>& t = tavoli[c.lavoratore()];
+            if (!t)
+                t.reset(new Tavolo);
+            Totali totali;
+            Conteggio conteggio;
+            if (!calcolaTotali(est, &gioco, 1, casi[k], limite, p.vettoriale, *t, totali,
+                               conteggio, &c, perCaso, p.perSortite))
+                return std::nullopt;
+            Migliore top[5];
+            const int n = migliori(totali.data(), top);
+            RisultatoValore r;
+            r.conteggi = {spie[k].valore, conteggio.casi, conteggio.sortite};
+            righeSpia(top, n, scelta, p.tipoSpia, spie[k], conteggio.casi, r.righe);
+            return r;
         },
         avanzamento, {p.thread, std::chrono::milliseconds(10)});
 
@@ -611,7 +749,7 @@ EsitoRicerca cercaMetodi(const ArchivioMemoria& archivio, const Restrizioni& res
         for (RigaRisultato& riga : r.righe)
             esito.righe.push_back(std::move(riga));
     }
-    if (!p.tuttiIValori && !esito.interrotta)
+    if (scelta == Scelta::Cinque && !esito.interrotta && !esito.valori.empty())
         esito.testoSortite = testoSortite(p.tipoSpia, p.valoreSpia, esito.valori[0].sortite);
     return esito;
 }

@@ -34,6 +34,14 @@ struct ParametriRicerca {
     qint32 estrazioneFine = 0;          // as lowered by controllaParametri()
     int indiceScelto = 0;               // monthly filter: 0 all, 1..max that index, max + 1 last
     int indiceMassimo = 0;
+    // "Numeri usciti il": the spias are taken from draw `estrazioneData` (the
+    // draw on or before the chosen date) on the one search wheel: its numbers,
+    // or the sums or differences of its pairs; a missing number is no spia.
+    // `tuttiIValori`, `valoreSpia`, `posizioniSpia` and the monthly filter are
+    // then not used.
+    bool numeriUscitiIl = false;
+    qint32 estrazioneData = 0;
+    bool stessaPosizione = false;       // a number counts only in its position on that draw
     int thread = 0;                     // workers; 0 = one per core
     bool vettoriale = true;             // use the processor's vector unit where it has one
 };
@@ -50,6 +58,7 @@ struct ControlloRicerca {
         ValoreSpia,
         Sortite,
         DifferenzaNonPermessa,
+        UnaRuotaRicerca,
     };
     enum class Fuoco { Nessuno, Colpi, Numero, Sortite };
     Errore errore = Errore::Nessuno;
@@ -60,10 +69,14 @@ struct ControlloRicerca {
     bool ok() const { return errore == Errore::Nessuno; }
 };
 
-// The checks made before the period is looked up (spia and validity positions).
+// The checks made before the period is looked up (spia and validity
+// positions); none for the date search, which checks the validity positions
+// after the period.
 ControlloRicerca controllaPosizioni(const ParametriRicerca& p);
 // The checks made after it, in order; unless `ultimeEstrazioni`, lowers
-// `estrazioneFine` by the colpi (as the original, even when a later check fails).
+// `estrazioneFine` by the colpi (as the original, even when a later check
+// fails). For the date search the window looks up the date of its draw
+// after these checks pass.
 ControlloRicerca controllaParametri(ParametriRicerca& p);
 
 // One row of the result list, as shown, plus the counts behind it.

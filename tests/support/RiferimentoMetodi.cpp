@@ -16,6 +16,55 @@ struct Tabelle {
     qint64 PresenzeB[12][6][12][6];
 };
 
+const char* const kSigle[12] = {"", "BA", "CA", "FI", "GE", "MI", "NA",
+                               "PA", "RO", "TO", "VE", "NZ"};
+
+QString destra(const QString& s, int larghezza)
+{
+    return s.rightJustified(larghezza, u' ');
+}
+QString due(int n)
+{
+    return QString::number(n).rightJustified(2, u'0');
+}
+QString conSegno(qint64 n)   // Str: a blank before a number that is not negative
+{
+    return (n >= 0 ? QStringLiteral(" ") : QString()) + QString::number(n);
+}
+QString termine(int pos, int r)
+{
+    return conSegno(pos) + QStringLiteral("' su ") + QLatin1String(kSigle[r]);
+}
+
+// The visible list's row, its texts written out here.
+RigaRisultato riga(qint64 presenze, qint64 quantita, int p1, int r1, int p2, int r2, int K,
+                   int T, int v, const QString& maschera, qint32 Casi)
+{
+    RigaRisultato x;
+    const bool a = r2 == 0;
+    x.descrizione = a ? termine(p1, r1) + QStringLiteral(" + ") + destra(QString::number(K), 2)
+                      : termine(p1, r1) + QStringLiteral(" + ") + termine(p2, r2);
+    x.codice = QString::number(p1) + due(r1) + u'+' + (a ? QStringLiteral("000") + due(K)
+                                                         : QString::number(p2) + due(r2) + "00")
+               + QString::number(T) + due(v) + maschera;
+    x.presenzeQuantita = destra(QString::number(presenze), 5) + QStringLiteral(" / ")
+                         + destra(QString::number(quantita), 5);
+    // Tenths of the percentage, halves rounded up.
+    const qint64 decimi = (2000 * presenze + Casi) / (2 * qint64(Casi));
+    x.percentuale = destra(QStringLiteral("%1,%2")
+                               .arg(decimi / 10, 2, 10, QLatin1Char('0'))
+                               .arg(decimi % 10),
+                           5)
+                    + QStringLiteral(" %");
+    x.numero = destra(QString::number(v), 2);
+    x.sortite = destra(QString::number(Casi), 4);
+    x.presenze = presenze;
+    x.quantita = quantita;
+    x.casi = Casi;
+    x.valore = v;
+    return x;
+}
+
 // A row of the hidden sorted list; its texts are written when it is copied.
 struct RigaOrdin {
     qint64 presenze, quantita;
@@ -49,6 +98,8 @@ private:
     const CalendarioMensile& cal;
     const ParametriRicerca& p;
     qint32 primaNazionale = 0;
+    qint32 EstrazioneFine = 0;
+    std::array<bool, 6> PosizioniSpia{};
     std::unique_ptr<Tabelle> t = std::make_unique<Tabelle>();
 };
 
@@ -56,7 +107,7 @@ bool Ricerca::spiaSullaRuota(const std::array<int, 6>& E, int v) const
 {
     if (p.tipoSpia == TipoSpia::Numero) {
         for (int pos = 1; pos <= 5; ++pos)
-            if (E[pos] != 0 && E[pos] == v && p.posizioniSpia[pos])
+            if (E[pos] != 0 && E[pos] == v && PosizioniSpia[pos])
                 return true;
         return false;
     }
@@ -81,7 +132,7 @@ void Ricerca::valutaCaso(qint32 i, const RecEstrazione& rec)
     bool Uscito[91] = {};
     qint64 Conteggio[91] = {};
     int colpo = 0;
-    for (qint32 k = i + 1; k <= p.estrazioneFine && colpo < p.colpi; ++k) {
+    for (qint32 k = i + 1; k <= EstrazioneFine && colpo < p.colpi; ++k) {
         const RecEstrazione d = archivio.leggi(k);
         if (!restrizioni.verifica(d))
             continue;
@@ -127,29 +178,82 @@ EsitoRicerca Ricerca::esegui(const ProgressoRicerca& progresso)
 {
     EsitoRicerca esito;
     primaNazionale = archivio.primaEstrazioneDal(primaDataNazionale());
-    const QString maschera =
-        p.tipoSpia == TipoSpia::Numero ? mascheraPosizioni(p.posizioniSpia) : QString();
-    const int massimo = massimoProgresso(p);
+    const int T = static_cast<int>(p.tipoSpia);
+    // The period's end, lowered here by the colpi unless the last draws are checked.
+    EstrazioneFine = p.estrazioneFine;
+    if (!p.ultimeEstrazioni)
+        EstrazioneFine -= p.colpi;
+
+    // The spia values in search order, each with the positions in which it counts.
+    struct Valore {
+        int v;
+        std::array<bool, 6> posizioni;
+    };
+    std::vector<Valore> ValoriSpia;
+    int massimo = 0;
+    if (p.numeriUscitiIl) {
+        massimo = T == 0 ? 5 : 10;
+        int RuotaRicerca = 0;
+        for (int w = 11; w >= 1; --w)
+            if (p.ruoteRicerca[w])
+                RuotaRicerca = w;
+        const RecEstrazione data = archivio.leggi(p.estrazioneData);
+        int NumeriData[6] = {};
+        for (int pos = 1; pos <= 5; ++pos)
+            NumeriData[pos] = numero(data, RuotaRicerca, pos, p.estrazioneData);
+        if (T == 0) {
+            for (int s = 1; s <= 5; ++s) {
+                if (NumeriData[s] == 0)
+                    continue;   // a missing number is no spia
+                std::array<bool, 6> pos{false, true, true, true, true, true};
+                if (p.stessaPosizione)
+                    for (int k = 1; k <= 5; ++k)
+                        pos[k] = k == s;
+                ValoriSpia.push_back({NumeriData[s], pos});
+            }
+        } else {
+            for (int a = 1; a <= 4; ++a)
+                for (int b = a + 1; b <= 5; ++b) {
+                    if (NumeriData[a] == 0 || NumeriData[b] == 0)
+                        continue;
+                    ValoriSpia.push_back(
+                        {T == 1 ? SommaFuori90(NumeriData[a], NumeriData[b])
+                                : DifferenzaFuori90(NumeriData[a], NumeriData[b]),
+                         {}});
+                }
+        }
+    } else if (p.tuttiIValori) {
+        massimo = T == 2 ? 89 : 90;
+        for (int v = 1; v <= massimo; ++v)
+            ValoriSpia.push_back({v, p.posizioniSpia});
+    } else {
+        massimo = p.perSortite ? p.sortite : EstrazioneFine - p.estrazioneInizio;
+        ValoriSpia.push_back({p.valoreSpia, p.posizioniSpia});
+    }
+    const bool singolo = !p.tuttiIValori && !p.numeriUscitiIl;
     int valoreProgresso = 0;
 
-    int primo = p.valoreSpia, ultimo = p.valoreSpia;
-    if (p.tuttiIValori) {
-        primo = 1;
-        ultimo = p.tipoSpia == TipoSpia::Differenza ? 89 : 90;
-    }
-    for (int v = primo; v <= ultimo; ++v) {
+    for (size_t s = 0; s < ValoriSpia.size(); ++s) {
+        const int v = ValoriSpia[s].v;
+        PosizioniSpia = ValoriSpia[s].posizioni;
+        QString maschera;
+        if (T == 0)
+            for (int k = 1; k <= 5; ++k)
+                maschera += PosizioniSpia[k] ? u'1' : u'0';
         if (p.tuttiIValori)
             valoreProgresso = v;
+        else if (p.numeriUscitiIl)
+            valoreProgresso = static_cast<int>(s) + 1;
         std::vector<RigaOrdin> ListViewOrdin;
         *t = Tabelle{};
         qint32 Casi = 0, Sortite = 0;
 
-        for (qint32 i = p.estrazioneFine; i >= p.estrazioneInizio; --i) {
+        for (qint32 i = EstrazioneFine; i >= p.estrazioneInizio; --i) {
             if (progresso && progresso(valoreProgresso, massimo)) {
                 esito.interrotta = true;
                 return esito;
             }
-            if (p.indiceScelto != 0) {
+            if (p.indiceScelto != 0 && !p.numeriUscitiIl) {
                 if (p.indiceScelto == p.indiceMassimo + 1) {
                     if (size_t(i) >= cal.UltimaDelMese.size() || !cal.UltimaDelMese[i])
                         continue;
@@ -162,8 +266,8 @@ EsitoRicerca Ricerca::esegui(const ProgressoRicerca& progresso)
             if (!restrizioni.verifica(rec))
                 continue;
             bool caso = false;
-            if (!p.perSortite && !p.tuttiIValori)
-                valoreProgresso = p.estrazioneFine - i;
+            if (singolo && !p.perSortite)
+                valoreProgresso = EstrazioneFine - i;
             if (p.perSortite && Casi >= p.sortite)
                 break;
             for (int w = 1; w <= 11; ++w) {
@@ -178,7 +282,7 @@ EsitoRicerca Ricerca::esegui(const ProgressoRicerca& progresso)
                 if (caso)
                     continue;
                 ++Casi;
-                if (p.perSortite && !p.tuttiIValori)
+                if (singolo && p.perSortite)
                     valoreProgresso = Casi;
                 valutaCaso(i, rec);
                 caso = true;
@@ -206,25 +310,28 @@ EsitoRicerca Ricerca::esegui(const ProgressoRicerca& progresso)
                              return a.presenze > b.presenze
                                     || (a.presenze == b.presenze && a.quantita > b.quantita);
                          });
-        if (!ListViewOrdin.empty()) {
-            const size_t n = std::min<size_t>(5, ListViewOrdin.size());
-            for (size_t k = 0; k < n; ++k) {
-                const RigaOrdin& r = ListViewOrdin[k];
-                if (p.tuttiIValori
-                    && (r.presenze != ListViewOrdin[0].presenze
-                        || r.quantita != ListViewOrdin[0].quantita))
-                    continue;
-                const bool a = r.r2 == 0;
-                esito.righe.push_back(rigaRisultato(
-                    a ? descrizioneFamigliaA(r.p1, r.r1, r.K)
-                      : descrizioneFamigliaB(r.p1, r.r1, r.p2, r.r2),
-                    a ? codiceFamigliaA(r.p1, r.r1, r.K, p.tipoSpia, v, maschera)
-                      : codiceFamigliaB(r.p1, r.r1, r.p2, r.r2, p.tipoSpia, v, maschera),
-                    r.presenze, r.quantita, Casi, v));
-            }
+        // A single value copies rows 1..5; all values those of 1..5 that tie
+        // with row 1; the date search rows 1..3 until one differs from row 1.
+        const size_t n = std::min<size_t>(p.numeriUscitiIl ? 3 : 5, ListViewOrdin.size());
+        for (size_t k = 0; k < n; ++k) {
+            const RigaOrdin& r = ListViewOrdin[k];
+            const bool pari = r.presenze == ListViewOrdin[0].presenze
+                              && r.quantita == ListViewOrdin[0].quantita;
+            if (p.numeriUscitiIl && !pari)
+                break;
+            if (p.tuttiIValori && !pari)
+                continue;
+            esito.righe.push_back(riga(r.presenze, r.quantita, r.p1, r.r1, r.p2, r.r2, r.K, T, v,
+                                       maschera, Casi));
         }
-        if (!p.tuttiIValori)
-            esito.testoSortite = testoSortite(p.tipoSpia, v, Sortite);
+        if (singolo) {
+            static const char* const testi[] = {"Casi validi del numero ",
+                                                "Casi validi della somma ",
+                                                "Casi validi della differenza "};
+            esito.testoSortite = QString::fromUtf8(testi[T]) + conSegno(v)
+                                 + QStringLiteral(" sulle ruote di ricerca nel periodo considerato: ")
+                                 + conSegno(Sortite);
+        }
         esito.valori.push_back({v, Casi, Sortite});
     }
     return esito;

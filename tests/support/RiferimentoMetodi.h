@@ -1,7 +1,9 @@
 #pragma once
 // The method search written out literally, step by step (one draw read at
-// a time, plain tables, the whole hidden list sorted), with the same mends as
-// the fast engine. Slow; it is the yardstick the fast engine is held to.
+// a time, plain tables, the whole hidden list sorted, its own row texts and
+// codes), with the same mends as the fast engine. Slow; it is the yardstick
+// the fast engine is held to. It takes the options as the window collects
+// them: the period's end is lowered here, not by controllaParametri.
 #include "metodi/RicercaMetodi.h"
 
 EsitoRicerca cercaMetodiRiferimento(ArchivioEstrazioni& archivio, const Restrizioni& restrizioni,
