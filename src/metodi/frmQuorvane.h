@@ -27,7 +27,10 @@ class QWidget;
 namespace compat {
 class ReportListView;
 }
+struct CombinazioneRuote;
 struct ControlloRicerca;
+struct EsitoMultiRuota;
+struct OpzioniMultiRuota;
 struct ParametriRicerca;
 
 // Search and play wheels of a current method taken from the multi-wheel
@@ -184,6 +187,10 @@ private:
     void cmdRicercaAutomatica_Click();
     void PreparaRicercaAutomatica();
     void cmdAvviaRicercaAutomatica_Click();
+    // Its runs, with the window's inputs locked and the stop button shown.
+    EsitoMultiRuota eseguiMultiRuota(const ParametriRicerca& base,
+                                     const std::vector<CombinazioneRuote>& combinazioni,
+                                     const OpzioniMultiRuota& opzioni);
     void cmdTraduciAlgoMultiRuota_Click();
     void mostraIndice(QLabel* etichetta, qint32 estrazione);
 

@@ -209,35 +209,7 @@ void frmQuorvane::cmdAvviaRicercaAutomatica_Click()
         return;
     fine.corsa = descrizioneCorsa(this);
 
-    EsitoMultiRuota esito;
-    {
-        FlagScope inCorso(ricercaInCorso_);
-        CalcoloScope calcolo;
-        PulisciRisultati();
-        frmElaborazioni* elaborazioni = Forms::get<frmElaborazioni>();
-        elaborazioni->lblDescrizioneJob->setText(QStringLiteral("Analisi algoritmi..."));
-        elaborazioni->vbShow(this);
-        ProgressBar1->setRange(0, int(combinazioni.size()));
-        ProgressBar1->setValue(0);
-        DisabledScope ingressi(corpo_);
-        const CalendarioMensile calendario{IndiceMensile, UltimaDelMese, IndiceMassimo};
-        QElapsedTimer orologio;
-        orologio.start();
-        auto progresso = [&](int fatte, int) {
-            ProgressBar1->setValue(fatte);
-            if (orologio.elapsed() >= 30) {
-                vbDoEvents();
-                orologio.restart();
-            }
-            return StopRicerca || platform().keyboard().escDown();
-        };
-        esito = cercaMultiRuota(*vistaArchivio(Archivio()), RestrizioniAttive(), calendario, base,
-                                combinazioni, opzioni, progresso);
-        ProgressBar1->setValue(ProgressBar1->maximum());
-        StopRicerca = false;
-        if (frmElaborazioni* e = Forms::find<frmElaborazioni>())
-            vbUnload(e);
-    }
+    const EsitoMultiRuota esito = eseguiMultiRuota(base, combinazioni, opzioni);
     // Unloaded meanwhile by code (the program's end): nothing goes there.
     if (multi && multi->isLoaded())
         for (const RigaMulti& r : esito.righe)
@@ -254,6 +226,42 @@ void frmQuorvane::cmdAvviaRicercaAutomatica_Click()
         rifiuta(*esito.rifiuto);
     if (esito.erroreFile)
         throw *esito.erroreFile;
+}
+
+EsitoMultiRuota frmQuorvane::eseguiMultiRuota(const ParametriRicerca& base,
+                                              const std::vector<CombinazioneRuote>& combinazioni,
+                                              const OpzioniMultiRuota& opzioni)
+{
+    FlagScope inCorso(ricercaInCorso_);
+    CalcoloScope calcolo;
+    PulisciRisultati();
+    frmElaborazioni* elaborazioni = Forms::get<frmElaborazioni>();
+    elaborazioni->lblDescrizioneJob->setText(QStringLiteral("Analisi algoritmi..."));
+    elaborazioni->vbShow(this);
+    ProgressBar1->setRange(0, int(combinazioni.size()));
+    ProgressBar1->setValue(0);
+    EsitoMultiRuota esito;
+    {
+        DisabledScope ingressi(corpo_);
+        const CalendarioMensile calendario{IndiceMensile, UltimaDelMese, IndiceMassimo};
+        QElapsedTimer orologio;
+        orologio.start();
+        auto progresso = [&](int fatte, int) {
+            ProgressBar1->setValue(fatte);
+            if (orologio.elapsed() >= 30) {
+                vbDoEvents();
+                orologio.restart();
+            }
+            return StopRicerca || platform().keyboard().escDown();
+        };
+        esito = cercaMultiRuota(*vistaArchivio(Archivio()), RestrizioniAttive(), calendario, base,
+                                combinazioni, opzioni, progresso);
+    }
+    ProgressBar1->setValue(ProgressBar1->maximum());
+    StopRicerca = false;
+    if (frmElaborazioni* e = Forms::find<frmElaborazioni>())
+        vbUnload(e);
+    return esito;
 }
 
 // ---------------------------------------------------------------------------
