@@ -170,6 +170,8 @@ private:
     // frmQuorvaneRicerca.cpp: the inputs read and checked up to the period
     // (false once a refusal was told), a refusal told, the search run.
     bool leggiParametri(ParametriRicerca& p);
+    // "Numeri usciti il": the draw of DTPRicerca's date; false after a refusal.
+    bool leggiDataRicerca(ParametriRicerca& p);
     void rifiuta(const ControlloRicerca& c);
     void eseguiRicerca(ParametriRicerca& p);
 

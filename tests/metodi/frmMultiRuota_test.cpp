@@ -357,3 +357,39 @@ TEST(frmMultiRuota, EscStopsBetweenRunsKeepingTheRowsSoFar)
     for (const auto& [corsa, n] : perCorsa)
         EXPECT_EQ(n, 3) << corsa.toStdString();
 }
+
+TEST(frmMultiRuota, AResultsWindowUnloadedDuringTheSearchGetsNothing)
+{
+    Finestra w(estrazioniCasuali(QDate(1990, 1, 6), 2000, 3, 31));
+    frmQuorvane* f = w.f;
+    w.spunta(f->chkRuota, {1, 2, 3, 4});
+    w.spunta(f->chkRuotaG, {1, 2, 3, 4});
+    f->optTipo[1]->setChecked(true);
+    vbSetDate(f->DTPickerDa, QDate(1990, 1, 6));
+    bool eventi = false;
+    QTimer::singleShot(0, [&] {
+        eventi = true;
+        ASSERT_NE(w.multi(), nullptr);
+        EXPECT_TRUE(vbUnload(w.multi(), vbFormCode));
+    });
+    w.avvia(f->optRicerca[1], f->optGioco[1], 1);
+    ASSERT_TRUE(eventi);
+    EXPECT_EQ(w.multi(), nullptr);
+    EXPECT_TRUE(f->cmdRicercaAutomatica->isEnabled());
+    EXPECT_FALSE(ElaborazioneAttiva());
+}
+
+TEST(frmMultiRuota, ARefusedInputStopsTheSearchWithOneMessage)
+{
+    Finestra w(archivio());
+    frmQuorvane* f = w.f;
+    w.spunta(f->chkRuota, {1, 2, 3});
+    w.spunta(f->chkRuotaG, {6, 8});
+    vbSetComboText(f->cboNumero, "");
+    w.a.fake.expectMsgBox("Inserire il numero spia !", vbOK);
+    w.avvia(f->optRicerca[1], f->optGioco[1], 1);
+    EXPECT_EQ(w.a.fake.msgBoxCalls().size(), 1u);
+    EXPECT_EQ(w.multi()->ListViewMultiruote->count(), 0);
+    EXPECT_FALSE(ElaborazioneAttiva());
+    EXPECT_TRUE(f->chkRuota[2]->isChecked());
+}
