@@ -308,65 +308,79 @@ TEST(frmMultiRuota, OutputsDescribeTheRunAndTheFileAsksWhetherToAppend)
     EXPECT_EQ(stampato.count(LinePrinter::kNewPage), 0);
 }
 
-// A long automatic search, stopped by Esc once events have come through:
-// meanwhile neither window closes and the results window takes no click;
-// the rows of the runs completed stay, in the order of the runs.
-TEST(frmMultiRuota, EscStopsBetweenRunsKeepingTheRowsSoFar)
+// A long automatic search, stopped by Esc or the stop button once events
+// have come through: meanwhile neither window closes and the results window
+// takes no click; the rows of the runs completed stay, in the order of the runs.
+TEST(frmMultiRuota, EscOrStopEndsBetweenRunsKeepingTheRowsSoFar)
 {
-    Finestra w(estrazioniCasuali(QDate(1990, 1, 6), 2000, 3, 31));
-    frmQuorvane* f = w.f;
-    w.spunta(f->chkRuota, {1, 2, 3, 4, 5, 6, 7, 8});
-    w.spunta(f->chkRuotaG, {1, 2, 3, 4, 5, 6, 7, 8});
-    f->optTipo[1]->setChecked(true);
-    vbSetDate(f->DTPickerDa, QDate(1990, 1, 6));
+    for (const bool conEsc : {true, false}) {
+        SCOPED_TRACE(conEsc ? "Esc" : "stop");
+        Finestra w(estrazioniCasuali(QDate(1990, 1, 6), 2000, 3, 31));
+        frmQuorvane* f = w.f;
+        w.spunta(f->chkRuota, {1, 2, 3, 4, 5, 6, 7, 8});
+        w.spunta(f->chkRuotaG, {1, 2, 3, 4, 5, 6, 7, 8});
+        f->optTipo[1]->setChecked(true);
+        vbSetDate(f->DTPickerDa, QDate(1990, 1, 6));
 
-    bool eventi = false;
-    QObject::connect(f->ProgressBar1, &QProgressBar::valueChanged, [&](int corse) {
-        if (eventi && corse >= 2)
-            w.a.fake.setEsc(true);
-    });
-    QTimer::singleShot(0, [&] {
-        eventi = true;
+        bool eventi = false, fermato = false;
+        QObject::connect(f->ProgressBar1, &QProgressBar::valueChanged, [&](int corse) {
+            if (!eventi || fermato || corse < 2)
+                return;
+            fermato = true;
+            if (conEsc) {
+                w.a.fake.setEsc(true);
+            } else {
+                frmElaborazioni* e = Forms::find<frmElaborazioni>();
+                ASSERT_NE(e, nullptr);
+                EXPECT_EQ(e->lblDescrizioneJob->text(), "Analisi algoritmi...");
+                QTest::mouseClick(e->cmdStop, Qt::LeftButton);
+            }
+        });
+        QTimer::singleShot(0, [&] {
+            eventi = true;
+            frmMultiRuota* m = w.multi();
+            ASSERT_NE(m, nullptr);
+            EXPECT_FALSE(m->close());
+            EXPECT_FALSE(f->close());
+            EXPECT_FALSE(f->cmdRicercaAutomatica->isEnabled());
+            EXPECT_FALSE(f->cmdCalcola->isEnabled());
+            EXPECT_FALSE(m->cmdStampa->isEnabled());
+            EXPECT_FALSE(m->cmdPrintToFile->isEnabled());
+            EXPECT_FALSE(m->cmdReport->isEnabled());
+            vbPress(m->cmdEsci);
+            EXPECT_EQ(w.multi(), m);
+            const QString frase = m->lblOrdinamento->text();
+            Finestra::clicIntestazione(m->ListViewMultiruote, 2);
+            EXPECT_EQ(m->lblOrdinamento->text(), frase);
+        });
+        w.avvia(f->optRicerca[1], f->optGioco[1], 3);
+        ASSERT_TRUE(fermato);
         frmMultiRuota* m = w.multi();
         ASSERT_NE(m, nullptr);
-        EXPECT_FALSE(m->close());
-        EXPECT_FALSE(f->close());
-        EXPECT_FALSE(f->cmdRicercaAutomatica->isEnabled());
-        EXPECT_FALSE(f->cmdCalcola->isEnabled());
-        EXPECT_FALSE(m->cmdStampa->isEnabled());
-        EXPECT_FALSE(m->cmdPrintToFile->isEnabled());
-        EXPECT_FALSE(m->cmdReport->isEnabled());
-        vbPress(m->cmdEsci);
-        EXPECT_EQ(w.multi(), m);
-        const QString frase = m->lblOrdinamento->text();
-        Finestra::clicIntestazione(m->ListViewMultiruote, 2);
-        EXPECT_EQ(m->lblOrdinamento->text(), frase);
-    });
-    w.avvia(f->optRicerca[1], f->optGioco[1], 3);
-    ASSERT_TRUE(eventi);
-    frmMultiRuota* m = w.multi();
-    ASSERT_NE(m, nullptr);
-    EXPECT_FALSE(ElaborazioneAttiva());
-    EXPECT_FALSE(w.a.fake.escDown());
-    EXPECT_TRUE(m->cmdStampa->isEnabled());
-    EXPECT_EQ(f->ProgressBar1->value(), f->ProgressBar1->maximum());
+        EXPECT_FALSE(ElaborazioneAttiva());
+        EXPECT_FALSE(StopRicerca);
+        EXPECT_FALSE(w.a.fake.escDown());
+        EXPECT_EQ(Forms::find<frmElaborazioni>(), nullptr);
+        EXPECT_TRUE(m->cmdStampa->isEnabled());
+        EXPECT_EQ(f->ProgressBar1->value(), f->ProgressBar1->maximum());
 
-    // Runs go search wheel by search wheel, each over the play wheels in turn.
-    std::vector<QString> ordine;
-    for (int r = 1; r <= 8; ++r)
-        for (int g = 1; g <= 8; ++g)
-            ordine.push_back(siglaRuota(r) + "/" + siglaRuota(g));
-    std::map<QString, int> perCorsa;
-    for (const QStringList& r : w.righeMulti())
-        ++perCorsa[r[5] + "/" + r[6]];
-    size_t corse = 0;
-    while (corse < ordine.size() && perCorsa.count(ordine[corse]))
-        ++corse;
-    EXPECT_EQ(corse, perCorsa.size());   // an unbroken prefix of the runs
-    EXPECT_GE(corse, 2u);
-    EXPECT_LT(corse, ordine.size());
-    for (const auto& [corsa, n] : perCorsa)
-        EXPECT_EQ(n, 3) << corsa.toStdString();
+        // Runs go search wheel by search wheel, each over the play wheels in turn.
+        std::vector<QString> ordine;
+        for (int r = 1; r <= 8; ++r)
+            for (int g = 1; g <= 8; ++g)
+                ordine.push_back(siglaRuota(r) + "/" + siglaRuota(g));
+        std::map<QString, int> perCorsa;
+        for (const QStringList& r : w.righeMulti())
+            ++perCorsa[r[5] + "/" + r[6]];
+        size_t corse = 0;
+        while (corse < ordine.size() && perCorsa.count(ordine[corse]))
+            ++corse;
+        EXPECT_EQ(corse, perCorsa.size());   // an unbroken prefix of the runs
+        EXPECT_GE(corse, 2u);
+        EXPECT_LT(corse, ordine.size());
+        for (const auto& [corsa, n] : perCorsa)
+            EXPECT_EQ(n, 3) << corsa.toStdString();
+    }
 }
 
 TEST(frmMultiRuota, AResultsWindowUnloadedDuringTheSearchGetsNothing)
