@@ -37,7 +37,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
-#include <algorithm>
 
 using namespace compat;
 
