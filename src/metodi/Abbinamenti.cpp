@@ -4,6 +4,7 @@
 #include "compat/vbformat.h"
 #include "core/Archivio.h"
 #include "core/ArchivioMemoria.h"
+#include "core/Esecutore.h"
 #include "core/Fuori90.h"
 #include "core/Restrizioni.h"
 
@@ -98,29 +99,89 @@ QString CandidatoAbbinato::codice() const
     return c.left(9);
 }
 
+namespace {
+
+// A case whose capogioco came out, counted apart on a worker of its own.
+struct CasoAbbinato {
+    qint32 estrazione;
+    int capogioco;
+};
+
+// Rows of family A padded to 92 constants so that every row adds alike.
+constexpr int kRiga = 92;
+constexpr int kCoppie = 55 * 25;
+
+struct ContiAbbinati {
+    std::vector<qint32> a = std::vector<qint32>(size_t(kNumeriEstrazione) * kRiga, 0);   // (wheel, position) x constant
+    std::vector<qint32> b = std::vector<qint32>(kCoppie, 0);   // r1 < r2, in (r1, p1, r2, p2) order
+    qint64 uscite = 0;
+};
+
+// A candidate's count only depends on which numbers came out beside the
+// capogioco in the case's window: those companions are gathered first, then
+// each formula reads the count of the one number it gives. Indexed by a sum
+// before its reduction (x + y, 2..180), the count of y fuori 90 is one read;
+// a term that is no number reads past 180, where all is 0.
+void contaCaso(const ArchivioMemoria& archivio, const CasoAbbinato& caso, int colpi,
+               const std::array<bool, 12>& gioco, ContiAbbinati& conti)
+{
+    constexpr int kNessuno = 200;
+    std::array<qint32, 2 * kNessuno + 1> compagni{};
+    // The window's draws follow each other in memory: the capogioco's
+    // appearances are found by searching its bytes.
+    const quint8* finestra = archivio.numeri(caso.estrazione + 1);
+    const size_t lunghezza = size_t(colpi) * kNumeriEstrazione;
+    qint64 uscite = 0;
+    for (const quint8* u = finestra;
+         (u = static_cast<const quint8*>(std::memchr(u, caso.capogioco, lunghezza - size_t(u - finestra))));
+         ++u) {
+        const size_t o = size_t(u - finestra) % kNumeriEstrazione;
+        if (!gioco[o / 5 + 1])
+            continue;
+        ++uscite;
+        const quint8* numeri = u - o % 5;
+        for (int q = 0; q < 5; ++q) {
+            const int y = numeri[q];
+            if (numeri + q != u && numeroValido(y)) {
+                ++compagni[size_t(y)];
+                ++compagni[size_t(y + 90)];
+            }
+        }
+    }
+    if (uscite == 0)
+        return;
+    conti.uscite += uscite;
+    const quint8* e = archivio.numeri(caso.estrazione);
+    int x[kNumeriEstrazione];
+    for (int k = 0; k < kNumeriEstrazione; ++k)
+        x[k] = numeroValido(e[k]) ? e[k] : kNessuno;
+    for (int k = 0; k < kNumeriEstrazione; ++k) {
+        if (x[k] == kNessuno)
+            continue;
+        qint32* riga = &conti.a[size_t(k) * kRiga];
+        const qint32* da = &compagni[size_t(x[k])];   // constant K gives x + K fuori 90
+        for (int K = 0; K < kRiga; ++K)
+            riga[K] += da[K];
+    }
+    qint32* b = conti.b.data();
+    for (int k1 = 0; k1 < 50; ++k1) {
+        const qint32* da = &compagni[size_t(x[k1])];
+        for (int k2 = (k1 / 5 + 1) * 5; k2 < kNumeriEstrazione; ++k2)
+            *b++ += da[x[k2]];
+    }
+}
+
+} // namespace
+
 EsitoAlgoAbbinati cercaAlgoritmiAbbinati(const ArchivioMemoria& archivio,
                                          const Restrizioni& restrizioni,
                                          const ParametriAlgoAbbinati& p)
 {
-    // A candidate's count only depends on which numbers came out beside the
-    // capogioco in the case's windows: those companions are gathered first,
-    // then each formula reads the count of the one number it gives. Indexed
-    // by a sum before its reduction (x + y, 2..180), the count of y fuori 90
-    // is one read; a term that is no number reads past 180, where all is 0.
-    constexpr int kNessuno = 200;
-    std::array<qint32, 2 * kNessuno + 1> compagni{};
-    // Rows of family A padded to 92 constants so that every row adds alike.
-    constexpr int kRiga = 92;
-    std::vector<qint32> contaA(size_t(kNumeriEstrazione) * kRiga, 0);   // (wheel, position) x constant
-    std::vector<qint32> contaB(55 * 25, 0);   // r1 < r2, in (r1, p1, r2, p2) order
-    std::array<bool, 12> gioco{};
-    for (int g = 1; g <= 11; ++g)
-        gioco[size_t(g)] = p.ruoteGioco[size_t(g)];
-
     EsitoAlgoAbbinati esito;
     const CodiceCapogioco& c = p.codice;
     const FormulaMetodo& f = c.formula;
     const qint32 n = archivio.numeroEstrazioni();
+    std::vector<CasoAbbinato> casi;
     for (qint32 i = std::min(p.estrazioneFine, n); i >= std::max(p.estrazioneInizio, 1); --i) {
         if (!restrizioni.verifica(archivio.dataCompatta(i), char('0' + archivio.giornoSettimana(i))))
             continue;
@@ -144,67 +205,46 @@ EsitoAlgoAbbinati cercaAlgoritmiAbbinati(const ArchivioMemoria& archivio,
         if (!numeroValido(a) || (!f.conCostante() && !numeroValido(b)))
             continue;
         const int capo = OperazioneFuori90(f.operazione, a, b);
-        if (!numeroValido(capo))
-            continue;
-
-        // The window's draws follow each other in memory: the capogioco's
-        // appearances are found by searching its bytes.
-        const qint32 colpi = std::min<qint32>(p.colpi, n - i);
-        if (colpi <= 0)
-            continue;
-        const quint8* finestra = archivio.numeri(i + 1);
-        const size_t lunghezza = size_t(colpi) * kNumeriEstrazione;
-        qint64 uscite = 0;
-        std::fill(compagni.begin(), compagni.begin() + 181, 0);
-        for (const quint8* u = finestra; (u = static_cast<const quint8*>(std::memchr(
-                                               u, capo, lunghezza - size_t(u - finestra))));
-             ++u) {
-            const size_t o = size_t(u - finestra) % kNumeriEstrazione;
-            if (!gioco[o / 5 + 1])
-                continue;
-            ++uscite;
-            const quint8* numeri = u - o % 5;
-            for (int q = 0; q < 5; ++q) {
-                const int y = numeri[q];
-                if (numeri + q != u && numeroValido(y)) {
-                    ++compagni[size_t(y)];
-                    ++compagni[size_t(y + 90)];
-                }
-            }
-        }
-        if (uscite == 0)
-            continue;
-        esito.uscite += uscite;
-        int x[kNumeriEstrazione];
-        for (int k = 0; k < kNumeriEstrazione; ++k)
-            x[k] = numeroValido(caso[k]) ? caso[k] : kNessuno;
-        for (int k = 0; k < kNumeriEstrazione; ++k) {
-            if (x[k] == kNessuno)
-                continue;
-            qint32* riga = &contaA[size_t(k) * kRiga];
-            const qint32* da = &compagni[size_t(x[k])];   // constant K gives x + K fuori 90
-            for (int K = 0; K < kRiga; ++K)
-                riga[K] += da[K];
-        }
-        qint32* b2 = contaB.data();
-        for (int k1 = 0; k1 < 50; ++k1) {
-            const qint32* da = &compagni[size_t(x[k1])];
-            for (int k2 = (k1 / 5 + 1) * 5; k2 < kNumeriEstrazione; ++k2)
-                *b2++ += da[x[k2]];
-        }
+        if (numeroValido(capo) && i < n)
+            casi.push_back({i, capo});
     }
+
+    // The counts are sums: the cases are split among workers, each counting
+    // on its own tables, and the tables added up.
+    std::array<bool, 12> gioco{};
+    for (int g = 1; g <= 11; ++g)
+        gioco[size_t(g)] = p.ruoteGioco[size_t(g)];
+    const int unita = std::clamp(int(casi.size() / 64), 1, 64);
+    std::vector<ContiAbbinati> conti(size_t(numeroLavoratori(unita, 0)));
+    esegui(unita, [&](int u, ContestoUnita& contesto) {
+        ContiAbbinati& mie = conti[size_t(contesto.lavoratore())];
+        const size_t da = casi.size() * size_t(u) / size_t(unita);
+        const size_t a = casi.size() * size_t(u + 1) / size_t(unita);
+        for (size_t k = da; k < a; ++k)
+            contaCaso(archivio, casi[k], std::min<qint32>(p.colpi, n - casi[k].estrazione), gioco, mie);
+        return true;
+    }, {}, {int(conti.size())});
+    ContiAbbinati& tot = conti[0];
+    for (size_t w = 1; w < conti.size(); ++w) {
+        for (size_t k = 0; k < tot.a.size(); ++k)
+            tot.a[k] += conti[w].a[k];
+        for (size_t k = 0; k < tot.b.size(); ++k)
+            tot.b[k] += conti[w].b[k];
+        tot.uscite += conti[w].uscite;
+    }
+    esito.uscite = tot.uscite;
 
     for (int r = 1; r <= 11; ++r)
         for (int q = 1; q <= 5; ++q)
             for (int k = 0; k <= 89; ++k)
-                if (const qint32 v = contaA[size_t((r - 1) * 5 + q - 1) * kRiga + size_t(k)])
+                if (const qint32 v = tot.a[size_t((r - 1) * 5 + q - 1) * kRiga + size_t(k)])
                     esito.candidati.push_back({v, quint8(q), quint8(r), 0, 0, quint8(k)});
-    qint32* b2 = contaB.data();
+    const qint32* b = tot.b.data();
     for (int r1 = 1; r1 <= 10; ++r1)
         for (int p1 = 1; p1 <= 5; ++p1)
             for (int r2 = r1 + 1; r2 <= 11; ++r2)
                 for (int p2 = 1; p2 <= 5; ++p2)
-                    if (const qint32 v = *b2++)
+                    if (const qint32 v = *b++)
                         esito.candidati.push_back({v, quint8(p1), quint8(r1), quint8(p2), quint8(r2), 0});
     std::stable_sort(esito.candidati.begin(), esito.candidati.end(),
                      [](const CandidatoAbbinato& x, const CandidatoAbbinato& y) {

@@ -231,6 +231,8 @@ void frmQuorvane::costruisci()
         gAbbinati->addWidget(new QLabel(QString::fromUtf8(cosa), fraAbbinati), 1, colonna);
         if (titolo)
             gAbbinati->addWidget(new QLabel(QString::fromUtf8(titolo), fraAbbinati), 2, colonna);
+        // The result list above takes the height; these show a few rows.
+        lista->setMaximumHeight(lista->fontMetrics().height() * 7);
         gAbbinati->addWidget(lista, 3, colonna);
     };
     lato(0, cboAlgoAbbinati, "algoritmi abbinati all'algoritmo capogioco", cmdAlgoAbbinati,

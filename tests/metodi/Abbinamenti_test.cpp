@@ -90,6 +90,31 @@ TEST(AlgoritmiAbbinati, SameAsTheLiteralVersionOnRandomArchives)
     EXPECT_GT(righe, 50);   // the runs did find companions
 }
 
+TEST(AlgoritmiAbbinati, ManyCasesSplitAmongWorkersCountAsOne)
+{
+    // Enough cases for the counting to be split: the sums of the parts must
+    // be the literal counts, ties kept in their order.
+    Banco b(estrazioniCasuali(QDate(2004, 1, 3), 700, 2, 77));
+    ParametriAlgoAbbinati p;
+    const QString codice = codiceFamigliaB(2, 3, 4, 8, TipoSpia::Somma, 45, {});
+    p.codice = leggiCodiceCapogioco(codice);
+    p.colpi = 3;
+    p.estrazioneFine = 700;
+    for (int w = 1; w <= 11; ++w)
+        p.ruoteRicerca[w] = p.ruoteGioco[w] = w != 4;
+    const EsitoAlgoAbbinati e = cercaAlgoritmiAbbinati(*b.memoria, Restrizioni(), p);
+    ASSERT_GT(e.casi, 300);
+    QStringList veloci, codici;
+    for (size_t j = 0; j < e.candidati.size() && j < 14; ++j) {
+        veloci << rigaAlgoritmoAbbinato(e.candidati[j], e.uscite);
+        codici << e.candidati[j].codice();
+    }
+    const RiferimentoAlgoAbbinati rif = algoAbbinatiRiferimento(
+        b.archivio, Restrizioni(), codice, p.colpi, 1, 700, false, 0, p.ruoteRicerca, p.ruoteGioco, 14);
+    EXPECT_EQ(veloci, rif.righe);
+    EXPECT_EQ(codici, rif.codici);
+}
+
 TEST(AlgoritmiAbbinati, RowTextRoundsHalfToEvenAndCodesHaveNineCharacters)
 {
     CandidatoAbbinato c{3, 3, 5, 0, 0, 15};

@@ -6,6 +6,7 @@
 #include "metodi/CodiceMetodo.h"
 #include "metodi/frmCapoAbbinamentiQuorvane.h"
 #include "metodi/frmQuorvane.h"
+#include "metodi/frmReportQuorvane.h"
 #include "shell/modMetodoSpia.h"
 #include "shell/modRestrizioni.h"
 #include "support/ui/AmbienteServizi.h"
@@ -19,6 +20,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -99,6 +101,18 @@ TEST(frmQuorvaneAbbinati, PairedAlgorithmsListAsTheLiteralVersionAndClearTogethe
     for (int j = 1; j <= 5; ++j)
         EXPECT_EQ(w.f->CodiciAlgoritmiAbbinati[size_t(j)], rif.codici[j - 1]);
     EXPECT_GT(w.f->ListViewOrdin->count(), 14);
+
+    // The summary of the back-test plays and lists the paired algorithms.
+    w.f->cmdReport[0]->setEnabled(true);
+    QTest::mouseClick(w.f->cmdReport[0], Qt::LeftButton);
+    auto* report = Forms::find<frmReportQuorvane>();
+    ASSERT_NE(report, nullptr);
+    const QStringList l = report->righe();
+    const qsizetype calcolo = l.indexOf(QStringLiteral("Calcolo abbinamenti:"));
+    ASSERT_GE(calcolo, 0);
+    EXPECT_EQ(l.mid(calcolo + 1, 5), QStringList(rif.righe.mid(0, 5)).replaceInStrings(
+                                          QRegularExpression(QStringLiteral("^.{8}")), QString()));
+    vbUnload(report);
 
     // More than the list offers is bounded by its range.
     w.f->cboAlgoAbbinati->setEditText(QStringLiteral("40"));
