@@ -286,24 +286,52 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
         insiemeDi[size_t(r)] = i;
     }
 
-    // The play sets, each once, with their runs in run order.
+    // The play sets, each once.
     std::vector<std::array<bool, 12>> giochi;
-    std::vector<std::vector<int>> runDelGioco;
+    std::vector<int> giocoDelRun(nRun);
     for (int r = 0; r < nRun; ++r) {
         const auto& g = parametri[size_t(r)].ruoteGioco;
         auto it = std::find(giochi.begin(), giochi.end(), g);
         if (it == giochi.end()) {
             giochi.push_back(g);
-            runDelGioco.emplace_back();
             it = giochi.end() - 1;
         }
-        runDelGioco[size_t(it - giochi.begin())].push_back(r);
+        giocoDelRun[size_t(r)] = static_cast<int>(it - giochi.begin());
     }
+    // Units go group by group, spia by spia. Pairs of search wheels share
+    // their wheels' scores within a play set, so their runs are grouped by
+    // play set; otherwise each run is a group and runs complete in run order.
+    const bool condiviso = std::any_of(insiemeDi.begin(), insiemeDi.end(),
+                                       [&](int i) { return insiemi[size_t(i)].a >= 0; });
+    std::vector<int> giocoDelGruppo;
+    std::vector<std::vector<int>> runDelGruppo;
+    for (int r = 0; r < nRun; ++r) {
+        const int g = giocoDelRun[size_t(r)];
+        if (!condiviso || g >= static_cast<int>(giocoDelGruppo.size())) {
+            giocoDelGruppo.push_back(g);
+            runDelGruppo.emplace_back();
+        }
+        runDelGruppo[size_t(condiviso ? g : r)].push_back(r);
+    }
+    std::vector<int> posto(nRun, -1);   // the run's place in its group
+    std::vector<int> gruppoDi(nRun, -1);
+    for (size_t g = 0; g < runDelGruppo.size(); ++g)
+        for (size_t q = 0; q < runDelGruppo[g].size(); ++q) {
+            posto[size_t(runDelGruppo[g][q])] = static_cast<int>(q);
+            gruppoDi[size_t(runDelGruppo[g][q])] = static_cast<int>(g);
+        }
     size_t nSpie = 0;
     for (const Insieme& s : insiemi)
         nSpie = std::max(nSpie, s.spie.size());
-    const int nGiochi = static_cast<int>(giochi.size());
-    const int nUnita = nGiochi * static_cast<int>(nSpie);
+    const int nUnita = static_cast<int>(runDelGruppo.size()) * static_cast<int>(nSpie);
+    // The runs done, as an unbroken prefix in run order, once `unita` units are.
+    auto runFatti = [&](int unita) {
+        const int gruppi = nSpie == 0 ? nRun : unita / static_cast<int>(nSpie);
+        int fatte = 0;
+        while (fatte < nRun && gruppoDi[size_t(fatte)] < gruppi)
+            ++fatte;
+        return fatte;
+    };
 
     const Scelta scelta = sceltaRighe(p0);
     const qint32 limite = p0.perSortite ? p0.sortite : std::numeric_limits<qint32>::max();
@@ -311,14 +339,12 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
 
     std::function<bool(const Avanzamento&)> avanzamento;
     if (progresso)
-        avanzamento = [&](const Avanzamento& a) {
-            return progresso(static_cast<int>(qint64(a.completate) * nRun / std::max(nUnita, 1)),
-                             nRun);
-        };
+        avanzamento = [&](const Avanzamento& a) { return progresso(runFatti(a.completate), nRun); };
     Esecuzione<RisultatoUnita> run = eseguiUnita<RisultatoUnita>(
         nUnita,
         [&](int u, ContestoUnita& c) -> std::optional<RisultatoUnita> {
-            const int gioco = u / static_cast<int>(nSpie);
+            const int gruppo = u / static_cast<int>(nSpie);
+            const int gioco = giocoDelGruppo[size_t(gruppo)];
             const int k = u % static_cast<int>(nSpie);
             std::unique_ptr<Scratch>& s = scratch[c.lavoratore()];
             if (!s) {
@@ -345,7 +371,7 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
                 return true;
             };
             RisultatoUnita ris;
-            for (int r : runDelGioco[size_t(gioco)]) {
+            for (int r : runDelGruppo[size_t(gruppo)]) {
                 ris.inizio.push_back(static_cast<int>(ris.righe.size()));
                 const Insieme& ins = insiemi[size_t(insiemeDi[size_t(r)])];
                 if (size_t(k) >= ins.spie.size())
@@ -388,18 +414,7 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
         avanzamento, {base.thread, std::chrono::milliseconds(10)});
 
     esito.interrotta = run.interrotta;
-    // Runs whose play set is done, as an unbroken prefix in run order.
-    const int giochiFatti = static_cast<int>(run.risultati.size()) / std::max<int>(1, int(nSpie));
-    std::vector<int> posto(nRun, -1);   // the run's place among its play set's runs
-    std::vector<int> giocoDi(nRun, -1);
-    for (int g = 0; g < nGiochi; ++g)
-        for (size_t q = 0; q < runDelGioco[size_t(g)].size(); ++q) {
-            posto[size_t(runDelGioco[size_t(g)][q])] = static_cast<int>(q);
-            giocoDi[size_t(runDelGioco[size_t(g)][q])] = g;
-        }
-    int fatte = 0;
-    while (fatte < nRun && (giocoDi[size_t(fatte)] < giochiFatti || nSpie == 0))
-        ++fatte;
+    const int fatte = runFatti(static_cast<int>(run.risultati.size()));
     if (run.interrotta)
         esito.rifiuto.reset();   // the runs after the stop were never reached
 
@@ -409,7 +424,7 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
         const Insieme& ins = insiemi[size_t(insiemeDi[size_t(r)])];
         std::vector<Compatta> righe;
         for (size_t k = 0; k < nSpie; ++k) {
-            const RisultatoUnita& u = run.risultati[size_t(giocoDi[size_t(r)]) * nSpie + k];
+            const RisultatoUnita& u = run.risultati[size_t(gruppoDi[size_t(r)]) * nSpie + k];
             const int q = posto[size_t(r)];
             righe.insert(righe.end(), u.righe.begin() + u.inizio[size_t(q)],
                          u.righe.begin() + u.inizio[size_t(q) + 1]);
