@@ -173,11 +173,12 @@ void frmMultiRuota::ListViewMultiruote_ColumnClick(int colonna)
 
 void frmMultiRuota::cmdReport_Click()
 {
-    if (ricercaInCorso_)
+    if (ricercaInCorso_ || !ListViewMultiruote->selectedItem())
         return;
-    // A row whose method gives no capogioco leaves no current method with
-    // this row's wheels: no report of it on the window's own wheels.
+    // The selected row, not a method chosen since in the method-search
+    // window; and one that gives no capogioco has no report on other wheels.
     frmQuorvane* q = Forms::get<frmQuorvane>();
+    vbPress(q->cmdTraduciAlgoMultiRuota);
     if (q->cmdReport[0]->isEnabled())
         vbPress(q->cmdReport[0]);
 }

@@ -35,10 +35,6 @@ QString RuoteGiocoMulti;
 
 namespace {
 
-// The search on the numbers drawn on a date has no engine yet: its option
-// stays off until it has.
-constexpr bool kRicercaSuData = false;
-
 const QDate kInizioMinimo(1947, 1, 4);
 
 bool spuntata(const QAbstractButton* b)
@@ -280,7 +276,7 @@ void frmQuorvane::chkRuota_Click(int index)
     SalvaRuoteConNz(this, index);
     PulisciRisultati();
     if (ContaRuoteRicerca() < 2) {
-        optTipo[2]->setEnabled(kRicercaSuData);
+        optTipo[2]->setEnabled(true);
         DTPRicerca->setEnabled(true);
         if (optSpia[0]->isChecked()) {
             chkStessaPosizione->setEnabled(true);

@@ -27,7 +27,10 @@ class QWidget;
 namespace compat {
 class ReportListView;
 }
+struct CombinazioneRuote;
 struct ControlloRicerca;
+struct EsitoMultiRuota;
+struct OpzioniMultiRuota;
 struct ParametriRicerca;
 
 // Search and play wheels of a current method taken from the multi-wheel
@@ -170,6 +173,8 @@ private:
     // frmQuorvaneRicerca.cpp: the inputs read and checked up to the period
     // (false once a refusal was told), a refusal told, the search run.
     bool leggiParametri(ParametriRicerca& p);
+    // "Numeri usciti il": the draw of DTPRicerca's date; false after a refusal.
+    bool leggiDataRicerca(ParametriRicerca& p);
     void rifiuta(const ControlloRicerca& c);
     void eseguiRicerca(ParametriRicerca& p);
 
@@ -182,6 +187,10 @@ private:
     void cmdRicercaAutomatica_Click();
     void PreparaRicercaAutomatica();
     void cmdAvviaRicercaAutomatica_Click();
+    // Its runs, with the window's inputs locked and the stop button shown.
+    EsitoMultiRuota eseguiMultiRuota(const ParametriRicerca& base,
+                                     const std::vector<CombinazioneRuote>& combinazioni,
+                                     const OpzioniMultiRuota& opzioni);
     void cmdTraduciAlgoMultiRuota_Click();
     void mostraIndice(QLabel* etichetta, qint32 estrazione);
 

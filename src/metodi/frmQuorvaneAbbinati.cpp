@@ -106,11 +106,14 @@ bool periodoAbbinati(frmQuorvane& f, ParametriAlgoAbbinati& p)
 // paired list with their codes.
 void mostraAlgoritmiAbbinati(frmQuorvane& f, const EsitoAlgoAbbinati& esito, int quanti)
 {
+    // The candidates come ranked: added in that order and sorted once.
+    f.ListViewOrdin->setSorted(false);
     for (const CandidatoAbbinato& c : esito.candidati) {
         QTreeWidgetItem* riga = f.ListViewOrdin->addItem(vbFormat(c.conteggio, u"@@@@@"));
         f.ListViewOrdin->setSubItem(riga, 1, c.descrizione());
         ReportListView::setTag(riga, c.codice());
     }
+    f.ListViewOrdin->setSorted(true);
     if (esito.candidati.empty())
         return;
     f.CodiciAlgoritmiAbbinati.assign(size_t(quanti) + 1, QString());
@@ -119,6 +122,20 @@ void mostraAlgoritmiAbbinati(frmQuorvane& f, const EsitoAlgoAbbinati& esito, int
         f.lstAlgoritmiAbbinati->addItem(rigaAlgoritmoAbbinato(c, esito.uscite));
         f.CodiciAlgoritmiAbbinati[size_t(j)] = c.codice();
     }
+}
+
+// The warning when the method's spia is not on a search wheel of the play
+// draw; the numbers are shown all the same.
+void avvisaSpiaAssente(const QString& codice, qint32 estrazione, const std::array<bool, 12>& ricerca,
+                       const QString& data)
+{
+    const RecEstrazione r = Archivio().leggi(estrazione);
+    std::array<std::array<int, 6>, 12> numeri{};
+    for (int w = 1; w <= 11; ++w)
+        for (int q = 1; q <= 5; ++q)
+            numeri[size_t(w)][size_t(q)] = r.numero(w, q);
+    if (!spiaPresente(codice, numeri, ricerca))
+        vbMsgBox(avvisoSpiaAssente(codice, data));
 }
 
 // The numbers to play at draw `n`: the capogioco, then the paired
@@ -285,17 +302,14 @@ void frmQuorvane::cmdVediNumeri_Click()
                                   : spuntata(chkRuotaG[0]);
     ListViewOrdin->clear();
 
-    const RecEstrazione estrazione = Archivio().leggi(*gioco);
-    std::array<std::array<int, 6>, 12> numeri{};
-    for (int r = 1; r <= 11; ++r)
-        for (int q = 1; q <= 5; ++q)
-            numeri[size_t(r)][size_t(q)] = estrazione.numero(r, q);
-    if (!spiaPresente(codice, numeri, ricerca))
-        vbMsgBox(avvisoSpiaAssente(codice, txtDataFine->text()));
+    avvisaSpiaAssente(codice, *gioco, ricerca, txtDataFine->text());
 
     int altri = 0;
     const std::vector<int> numeriGioco = numeriDaGiocare(*this, codice, *gioco, altri);
 
+    QString abbinati;
+    for (int k = 0; k < lstNumeriAbbinati->count(); ++k)
+        abbinati += u' ' + vbRight(lstNumeriAbbinati->item(k)->text(), 2);
     auto* finestra = Forms::create<frmCapoAbbinamentiQuorvane>();
     finestra->vbShow(this);
     finestra->txtRuote->setText(testoRuoteGioco(tutte, ruoteGioco));
@@ -305,9 +319,6 @@ void frmQuorvane::cmdVediNumeri_Click()
     finestra->lblMultiSegnalazione->setText(testoMultiSegnalazione(altri));
     finestra->txtAbbinamentiAlgoritmi->setText(
         testoNumeriAbbinati(std::vector<int>(numeriGioco.begin() + 1, numeriGioco.end())));
-    QString abbinati;
-    for (int k = 0; k < lstNumeriAbbinati->count(); ++k)
-        abbinati += u' ' + vbRight(lstNumeriAbbinati->item(k)->text(), 2);
     finestra->txtAbbinamentiCapogioco->setText(abbinati);
     finestra->cmdOk->setFocus();
 }

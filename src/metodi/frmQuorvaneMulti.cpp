@@ -14,7 +14,7 @@
 #include "core/ArchivioMemoria.h"
 #include "core/CalendarioEstrazioni.h"
 #include "core/Procedure.h"
-#include "metodi/RicercaMetodi.h"
+#include "metodi/RicercaMultiRuota.h"
 #include "metodi/frmMultiRuota.h"
 #include "shell/frmElaborazioni.h"
 #include "shell/modArchivio.h"
@@ -37,7 +37,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
-#include <algorithm>
 
 using namespace compat;
 
@@ -94,124 +93,6 @@ DescrizioneMultiRuota descrizioneCorsa(const frmQuorvane* f)
     o.intestazioneSpia = f->ListViewOrdin2->columnHeader(4);
     return o;
 }
-
-// Stand-in for the multi-wheel engine: the ordinary search run by run.
-namespace provvisorio {
-
-struct CombinazioneRuote {
-    std::array<bool, 12> ricerca{}, gioco{};   // 0 = "Tutte"
-};
-
-struct RigaMulti {
-    RigaRisultato riga;
-    QString ruoteRicerca, ruoteGioco;
-};
-
-struct EsitoMultiRuota {
-    std::vector<RigaMulti> righe;
-    int corseCompletate = 0;
-    std::optional<ControlloRicerca> rifiuto;
-    std::optional<AppError> erroreFile;
-};
-
-std::array<bool, 12> candidati(const std::array<bool, 12>& s)
-{
-    std::array<bool, 12> c{};
-    for (int i = 1; i <= 11; ++i)
-        c[size_t(i)] = s[size_t(i)] || (i <= 10 && s[0]);
-    return c;
-}
-
-std::vector<std::array<bool, 12>> insiemi(const std::array<bool, 12>& c, int quanti)
-{
-    std::vector<int> w;
-    for (int i = 1; i <= 11; ++i)
-        if (c[size_t(i)])
-            w.push_back(i);
-    std::vector<std::array<bool, 12>> out;
-    std::vector<int> scelta;
-    std::function<void(size_t)> scegli = [&](size_t da) {
-        if (int(scelta.size()) == quanti) {
-            std::array<bool, 12> s{};
-            for (int i : scelta)
-                s[size_t(i)] = true;
-            out.push_back(s);
-            return;
-        }
-        for (size_t j = da; j < w.size(); ++j) {
-            scelta.push_back(w[j]);
-            scegli(j + 1);
-            scelta.pop_back();
-        }
-    };
-    scegli(0);
-    return out;
-}
-
-std::vector<CombinazioneRuote> combinazioni(const std::array<bool, 12>& ricerca, int k,
-                                            const std::array<bool, 12>& gioco, int m)
-{
-    const std::array<bool, 12> cr = candidati(ricerca);
-    std::vector<std::array<bool, 12>> serie;
-    if (k == 0) {
-        std::array<bool, 12> tutte{};
-        tutte[0] = true;
-        tutte[11] = cr[11];
-        if (std::find(cr.begin(), cr.end(), true) != cr.end())
-            serie.push_back(tutte);
-    } else {
-        serie = insiemi(cr, k);
-    }
-    std::vector<CombinazioneRuote> out;
-    for (const auto& r : serie)
-        for (const auto& g : insiemi(candidati(gioco), m))
-            out.push_back({r, g});
-    return out;
-}
-
-QString sigle(const std::array<bool, 12>& s)
-{
-    if (s[0])
-        return s[11] ? QStringLiteral("Tutte+NZ") : QStringLiteral("Tutte");
-    QStringList l;
-    for (int i = 1; i <= 11; ++i)
-        if (s[size_t(i)])
-            l << siglaRuota(i);
-    return l.join(u'-');
-}
-
-EsitoMultiRuota cercaMultiRuota(ArchivioEstrazioni& archivio, const Restrizioni& restrizioni,
-                                const CalendarioMensile& calendario, const ParametriRicerca& base,
-                                const std::vector<CombinazioneRuote>& combinazioni, int quanti,
-                                const ProgressoRicerca& progresso)
-{
-    EsitoMultiRuota e;
-    const int n = int(combinazioni.size());
-    for (int i = 0; i < n; ++i) {
-        if (progresso && progresso(i, n))
-            break;
-        ParametriRicerca p = base;
-        p.ruoteRicerca = candidati(combinazioni[size_t(i)].ricerca);
-        p.ruoteGioco = candidati(combinazioni[size_t(i)].gioco);
-        if (const ControlloRicerca c = controllaParametri(p); !c.ok()) {
-            e.rifiuto = c;
-            break;
-        }
-        const EsitoRicerca r = cercaMetodi(archivio, restrizioni, calendario, p,
-                                           [&](int, int) { return progresso && progresso(i, n); });
-        if (r.erroreFile)
-            e.erroreFile = r.erroreFile;
-        if (r.erroreFile || r.interrotta)
-            break;
-        for (size_t j = 0; j < r.righe.size() && int(j) < quanti; ++j)
-            e.righe.push_back({r.righe[j], sigle(combinazioni[size_t(i)].ricerca),
-                               sigle(combinazioni[size_t(i)].gioco)});
-        ++e.corseCompletate;
-    }
-    return e;
-}
-
-} // namespace provvisorio
 
 } // namespace
 
@@ -288,9 +169,10 @@ void frmQuorvane::cmdAvviaRicercaAutomatica_Click()
         return;
     if (optRicerca[0]->isChecked())
         chkRuota[0]->setChecked(true);
-    const int k = optRicerca[0]->isChecked() ? 0 : optRicerca[1]->isChecked() ? 1 : 2;
-    const int m = optGioco[3]->isChecked() ? 3 : optGioco[2]->isChecked() ? 2 : 1;
-    const auto combinazioni = provvisorio::combinazioni(spunte(chkRuota), k, spunte(chkRuotaG), m);
+    const int ricercaInsieme = optRicerca[0]->isChecked() ? 0 : optRicerca[1]->isChecked() ? 1 : 2;
+    const int giocoInsieme = optGioco[3]->isChecked() ? 3 : optGioco[2]->isChecked() ? 2 : 1;
+    const std::vector<CombinazioneRuote> combinazioni =
+        combinazioniMultiRuota(spunte(chkRuota), spunte(chkRuotaG), ricercaInsieme, giocoInsieme);
 
     fraRicercaAutomatica->hide();
     cmdRicercaAutomatica->setEnabled(false);
@@ -299,8 +181,13 @@ void frmQuorvane::cmdAvviaRicercaAutomatica_Click()
     vbSetTop(multi, vbTop(this));
     vbSetLeft(multi, vbLeft(this) - 2200);
     multi->iniziaRicerca(ListViewOrdin2->columnHeader(4));
-    const int quanti = cboQuanti->currentIndex() + 1;
+    OpzioniMultiRuota opzioni;
+    opzioni.righe = cboQuanti->currentIndex() + 1;
+    // Each run's first rows as its list would show them, sorted as it is.
+    opzioni.chiaveOrdinamento = ListViewOrdin2->sorted() ? ListViewOrdin2->sortKey() : 0;
+    opzioni.decrescente = ListViewOrdin2->sortOrder() == Qt::DescendingOrder;
 
+    // However it ends: the results window released, describing this run.
     struct Fine {
         frmQuorvane* f;
         const QPointer<frmMultiRuota>& multi;
@@ -308,7 +195,7 @@ void frmQuorvane::cmdAvviaRicercaAutomatica_Click()
         ~Fine()
         {
             f->cmdRicercaAutomatica->setEnabled(true);
-            if (multi)
+            if (multi && multi->isLoaded())
                 multi->fineRicerca(corsa);
         }
     } fine{this, multi, descrizioneCorsa(this)};
@@ -317,39 +204,14 @@ void frmQuorvane::cmdAvviaRicercaAutomatica_Click()
     ParametriRicerca base;
     if (combinazioni.empty() || !leggiParametri(base))
         return;
+    if (base.numeriUscitiIl && !leggiDataRicerca(base))
+        return;
     fine.corsa = descrizioneCorsa(this);
 
-    provvisorio::EsitoMultiRuota esito;
-    {
-        FlagScope inCorso(ricercaInCorso_);
-        CalcoloScope calcolo;
-        PulisciRisultati();
-        frmElaborazioni* elaborazioni = Forms::get<frmElaborazioni>();
-        elaborazioni->lblDescrizioneJob->setText(QStringLiteral("Analisi algoritmi..."));
-        elaborazioni->vbShow(this);
-        ProgressBar1->setRange(0, int(combinazioni.size()));
-        ProgressBar1->setValue(0);
-        DisabledScope ingressi(corpo_);
-        const CalendarioMensile calendario{IndiceMensile, UltimaDelMese, IndiceMassimo};
-        QElapsedTimer orologio;
-        orologio.start();
-        auto progresso = [&](int corse, int) {
-            ProgressBar1->setValue(corse);
-            if (orologio.elapsed() >= 30) {
-                vbDoEvents();
-                orologio.restart();
-            }
-            return StopRicerca || platform().keyboard().escDown();
-        };
-        esito = provvisorio::cercaMultiRuota(Archivio(), RestrizioniAttive(), calendario, base,
-                                             combinazioni, quanti, progresso);
-        ProgressBar1->setValue(ProgressBar1->maximum());
-        StopRicerca = false;
-        if (frmElaborazioni* e = Forms::find<frmElaborazioni>())
-            vbUnload(e);
-    }
-    if (multi)
-        for (const provvisorio::RigaMulti& r : esito.righe)
+    const EsitoMultiRuota esito = eseguiMultiRuota(base, combinazioni, opzioni);
+    // Unloaded meanwhile by code (the program's end): nothing goes there.
+    if (multi && multi->isLoaded())
+        for (const RigaMulti& r : esito.righe)
             multi->aggiungiRiga({r.riga.descrizione, r.riga.sortite, r.riga.presenzeQuantita,
                                  r.riga.percentuale, r.riga.numero, r.ruoteRicerca, r.ruoteGioco},
                                 r.riga.codice);
@@ -357,12 +219,48 @@ void frmQuorvane::cmdAvviaRicercaAutomatica_Click()
     // the choice is stored once, as it stands.
     SalvaRuoteConNz(this, 11);
     SalvaRuoteConNzGioco(this, 11);
-    if (esito.corseCompletate > 0)
+    if (esito.completate > 0)
         vbSetText(txtDataFine, vbDateText(DTPickerA->date()));
     if (esito.rifiuto)
         rifiuta(*esito.rifiuto);
     if (esito.erroreFile)
         throw *esito.erroreFile;
+}
+
+EsitoMultiRuota frmQuorvane::eseguiMultiRuota(const ParametriRicerca& base,
+                                              const std::vector<CombinazioneRuote>& combinazioni,
+                                              const OpzioniMultiRuota& opzioni)
+{
+    FlagScope inCorso(ricercaInCorso_);
+    CalcoloScope calcolo;
+    PulisciRisultati();
+    frmElaborazioni* elaborazioni = Forms::get<frmElaborazioni>();
+    elaborazioni->lblDescrizioneJob->setText(QStringLiteral("Analisi algoritmi..."));
+    elaborazioni->vbShow(this);
+    ProgressBar1->setRange(0, int(combinazioni.size()));
+    ProgressBar1->setValue(0);
+    EsitoMultiRuota esito;
+    {
+        DisabledScope ingressi(corpo_);
+        const CalendarioMensile calendario{IndiceMensile, UltimaDelMese, IndiceMassimo};
+        QElapsedTimer orologio;
+        orologio.start();
+        auto progresso = [&](int fatte, int) {
+            ProgressBar1->setValue(fatte);
+            if (orologio.elapsed() >= 30) {
+                vbDoEvents();
+                orologio.restart();
+            }
+            return StopRicerca || platform().keyboard().escDown();
+        };
+        esito = cercaMultiRuota(*vistaArchivio(Archivio()), RestrizioniAttive(), calendario, base,
+                                combinazioni, opzioni, progresso);
+    }
+    ProgressBar1->setValue(ProgressBar1->maximum());
+    StopRicerca = false;
+    if (frmElaborazioni* e = Forms::find<frmElaborazioni>())
+        vbUnload(e);
+    return esito;
 }
 
 // ---------------------------------------------------------------------------

@@ -93,6 +93,20 @@ bool frmQuorvane::leggiParametri(ParametriRicerca& p)
         p.sortite = interoDigitatoOZero(cboSortite->currentText());
     p.indiceScelto = cboIndice->currentIndex();
     p.indiceMassimo = IndiceMassimo;
+    p.numeriUscitiIl = optTipo[2]->isChecked();
+    p.stessaPosizione = spuntata(chkStessaPosizione);
+    return true;
+}
+
+bool frmQuorvane::leggiDataRicerca(ParametriRicerca& p)
+{
+    // A date without a draw takes the draw before it; the picker shows the draw used.
+    CercaPrecedente = true;
+    CercaEstrazione(vbDateText(DTPRicerca->date()));
+    if (DataErrata)
+        return false;
+    vbSetDate(DTPRicerca, DataTrovata);
+    p.estrazioneData = EstrazioneTrovata;
     return true;
 }
 
@@ -100,21 +114,20 @@ void frmQuorvane::cmdCalcola_Click()
 {
     if (ElaborazioneAttiva())
         return;
-    // "Numeri usciti il" has its own search, not built yet (its option stays disabled).
-    if (optTipo[2]->isChecked())
-        return;
-
     txtCapoGioco->setProperty("Tag", QString());
     ParametriRicerca p;
     if (!leggiParametri(p))
         return;
     const ControlloRicerca c = controllaParametri(p);
-    if (c.ok() || c.risultatiPuliti)
-        PulisciRisultati();
     if (!c.ok()) {
+        if (c.risultatiPuliti)
+            PulisciRisultati();
         rifiuta(c);
         return;
     }
+    if (p.numeriUscitiIl && !leggiDataRicerca(p))
+        return;
+    PulisciRisultati();
     eseguiRicerca(p);
 }
 

@@ -217,6 +217,10 @@ TEST(frmQuorvaneMulti, TheTranslationTakesTheRowsWheelsOnlyForAPlayableMethod)
     EXPECT_EQ(FlagRuoteGiocoMulti, (std::array<bool, 12>{}));
     // ...and the results window's report does not run it on other wheels.
     m->cmdReport->setEnabled(true);
+    w.a.fake.expectMsgBox("La data non può essere superiore alla data ultima estrazione inserita ("
+                              + vbDateText(dataDi(100)) + ")",
+                          vbOK);
+    w.a.fake.expectMsgBox(" 1' su BA + 23 uguale a zero - Caso non giocabile!", vbOK);
     QTest::mouseClick(m->cmdReport, Qt::LeftButton);
     EXPECT_EQ(Forms::find<frmReportQuorvane>(), nullptr);
 }
