@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <memory>
+#include <vector>
 
 class QFile;
 
@@ -46,6 +47,13 @@ private:
     std::unique_ptr<QFileDevice> device_;
     QString error_;
     bool done_ = false;
+};
+
+// A printed report laid out as lines: a line of text (an empty text is an
+// empty line), or the start of a new page.
+struct PrintedLine {
+    bool newPage = false;
+    QString text;
 };
 
 // The whole file at once; returns false and fills *error on failure.

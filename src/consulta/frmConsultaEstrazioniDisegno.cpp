@@ -31,11 +31,6 @@ using namespace compat;
 
 namespace {
 
-QString nome(const char* base, int i)
-{
-    return NomeElemento(base, i);
-}
-
 template <class W>
 W* crea(QWidget* padre, const QString& nomeControllo, const QString& testo = {})
 {
@@ -46,11 +41,6 @@ template <class W>
 W* crea(QWidget* padre, const char* nomeControllo, const char* testo = "")
 {
     return crea<W>(padre, QString::fromLatin1(nomeControllo), QString::fromUtf8(testo));
-}
-
-void posiziona(QWidget* w, double left, double top, double width, double height)
-{
-    w->setGeometry(twipsToPx(left), twipsToPx(top), twipsToPx(width), twipsToPx(height));
 }
 
 QPushButton* pulsante(QWidget* padre, const char* n, const char* testo, const char* suggerimento = "")
@@ -91,15 +81,15 @@ void frmConsultaEstrazioni::costruisci()
     costruisciTrova(corpo);
 
     lblSorMedia = crea<QLabel>(corpo, "lblSorMedia", "Sortita media: ");
-    posiziona(lblSorMedia, 180, 5820, 3675, 435);
+    vbMove(lblSorMedia, 180, 5820, 3675, 435);
     lblSorMedia->setVisible(false);
 
     fraSomma = crea<QFrame>(corpo, "fraSomma");
     fraSomma->setFrameShape(QFrame::Box);
-    posiziona(fraSomma, 3960, 600, 1695, 600);
+    vbMove(fraSomma, 3960, 600, 1695, 600);
     auto* hSomma = new QHBoxLayout(fraSomma);
     hSomma->setContentsMargins(2, 2, 2, 2);
-    hSomma->addWidget(crea<QLabel>(fraSomma, nome("Label5", 1), QStringLiteral("Somma")));
+    hSomma->addWidget(crea<QLabel>(fraSomma, NomeElemento("Label5", 1), QStringLiteral("Somma")));
     lblSomma = crea<QLabel>(fraSomma, "lblSomma", "90");
     hSomma->addWidget(lblSomma);
     cmdCancella = crea<QPushButton>(fraSomma, "cmdCancella");
@@ -112,45 +102,45 @@ void frmConsultaEstrazioni::costruisci()
 void frmConsultaEstrazioni::costruisciGriglia(QWidget* corpo)
 {
     Frame1 = crea<QGroupBox>(corpo, "Frame1");
-    posiziona(Frame1, 60, 30, 3915, 5685);
+    vbMove(Frame1, 60, 30, 3915, 5685);
     Label1 = crea<QLabel>(Frame1, "Label1", "Tutte le ruote");
-    posiziona(Label1, 120, 180, 3600, 255);
+    vbMove(Label1, 120, 180, 3600, 255);
     Label1->setAlignment(Qt::AlignCenter);
     lblVisualizzazione = crea<QLabel>(Frame1, "lblVisualizzazione", "Numeri estratti");
-    posiziona(lblVisualizzazione, 120, 420, 3600, 255);
+    vbMove(lblVisualizzazione, 120, 420, 3600, 255);
     lblVisualizzazione->setAlignment(Qt::AlignCenter);
     for (int r = 0; r <= 10; ++r) {
         const double top = r == 10 ? 4740 : 705 + 390.0 * r;
         if (r <= 9) {
-            imgRuota[r] = crea<QLabel>(Frame1, nome("imgRuota", r), SigleRuote[r + 1]);
-            posiziona(imgRuota[r], 120, top, 420, 330);
+            imgRuota[r] = crea<QLabel>(Frame1, NomeElemento("imgRuota", r), SigleRuote[r + 1]);
+            vbMove(imgRuota[r], 120, top, 420, 330);
             imgRuota[r]->setAlignment(Qt::AlignCenter);
             imgRuota[r]->setFrameShape(QFrame::Panel);
             imgRuota[r]->setToolTip(NomiRuote[r + 1].trimmed());
             imgRuota[r]->installEventFilter(this);
-            lblData[r] = crea<QLabel>(Frame1, nome("lblData", r));
-            posiziona(lblData[r], 570, top, 1050, 330);
+            lblData[r] = crea<QLabel>(Frame1, NomeElemento("lblData", r));
+            vbMove(lblData[r], 570, top, 1050, 330);
             lblData[r]->setVisible(false);
             lblData[r]->installEventFilter(this);
         }
         for (int p = 1; p <= 5; ++p) {
             const int i = r * 5 + p;
-            QLineEdit* c = crea<QLineEdit>(Frame1, nome("txtEstratto", i));
+            QLineEdit* c = crea<QLineEdit>(Frame1, NomeElemento("txtEstratto", i));
             c->setReadOnly(true);
             c->setAlignment(Qt::AlignCenter);
-            posiziona(c, 1650 + 435.0 * (p - 1), top, 405, 330);
+            vbMove(c, 1650 + 435.0 * (p - 1), top, 405, 330);
             txtEstratto[i] = c;
         }
     }
     lblNazionale = crea<QLabel>(Frame1, "lblNazionale", "Nazionale");
-    posiziona(lblNazionale, 120, 4740, 1500, 330);
+    vbMove(lblNazionale, 120, 4740, 1500, 330);
     lblNazionale->installEventFilter(this);
     cmdResize = crea<QPushButton>(Frame1, "cmdResize");
-    posiziona(cmdResize, 3360, 5190, 420, 375);
+    vbMove(cmdResize, 3360, 5190, 420, 375);
     cmdResize->setToolTip(QStringLiteral("Restringi/allarga la finestra"));
 
     fraComandiSmall = crea<QFrame>(corpo, "fraComandiSmall");
-    posiziona(fraComandiSmall, 200, 180, 3685, 435);
+    vbMove(fraComandiSmall, 200, 180, 3685, 435);
     auto* h = new QHBoxLayout(fraComandiSmall);
     h->setContentsMargins(0, 0, 0, 0);
     h->setSpacing(1);
@@ -174,7 +164,7 @@ void frmConsultaEstrazioni::costruisciGriglia(QWidget* corpo)
 void frmConsultaEstrazioni::costruisciNavigazione(QWidget* corpo)
 {
     Frame2 = crea<QGroupBox>(corpo, "Frame2");
-    posiziona(Frame2, 4020, 0, 7635, 1695);
+    vbMove(Frame2, 4020, 0, 7635, 1695);
     auto* g = new QGridLayout(Frame2);
     cmdFastPrec = pulsante(Frame2, "cmdFastPrec", "<<", "Indietro di 10-100 estrazioni");
     cmdPrecedente = pulsante(Frame2, "cmdPrecedente", "<", "- 1 Estrazione");
@@ -219,7 +209,7 @@ void frmConsultaEstrazioni::costruisciNavigazione(QWidget* corpo)
 void frmConsultaEstrazioni::costruisciAnalisi(QWidget* corpo)
 {
     Frame6 = crea<QGroupBox>(corpo, "Frame6");
-    posiziona(Frame6, 4020, 1680, 7635, 3195);
+    vbMove(Frame6, 4020, 1680, 7635, 3195);
     auto* g6 = new QGridLayout(Frame6);
     cmdDecine = pulsante(Frame6, "cmdDecine", "Decine", "Decina");
     cmdCadenze = pulsante(Frame6, "cmdCadenze", "Cadenze", "Cadenza");
@@ -242,7 +232,7 @@ void frmConsultaEstrazioni::costruisciAnalisi(QWidget* corpo)
         g6->addWidget(b, 1 + c / 5, c % 5), ++c;
     auto* famiglie = new QHBoxLayout;
     for (int i = 0; i <= 9; ++i) {
-        cmdNumero[i] = crea<QPushButton>(Frame6, nome("cmdNumero", i), QStringLiteral("&%1").arg(i));
+        cmdNumero[i] = crea<QPushButton>(Frame6, NomeElemento("cmdNumero", i), QStringLiteral("&%1").arg(i));
         cmdNumero[i]->setToolTip(QString::number(i));
         cmdNumero[i]->setMaximumWidth(twipsToPx(450));
         famiglie->addWidget(cmdNumero[i]);
@@ -264,7 +254,7 @@ void frmConsultaEstrazioni::costruisciAnalisi(QWidget* corpo)
     g6->addWidget(cmdEsci, 5, 4);
 
     Frame3 = crea<QGroupBox>(corpo, "Frame3");
-    posiziona(Frame3, 4020, 4890, 7635, 1845);
+    vbMove(Frame3, 4020, 4890, 7635, 1845);
     auto* g3 = new QGridLayout(Frame3);
     cmdNumeriRipetuti = pulsante(Frame3, "cmdNumeriRipetuti", "Numeri ripetuti", "Numeri ripetuti");
     cmdAmbiRipetuti = pulsante(Frame3, "cmdAmbiRipetuti", "Ambi ripetuti", "Ambi ripetuti");
@@ -284,18 +274,18 @@ void frmConsultaEstrazioni::costruisciAnalisi(QWidget* corpo)
         g3->addWidget(w, c / 4, c % 4), ++c;
 
     Frame4 = crea<QGroupBox>(corpo, "Frame4");
-    posiziona(Frame4, 4020, 6780, 7635, 1230);
+    vbMove(Frame4, 4020, 6780, 7635, 1230);
     auto* g4 = new QGridLayout(Frame4);
     for (int i = 0; i <= 11; ++i) {
         const QString testo = i == 0 ? QStringLiteral("Tutte") : NomiRuote[i].trimmed();
-        cmdRuota[i] = crea<QPushButton>(Frame4, nome("cmdRuota", i), testo);
+        cmdRuota[i] = crea<QPushButton>(Frame4, NomeElemento("cmdRuota", i), testo);
         if (i == 0)
             cmdRuota[i]->setToolTip(QStringLiteral("Tutte le ruote"));
         g4->addWidget(cmdRuota[i], i / 6, i % 6);
     }
 
     Frame7 = crea<QGroupBox>(corpo, "Frame7", "Ciclometria");
-    posiziona(Frame7, 11700, 4890, 3675, 3120);
+    vbMove(Frame7, 11700, 4890, 3675, 3120);
     auto* g7 = new QGridLayout(Frame7);
     cmdSomma = pulsante(Frame7, "cmdSomma", "Somma --->");
     txtSomma = casella(Frame7, "txtSomma", "90");
@@ -322,14 +312,14 @@ void frmConsultaEstrazioni::costruisciAnalisi(QWidget* corpo)
 void frmConsultaEstrazioni::costruisciTipi(QWidget* corpo)
 {
     fraTipi = crea<QGroupBox>(corpo, "fraTipi");
-    posiziona(fraTipi, 11700, 0, 3675, 4875);
+    vbMove(fraTipi, 11700, 0, 3675, 4875);
     auto* v = new QVBoxLayout(fraTipi);
     v->addWidget(crea<QLabel>(fraTipi, "LabelTipo", "Tipo di visualizzazione"));
     const char* etichette[] = {"NORMALE", "RITARDO ALLA SORTITA ", "FREQUENZA NEL PERIODO:"};
     for (int i = 0; i <= 2; ++i) {
         auto* riga = new QHBoxLayout;
-        optTipoVis[i] = crea<QRadioButton>(fraTipi, nome("optTipoVis", i));
-        Label7[i] = crea<QLabel>(fraTipi, nome("Label7", i), QString::fromUtf8(etichette[i]));
+        optTipoVis[i] = crea<QRadioButton>(fraTipi, NomeElemento("optTipoVis", i));
+        Label7[i] = crea<QLabel>(fraTipi, NomeElemento("Label7", i), QString::fromUtf8(etichette[i]));
         riga->addWidget(optTipoVis[i]);
         riga->addWidget(Label7[i], 1);
         v->addLayout(riga);
@@ -344,7 +334,7 @@ void frmConsultaEstrazioni::costruisciTipi(QWidget* corpo)
     v->addStretch(1);
     auto* g = new QGridLayout(fraPeriodo);
     for (int i = 0; i <= 3; ++i) {
-        optPeriodo[i] = crea<QRadioButton>(fraPeriodo, nome("optPeriodo", i));
+        optPeriodo[i] = crea<QRadioButton>(fraPeriodo, NomeElemento("optPeriodo", i));
         optPeriodo[i]->setEnabled(false);
         g->addWidget(optPeriodo[i], i, 0);
     }
@@ -360,12 +350,12 @@ void frmConsultaEstrazioni::costruisciTipi(QWidget* corpo)
         h->addStretch(1);
         g->addLayout(h, r, 1);
     };
-    riga(0, {crea<QLabel>(fraPeriodo, nome("Label4", 3), QStringLiteral("Ultime")), txtNumeroEstrazioni,
-             crea<QLabel>(fraPeriodo, nome("Label4", 4), QStringLiteral("estrazioni"))});
-    riga(1, {crea<QLabel>(fraPeriodo, nome("Label4", 5), QStringLiteral("Ultimo anno"))});
-    riga(2, {crea<QLabel>(fraPeriodo, nome("Label4", 6), QStringLiteral("Dall'inizio dell'anno considerato"))});
+    riga(0, {crea<QLabel>(fraPeriodo, NomeElemento("Label4", 3), QStringLiteral("Ultime")), txtNumeroEstrazioni,
+             crea<QLabel>(fraPeriodo, NomeElemento("Label4", 4), QStringLiteral("estrazioni"))});
+    riga(1, {crea<QLabel>(fraPeriodo, NomeElemento("Label4", 5), QStringLiteral("Ultimo anno"))});
+    riga(2, {crea<QLabel>(fraPeriodo, NomeElemento("Label4", 6), QStringLiteral("Dall'inizio dell'anno considerato"))});
     riga(3, {crea<QLabel>(fraPeriodo, "Label6", "Ultimi"), txtCicli,
-             crea<QLabel>(fraPeriodo, nome("Label4", 2), QStringLiteral("cicli da 18 estraz."))});
+             crea<QLabel>(fraPeriodo, NomeElemento("Label4", 2), QStringLiteral("cicli da 18 estraz."))});
     chkConsideraAttuale = crea<QCheckBox>(fraPeriodo, "chkConsideraAttuale");
     chkConsideraAttuale->setEnabled(false);
     g->addWidget(chkConsideraAttuale, 4, 0);

@@ -25,11 +25,6 @@ using namespace compat;
 
 namespace {
 
-void posiziona(QWidget* w, double left, double top, double width, double height)
-{
-    setFrame(w, {left, top, width, height});
-}
-
 // The legend of target j as the form draws it (background, text).
 constexpr std::array<std::array<quint32, 2>, 6> kLegenda{{
     {0x000000, 0x00FFFF},
@@ -55,7 +50,7 @@ QGroupBox* pannello(QWidget* padre, const char* nome, const char* titolo, double
                     double height)
 {
     auto* f = CreaControllo<QGroupBox>(padre, QString::fromLatin1(nome), QString::fromUtf8(titolo));
-    posiziona(f, 60, top, width, height);
+    vbMove(f, 60, top, width, height);
     f->setVisible(false);
     return f;
 }
@@ -67,24 +62,24 @@ void costruisciNumeri(frmConsultaEstrazioni& f, QWidget* corpo)
     for (int n = 0; n <= 90; ++n) {
         f.chkNumero[n] =
             CreaControllo<QCheckBox>(f.fraTrovaNumeri, NomeElemento("chkNumero", n), QString::number(n));
-        posiziona(f.chkNumero[n], 120 + 385.0 * ((n - 1) % 10), 300 + 390.0 * ((n - 1) / 10), 385, 330);
+        vbMove(f.chkNumero[n], 120 + 385.0 * ((n - 1) % 10), 300 + 390.0 * ((n - 1) / 10), 385, 330);
         vbSetForeColor(f.chkNumero[n], 0xC00000);
     }
     f.chkNumero[0]->setVisible(false);
     f.cmdOk = PulsanteImmagine(f.fraTrovaNumeri, QStringLiteral("cmdOk"), QStyle::SP_DialogOkButton, QString());
-    posiziona(f.cmdOk, 1020, 3960, 975, 405);
+    vbMove(f.cmdOk, 1020, 3960, 975, 405);
     f.cmdElimina = PulsanteImmagine(f.fraTrovaNumeri, QStringLiteral("cmdElimina"),
                                     QStyle::SP_DialogResetButton, QString());
-    posiziona(f.cmdElimina, 2100, 3960, 975, 405);
+    vbMove(f.cmdElimina, 2100, 3960, 975, 405);
 
     f.fraRiepilogoNumeri =
         pannello(corpo, "fraRiepilogoNumeri", "Riepilogo numeri rintracciati", 5760, 3915, 2235);
     f.ListViewNumeri = CreaControllo<ReportListView>(f.fraRiepilogoNumeri, QStringLiteral("ListViewNumeri"));
     f.ListViewNumeri->setColumnHeaders({QStringLiteral("N."), QStringLiteral("Sortite")});
-    posiziona(f.ListViewNumeri, 120, 240, 2700, 1875);
+    vbMove(f.ListViewNumeri, 120, 240, 2700, 1875);
     f.cmdEliminaNumeri = PulsanteImmagine(f.fraRiepilogoNumeri, QStringLiteral("cmdEliminaNumeri"),
                                           QStyle::SP_DialogResetButton, QString());
-    posiziona(f.cmdEliminaNumeri, 2880, 1710, 975, 405);
+    vbMove(f.cmdEliminaNumeri, 2880, 1710, 975, 405);
 }
 
 // The sums and distances panels: six targets each, numbered, beside their colours.
@@ -113,21 +108,21 @@ void costruisciObiettivi(frmConsultaEstrazioni& f, QWidget* corpo)
         for (int j = 0; j <= 5; ++j) {
             const int m = o.primoModello + o.verso * j;
             auto* l = CreaControllo<QLabel>(o.pannello, NomeElemento("Label10", m), QString::number(j + 1));
-            posiziona(l, 1020, kTopObiettivi[j], 315, 330);
+            vbMove(l, 1020, kTopObiettivi[j], 315, 330);
             o.caselle[size_t(j)] = CreaControllo<QLineEdit>(o.pannello, NomeElemento(o.casella, j));
-            posiziona(o.caselle[size_t(j)], 1380, kTopObiettivi[j], 675, 330);
+            vbMove(o.caselle[size_t(j)], 1380, kTopObiettivi[j], 675, 330);
             f.txtModello[size_t(m)] = campione(o.pannello, NomeElemento("txtModello", m), QStringLiteral("88"), j);
-            posiziona(f.txtModello[size_t(m)], 2340, kTopObiettivi[j], 435, 330);
+            vbMove(f.txtModello[size_t(m)], 2340, kTopObiettivi[j], 435, 330);
         }
         o.ok = PulsanteImmagine(o.pannello, QString::fromLatin1(o.nomeOk), QStyle::SP_DialogOkButton, QString());
-        posiziona(o.ok, 1020, 3360, 975, 405);
+        vbMove(o.ok, 1020, 3360, 975, 405);
         o.elimina = PulsanteImmagine(o.pannello, QString::fromLatin1(o.nomeElimina), QStyle::SP_DialogResetButton,
                                      QString());
-        posiziona(o.elimina, 2100, 3360, 975, 405);
+        vbMove(o.elimina, 2100, 3360, 975, 405);
     }
     f.chkTrovaF90 =
         CreaControllo<QCheckBox>(f.fraSomme, QStringLiteral("chkTrovaF90"), QStringLiteral("Fuori 90"));
-    posiziona(f.chkTrovaF90, 1020, 2985, 1500, 285);
+    vbMove(f.chkTrovaF90, 1020, 2985, 1500, 285);
 }
 
 // The sums and distances summaries: each target with its count.
@@ -158,17 +153,17 @@ void costruisciRiepiloghi(frmConsultaEstrazioni& f, QWidget* corpo)
             const double left = j <= 2 ? 240 : 2040;
             const double top = 300 + 420.0 * (j % 3);
             r.caselle[size_t(j)] = campione(r.pannello, NomeElemento(r.casella, j), QStringLiteral("0"), j);
-            posiziona(r.caselle[size_t(j)], left, top, 675, 330);
+            vbMove(r.caselle[size_t(j)], left, top, 675, 330);
             auto* uguale = CreaControllo<QLabel>(r.pannello, NomeElemento("Label11", r.primoUguale + j),
                                                  QStringLiteral("="));
-            posiziona(uguale, left + 735, top, 195, 330);
+            vbMove(uguale, left + 735, top, 195, 330);
             r.totali[size_t(j)] =
                 CreaControllo<QLabel>(r.pannello, NomeElemento(r.totale, j), QStringLiteral("0"));
-            posiziona(r.totali[size_t(j)], left + 960, top, 735, 330);
+            vbMove(r.totali[size_t(j)], left + 960, top, 735, 330);
         }
         r.azzera =
             CreaControllo<QPushButton>(r.pannello, QString::fromLatin1(r.nomeAzzera), QStringLiteral("Azzera"));
-        posiziona(r.azzera, 1440, 1680, 975, 375);
+        vbMove(r.azzera, 1440, 1680, 975, 375);
     }
 }
 

@@ -2,6 +2,8 @@
 // The multi-wheel results as fixed-column text: the lines of the text file
 // and of the printout, with its page breaks. The heading describes the run
 // that produced the rows: the window passes the options as that run read them.
+#include "compat/TextOutput.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -40,11 +42,7 @@ QStringList righeDescrizioneMultiRuota(const DescrizioneMultiRuota& o);
 QStringList fileMultiRuota(const DescrizioneMultiRuota& o, const QString& didascalia,
                            const std::vector<CelleMultiRuota>& righe);
 
-// A printed line, or the start of a new page.
-struct RigaStampaMulti {
-    bool nuovaPagina = false;
-    QString testo;   // empty: an empty line
-};
+using RigaStampaMulti = compat::PrintedLine;
 // All copies, each from a new page; 77 rows on a copy's first page and 87
 // on each further one, a page break only when another row follows.
 std::vector<RigaStampaMulti> stampaMultiRuota(const DescrizioneMultiRuota& o, const QString& didascalia,

@@ -205,15 +205,6 @@ void frmMultiRuota::cmdStampa_Click()
     const std::optional<int> copie = askPrintCopies();
     if (!copie)
         return;
-    std::unique_ptr<ILinePrinter> p = platform().printers().open();
-    p->setFont(QStringLiteral("Courier New"), 8);
-    for (const RigaStampaMulti& r : stampaMultiRuota(corsa_, windowTitle(), righe(), *copie)) {
-        if (r.nuovaPagina) {
-            p->newPage();
-        } else {
-            p->print(r.testo);
-            p->endLine();
-        }
-    }
-    finishPrint(*p);
+    printLines(stampaMultiRuota(corsa_, windowTitle(), righe(), *copie), QStringLiteral("Courier New"),
+               8);
 }

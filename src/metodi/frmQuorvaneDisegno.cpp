@@ -26,21 +26,6 @@
 
 using namespace compat;
 
-namespace {
-
-QString nome(const char* base, int i)
-{
-    return NomeElemento(base, i);
-}
-
-template <class W>
-W* crea(QWidget* padre, const QString& nomeControllo, const QString& testo = {})
-{
-    return CreaControllo<W>(padre, nomeControllo, testo);
-}
-
-} // namespace
-
 void frmQuorvane::costruisci()
 {
     corpo_ = new QWidget(this);
@@ -53,7 +38,7 @@ void frmQuorvane::costruisci()
     gRuote->addWidget(new QLabel(QStringLiteral("Ruote di gioco"), fraRuote), 2, 0, 1, 12);
     chkRuota = creaCaselleRuote(fraRuote, QStringLiteral("chkRuota"), gRuote, 1);
     chkRuotaG = creaCaselleRuote(fraRuote, QStringLiteral("chkRuotaG"), gRuote, 3);
-    cmdRicercaAutomatica = crea<QPushButton>(fraRuote, QStringLiteral("cmdRicercaAutomatica"),
+    cmdRicercaAutomatica = CreaControllo<QPushButton>(fraRuote, QStringLiteral("cmdRicercaAutomatica"),
                                              QStringLiteral("Ricerca automatica ruote di ricerca/gioco"));
     gRuote->addWidget(cmdRicercaAutomatica, 4, 0, 1, 12);
 
@@ -62,7 +47,7 @@ void frmQuorvane::costruisci()
     auto* vCosa = new QVBoxLayout(fraCosa);
     const char* spie[] = {"Numero spia", "Somma spia", "Differenza spia"};
     for (int i = 0; i <= 2; ++i) {
-        optSpia[i] = crea<QRadioButton>(fraCosa, nome("optSpia", i), QString::fromUtf8(spie[i]));
+        optSpia[i] = CreaControllo<QRadioButton>(fraCosa, NomeElemento("optSpia", i), QString::fromUtf8(spie[i]));
         vCosa->addWidget(optSpia[i]);
     }
     optSpia[0]->setChecked(true);
@@ -72,7 +57,7 @@ void frmQuorvane::costruisci()
     auto* gTipo = new QGridLayout(fraTipo);
     const char* tipi[] = {"Numero fisso...", "Tutti i numeri", "Numeri usciti il  "};
     for (int i = 0; i <= 2; ++i) {
-        optTipo[i] = crea<QRadioButton>(fraTipo, nome("optTipo", i), QString::fromUtf8(tipi[i]));
+        optTipo[i] = CreaControllo<QRadioButton>(fraTipo, NomeElemento("optTipo", i), QString::fromUtf8(tipi[i]));
         gTipo->addWidget(optTipo[i], i, 0);
     }
     optTipo[0]->setChecked(true);
@@ -83,36 +68,36 @@ void frmQuorvane::costruisci()
     DTPRicerca->setEnabled(false);
     gTipo->addWidget(DTPRicerca, 2, 1);
     gTipo->addWidget(new QLabel(QStringLiteral("(una sola ruota di ricerca)"), fraTipo), 3, 0, 1, 2);
-    chkPosDet = crea<QCheckBox>(fraTipo, QStringLiteral("chkPosDet"), QStringLiteral("Pos. determinata"));
+    chkPosDet = CreaControllo<QCheckBox>(fraTipo, QStringLiteral("chkPosDet"), QStringLiteral("Pos. determinata"));
     gTipo->addWidget(chkPosDet, 4, 0);
     auto* posizioni = new QHBoxLayout;
     for (int p = 1; p <= 5; ++p) {
-        chkPosizione[p] = crea<QCheckBox>(fraTipo, nome("chkPosizione", p), QString::number(p));
+        chkPosizione[p] = CreaControllo<QCheckBox>(fraTipo, NomeElemento("chkPosizione", p), QString::number(p));
         chkPosizione[p]->setEnabled(false);
         posizioni->addWidget(chkPosizione[p]);
     }
     gTipo->addLayout(posizioni, 4, 1);
-    chkStessaPosizione = crea<QCheckBox>(fraTipo, QStringLiteral("chkStessaPosizione"),
+    chkStessaPosizione = CreaControllo<QCheckBox>(fraTipo, QStringLiteral("chkStessaPosizione"),
                                          QStringLiteral("Stessa posizione"));
     chkStessaPosizione->setEnabled(false);
     gTipo->addWidget(chkStessaPosizione, 5, 0, 1, 2);
 
     // Period.
     auto* fraPeriodo = new QGroupBox(QStringLiteral("Intervallo di ricerca"), c);
-    optPeriodo[0] = crea<QRadioButton>(fraPeriodo, nome("optPeriodo", 0), QStringLiteral("Dal"));
+    optPeriodo[0] = CreaControllo<QRadioButton>(fraPeriodo, NomeElemento("optPeriodo", 0), QStringLiteral("Dal"));
     optPeriodo[0]->setChecked(true);
     const BloccoPeriodo periodo = creaBloccoPeriodo(fraPeriodo, optPeriodo[0]);
     QGridLayout* gPeriodo = periodo.griglia;
     DTPickerDa = periodo.DTPickerDa;
     DTPickerA = periodo.DTPickerA;
-    lblIndiceDal = crea<QLabel>(fraPeriodo, QStringLiteral("lblIndiceDal"));
-    lblIndiceAl = crea<QLabel>(fraPeriodo, QStringLiteral("lblIndiceAl"));
+    lblIndiceDal = CreaControllo<QLabel>(fraPeriodo, QStringLiteral("lblIndiceDal"));
+    lblIndiceAl = CreaControllo<QLabel>(fraPeriodo, QStringLiteral("lblIndiceAl"));
     gPeriodo->addWidget(lblIndiceDal, 0, 2);
     gPeriodo->addWidget(lblIndiceAl, 0, 5);
-    optPeriodo[1] = crea<QRadioButton>(fraPeriodo, nome("optPeriodo", 1), QStringLiteral("Ultime"));
+    optPeriodo[1] = CreaControllo<QRadioButton>(fraPeriodo, NomeElemento("optPeriodo", 1), QStringLiteral("Ultime"));
     cboSortite = creaCombo(fraPeriodo, QStringLiteral("cboSortite"), true);
     cboSortite->setEnabled(false);
-    lblDescriviRicerca = crea<QLabel>(fraPeriodo, QStringLiteral("lblDescriviRicerca"),
+    lblDescriviRicerca = CreaControllo<QLabel>(fraPeriodo, QStringLiteral("lblDescriviRicerca"),
                                       QStringLiteral("sortite del numero spia"));
     gPeriodo->addWidget(optPeriodo[1], 1, 0);
     gPeriodo->addWidget(cboSortite, 1, 1);
@@ -129,7 +114,7 @@ void frmQuorvane::costruisci()
     gColpi->addWidget(new QLabel(QStringLiteral("N. colpi :"), fraColpi), 0, 0);
     cboColpi = creaCombo(fraColpi, QStringLiteral("cboColpi"), true);
     gColpi->addWidget(cboColpi, 0, 1);
-    chkUltime = crea<QCheckBox>(fraColpi, QStringLiteral("chkUltime"),
+    chkUltime = CreaControllo<QCheckBox>(fraColpi, QStringLiteral("chkUltime"),
                                 QStringLiteral("Controllo delle ultime 6 estraz."));
     gColpi->addWidget(chkUltime, 1, 0, 1, 2);
 
@@ -138,19 +123,19 @@ void frmQuorvane::costruisci()
     gValidita->addWidget(new QLabel(QStringLiteral("Posizione definita del capogioco"), fraValidita),
                          0, 0, 1, 5);
     for (int p = 1; p <= 5; ++p) {
-        chkPosizioneA[p] = crea<QCheckBox>(fraValidita, nome("chkPosizioneA", p), QString::number(p));
+        chkPosizioneA[p] = CreaControllo<QCheckBox>(fraValidita, NomeElemento("chkPosizioneA", p), QString::number(p));
         chkPosizioneA[p]->setChecked(true);
         gValidita->addWidget(chkPosizioneA[p], 1, p - 1);
     }
 
-    cmdCalcola = crea<QPushButton>(c, QStringLiteral("cmdCalcola"), QStringLiteral("Calcola"));
+    cmdCalcola = CreaControllo<QPushButton>(c, QStringLiteral("cmdCalcola"), QStringLiteral("Calcola"));
     cmdCalcola->setToolTip(QStringLiteral("Avvia la ricerca dei metodi"));
-    cmdHelp = crea<QPushButton>(c, QStringLiteral("cmdHelp"), QStringLiteral("?"));
+    cmdHelp = CreaControllo<QPushButton>(c, QStringLiteral("cmdHelp"), QStringLiteral("?"));
 
     // Results.
-    lblSortite = crea<QLabel>(c, QStringLiteral("lblSortite"));
-    lblOrdinamento = crea<QLabel>(c, QStringLiteral("lblOrdinamento"));
-    ListViewOrdin2 = crea<ReportListView>(c, QStringLiteral("ListViewOrdin2"));
+    lblSortite = CreaControllo<QLabel>(c, QStringLiteral("lblSortite"));
+    lblOrdinamento = CreaControllo<QLabel>(c, QStringLiteral("lblOrdinamento"));
+    ListViewOrdin2 = CreaControllo<ReportListView>(c, QStringLiteral("ListViewOrdin2"));
     ListViewOrdin2->setColumnHeaders({QStringLiteral("Descrizione algoritmo"),
                                       QStringLiteral("Pres./Quantità"),
                                       QStringLiteral("% Presenze"), QStringLiteral("Numero"),
@@ -168,7 +153,7 @@ void frmQuorvane::costruisci()
         ListViewOrdin2->setMinimumWidth(larghezza + 2 * ListViewOrdin2->frameWidth()
                                         + ListViewOrdin2->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     }
-    ListViewOrdin = crea<ReportListView>(c, QStringLiteral("ListViewOrdin"));
+    ListViewOrdin = CreaControllo<ReportListView>(c, QStringLiteral("ListViewOrdin"));
     ListViewOrdin->setColumnHeaders({QStringLiteral("Pres./Quantità"), QStringLiteral("Descrizione"),
                                      QStringLiteral("Numero"), QStringLiteral("Sortite")});
     ListViewOrdin->setSortKey(0);
@@ -179,31 +164,31 @@ void frmQuorvane::costruisci()
     // Current method and play date.
     auto* fraMetodo = new QGroupBox(c);
     auto* gMetodo = new QGridLayout(fraMetodo);
-    txtCapoGioco = crea<QLineEdit>(fraMetodo, QStringLiteral("txtCapoGioco"));
+    txtCapoGioco = CreaControllo<QLineEdit>(fraMetodo, QStringLiteral("txtCapoGioco"));
     txtCapoGioco->setReadOnly(true);
-    lblCapo = crea<QLabel>(fraMetodo, QStringLiteral("lblCapo"));
-    cmdReport[0] = crea<QPushButton>(fraMetodo, nome("cmdReport", 0),
+    lblCapo = CreaControllo<QLabel>(fraMetodo, QStringLiteral("lblCapo"));
+    cmdReport[0] = CreaControllo<QPushButton>(fraMetodo, NomeElemento("cmdReport", 0),
                                      QStringLiteral("Riepilogo della tecnica selezionata"));
     cmdReport[0]->setEnabled(false);
-    cmdReport[1] = crea<QPushButton>(fraMetodo, nome("cmdReport", 1), QStringLiteral("Dettaglio vincite"));
+    cmdReport[1] = CreaControllo<QPushButton>(fraMetodo, NomeElemento("cmdReport", 1), QStringLiteral("Dettaglio vincite"));
     cmdReport[1]->hide();
     gMetodo->addWidget(txtCapoGioco, 0, 0, 1, 3);
     gMetodo->addWidget(lblCapo, 0, 3);
     gMetodo->addWidget(cmdReport[0], 2, 0, 1, 4);
-    cmdVediNumeri = crea<QPushButton>(fraMetodo, QStringLiteral("cmdVediNumeri"),
+    cmdVediNumeri = CreaControllo<QPushButton>(fraMetodo, QStringLiteral("cmdVediNumeri"),
                                       QStringLiteral("Vedi i numeri da giocare dopo il"));
-    cmdPrecedente = crea<QPushButton>(fraMetodo, QStringLiteral("cmdPrecedente"), QStringLiteral("<"));
-    txtDataFine = crea<QLineEdit>(fraMetodo, QStringLiteral("txtDataFine"));
+    cmdPrecedente = CreaControllo<QPushButton>(fraMetodo, QStringLiteral("cmdPrecedente"), QStringLiteral("<"));
+    txtDataFine = CreaControllo<QLineEdit>(fraMetodo, QStringLiteral("txtDataFine"));
     txtDataFine->setMaxLength(10);
     txtDataFine->setMinimumWidth(txtDataFine->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 12);
-    cmdSuccessiva = crea<QPushButton>(fraMetodo, QStringLiteral("cmdSuccessiva"), QStringLiteral(">"));
+    cmdSuccessiva = CreaControllo<QPushButton>(fraMetodo, QStringLiteral("cmdSuccessiva"), QStringLiteral(">"));
     for (QPushButton* passo : {cmdPrecedente, cmdSuccessiva})
         passo->setFixedWidth(passo->fontMetrics().horizontalAdvance(QStringLiteral("<<")) + 20);
     gMetodo->addWidget(cmdVediNumeri, 1, 0);
     gMetodo->addWidget(cmdPrecedente, 1, 1);
     gMetodo->addWidget(txtDataFine, 1, 2);
     gMetodo->addWidget(cmdSuccessiva, 1, 3);
-    cmdTraduciAlgoMultiRuota = crea<QPushButton>(fraMetodo, QStringLiteral("cmdTraduciAlgoMultiRuota"),
+    cmdTraduciAlgoMultiRuota = CreaControllo<QPushButton>(fraMetodo, QStringLiteral("cmdTraduciAlgoMultiRuota"),
                                                  QStringLiteral("Traduci algoritmo multiruota (invisibile)"));
     cmdTraduciAlgoMultiRuota->hide();
 
@@ -211,15 +196,15 @@ void frmQuorvane::costruisci()
     auto* fraAbbinati = new QGroupBox(c);
     auto* gAbbinati = new QGridLayout(fraAbbinati);
     cboAlgoAbbinati = creaCombo(fraAbbinati, QStringLiteral("cboAlgoAbbinati"), true);
-    cmdAlgoAbbinati = crea<QPushButton>(fraAbbinati, QStringLiteral("cmdAlgoAbbinati"), QStringLiteral("Cerca"));
-    cmdCancellaAlgoritmiAbbinati = crea<QPushButton>(
+    cmdAlgoAbbinati = CreaControllo<QPushButton>(fraAbbinati, QStringLiteral("cmdAlgoAbbinati"), QStringLiteral("Cerca"));
+    cmdCancellaAlgoritmiAbbinati = CreaControllo<QPushButton>(
         fraAbbinati, QStringLiteral("cmdCancellaAlgoritmiAbbinati"), QStringLiteral("Cancella"));
-    lstAlgoritmiAbbinati = crea<QListWidget>(fraAbbinati, QStringLiteral("lstAlgoritmiAbbinati"));
+    lstAlgoritmiAbbinati = CreaControllo<QListWidget>(fraAbbinati, QStringLiteral("lstAlgoritmiAbbinati"));
     cboNumAbbinati = creaCombo(fraAbbinati, QStringLiteral("cboNumAbbinati"), true);
-    cmdNumAbbinati = crea<QPushButton>(fraAbbinati, QStringLiteral("cmdNumAbbinati"), QStringLiteral("Cerca"));
-    cmdCancellaNumeriAbbinati = crea<QPushButton>(
+    cmdNumAbbinati = CreaControllo<QPushButton>(fraAbbinati, QStringLiteral("cmdNumAbbinati"), QStringLiteral("Cerca"));
+    cmdCancellaNumeriAbbinati = CreaControllo<QPushButton>(
         fraAbbinati, QStringLiteral("cmdCancellaNumeriAbbinati"), QStringLiteral("Cancella"));
-    lstNumeriAbbinati = crea<QListWidget>(fraAbbinati, QStringLiteral("lstNumeriAbbinati"));
+    lstNumeriAbbinati = CreaControllo<QListWidget>(fraAbbinati, QStringLiteral("lstNumeriAbbinati"));
     const auto lato = [&](int colonna, QComboBox* quanti, const char* cosa, QPushButton* cerca,
                           QPushButton* cancella, const char* titolo, QListWidget* lista) {
         auto* riga = new QHBoxLayout;
@@ -241,34 +226,34 @@ void frmQuorvane::costruisci()
          nullptr, lstNumeriAbbinati);
 
     // Automatic search, hidden until its command shows it.
-    fraRicercaAutomatica = crea<QGroupBox>(c, QStringLiteral("fraRicercaAutomatica"),
+    fraRicercaAutomatica = CreaControllo<QGroupBox>(c, QStringLiteral("fraRicercaAutomatica"),
                                            QStringLiteral("Ricerca automatica"));
     auto* gAuto = new QGridLayout(fraRicercaAutomatica);
-    fraRRicerca = crea<QGroupBox>(fraRicercaAutomatica, QStringLiteral("fraRRicerca"));
+    fraRRicerca = CreaControllo<QGroupBox>(fraRicercaAutomatica, QStringLiteral("fraRRicerca"));
     auto* vRRicerca = new QVBoxLayout(fraRRicerca);
     vRRicerca->addWidget(new QLabel(QStringLiteral("Ruote di ricerca"), fraRRicerca));
     const char* ricerca[] = {"Tutte assieme", "1", "2"};
     for (int i = 0; i <= 2; ++i) {
-        optRicerca[i] = crea<QRadioButton>(fraRRicerca, nome("optRicerca", i), QString::fromUtf8(ricerca[i]));
+        optRicerca[i] = CreaControllo<QRadioButton>(fraRRicerca, NomeElemento("optRicerca", i), QString::fromUtf8(ricerca[i]));
         vRRicerca->addWidget(optRicerca[i]);
     }
     optRicerca[1]->setChecked(true);
     vRRicerca->addWidget(new QLabel(QStringLiteral("in simultanea"), fraRRicerca));
-    fraRGioco = crea<QGroupBox>(fraRicercaAutomatica, QStringLiteral("fraRGioco"));
+    fraRGioco = CreaControllo<QGroupBox>(fraRicercaAutomatica, QStringLiteral("fraRGioco"));
     auto* vRGioco = new QVBoxLayout(fraRGioco);
     vRGioco->addWidget(new QLabel(QStringLiteral("Ruote di gioco"), fraRGioco));
     for (int i = 1; i <= 3; ++i) {
-        optGioco[i] = crea<QRadioButton>(fraRGioco, nome("optGioco", i), QString::number(i));
+        optGioco[i] = CreaControllo<QRadioButton>(fraRGioco, NomeElemento("optGioco", i), QString::number(i));
         vRGioco->addWidget(optGioco[i]);
     }
     optGioco[1]->setChecked(true);
     vRGioco->addWidget(new QLabel(QStringLiteral("in simultanea"), fraRGioco));
     cboQuanti = creaCombo(fraRicercaAutomatica, QStringLiteral("cboQuanti"), false);
     cboQuanti->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
-    cmdAvviaRicercaAutomatica = crea<QPushButton>(fraRicercaAutomatica,
+    cmdAvviaRicercaAutomatica = CreaControllo<QPushButton>(fraRicercaAutomatica,
                                                   QStringLiteral("cmdAvviaRicercaAutomatica"),
                                                   QStringLiteral("Avvia ricerca automatica"));
-    cmdEsci = crea<QPushButton>(fraRicercaAutomatica, QStringLiteral("cmdEsci"), QStringLiteral("Esci"));
+    cmdEsci = CreaControllo<QPushButton>(fraRicercaAutomatica, QStringLiteral("cmdEsci"), QStringLiteral("Esci"));
     gAuto->addWidget(fraRRicerca, 0, 0, 1, 2);
     gAuto->addWidget(fraRGioco, 0, 2, 1, 2);
     gAuto->addWidget(new QLabel(QStringLiteral("Considera i primi"), fraRicercaAutomatica), 1, 0);
@@ -311,7 +296,7 @@ void frmQuorvane::costruisci()
     righe->addLayout(destra, 1);
 
     // The progress bar stays outside the inputs that a search disables.
-    ProgressBar1 = crea<QProgressBar>(this, QStringLiteral("ProgressBar1"));
+    ProgressBar1 = CreaControllo<QProgressBar>(this, QStringLiteral("ProgressBar1"));
     ProgressBar1->setTextVisible(false);
     auto* finestra = new QVBoxLayout(this);
     finestra->addWidget(c, 1);

@@ -1,6 +1,8 @@
 #pragma once
 // The summative pairs results and detail as fixed-column text: the lines of
 // the two text files and of the two printed reports, with their page breaks.
+#include "compat/TextOutput.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -31,11 +33,7 @@ QStringList fileRisultati(const DescrizioneSimulazione& d, const QString& intest
 QStringList fileDettaglio(const DescrizioneSimulazione& d, const QString& descrizioneDettaglio,
                           const std::vector<RigaDettaglioTesto>& righe);
 
-// A printed line, or the start of a new page.
-struct RigaStampa {
-    bool nuovaPagina = false;
-    QString testo;        // empty: an empty line
-};
+using RigaStampa = compat::PrintedLine;
 // All copies, each on its own pages.
 std::vector<RigaStampa> stampaRisultati(const DescrizioneSimulazione& d,
                                         const QString& intestazioneNumeri,

@@ -108,7 +108,6 @@ private:
     void eseguiRicerca(qint32 inizio, qint32 fine, int colpi, int cicli, int quanti);
     std::vector<RigaRisultato> righeRisultati() const;
     std::vector<RigaDettaglioTesto> righeDettaglio() const;
-    void stampa(const std::vector<RigaStampa>& righe, double punti);
 
     QWidget* corpo_ = nullptr;
     qint32 estrazioniIndice_ = 0;   // draws numbered by the monthly index

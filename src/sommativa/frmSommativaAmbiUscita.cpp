@@ -59,21 +59,6 @@ void frmSommativaAmbi::cmdPrintTofileDettagli_Click()
     writeOutputFile(*file, fileDettaglio(corsa_, descrizioneDettaglio_, righeDettaglio()));
 }
 
-void frmSommativaAmbi::stampa(const std::vector<RigaStampa>& righe, double punti)
-{
-    std::unique_ptr<ILinePrinter> p = platform().printers().open();
-    p->setFont(QStringLiteral("Courier New"), punti);
-    for (const RigaStampa& r : righe) {
-        if (r.nuovaPagina) {
-            p->newPage();
-        } else {
-            p->print(r.testo);
-            p->endLine();
-        }
-    }
-    finishPrint(*p);
-}
-
 void frmSommativaAmbi::cmdStampa_Click()
 {
     if (ListViewRisultati->count() == 0)
@@ -81,7 +66,8 @@ void frmSommativaAmbi::cmdStampa_Click()
     const std::optional<int> copie = askPrintCopies();
     if (!copie)
         return;
-    stampa(stampaRisultati(corsa_, ListViewRisultati->columnHeader(5), righeRisultati(), *copie), 8);
+    printLines(stampaRisultati(corsa_, ListViewRisultati->columnHeader(5), righeRisultati(), *copie),
+               QStringLiteral("Courier New"), 8);
 }
 
 void frmSommativaAmbi::cmdStampaDettagli_Click()
@@ -91,5 +77,6 @@ void frmSommativaAmbi::cmdStampaDettagli_Click()
     const std::optional<int> copie = askPrintCopies();
     if (!copie)
         return;
-    stampa(stampaDettaglio(corsa_, descrizioneDettaglio_, righeDettaglio(), *copie), 10);
+    printLines(stampaDettaglio(corsa_, descrizioneDettaglio_, righeDettaglio(), *copie),
+               QStringLiteral("Courier New"), 10);
 }

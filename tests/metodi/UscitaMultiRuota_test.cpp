@@ -119,9 +119,9 @@ std::vector<int> righePerPagina(const std::vector<RigaStampaMulti>& s)
 {
     std::vector<int> pagine{0};
     for (const RigaStampaMulti& r : s) {
-        if (r.nuovaPagina)
+        if (r.newPage)
             pagine.push_back(0);
-        else if (r.testo.startsWith(QStringLiteral("  ")) && r.testo.contains(QStringLiteral("' su BA")))
+        else if (r.text.startsWith(QStringLiteral("  ")) && r.text.contains(QStringLiteral("' su BA")))
             ++pagine.back();
     }
     return pagine;
@@ -147,27 +147,27 @@ TEST(UscitaMultiRuota, PrintedPagesHold77RowsThen87)
     // The first page opens with the whole heading, each further one with the table's.
     const auto s = stampaMultiRuota(opzioni(), kDidascalia, righe(78), 1);
     ASSERT_GE(s.size(), 17u);
-    EXPECT_EQ(s[0].testo, "");
-    EXPECT_EQ(s[1].testo, "Quorvane 2");
-    EXPECT_EQ(s[2].testo, "");
-    EXPECT_EQ(s[3].testo, "Intervallo di ricerca         : dal 02/01/2024 al 20/01/2024");
-    EXPECT_EQ(s[10].testo, "Quorvane by Miravell - Ricerca abbinamento Ruote d");
-    EXPECT_EQ(s[11].testo, "");
-    EXPECT_TRUE(s[13].testo.startsWith("| Descrizione algoritmo"));
-    EXPECT_EQ(s[15].testo, "");
-    EXPECT_EQ(s[16].testo, fileMultiRuota(opzioni(), kDidascalia, righe(1))[15]);
+    EXPECT_EQ(s[0].text, "");
+    EXPECT_EQ(s[1].text, "Quorvane 2");
+    EXPECT_EQ(s[2].text, "");
+    EXPECT_EQ(s[3].text, "Intervallo di ricerca         : dal 02/01/2024 al 20/01/2024");
+    EXPECT_EQ(s[10].text, "Quorvane by Miravell - Ricerca abbinamento Ruote d");
+    EXPECT_EQ(s[11].text, "");
+    EXPECT_TRUE(s[13].text.startsWith("| Descrizione algoritmo"));
+    EXPECT_EQ(s[15].text, "");
+    EXPECT_EQ(s[16].text, fileMultiRuota(opzioni(), kDidascalia, righe(1))[15]);
     const size_t pagina = 16 + 77;
-    ASSERT_TRUE(s[pagina].nuovaPagina);
-    EXPECT_EQ(s[pagina + 1].testo, "");
-    EXPECT_TRUE(s[pagina + 2].testo.startsWith("*---"));
-    EXPECT_TRUE(s[pagina + 3].testo.startsWith("| Descrizione algoritmo"));
-    EXPECT_EQ(s[pagina + 5].testo, "");
+    ASSERT_TRUE(s[pagina].newPage);
+    EXPECT_EQ(s[pagina + 1].text, "");
+    EXPECT_TRUE(s[pagina + 2].text.startsWith("*---"));
+    EXPECT_TRUE(s[pagina + 3].text.startsWith("| Descrizione algoritmo"));
+    EXPECT_EQ(s[pagina + 5].text, "");
     EXPECT_EQ(s.size(), pagina + 7);
 
     // Two copies: the second from a new page with its own "Quorvane 2".
     const auto due = stampaMultiRuota(opzioni(), kDidascalia, righe(3), 2);
     ASSERT_EQ(due.size(), 2 * 19u + 1);
-    EXPECT_TRUE(due[19].nuovaPagina);
-    EXPECT_EQ(due[21].testo, "Quorvane 2");
+    EXPECT_TRUE(due[19].newPage);
+    EXPECT_EQ(due[21].text, "Quorvane 2");
     EXPECT_EQ(righePerPagina(due), (std::vector<int>{3, 3}));
 }

@@ -36,9 +36,9 @@ std::vector<int> righePrimaDelSalto(const std::vector<RigaStampa>& s, const QStr
     std::vector<int> out;
     int righe = 0;
     for (const RigaStampa& r : s) {
-        if (r.nuovaPagina)
+        if (r.newPage)
             out.push_back(righe);
-        else if (r.testo.startsWith(prefisso))
+        else if (r.text.startsWith(prefisso))
             ++righe;
     }
     return out;
@@ -100,13 +100,13 @@ TEST(UscitaSommativa, PageBreaksAtTheRowCountsAndEachCopyOnItsOwnPages)
               (std::vector<int>{84, 174}));
     // The opening block, then after the break: empty, border, heading, border, empty.
     ASSERT_EQ(r85.size(), 11u + 85u + 1u + 5u);
-    EXPECT_EQ(r85[1].testo, " Metodo sommativo per ambi By ostrel");
-    EXPECT_TRUE(r85[0].testo.isEmpty());
-    EXPECT_TRUE(r85[95].nuovaPagina);
-    EXPECT_TRUE(r85[96].testo.isEmpty());
-    EXPECT_TRUE(r85[97].testo.startsWith("*---"));
-    EXPECT_TRUE(r85[98].testo.endsWith("Numeri al 28/12/2019 |"));
-    EXPECT_TRUE(r85[100].testo.isEmpty());
+    EXPECT_EQ(r85[1].text, " Metodo sommativo per ambi By ostrel");
+    EXPECT_TRUE(r85[0].text.isEmpty());
+    EXPECT_TRUE(r85[95].newPage);
+    EXPECT_TRUE(r85[96].text.isEmpty());
+    EXPECT_TRUE(r85[97].text.startsWith("*---"));
+    EXPECT_TRUE(r85[98].text.endsWith("Numeri al 28/12/2019 |"));
+    EXPECT_TRUE(r85[100].text.isEmpty());
 
     const QString desc = QStringLiteral(" Dettaglio giocate dal a al b");
     EXPECT_TRUE(righePrimaDelSalto(stampaDettaglio(descrizione(), desc, dettagli(62), 1), "  05").empty());
@@ -115,16 +115,16 @@ TEST(UscitaSommativa, PageBreaksAtTheRowCountsAndEachCopyOnItsOwnPages)
     EXPECT_EQ(righePrimaDelSalto(stampaDettaglio(descrizione(), desc, dettagli(133), 1), "  05"),
               (std::vector<int>{62, 132}));
     ASSERT_EQ(d63.size(), 12u + 63u + 1u + 4u);
-    EXPECT_EQ(d63[1].testo, " Metodo sommativo per ambi by Ostrel");
-    EXPECT_EQ(d63[6].testo, desc);
-    EXPECT_TRUE(d63[74].nuovaPagina);
-    EXPECT_TRUE(d63[75].testo.startsWith("*---"));
+    EXPECT_EQ(d63[1].text, " Metodo sommativo per ambi by Ostrel");
+    EXPECT_EQ(d63[6].text, desc);
+    EXPECT_TRUE(d63[74].newPage);
+    EXPECT_TRUE(d63[75].text.startsWith("*---"));
 
     // Two copies of 10 rows: the second starts on a page of its own.
     const auto due = stampaDettaglio(descrizione(), desc, dettagli(10), 2);
     ASSERT_EQ(due.size(), 2u * 22u + 1u);
-    EXPECT_TRUE(due[22].nuovaPagina);
-    EXPECT_EQ(due[24].testo, due[1].testo);
+    EXPECT_TRUE(due[22].newPage);
+    EXPECT_EQ(due[24].text, due[1].text);
 }
 
 } // namespace

@@ -72,4 +72,19 @@ bool finishPrint(ILinePrinter& printer)
     return false;
 }
 
+bool printLines(const std::vector<PrintedLine>& lines, const QString& font, double points)
+{
+    std::unique_ptr<ILinePrinter> p = platform().printers().open();
+    p->setFont(font, points);
+    for (const PrintedLine& l : lines) {
+        if (l.newPage) {
+            p->newPage();
+        } else {
+            p->print(l.text);
+            p->endLine();
+        }
+    }
+    return finishPrint(*p);
+}
+
 } // namespace compat

@@ -45,5 +45,8 @@ bool finishOutput(TextOutput& out);
 std::optional<int> askPrintCopies();
 // Ends the document and reports a failure; true when it was sent.
 bool finishPrint(ILinePrinter& printer);
+// Prints laid-out lines on the chosen printer in `font` at `points`, then
+// finishPrint; true when it was sent.
+bool printLines(const std::vector<PrintedLine>& lines, const QString& font, double points);
 
 } // namespace compat
