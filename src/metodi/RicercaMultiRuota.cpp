@@ -5,9 +5,10 @@
 #include "core/Esecutore.h"
 #include "metodi/MotoreRicerca.h"
 
-#include <limits>
-
 #include <algorithm>
+#include <bit>
+#include <functional>
+#include <limits>
 
 namespace {
 
@@ -147,7 +148,107 @@ struct Scratch {
     std::vector<Conteggio> conteggi;
     std::vector<int> pronto;        // the unit for which totali[i] was computed, + 1
     Totali comune, unione;
+    std::vector<Totali> coppie;     // per pair of single wheels: the draws on both
+    std::vector<quint16> maschera;  // per draw: the single wheels where the spia came out
+    std::vector<qint32> toccate;
+    std::vector<int> gruppoDi;      // per group key: its list, + 1
+    std::vector<Casi> gruppi;
 };
+
+// Adds totals formula by formula (presences and quantity never carry).
+void aggiungi(Totali& a, const Totali& b)
+{
+    for (size_t i = 0; i < a.size(); ++i)
+        a[i] += b[i];
+}
+
+// The totals of the single wheels `singoli` (bit i: insieme singoli[i]) and
+// of the draws common to each pair of them, for spia k. A draw where the spia
+// came out on one or two of the wheels is scored once: the draws are grouped
+// by that set and each group's totals are added into each wheel and pair it
+// covers. Draws on more wheels (rare) are scored per wheel and per pair.
+// False when stopped.
+bool totaliSingoli(const Estrazioni& est, const Finestre* const* f, int nf,
+                   const std::vector<Insieme>& insiemi, const std::vector<int>& singoli, size_t k,
+                   bool vettoriale, Scratch& s, ContestoUnita* c)
+{
+    const int ns = static_cast<int>(singoli.size());
+    const qint32 tutti = std::numeric_limits<qint32>::max();
+    s.maschera.assign(size_t(est.n), 0);
+    s.toccate.clear();
+    for (int i = 0; i < ns; ++i) {
+        const size_t x = size_t(singoli[size_t(i)]);
+        Conteggio& conto = s.conteggi[x];
+        conto = {};
+        for (const Caso& caso : insiemi[x].casi[k]) {
+            quint16& m = s.maschera[size_t(caso.indice)];
+            if (m == 0)
+                s.toccate.push_back(caso.indice);
+            m = quint16(m | (1u << i));
+            ++conto.casi;
+            conto.sortite += caso.sortite;
+        }
+        s.totali[x].assign(kFormule, 0);
+    }
+    s.coppie.resize(size_t(ns * ns));
+    for (int i = 0; i < ns; ++i)
+        for (int j = i + 1; j < ns; ++j)
+            s.coppie[size_t(i * ns + j)].assign(kFormule, 0);
+
+    constexpr int kMaschere = 1 << 11;
+    s.gruppoDi.assign(size_t(kMaschere + ns + ns * ns), 0);
+    std::vector<int> chiavi;
+    for (Casi& g : s.gruppi)
+        g.clear();
+    auto metti = [&](int chiave, qint32 indice) {
+        int& g = s.gruppoDi[size_t(chiave)];
+        if (g == 0) {
+            chiavi.push_back(chiave);
+            g = static_cast<int>(chiavi.size());
+            if (s.gruppi.size() < chiavi.size())
+                s.gruppi.emplace_back();
+        }
+        s.gruppi[size_t(g - 1)].push_back({indice, 0});
+    };
+    std::sort(s.toccate.begin(), s.toccate.end(), std::greater<>());
+    for (qint32 j : s.toccate) {
+        const unsigned m = s.maschera[size_t(j)];
+        if (std::popcount(m) <= 2) {
+            metti(static_cast<int>(m), j);
+            continue;
+        }
+        for (int a = 0; a < ns; ++a) {
+            if (!(m & (1u << a)))
+                continue;
+            metti(kMaschere + a, j);
+            for (int b = a + 1; b < ns; ++b)
+                if (m & (1u << b))
+                    metti(kMaschere + ns + a * ns + b, j);
+        }
+    }
+    for (size_t g = 0; g < chiavi.size(); ++g) {
+        Conteggio nessuno;
+        if (!calcolaTotali(est, f, nf, s.gruppi[g], tutti, vettoriale, s.tavolo, s.comune,
+                           nessuno, c, false, false))
+            return false;
+        const int chiave = chiavi[g];
+        if (chiave < kMaschere) {
+            for (int a = 0; a < ns; ++a) {
+                if (!(chiave & (1 << a)))
+                    continue;
+                aggiungi(s.totali[size_t(singoli[size_t(a)])], s.comune);
+                for (int b = a + 1; b < ns; ++b)
+                    if (chiave & (1 << b))
+                        aggiungi(s.coppie[size_t(a * ns + b)], s.comune);
+            }
+        } else if (chiave < kMaschere + ns) {
+            aggiungi(s.totali[size_t(singoli[size_t(chiave - kMaschere)])], s.comune);
+        } else {
+            aggiungi(s.coppie[size_t(chiave - kMaschere - ns)], s.comune);
+        }
+    }
+    return true;
+}
 
 } // namespace
 
@@ -333,6 +434,17 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
         return fatte;
     };
 
+    // The single wheels the pairs are scored from, and each one's bit.
+    std::vector<int> singoli;
+    std::vector<int> bitDi(insiemi.size(), -1);
+    for (const Insieme& ins : insiemi)
+        if (ins.a >= 0)
+            for (int x : {ins.a, ins.b})
+                if (bitDi[size_t(x)] < 0) {
+                    bitDi[size_t(x)] = static_cast<int>(singoli.size());
+                    singoli.push_back(x);
+                }
+
     const Scelta scelta = sceltaRighe(p0);
     const qint32 limite = p0.perSortite ? p0.sortite : std::numeric_limits<qint32>::max();
     std::vector<std::unique_ptr<Scratch>> scratch(numeroLavoratori(nUnita, base.thread));
@@ -370,6 +482,19 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
                 s->pronto[size_t(i)] = u + 1;
                 return true;
             };
+            // The pairs' wheels and common draws, all at once.
+            bool raggruppato = false;
+            if (!singoli.empty()
+                && std::all_of(singoli.begin(), singoli.end(), [&](int x) {
+                       return size_t(k) < insiemi[size_t(x)].casi.size();
+                   })) {
+                if (!totaliSingoli(est, f, nf, insiemi, singoli, size_t(k), base.vettoriale, *s,
+                                   &c))
+                    return std::nullopt;
+                for (int x : singoli)
+                    s->pronto[size_t(x)] = u + 1;
+                raggruppato = true;
+            }
             RisultatoUnita ris;
             for (int r : runDelGruppo[size_t(gruppo)]) {
                 ris.inizio.push_back(static_cast<int>(ris.righe.size()));
@@ -388,12 +513,21 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
                     if (!totali(ins.a) || !totali(ins.b))
                         return std::nullopt;
                     Conteggio nessuno;
-                    if (!calcolaTotali(est, f, nf, ins.comuni[size_t(k)], limite, base.vettoriale,
-                                       s->tavolo, s->comune, nessuno, &c, false, false))
-                        return std::nullopt;
+                    const quint64* z;
+                    if (raggruppato) {
+                        const int ia = std::min(bitDi[size_t(ins.a)], bitDi[size_t(ins.b)]);
+                        const int ib = std::max(bitDi[size_t(ins.a)], bitDi[size_t(ins.b)]);
+                        z = s->coppie[size_t(ia) * singoli.size() + size_t(ib)].data();
+                        nessuno.casi = static_cast<qint32>(ins.comuni[size_t(k)].size());
+                    } else {
+                        if (!calcolaTotali(est, f, nf, ins.comuni[size_t(k)], limite,
+                                           base.vettoriale, s->tavolo, s->comune, nessuno, &c,
+                                           false, false))
+                            return std::nullopt;
+                        z = s->comune.data();
+                    }
                     const quint64* x = s->totali[size_t(ins.a)].data();
                     const quint64* y = s->totali[size_t(ins.b)].data();
-                    const quint64* z = s->comune.data();
                     s->unione.resize(kFormule);
                     for (int i = 0; i < kFormule; ++i)
                         s->unione[size_t(i)] = x[i] + y[i] - z[i];
