@@ -108,6 +108,25 @@ struct Migliore {
 };
 int migliori(const quint64* totali, Migliore (&top)[5]);
 
+// One formula met in list order: kept among the best `n` (at most five)
+// when it beats `soglia`, the fifth best so far or 0.
+inline void proponi(Migliore (&top)[5], int& n, quint64& soglia, quint64 v, int formula)
+{
+    if (v <= soglia)
+        return;
+    int i = n < 5 ? n : 4;
+    while (i > 0 && top[i - 1].totale < v) {
+        if (i < 5)
+            top[i] = top[i - 1];
+        --i;
+    }
+    top[i] = {v, formula};
+    if (n < 5)
+        ++n;
+    if (n == 5)
+        soglia = top[4].totale;
+}
+
 // How many of a spia's best `n` are listed.
 int righeListate(const Migliore* top, int n, Scelta scelta);
 // The result row of one ranked formula.

@@ -637,22 +637,8 @@ int migliori(const quint64* totali, Migliore (&top)[5])
 {
     int n = 0;
     quint64 soglia = 0;   // a formula must beat it: the fifth best, or 0 (no quantity)
-    for (int f = 0; f < kFormule; ++f) {
-        const quint64 v = totali[f];
-        if (v <= soglia)
-            continue;
-        int i = n < 5 ? n : 4;
-        while (i > 0 && top[i - 1].totale < v) {
-            if (i < 5)
-                top[i] = top[i - 1];
-            --i;
-        }
-        top[i] = {v, f};
-        if (n < 5)
-            ++n;
-        if (n == 5)
-            soglia = top[4].totale;
-    }
+    for (int f = 0; f < kFormule; ++f)
+        proponi(top, n, soglia, totali[f], f);
     return n;
 }
 

@@ -3,12 +3,14 @@
 #include "core/Archivio.h"
 #include "core/ArchivioMemoria.h"
 #include "core/Esecutore.h"
+#include "metodi/MotorePresenze.h"
 #include "metodi/MotoreRicerca.h"
 
 #include <algorithm>
 #include <bit>
 #include <functional>
 #include <limits>
+#include <mutex>
 
 namespace {
 
@@ -116,10 +118,11 @@ struct Compatta {
     int spia;
 };
 
-// What unit (play set, spia) gives: the rows of each run of that play set.
+// What a unit (play set, block of spias) gives: for each spia of the block,
+// the rows of each run of that play set.
 struct RisultatoUnita {
     std::vector<Compatta> righe;
-    std::vector<int> inizio;     // per run of the play set, then the end
+    std::vector<int> inizio;     // per spia and run, then the end
 };
 
 Casi comuni(const Casi& x, const Casi& y)
@@ -141,59 +144,117 @@ Casi comuni(const Casi& x, const Casi& y)
     return c;
 }
 
-// A worker's scratch: score tables and the totals of each set for one spia.
+// The formulas of one run and spia that could still rank among its best
+// five, with their presences, and then their quantities.
+struct Classifica {
+    std::vector<int> formule;
+    std::vector<IndiceFormula> indici;
+    std::vector<quint64> presenze, quantita;
+    unsigned ruote = 0;          // a pair: its single wheels' bits
+    Conteggio conto;
+
+    void scegli(const quint32* p, quint32 soglia, bool vettoriale)
+    {
+        formuleCandidate(p, soglia, formule, vettoriale);
+        indici.clear();
+        presenze.resize(formule.size());
+        quantita.assign(formule.size(), 0);
+        for (size_t c = 0; c < formule.size(); ++c) {
+            indici.emplace_back(formule[c]);
+            presenze[c] = p[formule[c]];
+        }
+    }
+    // The counts in a case's windows of each candidate's number.
+    void conta(const GiocoPresenze& g, qint32 j, const quint8* ex)
+    {
+        for (size_t c = 0; c < indici.size(); ++c)
+            quantita[c] += g.conteggio(j, indici[c](ex));
+    }
+    void righe(Scelta scelta, int spia, std::vector<Compatta>& out) const
+    {
+        std::vector<quint64> totali(formule.size());
+        const quint64 limite32 = 0xFFFFFFFFu;
+        for (size_t c = 0; c < formule.size(); ++c)
+            totali[c] = (std::min(presenze[c], limite32) << 32) | std::min(quantita[c], limite32);
+        Migliore top[5];
+        const int n = righeListate(top, miglioriCandidate(formule, totali, top), scelta);
+        for (int j = 0; j < n; ++j)
+            out.push_back({top[j].totale, top[j].formula, conto.casi, spia});
+    }
+};
+
+// A worker's scratch, kept from unit to unit.
 struct Scratch {
-    Tavolo tavolo;
-    std::vector<Totali> totali;
-    std::vector<Conteggio> conteggi;
-    std::vector<int> pronto;        // the unit for which totali[i] was computed, + 1
-    Totali comune, unione;
-    std::vector<Totali> coppie;     // per pair of single wheels: the draws on both
+    CorsiePresenze corsie;
+    const GiocoPresenze* gioco = nullptr;
+    std::vector<quint32> tabelle;   // presences: kFormule per table
+    std::vector<quint32> unione;
+    std::vector<quint32> diretta;   // a set searched directly
+    std::vector<Classifica> classifiche;
     std::vector<quint16> maschera;  // per draw: the single wheels where the spia came out
     std::vector<qint32> toccate;
     std::vector<int> gruppoDi;      // per group key: its list, + 1
     std::vector<Casi> gruppi;
+    std::vector<Conteggio> conteggi;   // per single wheel
+
+    quint32* tabella(int i) { return tabelle.data() + size_t(i) * kFormule; }
+    void tabelleVuote(int n) { tabelle.assign(size_t(n) * kFormule, 0); }
 };
 
-// Adds totals formula by formula (presences and quantity never carry).
-void aggiungi(Totali& a, const Totali& b)
+// Adds the presences of `casi` into `tabelle`; false when stopped.
+bool contaPresenze(const std::vector<quint8>& indici, const Casi& casi, quint32* const* tabelle,
+              int nTabelle, bool vettoriale, Scratch& s, const ContestoUnita* c)
 {
-    for (size_t i = 0; i < a.size(); ++i)
-        a[i] += b[i];
+    constexpr int kInsieme = CorsiePresenze::kInsieme;
+    s.corsie.azzera();
+    for (size_t i = 0; i < casi.size(); i += kInsieme) {
+        if (i % 1024 == 0 && c && c->fermato())
+            return false;
+        if (s.corsie.piene())
+            s.corsie.scarica(tabelle, nTabelle, vettoriale);
+        const quint8* ex[kInsieme];
+        const quint8* bit[kInsieme];
+        const int n = static_cast<int>(std::min(casi.size() - i, size_t(kInsieme)));
+        for (int k = 0; k < n; ++k) {
+            ex[k] = &indici[size_t(casi[i + size_t(k)].indice) * 56];
+            bit[k] = s.gioco->bit(casi[i + size_t(k)].indice);
+        }
+        s.corsie.aggiungi(ex, bit, n, vettoriale);
+    }
+    s.corsie.scarica(tabelle, nTabelle, vettoriale);
+    return true;
 }
 
-// The totals of the single wheels `singoli` (bit i: insieme singoli[i]) and
-// of the draws common to each pair of them, for spia k. A draw where the spia
-// came out on one or two of the wheels is scored once: the draws are grouped
-// by that set and each group's totals are added into each wheel and pair it
-// covers. Draws on more wheels (rare) are scored per wheel and per pair.
+// The table of the draws common to single wheels a < b of ns.
+int postoCoppia(int a, int b, int ns) { return ns + a * ns - a * (a + 1) / 2 + (b - a - 1); }
+
+// The presences of the ns single wheels (table i) and of the draws common
+// to each pair of them (table postoCoppia()) for spia k. A draw where the spia
+// came out on one or two of the wheels is counted once: the draws are
+// grouped by that set and each group's lanes are emptied into every wheel
+// and pair it covers. Draws on more wheels (rare) are counted per wheel and
+// per pair. Also marks the draws touched and counts each wheel's cases.
 // False when stopped.
-bool totaliSingoli(const Estrazioni& est, const Finestre* const* f, int nf,
-                   const std::vector<Insieme>& insiemi, const std::vector<int>& singoli, size_t k,
-                   bool vettoriale, Scratch& s, ContestoUnita* c)
+
+bool presenzeSingoli(const std::vector<quint8>& indici, const std::vector<Insieme>& insiemi,
+                     const std::vector<int>& singoli, size_t k, bool vettoriale, Scratch& s,
+                     const ContestoUnita* c)
 {
     const int ns = static_cast<int>(singoli.size());
-    const qint32 tutti = std::numeric_limits<qint32>::max();
-    s.maschera.assign(size_t(est.n), 0);
+    for (qint32 j : s.toccate)
+        s.maschera[size_t(j)] = 0;
     s.toccate.clear();
-    for (int i = 0; i < ns; ++i) {
-        const size_t x = size_t(singoli[size_t(i)]);
-        Conteggio& conto = s.conteggi[x];
-        conto = {};
-        for (const Caso& caso : insiemi[x].casi[k]) {
+    s.conteggi.assign(size_t(ns), {});
+    for (int i = 0; i < ns; ++i)
+        for (const Caso& caso : insiemi[size_t(singoli[size_t(i)])].casi[k]) {
             quint16& m = s.maschera[size_t(caso.indice)];
             if (m == 0)
                 s.toccate.push_back(caso.indice);
             m = quint16(m | (1u << i));
-            ++conto.casi;
-            conto.sortite += caso.sortite;
+            ++s.conteggi[size_t(i)].casi;
+            s.conteggi[size_t(i)].sortite += caso.sortite;
         }
-        s.totali[x].assign(kFormule, 0);
-    }
-    s.coppie.resize(size_t(ns * ns));
-    for (int i = 0; i < ns; ++i)
-        for (int j = i + 1; j < ns; ++j)
-            s.coppie[size_t(i * ns + j)].assign(kFormule, 0);
+    s.tabelleVuote(ns + ns * (ns - 1) / 2);
 
     constexpr int kMaschere = 1 << 11;
     s.gruppoDi.assign(size_t(kMaschere + ns + ns * ns), 0);
@@ -210,7 +271,6 @@ bool totaliSingoli(const Estrazioni& est, const Finestre* const* f, int nf,
         }
         s.gruppi[size_t(g - 1)].push_back({indice, 0});
     };
-    std::sort(s.toccate.begin(), s.toccate.end(), std::greater<>());
     for (qint32 j : s.toccate) {
         const unsigned m = s.maschera[size_t(j)];
         if (std::popcount(m) <= 2) {
@@ -227,25 +287,26 @@ bool totaliSingoli(const Estrazioni& est, const Finestre* const* f, int nf,
         }
     }
     for (size_t g = 0; g < chiavi.size(); ++g) {
-        Conteggio nessuno;
-        if (!calcolaTotali(est, f, nf, s.gruppi[g], tutti, vettoriale, s.tavolo, s.comune,
-                           nessuno, c, false, false))
-            return false;
         const int chiave = chiavi[g];
+        quint32* tabelle[3];
+        int n = 0;
         if (chiave < kMaschere) {
-            for (int a = 0; a < ns; ++a) {
-                if (!(chiave & (1 << a)))
-                    continue;
-                aggiungi(s.totali[size_t(singoli[size_t(a)])], s.comune);
-                for (int b = a + 1; b < ns; ++b)
-                    if (chiave & (1 << b))
-                        aggiungi(s.coppie[size_t(a * ns + b)], s.comune);
-            }
+            int w[2], nw = 0;
+            for (int a = 0; a < ns; ++a)
+                if (chiave & (1 << a))
+                    w[nw++] = a;
+            for (int i = 0; i < nw; ++i)
+                tabelle[n++] = s.tabella(w[i]);
+            if (nw == 2)
+                tabelle[n++] = s.tabella(postoCoppia(w[0], w[1], ns));
         } else if (chiave < kMaschere + ns) {
-            aggiungi(s.totali[size_t(singoli[size_t(chiave - kMaschere)])], s.comune);
+            tabelle[n++] = s.tabella(chiave - kMaschere);
         } else {
-            aggiungi(s.coppie[size_t(chiave - kMaschere - ns)], s.comune);
+            const int x = chiave - kMaschere - ns;
+            tabelle[n++] = s.tabella(postoCoppia(x / ns, x % ns, ns));
         }
+        if (!contaPresenze(indici, s.gruppi[g], tabelle, n, vettoriale, s, c))
+            return false;
     }
     return true;
 }
@@ -424,10 +485,18 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
     size_t nSpie = 0;
     for (const Insieme& s : insiemi)
         nSpie = std::max(nSpie, s.spie.size());
-    const int nUnita = static_cast<int>(runDelGruppo.size()) * static_cast<int>(nSpie);
+    // A unit is a group's spias, or a block of them when the groups are too
+    // few to keep every worker busy.
+    const int nGruppi = static_cast<int>(runDelGruppo.size());
+    const int lavoratori = numeroLavoratori(std::numeric_limits<int>::max(), base.thread);
+    const int nBlocchi = nSpie == 0 ? 1
+                                    : std::clamp((4 * lavoratori + nGruppi - 1) / nGruppi, 1,
+                                                 static_cast<int>(nSpie));
+    const int perBlocco = nSpie == 0 ? 0 : (static_cast<int>(nSpie) + nBlocchi - 1) / nBlocchi;
+    const int nUnita = nSpie == 0 ? 0 : nGruppi * nBlocchi;
     // The runs done, as an unbroken prefix in run order, once `unita` units are.
     auto runFatti = [&](int unita) {
-        const int gruppi = nSpie == 0 ? nRun : unita / static_cast<int>(nSpie);
+        const int gruppi = nSpie == 0 ? nRun : unita / nBlocchi;
         int fatte = 0;
         while (fatte < nRun && gruppoDi[size_t(fatte)] < gruppi)
             ++fatte;
@@ -444,10 +513,26 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
                     bitDi[size_t(x)] = static_cast<int>(singoli.size());
                     singoli.push_back(x);
                 }
+    const int ns = static_cast<int>(singoli.size());
 
     const Scelta scelta = sceltaRighe(p0);
     const qint32 limite = p0.perSortite ? p0.sortite : std::numeric_limits<qint32>::max();
+    const std::vector<quint8> indici = indiciEstrazioni(est);
     std::vector<std::unique_ptr<Scratch>> scratch(numeroLavoratori(nUnita, base.thread));
+    // Only the best row (and those tying with it) is listed past a single value.
+    const int quante = scelta == Scelta::Cinque ? 5 : 1;
+
+    // Each play set's presences, made by the first unit that needs them and
+    // dropped when the last one is done.
+    struct Condiviso {
+        std::once_flag fatto;
+        std::unique_ptr<GiocoPresenze> gioco;
+        std::atomic<int> restanti{0};
+    };
+    std::vector<Condiviso> condivisi(giochi.size());
+    for (int g = 0; g < nGruppi; ++g)
+        condivisi[size_t(giocoDelGruppo[size_t(g)])].restanti += nBlocchi;
+    // For each single wheel's bit, the pairs of a group that contain it.
 
     std::function<bool(const Avanzamento&)> avanzamento;
     if (progresso)
@@ -455,92 +540,127 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
     Esecuzione<RisultatoUnita> run = eseguiUnita<RisultatoUnita>(
         nUnita,
         [&](int u, ContestoUnita& c) -> std::optional<RisultatoUnita> {
-            const int gruppo = u / static_cast<int>(nSpie);
-            const int gioco = giocoDelGruppo[size_t(gruppo)];
-            const int k = u % static_cast<int>(nSpie);
+            const int gruppo = u / nBlocchi;
+            const std::vector<int>& runs = runDelGruppo[size_t(gruppo)];
+            const int k0 = (u % nBlocchi) * perBlocco;
+            const int k1 = std::min(k0 + perBlocco, static_cast<int>(nSpie));
             std::unique_ptr<Scratch>& s = scratch[c.lavoratore()];
             if (!s) {
                 s.reset(new Scratch);
-                s->totali.resize(insiemi.size());
-                s->conteggi.resize(insiemi.size());
-                s->pronto.assign(insiemi.size(), 0);
+                s->maschera.assign(size_t(est.n), 0);
             }
-            const Finestre* f[12];
-            int nf = 0;
-            for (int w = 1; w <= kRuote; ++w)
-                if (giochi[size_t(gioco)][w])
-                    f[nf++] = finestre[w].get();
-            // The totals of a set for this spia, computed once per unit.
-            auto totali = [&](int i) -> bool {
-                if (s->pronto[size_t(i)] == u + 1)
-                    return true;
-                s->conteggi[size_t(i)] = {};
-                if (!calcolaTotali(est, f, nf, insiemi[size_t(i)].casi[size_t(k)], limite,
-                                   base.vettoriale, s->tavolo, s->totali[size_t(i)],
-                                   s->conteggi[size_t(i)], &c, false, false))
-                    return false;
-                s->pronto[size_t(i)] = u + 1;
-                return true;
-            };
-            // The pairs' wheels and common draws, all at once.
-            bool raggruppato = false;
-            if (!singoli.empty()
-                && std::all_of(singoli.begin(), singoli.end(), [&](int x) {
-                       return size_t(k) < insiemi[size_t(x)].casi.size();
-                   })) {
-                if (!totaliSingoli(est, f, nf, insiemi, singoli, size_t(k), base.vettoriale, *s,
-                                   &c))
-                    return std::nullopt;
-                for (int x : singoli)
-                    s->pronto[size_t(x)] = u + 1;
-                raggruppato = true;
-            }
-            RisultatoUnita ris;
-            for (int r : runDelGruppo[size_t(gruppo)]) {
-                ris.inizio.push_back(static_cast<int>(ris.righe.size()));
-                const Insieme& ins = insiemi[size_t(insiemeDi[size_t(r)])];
-                if (size_t(k) >= ins.spie.size())
-                    continue;
-                const quint64* t;
-                Conteggio conto;
-                if (ins.a < 0) {
-                    if (!totali(insiemeDi[size_t(r)]))
-                        return std::nullopt;
-                    t = s->totali[size_t(insiemeDi[size_t(r)])].data();
-                    conto = s->conteggi[size_t(insiemeDi[size_t(r)])];
-                } else {
-                    // The pair's cases are the union of its wheels' cases.
-                    if (!totali(ins.a) || !totali(ins.b))
-                        return std::nullopt;
-                    Conteggio nessuno;
-                    const quint64* z;
-                    if (raggruppato) {
-                        const int ia = std::min(bitDi[size_t(ins.a)], bitDi[size_t(ins.b)]);
-                        const int ib = std::max(bitDi[size_t(ins.a)], bitDi[size_t(ins.b)]);
-                        z = s->coppie[size_t(ia) * singoli.size() + size_t(ib)].data();
-                        nessuno.casi = static_cast<qint32>(ins.comuni[size_t(k)].size());
-                    } else {
-                        if (!calcolaTotali(est, f, nf, ins.comuni[size_t(k)], limite,
-                                           base.vettoriale, s->tavolo, s->comune, nessuno, &c,
-                                           false, false))
-                            return std::nullopt;
-                        z = s->comune.data();
-                    }
-                    const quint64* x = s->totali[size_t(ins.a)].data();
-                    const quint64* y = s->totali[size_t(ins.b)].data();
-                    s->unione.resize(kFormule);
-                    for (int i = 0; i < kFormule; ++i)
-                        s->unione[size_t(i)] = x[i] + y[i] - z[i];
-                    t = s->unione.data();
-                    const Conteggio& ca = s->conteggi[size_t(ins.a)];
-                    const Conteggio& cb = s->conteggi[size_t(ins.b)];
-                    conto.casi = ca.casi + cb.casi - nessuno.casi;
-                    conto.sortite = ca.sortite + cb.sortite;
+            Condiviso& cond = condivisi[size_t(giocoDelGruppo[size_t(gruppo)])];
+            std::call_once(cond.fatto, [&] {
+                const Finestre* f[12];
+                int nf = 0;
+                for (int w = 1; w <= kRuote; ++w)
+                    if (giochi[size_t(giocoDelGruppo[size_t(gruppo)])][w])
+                        f[nf++] = finestre[w].get();
+                cond.gioco.reset(new GiocoPresenze(est, indici, f, nf));
+            });
+            struct Rilascio {
+                Condiviso& c;
+                ~Rilascio()
+                {
+                    if (--c.restanti == 0)
+                        c.gioco.reset();
                 }
-                Migliore top[5];
-                const int n = righeListate(top, migliori(t, top), scelta);
-                for (int j = 0; j < n; ++j)
-                    ris.righe.push_back({top[j].totale, top[j].formula, conto.casi, k});
+            } rilascio{cond};
+            s->gioco = cond.gioco.get();
+            const GiocoPresenze& gioco = *s->gioco;
+            auto& cl = s->classifiche;
+            if (cl.size() < runs.size())
+                cl.resize(runs.size());
+
+            RisultatoUnita ris;
+            for (int k = k0; k < k1; ++k) {
+                if (c.fermato())
+                    return std::nullopt;
+                // The pairs: presences from their wheels' and common draws' tables.
+                const bool coppie = std::any_of(runs.begin(), runs.end(), [&](int r) {
+                    const Insieme& ins = insiemi[size_t(insiemeDi[size_t(r)])];
+                    return ins.a >= 0 && size_t(k) < ins.spie.size();
+                });
+                if (coppie) {
+                    if (!presenzeSingoli(indici, insiemi, singoli, size_t(k), base.vettoriale, *s, &c))
+                        return std::nullopt;
+                    s->unione.resize(kFormule);
+                }
+                for (size_t q = 0; q < runs.size(); ++q) {
+                    const Insieme& ins = insiemi[size_t(insiemeDi[size_t(runs[q])])];
+                    Classifica& x = cl[q];
+                    x.formule.clear();
+                    x.indici.clear();
+                    x.ruote = 0;
+                    x.conto = {};
+                    if (size_t(k) >= ins.spie.size())
+                        continue;
+                    if (ins.a >= 0) {
+                        const int a = std::min(bitDi[size_t(ins.a)], bitDi[size_t(ins.b)]);
+                        const int b = std::max(bitDi[size_t(ins.a)], bitDi[size_t(ins.b)]);
+                        const quint32* pa = s->tabella(a);
+                        const quint32* pb = s->tabella(b);
+                        const quint32* pc = s->tabella(postoCoppia(a, b, ns));
+                        const quint32 massimo =
+                            unione(pa, pb, pc, s->unione.data(), base.vettoriale);
+                        const quint32 soglia = quante == 1
+                                                   ? std::max<quint32>(massimo, 1)
+                                                   : sogliaCandidate(s->unione.data(), quante);
+                        x.scegli(s->unione.data(), soglia, base.vettoriale);
+                        x.ruote = (1u << a) | (1u << b);
+                        const Conteggio& ca = s->conteggi[size_t(a)];
+                        const Conteggio& cb = s->conteggi[size_t(b)];
+                        x.conto.casi = ca.casi + cb.casi
+                                       - static_cast<qint32>(ins.comuni[size_t(k)].size());
+                        x.conto.sortite = ca.sortite + cb.sortite;
+                        continue;
+                    }
+                    // A set searched directly: its own cases, the last `limite` only.
+                    const Casi& tutti = ins.casi[size_t(k)];
+                    const Casi casi(tutti.begin(),
+                                    tutti.begin() + std::min<qint64>(qint64(tutti.size()), limite));
+                    for (const Caso& caso : casi) {
+                        ++x.conto.casi;
+                        x.conto.sortite += caso.sortite;
+                    }
+                    s->diretta.assign(kFormule, 0);
+                    quint32* t = s->diretta.data();
+                    if (!contaPresenze(indici, casi, &t, 1, base.vettoriale, *s, &c))
+                        return std::nullopt;
+                    x.scegli(t, sogliaCandidate(t, quante), base.vettoriale);
+                    if (!x.formule.empty())
+                        for (const Caso& caso : casi) {
+                            x.conta(gioco, caso.indice, &indici[size_t(caso.indice) * 56]);
+                        }
+                }
+                // The pairs' quantities: each draw touched once, for every
+                // pair with a wheel where the spia came out.
+                if (coppie) {
+                    // Each pair is met through the lower of its wheels in the draw's set.
+                    std::array<std::vector<int>, 16> delBit;
+                    for (size_t q = 0; q < runs.size(); ++q)
+                        if (cl[q].ruote && !cl[q].formule.empty())
+                            delBit[size_t(std::countr_zero(cl[q].ruote))].push_back(int(q)),
+                                delBit[size_t(31 - std::countl_zero(cl[q].ruote))].push_back(int(q));
+                    for (qint32 j : s->toccate) {
+                        const unsigned m = s->maschera[size_t(j)];
+                        const quint8* ex = &indici[size_t(j) * 56];
+                        for (unsigned r = m; r; r &= r - 1) {
+                            const int a = std::countr_zero(r);
+                            for (int q : delBit[size_t(a)]) {
+                                const unsigned altro = cl[size_t(q)].ruote & ~(1u << a);
+                                if (altro & m & ((1u << a) - 1))
+                                    continue;   // met through its lower wheel
+                                cl[size_t(q)].conta(gioco, j, ex);
+                            }
+                        }
+                    }
+                }
+                for (size_t q = 0; q < runs.size(); ++q) {
+                    ris.inizio.push_back(static_cast<int>(ris.righe.size()));
+                    if (!cl[q].formule.empty())
+                        cl[q].righe(scelta, k, ris.righe);
+                }
             }
             ris.inizio.push_back(static_cast<int>(ris.righe.size()));
             return ris;
@@ -558,10 +678,14 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
         const Insieme& ins = insiemi[size_t(insiemeDi[size_t(r)])];
         std::vector<Compatta> righe;
         for (size_t k = 0; k < nSpie; ++k) {
-            const RisultatoUnita& u = run.risultati[size_t(gruppoDi[size_t(r)]) * nSpie + k];
-            const int q = posto[size_t(r)];
-            righe.insert(righe.end(), u.righe.begin() + u.inizio[size_t(q)],
-                         u.righe.begin() + u.inizio[size_t(q) + 1]);
+            const int blocco = static_cast<int>(k) / perBlocco;
+            const RisultatoUnita& u =
+                run.risultati[size_t(gruppoDi[size_t(r)] * nBlocchi + blocco)];
+            const size_t i = (k - size_t(blocco * perBlocco))
+                                 * runDelGruppo[size_t(gruppoDi[size_t(r)])].size()
+                             + size_t(posto[size_t(r)]);
+            righe.insert(righe.end(), u.righe.begin() + u.inizio[i],
+                         u.righe.begin() + u.inizio[i + 1]);
         }
         const std::vector<int> ordine =
             primi(static_cast<int>(righe.size()), opzioni, [&](int i, int k) {

@@ -164,6 +164,7 @@ TEST(RicercaMultiRuota, MatchesTheOrdinarySearchRunByRun)
         if (moneta(20))
             p.indiceScelto = caso(1, p.indiceMassimo + 1);
         p.thread = caso(1, 4);
+        p.vettoriale = moneta(60);
 
         std::array<bool, 12> ricerca{}, gioco{};
         for (int w = 0; w <= 11; ++w) {
@@ -191,6 +192,39 @@ TEST(RicercaMultiRuota, MatchesTheOrdinarySearchRunByRun)
         confronti += static_cast<int>(runs.size());
     }
     EXPECT_GT(confronti, 200);
+}
+
+// On a long archive a spia's cases run into the hundreds, past what the
+// byte counters hold at once, and draws where a sum came out on three or
+// more of the search wheels are common: the rows still match run by run.
+TEST(RicercaMultiRuota, LongArchivesMatchTheOrdinarySearch)
+{
+    const Banco b = banco(2600, 31);
+    ParametriRicerca p;
+    p.tipoSpia = TipoSpia::Somma;
+    p.tuttiIValori = true;
+    p.colpi = 4;
+    p.estrazioneFine = b.vista->numeroEstrazioni();
+    OpzioniMultiRuota o;
+    o.righe = 3;
+    for (bool vettoriale : {true, false}) {
+        SCOPED_TRACE(vettoriale);
+        p.vettoriale = vettoriale;
+        const auto coppie = combinazioniMultiRuota(box({1, 3, 4, 9}), box({2, 11}), 2, 1);
+        EXPECT_EQ(differenza(cercaMultiRuota(*b.vista, {}, b.calendario, p, coppie, o).righe,
+                             runPerRun(b, {}, p, coppie, o).righe)
+                      .toStdString(),
+                  "");
+    }
+    // All ten together, one number at a time: a few hundred cases each.
+    p.tipoSpia = TipoSpia::Numero;
+    p.tuttiIValori = false;
+    p.valoreSpia = 17;
+    const auto tutte = combinazioniMultiRuota(box({1}), box({5, 6}), 0, 2);
+    EXPECT_EQ(differenza(cercaMultiRuota(*b.vista, {}, b.calendario, p, tutte, o).righe,
+                         runPerRun(b, {}, p, tutte, o).righe)
+                  .toStdString(),
+              "");
 }
 
 // A stop keeps the runs completed as an unbroken prefix, each with its rows

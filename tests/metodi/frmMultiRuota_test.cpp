@@ -354,7 +354,7 @@ TEST(frmMultiRuota, EscOrStopEndsBetweenRunsKeepingTheRowsSoFar)
             Finestra::clicIntestazione(m->ListViewMultiruote, 2);
             EXPECT_EQ(m->lblOrdinamento->text(), frase);
         });
-        w.avvia(f->optRicerca[1], f->optGioco[1], 3);
+        w.avvia(f->optRicerca[1], f->optGioco[3], 3);
         ASSERT_TRUE(fermato);
         frmMultiRuota* m = w.multi();
         ASSERT_NE(m, nullptr);
@@ -365,11 +365,14 @@ TEST(frmMultiRuota, EscOrStopEndsBetweenRunsKeepingTheRowsSoFar)
         EXPECT_TRUE(m->cmdStampa->isEnabled());
         EXPECT_EQ(f->ProgressBar1->value(), f->ProgressBar1->maximum());
 
-        // Runs go search wheel by search wheel, each over the play wheels in turn.
+        // Runs go search wheel by search wheel, each over the play wheels' threes in turn.
         std::vector<QString> ordine;
         for (int r = 1; r <= 8; ++r)
-            for (int g = 1; g <= 8; ++g)
-                ordine.push_back(siglaRuota(r) + "/" + siglaRuota(g));
+            for (int a = 1; a <= 6; ++a)
+                for (int b = a + 1; b <= 7; ++b)
+                    for (int c = b + 1; c <= 8; ++c)
+                        ordine.push_back(siglaRuota(r) + "/" + siglaRuota(a) + "-" + siglaRuota(b)
+                                         + "-" + siglaRuota(c));
         std::map<QString, int> perCorsa;
         for (const QStringList& r : w.righeMulti())
             ++perCorsa[r[5] + "/" + r[6]];
