@@ -92,6 +92,8 @@ GiocoPresenze::GiocoPresenze(const Estrazioni& est, const std::vector<quint8>& i
 {
     std::copy(finestre, finestre + nFinestre, finestre_);
     bit_.assign(size_t(est.n) * kBitDraw, 0);
+    conti_.assign(size_t(est.n) * 90, 0);
+    bool stanno = true;
     // u[x]: whether number x (x - 90 past 90) came out; 0 at 0 and past 180.
     alignas(32) std::array<quint8, 512> u{};
     alignas(32) std::array<quint8, kLaneB> v{};
@@ -105,6 +107,8 @@ GiocoPresenze::GiocoPresenze(const Estrazioni& est, const std::vector<quint8>& i
             for (int g = 0; g < nFinestre_; ++g)
                 x += finestre_[g]->conteggi[size_t(j) * kConteggi + size_t(k)];
             v[size_t(k)] = u[size_t(k) + 1] = u[size_t(k) + 91] = x ? 1 : 0;
+            conti_[size_t(j) * 90 + size_t(k)] = quint16(x);
+            stanno = stanno && x <= 0xFFFF;
         }
         impacca(v.data(), b, 12);
         // Family B: a missing term reads u past 180, where it is 0.
@@ -118,6 +122,8 @@ GiocoPresenze::GiocoPresenze(const Estrazioni& est, const std::vector<quint8>& i
         }
         impacca(v.data(), b + 12, kBitBDraw);
     }
+    if (!stanno)
+        std::vector<quint16>().swap(conti_);   // read from the windows instead
 }
 
 // ---------------------------------------------------------------------------
