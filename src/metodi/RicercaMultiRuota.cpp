@@ -153,6 +153,13 @@ struct Classifica {
     unsigned ruote = 0;          // a pair: its single wheels' bits
     Conteggio conto;
 
+    void vuota()
+    {
+        formule.clear();
+        indici.clear();
+        ruote = 0;
+        conto = {};
+    }
     void scegli(const quint32* p, quint32 soglia, bool vettoriale)
     {
         formuleCandidate(p, soglia, formule, vettoriale);
@@ -309,6 +316,84 @@ bool presenzeSingoli(const std::vector<quint8>& indici, const std::vector<Insiem
             return false;
     }
     return true;
+}
+
+
+// What every unit reads of the search.
+struct Comune {
+    const Estrazioni& est;
+    const std::vector<quint8>& indici;
+    const std::vector<Insieme>& insiemi;
+    const std::vector<int>& bitDi;   // a single wheel's bit, -1 for other sets
+    int ns;                          // single wheels scored for the pairs
+    int quante;                      // 1 or 5: the rows a spia may list
+    qint32 limite;                   // the last cases that count
+    bool vettoriale;
+};
+
+// A pair of search wheels for spia k, from its wheels' and common draws'
+// tables (presenzeSingoli): the candidates and the count of cases.
+void classificaCoppia(const Comune& x, const Insieme& ins, size_t k, Scratch& s, Classifica& cl)
+{
+    const int a = std::min(x.bitDi[size_t(ins.a)], x.bitDi[size_t(ins.b)]);
+    const int b = std::max(x.bitDi[size_t(ins.a)], x.bitDi[size_t(ins.b)]);
+    s.unione.resize(kFormule);
+    const quint32 massimo = unione(s.tabella(a), s.tabella(b), s.tabella(postoCoppia(a, b, x.ns)),
+                                   s.unione.data(), x.vettoriale);
+    const quint32 soglia = x.quante == 1 ? std::max<quint32>(massimo, 1)
+                                         : sogliaCandidate(s.unione.data(), x.quante);
+    cl.scegli(s.unione.data(), soglia, x.vettoriale);
+    cl.ruote = (1u << a) | (1u << b);
+    const Conteggio& ca = s.conteggi[size_t(a)];
+    const Conteggio& cb = s.conteggi[size_t(b)];
+    cl.conto.casi = ca.casi + cb.casi - static_cast<qint32>(ins.comuni[k].size());
+    cl.conto.sortite = ca.sortite + cb.sortite;
+}
+
+// A set searched directly for spia k: its own cases (the last `limite`
+// only), their presences, the candidates and their quantities. False when stopped.
+bool classificaDiretta(const Comune& x, const Insieme& ins, size_t k, const GiocoPresenze& gioco,
+                       Scratch& s, Classifica& cl, const ContestoUnita* c)
+{
+    const Casi& tutti = ins.casi[k];
+    const Casi casi(tutti.begin(), tutti.begin() + std::min<qint64>(qint64(tutti.size()), x.limite));
+    for (const Caso& caso : casi) {
+        ++cl.conto.casi;
+        cl.conto.sortite += caso.sortite;
+    }
+    s.diretta.assign(kFormule, 0);
+    quint32* t = s.diretta.data();
+    if (!contaPresenze(x.indici, casi, &t, 1, x.vettoriale, s, c))
+        return false;
+    cl.scegli(t, sogliaCandidate(t, x.quante), x.vettoriale);
+    if (!cl.formule.empty())
+        for (const Caso& caso : casi)
+            cl.conta(gioco, caso.indice, &x.indici[size_t(caso.indice) * 56]);
+    return true;
+}
+
+// The pairs' quantities: each draw where the spia came out on a single wheel
+// is read once, for every pair with a wheel among those; a pair is met
+// through the lower of its wheels in the draw's set.
+void quantitaCoppie(const Comune& x, const GiocoPresenze& gioco, Scratch& s,
+                    std::vector<Classifica>& cl, size_t nRun)
+{
+    std::array<std::vector<int>, 16> delBit;
+    for (size_t q = 0; q < nRun; ++q)
+        if (cl[q].ruote && !cl[q].formule.empty()) {
+            delBit[size_t(std::countr_zero(cl[q].ruote))].push_back(int(q));
+            delBit[size_t(31 - std::countl_zero(cl[q].ruote))].push_back(int(q));
+        }
+    for (qint32 j : s.toccate) {
+        const unsigned m = s.maschera[size_t(j)];
+        const quint8* ex = &x.indici[size_t(j) * 56];
+        for (unsigned r = m; r; r &= r - 1) {
+            const int a = std::countr_zero(r);
+            for (int q : delBit[size_t(a)])
+                if (!(cl[size_t(q)].ruote & m & ((1u << a) - 1)))
+                    cl[size_t(q)].conta(gioco, j, ex);
+        }
+    }
 }
 
 } // namespace
@@ -532,7 +617,7 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
     std::vector<Condiviso> condivisi(giochi.size());
     for (int g = 0; g < nGruppi; ++g)
         condivisi[size_t(giocoDelGruppo[size_t(g)])].restanti += nBlocchi;
-    // For each single wheel's bit, the pairs of a group that contain it.
+    const Comune comune{est, indici, insiemi, bitDi, ns, quante, limite, base.vettoriale};
 
     std::function<bool(const Avanzamento&)> avanzamento;
     if (progresso)
@@ -576,86 +661,25 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
             for (int k = k0; k < k1; ++k) {
                 if (c.fermato())
                     return std::nullopt;
-                // The pairs: presences from their wheels' and common draws' tables.
                 const bool coppie = std::any_of(runs.begin(), runs.end(), [&](int r) {
                     const Insieme& ins = insiemi[size_t(insiemeDi[size_t(r)])];
                     return ins.a >= 0 && size_t(k) < ins.spie.size();
                 });
-                if (coppie) {
-                    if (!presenzeSingoli(indici, insiemi, singoli, size_t(k), base.vettoriale, *s, &c))
-                        return std::nullopt;
-                    s->unione.resize(kFormule);
-                }
+                if (coppie
+                    && !presenzeSingoli(indici, insiemi, singoli, size_t(k), base.vettoriale, *s, &c))
+                    return std::nullopt;
                 for (size_t q = 0; q < runs.size(); ++q) {
                     const Insieme& ins = insiemi[size_t(insiemeDi[size_t(runs[q])])];
-                    Classifica& x = cl[q];
-                    x.formule.clear();
-                    x.indici.clear();
-                    x.ruote = 0;
-                    x.conto = {};
+                    cl[q].vuota();
                     if (size_t(k) >= ins.spie.size())
                         continue;
-                    if (ins.a >= 0) {
-                        const int a = std::min(bitDi[size_t(ins.a)], bitDi[size_t(ins.b)]);
-                        const int b = std::max(bitDi[size_t(ins.a)], bitDi[size_t(ins.b)]);
-                        const quint32* pa = s->tabella(a);
-                        const quint32* pb = s->tabella(b);
-                        const quint32* pc = s->tabella(postoCoppia(a, b, ns));
-                        const quint32 massimo =
-                            unione(pa, pb, pc, s->unione.data(), base.vettoriale);
-                        const quint32 soglia = quante == 1
-                                                   ? std::max<quint32>(massimo, 1)
-                                                   : sogliaCandidate(s->unione.data(), quante);
-                        x.scegli(s->unione.data(), soglia, base.vettoriale);
-                        x.ruote = (1u << a) | (1u << b);
-                        const Conteggio& ca = s->conteggi[size_t(a)];
-                        const Conteggio& cb = s->conteggi[size_t(b)];
-                        x.conto.casi = ca.casi + cb.casi
-                                       - static_cast<qint32>(ins.comuni[size_t(k)].size());
-                        x.conto.sortite = ca.sortite + cb.sortite;
-                        continue;
-                    }
-                    // A set searched directly: its own cases, the last `limite` only.
-                    const Casi& tutti = ins.casi[size_t(k)];
-                    const Casi casi(tutti.begin(),
-                                    tutti.begin() + std::min<qint64>(qint64(tutti.size()), limite));
-                    for (const Caso& caso : casi) {
-                        ++x.conto.casi;
-                        x.conto.sortite += caso.sortite;
-                    }
-                    s->diretta.assign(kFormule, 0);
-                    quint32* t = s->diretta.data();
-                    if (!contaPresenze(indici, casi, &t, 1, base.vettoriale, *s, &c))
+                    if (ins.a >= 0)
+                        classificaCoppia(comune, ins, size_t(k), *s, cl[q]);
+                    else if (!classificaDiretta(comune, ins, size_t(k), gioco, *s, cl[q], &c))
                         return std::nullopt;
-                    x.scegli(t, sogliaCandidate(t, quante), base.vettoriale);
-                    if (!x.formule.empty())
-                        for (const Caso& caso : casi) {
-                            x.conta(gioco, caso.indice, &indici[size_t(caso.indice) * 56]);
-                        }
                 }
-                // The pairs' quantities: each draw touched once, for every
-                // pair with a wheel where the spia came out.
-                if (coppie) {
-                    // Each pair is met through the lower of its wheels in the draw's set.
-                    std::array<std::vector<int>, 16> delBit;
-                    for (size_t q = 0; q < runs.size(); ++q)
-                        if (cl[q].ruote && !cl[q].formule.empty())
-                            delBit[size_t(std::countr_zero(cl[q].ruote))].push_back(int(q)),
-                                delBit[size_t(31 - std::countl_zero(cl[q].ruote))].push_back(int(q));
-                    for (qint32 j : s->toccate) {
-                        const unsigned m = s->maschera[size_t(j)];
-                        const quint8* ex = &indici[size_t(j) * 56];
-                        for (unsigned r = m; r; r &= r - 1) {
-                            const int a = std::countr_zero(r);
-                            for (int q : delBit[size_t(a)]) {
-                                const unsigned altro = cl[size_t(q)].ruote & ~(1u << a);
-                                if (altro & m & ((1u << a) - 1))
-                                    continue;   // met through its lower wheel
-                                cl[size_t(q)].conta(gioco, j, ex);
-                            }
-                        }
-                    }
-                }
+                if (coppie)
+                    quantitaCoppie(comune, gioco, *s, cl, runs.size());
                 for (size_t q = 0; q < runs.size(); ++q) {
                     ris.inizio.push_back(static_cast<int>(ris.righe.size()));
                     if (!cl[q].formule.empty())

@@ -231,7 +231,7 @@ TEST(RicercaMultiRuota, LongArchivesMatchTheOrdinarySearch)
 // of a full search; progress counts runs.
 TEST(RicercaMultiRuota, StopKeepsACompletedPrefixOfRuns)
 {
-    const Banco b = banco(600, 77);
+    const Banco b = banco(3000, 77);
     ParametriRicerca p;
     p.tipoSpia = TipoSpia::Somma;
     p.tuttiIValori = true;

@@ -391,8 +391,8 @@ TEST(frmMultiRuota, AResultsWindowUnloadedDuringTheSearchGetsNothing)
 {
     Finestra w(estrazioniCasuali(QDate(1990, 1, 6), 2000, 3, 31));
     frmQuorvane* f = w.f;
-    w.spunta(f->chkRuota, {1, 2, 3, 4});
-    w.spunta(f->chkRuotaG, {1, 2, 3, 4});
+    w.spunta(f->chkRuota, {1, 2, 3, 4, 5, 6, 7, 8});
+    w.spunta(f->chkRuotaG, {1, 2, 3, 4, 5, 6, 7, 8});
     f->optTipo[1]->setChecked(true);
     vbSetDate(f->DTPickerDa, QDate(1990, 1, 6));
     bool eventi = false;
@@ -401,7 +401,7 @@ TEST(frmMultiRuota, AResultsWindowUnloadedDuringTheSearchGetsNothing)
         ASSERT_NE(w.multi(), nullptr);
         EXPECT_TRUE(vbUnload(w.multi(), vbFormCode));
     });
-    w.avvia(f->optRicerca[1], f->optGioco[1], 1);
+    w.avvia(f->optRicerca[1], f->optGioco[3], 1);
     ASSERT_TRUE(eventi);
     EXPECT_EQ(w.multi(), nullptr);
     EXPECT_TRUE(f->cmdRicercaAutomatica->isEnabled());
