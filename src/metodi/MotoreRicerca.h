@@ -1,8 +1,8 @@
 #pragma once
 // The pieces of the fast method search, shared by the single search and the
 // automatic multi-wheel search: the period's draws read once, the colpi
-// windows of each play wheel, the cases of each spia, the score tables and
-// the ranking of the formulas.
+// windows of each play wheel, the cases of each spia and the ranking of the
+// formulas.
 #include "metodi/RicercaMetodi.h"
 
 #include <QtGlobal>
@@ -80,26 +80,11 @@ using Totali = std::vector<quint64>;
 inline quint64 presenze(quint64 t) { return t >> 32; }
 inline quint64 quantita(quint64 t) { return t & 0xFFFFFFFFu; }
 
-// Score tables for one worker; large, so made once and reused.
-struct Punteggi;
-struct Tavolo {
-    Tavolo();
-    ~Tavolo();
-    std::unique_ptr<Punteggi> s;
-    alignas(32) quint32 somma[kConteggi];   // the counts of several windows added
-};
-
-// Scores the cases (at most `limite`) on the windows `finestre` (their counts
-// added: the play wheels of the run); false when stopped meanwhile. `casi`
-// and `sortite` are counted; `avanza` is called per case when given.
+// A run's count of cases, and of the wheels where their spia came out.
 struct Conteggio {
     qint32 casi = 0;
     qint32 sortite = 0;
 };
-bool calcolaTotali(const Estrazioni& est, const Finestre* const* finestre, int nFinestre,
-                   const Casi& casi, qint32 limite, bool vettoriale, Tavolo& tavolo,
-                   Totali& totali, Conteggio& conteggio, ContestoUnita* contesto,
-                   bool avanzaPerCaso, bool perSortite);
 
 // The best five formulas (quantity above 0), ties kept in list order.
 struct Migliore {

@@ -352,8 +352,11 @@ void sommaDiretta(Punteggi& s, const quint8* e, const quint32* c)
 
 } // namespace
 
-Tavolo::Tavolo() : s(new Punteggi) {}
-Tavolo::~Tavolo() = default;
+// Score tables for one worker; large, so made once and reused.
+struct Tavolo {
+    Tavolo() : s(new Punteggi) {}
+    std::unique_ptr<Punteggi> s;
+};
 
 std::vector<Spia> spieRicerca(const ArchivioMemoria& archivio, const ParametriRicerca& p)
 {
@@ -575,10 +578,13 @@ std::vector<Casi> trovaCasi(const Estrazioni& est, const std::array<bool, 12>& r
     return casi;
 }
 
-bool calcolaTotali(const Estrazioni& est, const Finestre* const* finestre, int nFinestre,
-                   const Casi& casi, qint32 limite, bool vettoriale, Tavolo& tavolo,
-                   Totali& totali, Conteggio& conteggio, ContestoUnita* contesto,
-                   bool avanzaPerCaso, bool perSortite)
+// Scores the cases (at most `limite`) on the play wheels' windows; false
+// when stopped meanwhile. `casi` and `sortite` are counted; progress is
+// reported per case when `avanzaPerCaso`.
+bool calcolaTotali(const Estrazioni& est, const Finestre& finestre, const Casi& casi,
+                   qint32 limite, bool vettoriale, Tavolo& tavolo, Totali& totali,
+                   Conteggio& conteggio, ContestoUnita* contesto, bool avanzaPerCaso,
+                   bool perSortite)
 {
     Punteggi& s = *tavolo.s;
     s.azzera();
@@ -593,19 +599,8 @@ bool calcolaTotali(const Estrazioni& est, const Finestre* const* finestre, int n
             contesto->avanza(perSortite ? conteggio.casi : est.n - 1 - caso.indice);
 
         const size_t j = static_cast<size_t>(caso.indice);
-        const quint32* c = &finestre[0]->conteggi[j * kConteggi];
-        quint32 massimo = finestre[0]->massimo[j];
-        if (nFinestre > 1) {
-            // The play wheels' counts add up; so do their largest, as a bound.
-            std::copy(c, c + kConteggi, tavolo.somma);
-            for (int g = 1; g < nFinestre; ++g) {
-                const quint32* d = &finestre[g]->conteggi[j * kConteggi];
-                for (int k = 0; k < kConteggi; ++k)
-                    tavolo.somma[k] += d[k];
-                massimo += finestre[g]->massimo[j];
-            }
-            c = tavolo.somma;
-        }
+        const quint32* c = &finestre.conteggi[j * kConteggi];
+        const quint32 massimo = finestre.massimo[j];
         if (massimo == 0)
             continue;   // an empty window scores nothing
         const quint8* e = &est.numeri[j * kTermini];
@@ -717,7 +712,6 @@ EsitoRicerca cercaMetodi(const ArchivioMemoria& archivio, const Restrizioni& res
             return progresso(perCaso ? a.valore : a.completate, massimo);
         };
     }
-    const Finestre* gioco = &finestre;
     Esecuzione<RisultatoValore> run = eseguiUnita<RisultatoValore>(
         nSpie,
         [&](int k, ContestoUnita& c) -> std::optional<RisultatoValore> {
@@ -726,7 +720,7 @@ EsitoRicerca cercaMetodi(const ArchivioMemoria& archivio, const Restrizioni& res
                 t.reset(new Tavolo);
             Totali totali;
             Conteggio conteggio;
-            if (!calcolaTotali(est, &gioco, 1, casi[k], limite, p.vettoriale, *t, totali,
+            if (!calcolaTotali(est, finestre, casi[k], limite, p.vettoriale, *t, totali,
                                conteggio, &c, perCaso, p.perSortite))
                 return std::nullopt;
             Migliore top[5];
