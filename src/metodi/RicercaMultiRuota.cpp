@@ -619,9 +619,13 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
         condivisi[size_t(giocoDelGruppo[size_t(g)])].restanti += nBlocchi;
     const Comune comune{est, indici, insiemi, bitDi, ns, quante, limite, base.vettoriale};
 
+    // Progress counts the runs done, in whatever order their groups end: a
+    // group's runs are done with its last block.
+    std::vector<std::atomic<int>> blocchiFatti(static_cast<size_t>(nGruppi));
+    std::atomic<int> runCompletati{0};
     std::function<bool(const Avanzamento&)> avanzamento;
     if (progresso)
-        avanzamento = [&](const Avanzamento& a) { return progresso(runFatti(a.completate), nRun); };
+        avanzamento = [&](const Avanzamento&) { return progresso(runCompletati.load(), nRun); };
     Esecuzione<RisultatoUnita> run = eseguiUnita<RisultatoUnita>(
         nUnita,
         [&](int u, ContestoUnita& c) -> std::optional<RisultatoUnita> {
@@ -687,6 +691,8 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
                 }
             }
             ris.inizio.push_back(static_cast<int>(ris.righe.size()));
+            if (++blocchiFatti[size_t(gruppo)] == nBlocchi)
+                runCompletati += static_cast<int>(runs.size());
             return ris;
         },
         avanzamento, {base.thread, std::chrono::milliseconds(10)});

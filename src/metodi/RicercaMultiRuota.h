@@ -62,7 +62,8 @@ struct EsitoMultiRuota {
 };
 
 // Progress on the caller's thread, at least every 10 ms: runs done of the
-// total; returning true stops the search, keeping the completed runs.
+// total (runs end in groups, not always in run order); returning true stops
+// the search, keeping the runs completed as an unbroken prefix in run order.
 using ProgressoMulti = std::function<bool(int fatte, int totale)>;
 
 // The runs of `combinazioni` with `base` as the window collected it (the

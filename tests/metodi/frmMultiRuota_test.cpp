@@ -325,7 +325,7 @@ TEST(frmMultiRuota, EscOrStopEndsBetweenRunsKeepingTheRowsSoFar)
 
         bool eventi = false, fermato = false;
         QObject::connect(f->ProgressBar1, &QProgressBar::valueChanged, [&](int corse) {
-            if (!eventi || fermato || corse < 2)
+            if (!eventi || fermato || corse < 8)
                 return;
             fermato = true;
             if (conEsc) {
