@@ -37,12 +37,20 @@ namespace {
 
 const QDate kInizioMinimo(1947, 1, 4);
 
+} // namespace
+
 bool spuntata(const QAbstractButton* b)
 {
     return vbValue(b) == 1;
 }
 
-} // namespace
+std::array<bool, 12> ruoteSpuntate(const std::array<QToolButton*, 12>& caselle)
+{
+    std::array<bool, 12> r{};
+    for (int w = 1; w <= 11; ++w)
+        r[size_t(w)] = spuntata(caselle[size_t(w)]) || (w <= 10 && spuntata(caselle[0]));
+    return r;
+}
 
 std::array<bool, 6> DescrizionePosizioni(const frmQuorvane* frm)
 {

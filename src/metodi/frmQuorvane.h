@@ -10,6 +10,7 @@
 #include <array>
 #include <vector>
 
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -42,6 +43,12 @@ extern QString RuoteGiocoMulti;
 // element i (1..5) true when allowed; all when "Pos. determinata" is unticked.
 class frmQuorvane;
 std::array<bool, 6> DescrizionePosizioni(const frmQuorvane* frm);
+
+// A box of the window reads as ticked when its value is 1.
+bool spuntata(const QAbstractButton* b);
+// The wheels 1..11 ticked in a row of wheel boxes, box 0 ("Tutte") standing
+// for the ten regional ones.
+std::array<bool, 12> ruoteSpuntate(const std::array<QToolButton*, 12>& caselle);
 
 class frmQuorvane : public compat::Form, public FinestraAnalisi {
     Q_OBJECT

@@ -37,15 +37,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <algorithm>
 
 using namespace compat;
 
 namespace {
-
-bool spuntata(const QAbstractButton* b)
-{
-    return vbValue(b) == 1;
-}
 
 std::array<bool, 12> spunte(const std::array<QToolButton*, 12>& caselle)
 {
@@ -58,13 +54,8 @@ std::array<bool, 12> spunte(const std::array<QToolButton*, 12>& caselle)
 // Ticked wheels as the automatic search counts them: "Tutte" is ten.
 int contaRuote(const std::array<QToolButton*, 12>& caselle)
 {
-    int n = 0;
-    if (spuntata(caselle[0]))
-        n = 10;
-    else
-        for (int i = 1; i <= 10; ++i)
-            n += spuntata(caselle[size_t(i)]) ? 1 : 0;
-    return n + (spuntata(caselle[11]) ? 1 : 0);
+    const std::array<bool, 12> r = ruoteSpuntate(caselle);
+    return int(std::count(r.begin(), r.end(), true));
 }
 
 // What the output of this search will describe.

@@ -33,11 +33,6 @@ using namespace compat;
 
 namespace {
 
-bool spuntata(const QAbstractButton* b)
-{
-    return vbValue(b) == 1;
-}
-
 // The summary's heading as the window's controls read now.
 IntestazioneReport intestazione(const frmQuorvane* f, const ParametriBacktest& p,
                                 std::vector<int> riferimenti, const QString& validita)
@@ -114,10 +109,8 @@ void frmQuorvane::cmdReport_Click(int index)
         cboColpi->setFocus();
         return;
     }
-    for (int w = 1; w <= 11; ++w) {
-        p.ruoteRicerca[w] = spuntata(chkRuota[w]) || (w <= 10 && spuntata(chkRuota[0]));
-        p.ruoteGioco[w] = spuntata(chkRuotaG[w]) || (w <= 10 && spuntata(chkRuotaG[0]));
-    }
+    p.ruoteRicerca = ruoteSpuntate(chkRuota);
+    p.ruoteGioco = ruoteSpuntate(chkRuotaG);
     for (int q = 1; q <= 5; ++q)
         p.posizioniValidita[q] = spuntata(chkPosizioneA[q]);
     const QString validita = testoValidita(p.posizioniValidita);
