@@ -415,25 +415,31 @@ void frmQuorvane::ListViewOrdin2_Click(QTreeWidgetItem* riga)
         riga = ListViewOrdin2->selectedItem();
     if (!riga)
         return;
-    vbSetText(txtCapoGioco, riga->text(0));
-    txtCapoGioco->setProperty("Tag", ReportListView::tag(riga));
     // This row plays on the window's own wheels, not on a multi-wheel row's.
     RuoteRicercaMulti.clear();
     RuoteGiocoMulti.clear();
+    rendiCorrente(riga->text(0), ReportListView::tag(riga));
+}
+
+bool frmQuorvane::rendiCorrente(const QString& descrizione, const QString& codice)
+{
+    vbSetText(txtCapoGioco, descrizione);
+    txtCapoGioco->setProperty("Tag", codice);
     CodiciAlgoritmiAbbinati.clear();
     lstAlgoritmiAbbinati->clear();
     lstNumeriAbbinati->clear();
     qint32 estrazione = 0;
-    const int capogioco = CalcolaAlgoritmo(ReportListView::tag(riga), estrazione);
+    const int capogioco = CalcolaAlgoritmo(codice, estrazione);
     if (capogioco != 0) {
         lblCapo->setText(QString::number(capogioco));
         cmdReport[0]->setEnabled(true);
-    } else {
-        vbMsgBox(txtCapoGioco->text() + QStringLiteral(" uguale a zero - Caso non giocabile!"),
-                 vbInformation, QStringLiteral("Attenzione"));
-        lblCapo->clear();
-        cmdReport[0]->setEnabled(false);
+        return true;
     }
+    vbMsgBox(txtCapoGioco->text() + QStringLiteral(" uguale a zero - Caso non giocabile!"), vbInformation,
+             QStringLiteral("Attenzione"));
+    lblCapo->clear();
+    cmdReport[0]->setEnabled(false);
+    return false;
 }
 
 void frmQuorvane::ListViewOrdin2_ColumnClick(int colonna)

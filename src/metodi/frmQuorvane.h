@@ -164,6 +164,10 @@ private:
     void cmdPrecedente_Click();
     void cmdCalcola_Click();
     void ListViewOrdin2_Click(QTreeWidgetItem* riga);
+    // A result row made the current method, its paired lists emptied, its
+    // capogioco at the play draw shown; false, after the zero message, when
+    // it gives none.
+    bool rendiCorrente(const QString& descrizione, const QString& codice);
     void ListViewOrdin2_ColumnClick(int colonna);
     // The back-test of the current method (frmQuorvaneReport.cpp): 0 the
     // summary window, 1 the win details.

@@ -268,25 +268,11 @@ void frmQuorvane::cmdTraduciAlgoMultiRuota_Click()
     const QTreeWidgetItem* riga = multi->ListViewMultiruote->selectedItem();
     if (multi->ListViewMultiruote->count() == 0 || !riga)
         return;
-    const QString codice = ReportListView::tag(riga);
-    vbSetText(txtCapoGioco, riga->text(0));
-    txtCapoGioco->setProperty("Tag", codice);
-    CodiciAlgoritmiAbbinati.clear();
-    lstAlgoritmiAbbinati->clear();
-    lstNumeriAbbinati->clear();
-    qint32 estrazione = 0;
-    const int capogioco = CalcolaAlgoritmo(codice, estrazione);
-    if (capogioco != 0) {
-        lblCapo->setText(QString::number(capogioco));
-        cmdReport[0]->setEnabled(true);
-        RuoteRicercaMulti = ReportListView::subItem(riga, 5);
-        RuoteGiocoMulti = ReportListView::subItem(riga, 6);
-        ImpostaRuote(RuoteRicercaMulti, 1);
-        ImpostaRuote(RuoteGiocoMulti, 2);
-    } else {
-        vbMsgBox(txtCapoGioco->text() + QStringLiteral(" uguale a zero - Caso non giocabile!"), vbInformation,
-                 QStringLiteral("Attenzione"));
-        lblCapo->clear();
-        cmdReport[0]->setEnabled(false);
-    }
+    if (!rendiCorrente(riga->text(0), ReportListView::tag(riga)))
+        return;
+    // Played on the row's own wheels; a row giving no capogioco keeps the boxes'.
+    RuoteRicercaMulti = ReportListView::subItem(riga, 5);
+    RuoteGiocoMulti = ReportListView::subItem(riga, 6);
+    ImpostaRuote(RuoteRicercaMulti, 1);
+    ImpostaRuote(RuoteGiocoMulti, 2);
 }
