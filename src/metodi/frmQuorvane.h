@@ -136,6 +136,10 @@ public:
     // The number the code's formula gives on `estrazione`; 0 = the draw of
     // the play date, written back. 0 after a refused code or date.
     int CalcolaAlgoritmo(const QString& codice, qint32& estrazione);
+    // The numbers the listed paired algorithms give on `estrazione`, taken
+    // as CalcolaAlgoritmo takes it, appended to `numeri`; a row without its
+    // 9-character code gives 0.
+    void aggiungiNumeriAlgoritmiAbbinati(std::vector<int>& numeri, qint32& estrazione);
     void PulisciRisultati();
     void AggiornaIndiciPeriodo();
     int ContaRuoteRicerca() const;

@@ -138,11 +138,7 @@ std::vector<int> numeriDaGiocare(frmQuorvane& f, const QString& codice, qint32 n
         if (altro != codice && f.CalcolaAlgoritmo(altro, n) == capogioco)
             ++altri;
     }
-    const std::vector<QString>& codici = f.CodiciAlgoritmiAbbinati;
-    for (int j = 1; j <= f.lstAlgoritmiAbbinati->count(); ++j) {
-        const QString c = size_t(j) < codici.size() ? codici[size_t(j)] : QString();
-        numeri.push_back(c.size() == 9 ? f.CalcolaAlgoritmo(c, n) : 0);
-    }
+    f.aggiungiNumeriAlgoritmiAbbinati(numeri, n);
     distinguiRiferimenti(numeri);
     return numeri;
 }
@@ -212,6 +208,15 @@ void frmQuorvane::cmdAlgoAbbinati_Click()
     }
     ProgressBar1->setValue(p.perSortite ? esito.casi : massimo);
     mostraAlgoritmiAbbinati(*this, esito, quanti);
+}
+
+void frmQuorvane::aggiungiNumeriAlgoritmiAbbinati(std::vector<int>& numeri, qint32& estrazione)
+{
+    const std::vector<QString>& codici = CodiciAlgoritmiAbbinati;
+    for (int j = 1; j <= lstAlgoritmiAbbinati->count(); ++j) {
+        const QString c = size_t(j) < codici.size() ? codici[size_t(j)] : QString();
+        numeri.push_back(c.size() == 9 ? CalcolaAlgoritmo(c, estrazione) : 0);
+    }
 }
 
 // ---------------------------------------------------------------------------

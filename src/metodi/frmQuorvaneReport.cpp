@@ -118,10 +118,7 @@ void frmQuorvane::cmdReport_Click(int index)
     // The numbers to play now: the capogioco and the paired algorithms'.
     qint32 oggi = 0;
     std::vector<int> riferimenti{CalcolaAlgoritmo(p.codice, oggi)};
-    for (int j = 1; j <= lstAlgoritmiAbbinati->count(); ++j) {
-        const QString codice = size_t(j) < CodiciAlgoritmiAbbinati.size() ? CodiciAlgoritmiAbbinati[size_t(j)] : QString();
-        riferimenti.push_back(codice.size() == 9 ? CalcolaAlgoritmo(codice, oggi) : 0);
-    }
+    aggiungiNumeriAlgoritmiAbbinati(riferimenti, oggi);
     distinguiRiferimenti(riferimenti);
     const IntestazioneReport testata = intestazione(this, p, riferimenti, validita);
 
