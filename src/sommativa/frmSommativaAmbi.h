@@ -104,6 +104,8 @@ private:
     int leggiCicli();
     // The monthly index again when draws were stored since it was built.
     void aggiornaIndice();
+    // "1".."IndiceMassimo", "Ultima" in cboIndice, item `scelta` selected.
+    void riempiIndici(int scelta);
     CalendarioMensile calendario() const;
     void eseguiRicerca(qint32 inizio, qint32 fine, int colpi, int cicli, int quanti);
     std::vector<RigaRisultato> righeRisultati() const;
