@@ -75,7 +75,6 @@ public:
     void PulisciRisultati();
     void AllineaDataFinale();
     void CalcolaRisultati();
-    bool ricercaInCorso() const { return ricercaInCorso_; }
 
 protected:
     void formLoad() override;
