@@ -46,7 +46,7 @@ QString testoRigaAppunti(const RigaElenco& r);
 
 // ---- Highlighting ----------------------------------------------------------
 
-enum ModoEvidenzia : int {
+enum ModoEvidenziazione : int {
     EvidenziaSelezionati = 0,
     EvidenziaRipetuti = 1,        // numbers again on a wheel in the next draw
     EvidenziaAmbiRipetuti = 2,    // pairs again on a wheel in the next draw

@@ -15,18 +15,14 @@
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
 #include "shell/modControlli.h"
-#include "shell/modGuida.h"
 #include "shell/modPeriodo.h"
 
-#include <QFrame>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
-#include <QStyle>
 #include <QTimer>
 
 using namespace compat;

@@ -2,33 +2,23 @@
 #include "archivio/frmInputEstrazioni.h"
 
 #include "archivio/InputEstrazioni.h"
-#include "archivio/ScrittoreArchivio.h"
-#include "archivio/modAggiornamento.h"
 #include "compat/vb.h"
-#include "compat/vbdate.h"
 #include "compat/ui/Colors.h"
 #include "compat/ui/Controls.h"
-#include "compat/ui/Platform.h"
 #include "compat/ui/Twips.h"
-#include "core/Impostazioni.h"
 #include "core/Procedure.h"
-#include "core/TabellaImpostazioni.h"
 #include "shell/modArchivio.h"
 #include "shell/Controlli.h"
-#include "shell/modAspetto.h"
-#include "shell/modControlli.h"
 #include "shell/modGuida.h"
-#include "shell/modPeriodo.h"
+
 #include <QFrame>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QStyle>
-#include <QTimer>
 
 using namespace compat;
 

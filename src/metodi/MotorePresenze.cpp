@@ -37,12 +37,6 @@ const TerminiB& terminiB()
 }
 
 #ifdef QV_AVX2
-bool conAvx2()
-{
-    static const bool si = __builtin_cpu_supports("avx2");
-    return si;
-}
-
 // 32 bits to 32 bytes, 0xFF where the bit is set.
 __attribute__((target("avx2"))) inline __m256i espandi(quint32 parola)
 {
@@ -88,12 +82,9 @@ std::vector<quint8> indiciEstrazioni(const Estrazioni& est)
 
 GiocoPresenze::GiocoPresenze(const Estrazioni& est, const std::vector<quint8>& indici,
                              const Finestre* const* finestre, int nFinestre)
-    : nFinestre_(nFinestre)
 {
-    std::copy(finestre, finestre + nFinestre, finestre_);
     bit_.assign(size_t(est.n) * kBitDraw, 0);
     conti_.assign(size_t(est.n) * 90, 0);
-    bool stanno = true;
     // u[x]: whether number x (x - 90 past 90) came out; 0 at 0 and past 180.
     alignas(32) std::array<quint8, 512> u{};
     alignas(32) std::array<quint8, kLaneB> v{};
@@ -104,11 +95,10 @@ GiocoPresenze::GiocoPresenze(const Estrazioni& est, const std::vector<quint8>& i
         v.fill(0);
         for (int k = 0; k < 90; ++k) {
             quint32 x = 0;
-            for (int g = 0; g < nFinestre_; ++g)
-                x += finestre_[g]->conteggi[size_t(j) * kConteggi + size_t(k)];
+            for (int g = 0; g < nFinestre; ++g)
+                x += finestre[g]->conteggi[size_t(j) * kConteggi + size_t(k)];
             v[size_t(k)] = u[size_t(k) + 1] = u[size_t(k) + 91] = x ? 1 : 0;
-            conti_[size_t(j) * 90 + size_t(k)] = quint16(x);
-            stanno = stanno && x <= 0xFFFF;
+            conti_[size_t(j) * 90 + size_t(k)] = x;
         }
         impacca(v.data(), b, 12);
         // Family B: a missing term reads u past 180, where it is 0.
@@ -122,8 +112,6 @@ GiocoPresenze::GiocoPresenze(const Estrazioni& est, const std::vector<quint8>& i
         }
         impacca(v.data(), b + 12, kBitBDraw);
     }
-    if (!stanno)
-        std::vector<quint16>().swap(conti_);   // read from the windows instead
 }
 
 // ---------------------------------------------------------------------------
@@ -237,7 +225,7 @@ void CorsiePresenze::aggiungi(const quint8* const* ex, const quint8* const* bit,
 {
     casi_ += n;
 #ifdef QV_AVX2
-    if (vettoriale && conAvx2()) {
+    if (vettoreUsabile(vettoriale)) {
         aggiungiAvx2(corsie_, u_, ex, bit, n);
         return;
     }
@@ -252,7 +240,7 @@ void CorsiePresenze::scarica(quint32* const* tabelle, int nTabelle, bool vettori
     if (casi_ == 0)
         return;
 #ifdef QV_AVX2
-    if (vettoriale && conAvx2()) {
+    if (vettoreUsabile(vettoriale)) {
         scaricaAvx2(corsie_, tabelle, nTabelle);
         azzera();
         return;
@@ -330,7 +318,7 @@ quint32 unione(const quint32* a, const quint32* b, const quint32* comuni, quint3
                bool vettoriale)
 {
 #ifdef QV_AVX2
-    if (vettoriale && conAvx2())
+    if (vettoreUsabile(vettoriale))
         return unioneAvx2(a, b, comuni, u);
 #endif
     (void)vettoriale;
@@ -365,7 +353,7 @@ void formuleCandidate(const quint32* presenze, quint32 soglia, std::vector<int>&
 {
     candidate.clear();
 #ifdef QV_AVX2
-    if (vettoriale && conAvx2()) {
+    if (vettoreUsabile(vettoriale)) {
         candidateAvx2(presenze, soglia, candidate);
         return;
     }

@@ -34,21 +34,13 @@ public:
     {
         if (indice >= kManca)
             return 0;
-        const size_t n = size_t(indice > 90 ? indice - 91 : indice - 1);
-        if (!conti_.empty())
-            return conti_[size_t(j) * 90 + n];
-        quint32 c = 0;
-        for (int g = 0; g < nFinestre_; ++g)
-            c += finestre_[g]->conteggi[size_t(j) * kConteggi + n];
-        return c;
+        return conti_[size_t(j) * 90 + size_t(indice > 90 ? indice - 91 : indice - 1)];
     }
 
 private:
     static constexpr size_t kBitDraw = 12 + kBitBDraw;
-    const Finestre* finestre_[12] = {};
-    int nFinestre_ = 0;
     std::vector<quint8> bit_;
-    std::vector<quint16> conti_;   // the counts added, 90 a draw, when they all fit
+    std::vector<quint32> conti_;   // the play wheels' counts added, 90 a draw
 };
 
 // One worker's byte lanes: the presences of every formula over at most 255

@@ -10,16 +10,15 @@
 #include <memory>
 #include <vector>
 
-class ContestoUnita;
-
 namespace motore {
 
 constexpr int kTermini = 55;       // wheel x position, (w - 1) * 5 + (p - 1)
-constexpr int kCorsia = 96;        // family A row: 90 constants, padded to whole vectors
-constexpr int kFormuleA = kTermini * kCorsia;
 constexpr int kFormuleB = 1375;
 constexpr int kFormule = kTermini * 90 + kFormuleB;   // in list order: A (r, p, K), then B
 constexpr int kConteggi = 96;      // counts of numbers 1..90 at 0..89, then zeros
+
+// Whether the vector code runs: asked for, and the processor has AVX2.
+bool vettoreUsabile(bool vettoriale);
 
 // One searched spia: its value and, for a number spia, the positions in
 // which it counts and the mask its codes carry.

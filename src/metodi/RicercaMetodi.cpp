@@ -166,6 +166,19 @@ RigaRisultato rigaRisultato(const QString& descrizione, const QString& codice, q
 
 namespace motore {
 
+bool vettoreUsabile(bool vettoriale)
+{
+#if defined(__GNUC__) && defined(__x86_64__)
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    return vettoriale && avx2;
+#else
+    (void)vettoriale;
+    return false;
+#endif
+}
+
+constexpr int kCorsia = 96;        // family A row: 90 constants, padded to whole vectors
+constexpr int kFormuleA = kTermini * kCorsia;
 constexpr int kAssente = 181;      // a missing second term reads W[e1 + 181]: always 0
 constexpr int kBuffer = 288;       // W[0..287]; 181..287 stay 0
 constexpr quint32 kLimite16 = 65535;
@@ -254,12 +267,6 @@ void sommaCasoPortabile(Punteggi& s, const quint8* e, const quint32* c)
 #if defined(__GNUC__) && defined(__x86_64__)
 #define QV_AVX2 1
 
-bool conAvx2()
-{
-    static const bool si = __builtin_cpu_supports("avx2");
-    return si;
-}
-
 // The same with 8-lane vectors and gathers.
 __attribute__((target("avx2"))) void sommaCasoAvx2(Punteggi& s, const quint8* e,
                                                    const quint32* c)
@@ -314,7 +321,7 @@ __attribute__((target("avx2"))) void sommaCasoAvx2(Punteggi& s, const quint8* e,
 void sommaCaso(Punteggi& s, const quint8* e, const quint32* c, bool vettoriale)
 {
 #ifdef QV_AVX2
-    if (vettoriale && conAvx2()) {
+    if (vettoreUsabile(vettoriale)) {
         sommaCasoAvx2(s, e, c);
         return;
     }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <limits>
 #include <mutex>
+#include <span>
 
 namespace {
 
@@ -107,7 +108,7 @@ struct Insieme {
     std::vector<Spia> spie;
     std::vector<Casi> casi;      // per spia; empty for a pair scored by its wheels
     int a = -1, b = -1;          // a pair: its two single wheels
-    std::vector<Casi> comuni;    // a pair: the draws where the spia came out on both
+    std::vector<qint32> comuni;  // a pair, per spia: the draws where it came out on both
 };
 
 // A row kept compact until the run's first rows are known.
@@ -125,14 +126,15 @@ struct RisultatoUnita {
     std::vector<int> inizio;     // per spia and run, then the end
 };
 
-Casi comuni(const Casi& x, const Casi& y)
+// How many draws two case lists share.
+qint32 comuni(const Casi& x, const Casi& y)
 {
     // Both lists run from the end backwards.
-    Casi c;
+    qint32 c = 0;
     size_t i = 0, j = 0;
     while (i < x.size() && j < y.size()) {
         if (x[i].indice == y[j].indice) {
-            c.push_back({x[i].indice, 2});
+            ++c;
             ++i;
             ++j;
         } else if (x[i].indice > y[j].indice) {
@@ -144,8 +146,8 @@ Casi comuni(const Casi& x, const Casi& y)
     return c;
 }
 
-// The formulas of one run and spia that could still rank among its best
-// five, with their presences, and then their quantities.
+// The formulas of one run and spia that could still rank among the rows
+// listed, with their presences, and then their quantities.
 struct Classifica {
     std::vector<int> formule;
     std::vector<IndiceFormula> indici;
@@ -209,8 +211,9 @@ struct Scratch {
 };
 
 // Adds the presences of `casi` into `tabelle`; false when stopped.
-bool contaPresenze(const std::vector<quint8>& indici, const Casi& casi, quint32* const* tabelle,
-              int nTabelle, bool vettoriale, Scratch& s, const ContestoUnita* c)
+bool contaPresenze(const std::vector<quint8>& indici, std::span<const Caso> casi,
+                   quint32* const* tabelle, int nTabelle, bool vettoriale, Scratch& s,
+                   const ContestoUnita* c)
 {
     constexpr int kInsieme = CorsiePresenze::kInsieme;
     s.corsie.azzera();
@@ -242,7 +245,6 @@ int postoCoppia(int a, int b, int ns) { return ns + a * ns - a * (a + 1) / 2 + (
 // and pair it covers. Draws on more wheels (rare) are counted per wheel and
 // per pair. Also marks the draws touched and counts each wheel's cases.
 // False when stopped.
-
 bool presenzeSingoli(const std::vector<quint8>& indici, const std::vector<Insieme>& insiemi,
                      const std::vector<int>& singoli, size_t k, bool vettoriale, Scratch& s,
                      const ContestoUnita* c)
@@ -346,7 +348,7 @@ void classificaCoppia(const Comune& x, const Insieme& ins, size_t k, Scratch& s,
     cl.ruote = (1u << a) | (1u << b);
     const Conteggio& ca = s.conteggi[size_t(a)];
     const Conteggio& cb = s.conteggi[size_t(b)];
-    cl.conto.casi = ca.casi + cb.casi - static_cast<qint32>(ins.comuni[k].size());
+    cl.conto.casi = ca.casi + cb.casi - ins.comuni[k];
     cl.conto.sortite = ca.sortite + cb.sortite;
 }
 
@@ -356,7 +358,8 @@ bool classificaDiretta(const Comune& x, const Insieme& ins, size_t k, const Gioc
                        Scratch& s, Classifica& cl, const ContestoUnita* c)
 {
     const Casi& tutti = ins.casi[k];
-    const Casi casi(tutti.begin(), tutti.begin() + std::min<qint64>(qint64(tutti.size()), x.limite));
+    const std::span<const Caso> casi(tutti.data(),
+                                     size_t(std::min<qint64>(qint64(tutti.size()), x.limite)));
     for (const Caso& caso : casi) {
         ++cl.conto.casi;
         cl.conto.sortite += caso.sortite;
@@ -545,8 +548,8 @@ EsitoMultiRuota cercaMultiRuota(const ArchivioMemoria& archivio, const Restrizio
         }
         giocoDelRun[size_t(r)] = static_cast<int>(it - giochi.begin());
     }
-    // Units go group by group, spia by spia. Pairs of search wheels share
-    // their wheels' scores within a play set, so their runs are grouped by
+    // Units go group by group, a block of spias at a time. Pairs of search
+    // wheels share their wheels' presences within a play set, so their runs are grouped by
     // play set; otherwise each run is a group and runs complete in run order.
     const bool condiviso = std::any_of(insiemeDi.begin(), insiemeDi.end(),
                                        [&](int i) { return insiemi[size_t(i)].a >= 0; });

@@ -173,7 +173,6 @@ void frmMain::creaMenu()
     mnuHelp->addSeparator();
     mnuHelpAbout = comando(mnuHelp, "mnuHelpAbout", QStringLiteral("&Informazioni su "));
 
-
     on(mnuEstrazioniConsulta, &QAction::triggered, QStringLiteral("mnuEstrazioniConsulta_Click"),
        [this] { compat::Forms::create<frmConsultaEstrazioni>()->vbShow(this); });
     on(mnuEstrazioniInserisci, &QAction::triggered, QStringLiteral("mnuEstrazioniInserisci_Click"),

@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <algorithm>
 
@@ -76,13 +77,8 @@ void frmSommativaAmbi::formLoad()
 
     IndiceMassimo = CostruisciIndiceMensile();
     estrazioniIndice_ = NumeroEstrazioni;
-    if (IndiceMassimo > 0) {
-        cboIndice->clear();
-        for (int i = 1; i <= IndiceMassimo; ++i)
-            cboIndice->addItem(QString::number(i));
-        cboIndice->addItem(QStringLiteral("Ultima"));
-        cboIndice->setCurrentIndex(0);
-    }
+    if (IndiceMassimo > 0)
+        riempiIndici(0);
 
     vbSetText(txtColpi, inputSalvato(imp::SommativaColpi, 2));
     vbSetText(txtGiocate, inputSalvato(imp::SommativaGiocate, 2));
@@ -176,11 +172,18 @@ void frmSommativaAmbi::aggiornaIndice()
     if (IndiceMassimo == prima)
         return;
     // A month with more draws than any before: the selector grows, keeping its choice.
+    riempiIndici(ultima ? IndiceMassimo : std::min(scelto, IndiceMassimo));
+}
+
+void frmSommativaAmbi::riempiIndici(int scelta)
+{
+    // Filling the selector is no change of index: the results stay.
+    const QSignalBlocker fermo(cboIndice);
     cboIndice->clear();
     for (int i = 1; i <= IndiceMassimo; ++i)
         cboIndice->addItem(QString::number(i));
     cboIndice->addItem(QStringLiteral("Ultima"));
-    cboIndice->setCurrentIndex(ultima ? IndiceMassimo : std::min(scelto, IndiceMassimo));
+    cboIndice->setCurrentIndex(scelta);
 }
 
 CalendarioMensile frmSommativaAmbi::calendario() const

@@ -75,7 +75,6 @@ public:
     void PulisciRisultati();
     void AllineaDataFinale();
     void CalcolaRisultati();
-    bool ricercaInCorso() const { return ricercaInCorso_; }
 
 protected:
     void formLoad() override;
@@ -104,6 +103,8 @@ private:
     int leggiCicli();
     // The monthly index again when draws were stored since it was built.
     void aggiornaIndice();
+    // "1".."IndiceMassimo", "Ultima" in cboIndice, item `scelta` selected.
+    void riempiIndici(int scelta);
     CalendarioMensile calendario() const;
     void eseguiRicerca(qint32 inizio, qint32 fine, int colpi, int cicli, int quanti);
     std::vector<RigaRisultato> righeRisultati() const;

@@ -105,8 +105,8 @@ void frmSommativaAmbi::costruisci()
     Label[1] = CreaControllo<QLabel>(c, QStringLiteral("Label_1"), QStringLiteral("Quantità di risultati"));
     Label[4] = CreaControllo<QLabel>(c, QStringLiteral("Label_4"), QStringLiteral("desiderata"));
     txtQuanti = casella(c, QStringLiteral("txtQuanti"), QStringLiteral("5"), 3);
-    cmdCalcola = PulsanteImmagine(c, QStringLiteral("cmdCalcola"), QStyle::SP_MediaPlay,
-                                  QStringLiteral("Avvia la ricerca"));
+    // The common look gives cmdCalcola, cmdPrintToFile, cmdStampa and cmdHelp their tooltips.
+    cmdCalcola = PulsanteImmagine(c, QStringLiteral("cmdCalcola"), QStyle::SP_MediaPlay, QString());
 
     ListViewRisultati = CreaControllo<ReportListView>(c, QStringLiteral("ListViewRisultati"));
     colonne(ListViewRisultati,
@@ -115,9 +115,9 @@ void frmSommativaAmbi::costruisci()
             {3250, 1600, 1600, 1000, 2100},
             {Qt::AlignLeft, Qt::AlignLeft, Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignLeft});
     cmdPrintToFile = PulsanteImmagine(c, QStringLiteral("cmdPrintToFile"), QStyle::SP_DialogSaveButton,
-                                      QStringLiteral("Salva i risultati su file"));
+                                      QString());
     cmdStampa = PulsanteImmagine(c, QStringLiteral("cmdStampa"), QStyle::SP_FileDialogDetailedView,
-                                 QStringLiteral("Stampa i risultati"));
+                                 QString());
 
     Label[2] = CreaControllo<QLabel>(c, QStringLiteral("Label_2"), QStringLiteral("Dettaglio risultati dal"));
     DTPickerDaAnalisi = creaData(c, QStringLiteral("DTPickerDaAnalisi"));
@@ -138,8 +138,7 @@ void frmSommativaAmbi::costruisci()
     cmdStampaDettagli = PulsanteImmagine(c, QStringLiteral("cmdStampaDettagli"),
                                          QStyle::SP_FileDialogDetailedView,
                                          QStringLiteral("Stampa il dettaglio"));
-    cmdHelp = PulsanteImmagine(c, QStringLiteral("cmdHelp"), QStyle::SP_DialogHelpButton,
-                               QStringLiteral("Spiegazioni dettagliate sul form attuale"));
+    cmdHelp = PulsanteImmagine(c, QStringLiteral("cmdHelp"), QStyle::SP_DialogHelpButton, QString());
     DTPickerDa = creaData(c, QStringLiteral("DTPickerDa"));
     DTPickerDa->hide();
 

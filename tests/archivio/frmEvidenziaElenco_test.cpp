@@ -99,8 +99,8 @@ TEST(frmEvidenziaElenco, NumberLabelsTogglePairModesClear)
                 return c;
         return 0;
     }();
-    if (cella > 0)
-        EXPECT_TRUE(a.tabella->lblGrid->grassetto(cella));
+    ASSERT_GT(cella, 0);
+    EXPECT_TRUE(a.tabella->lblGrid->grassetto(cella));
     a.clic(a.f->cmdFormazione[4]); // Vertibili
     EXPECT_EQ(ModoEvidenzia, 4);
     EXPECT_FALSE(a.f->cboSorte->isEnabled());

@@ -298,4 +298,28 @@ TEST(frmSommativaAmbi, EndDateButtonsAndDrawsStoredSinceOpening)
     EXPECT_FALSE(f->chkRuota[1]->isChecked());
 }
 
+TEST(frmSommativaAmbi, AGrownIndexSelectorKeepsTheResults)
+{
+    Finestra w;
+    frmSommativaAmbi* f = w.f;
+    w.calcola();
+    ASSERT_EQ(f->ListViewRisultati->count(), 50);
+    // Draws stored meanwhile on every day of a new month, more than any month had.
+    const qint32 n = NumeroEstrazioni;
+    const int massimo = f->IndiceMassimo;
+    ASSERT_LT(massimo, 28);
+    for (int k = 0; k <= massimo; ++k) {
+        const RecEstrazione r = componi({{QDate(2026, 3, 2 + k), {{1, {1, 2, 3, 4, 5}}}, 1}})[0];
+        Archivio().fileEstrazioni().put(n + 1 + k, r.toBytes());
+    }
+    AggiornaNumeroEstrazioni();
+    // The detail rebuilds the monthly index; the selector grows and the rows stay.
+    w.clicRiga(f->ListViewRisultati, 1);
+    EXPECT_EQ(f->IndiceMassimo, massimo + 1);
+    EXPECT_EQ(f->cboIndice->count(), massimo + 2);
+    EXPECT_EQ(f->cboIndice->currentIndex(), 0);
+    EXPECT_EQ(f->ListViewRisultati->count(), 50);
+    EXPECT_EQ(f->ListViewDettaglio->count(), 10);
+}
+
 } // namespace
