@@ -6,7 +6,6 @@
 #include "compat/ui/ReportListView.h"
 #include "compat/ui/Twips.h"
 #include "core/Procedure.h"
-#include "shell/modArchivio.h"
 #include "shell/Controlli.h"
 #include "shell/modGuida.h"
 

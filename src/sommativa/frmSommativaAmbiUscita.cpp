@@ -2,8 +2,6 @@
 // produced the lists, not the inputs changed since.
 #include "sommativa/frmSommativaAmbi.h"
 
-#include "compat/ui/LinePrinter.h"
-#include "compat/ui/Platform.h"
 #include "compat/ui/ReportListView.h"
 #include "compat/ui/ReportOutput.h"
 #include "shell/modArchivio.h"
