@@ -14,6 +14,7 @@ class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QElapsedTimer;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -192,6 +193,9 @@ private:
     bool leggiDataRicerca(ParametriRicerca& p);
     void rifiuta(const ControlloRicerca& c);
     void eseguiRicerca(ParametriRicerca& p);
+    // A search's progress shown on ProgressBar1, events let through about
+    // every 30 ms of `orologio`; true once the user asked to stop.
+    bool avanza(int valore, QElapsedTimer& orologio);
 
     // frmQuorvaneMulti.cpp: the play-date step, the automatic multi-wheel
     // search and the translation of its rows.

@@ -8,7 +8,6 @@
 #include "compat/vbdate.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/KeyEvents.h"
-#include "compat/ui/Platform.h"
 #include "compat/ui/ReportListView.h"
 #include "compat/ui/Twips.h"
 #include "core/ArchivioMemoria.h"
@@ -236,14 +235,7 @@ EsitoMultiRuota frmQuorvane::eseguiMultiRuota(const ParametriRicerca& base,
         const CalendarioMensile calendario{IndiceMensile, UltimaDelMese, IndiceMassimo};
         QElapsedTimer orologio;
         orologio.start();
-        auto progresso = [&](int fatte, int) {
-            ProgressBar1->setValue(fatte);
-            if (orologio.elapsed() >= 30) {
-                vbDoEvents();
-                orologio.restart();
-            }
-            return StopRicerca || platform().keyboard().escDown();
-        };
+        auto progresso = [&](int fatte, int) { return avanza(fatte, orologio); };
         esito = cercaMultiRuota(*vistaArchivio(Archivio()), RestrizioniAttive(), calendario, base,
                                 combinazioni, opzioni, progresso);
     }

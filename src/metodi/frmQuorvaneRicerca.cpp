@@ -120,6 +120,16 @@ void frmQuorvane::cmdCalcola_Click()
     eseguiRicerca(p);
 }
 
+bool frmQuorvane::avanza(int valore, QElapsedTimer& orologio)
+{
+    ProgressBar1->setValue(std::clamp(valore, ProgressBar1->minimum(), ProgressBar1->maximum()));
+    if (orologio.elapsed() >= 30) {
+        vbDoEvents();
+        orologio.restart();
+    }
+    return StopRicerca || platform().keyboard().escDown();
+}
+
 void frmQuorvane::eseguiRicerca(ParametriRicerca& p)
 {
     FlagScope inCorso(ricercaInCorso_);
@@ -142,14 +152,7 @@ void frmQuorvane::eseguiRicerca(ParametriRicerca& p)
         const CalendarioMensile calendario{IndiceMensile, UltimaDelMese, IndiceMassimo};
         QElapsedTimer orologio;
         orologio.start();
-        auto progresso = [&](int valore, int) {
-            ProgressBar1->setValue(std::clamp(valore, ProgressBar1->minimum(), ProgressBar1->maximum()));
-            if (orologio.elapsed() >= 30) {
-                vbDoEvents();
-                orologio.restart();
-            }
-            return StopRicerca || platform().keyboard().escDown();
-        };
+        auto progresso = [&](int valore, int) { return avanza(valore, orologio); };
         esito = cercaMetodi(Archivio(), RestrizioniAttive(), calendario, p, progresso);
     }
 
