@@ -58,12 +58,6 @@ void evidenziaUguali(std::array<CellaSommeDistanze, kCelleSommeDistanze + 1>& c,
     }
 }
 
-QString cella(const TabellaSommeDistanze& t, int n)
-{
-    return vbFormat(t.somme[size_t(n)].testo, u"@@") + u' ' + vbFormat(t.distanze[size_t(n)].testo, u"@@") +
-           u'|';
-}
-
 } // namespace
 
 QString DidascaliaCoppia(int k)
@@ -165,7 +159,8 @@ int ColonnaTitolo(const QString& titolo)
 
 QString CellaTestoSommeDistanze(const TabellaSommeDistanze& t, int r, int k)
 {
-    return cella(t, (r - 1) * 10 + k);
+    const size_t n = size_t((r - 1) * 10 + k);
+    return vbFormat(t.somme[n].testo, u"@@") + u' ' + vbFormat(t.distanze[n].testo, u"@@") + u'|';
 }
 
 QString RigaTestoSommeDistanze(const TabellaSommeDistanze& t, int r)

@@ -215,7 +215,7 @@ private:
     void collegaTrova();
     void mostraPannelli(QGroupBox* pannello, QGroupBox* riepilogo);
     void nascondiPannelliTrova();
-    bool confermaObiettivi(const std::array<QLineEdit*, 6>& caselle, bool somme);
+    void confermaObiettivi(const std::array<QLineEdit*, 6>& caselle, bool somme);
     void ElencaNumeriTrovati();
     void mostraTotali();
     void collegaSommeDistanze();

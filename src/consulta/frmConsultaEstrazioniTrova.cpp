@@ -294,7 +294,7 @@ void frmConsultaEstrazioni::nascondiPannelliTrova()
 
 // The sums or distances panel's confirm. A box holding what no sum (or
 // distance) can be is refused as the analysis boxes refuse it, and nothing changes.
-bool frmConsultaEstrazioni::confermaObiettivi(const std::array<QLineEdit*, 6>& caselle, bool somme)
+void frmConsultaEstrazioni::confermaObiettivi(const std::array<QLineEdit*, 6>& caselle, bool somme)
 {
     std::array<QString, 6> testi;
     for (size_t j = 0; j < testi.size(); ++j)
@@ -304,7 +304,7 @@ bool frmConsultaEstrazioni::confermaObiettivi(const std::array<QLineEdit*, 6>& c
         QLineEdit* t = caselle[size_t(o.rifiutato)];
         t->setFocus();
         convalida(t, somme);
-        return false;
+        return;
     }
     if (somme)
         ConfermaSomme(Stato, o);
@@ -318,7 +318,6 @@ bool frmConsultaEstrazioni::confermaObiettivi(const std::array<QLineEdit*, 6>& c
         (somme ? fraRiepilogoSomme : fraRiepilogoDistanze)->setVisible(false);
     (somme ? fraSomme : fraDistanze)->setVisible(false);
     Visualizza();
-    return true;
 }
 
 void frmConsultaEstrazioni::ElencaNumeriTrovati()

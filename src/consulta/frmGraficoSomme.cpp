@@ -30,10 +30,13 @@ constexpr quint32 kColoreDistanze = 0x00FF00;
 // The chart is this much narrower than the window.
 constexpr double kMargineGrafico = 175;
 
-// A cell's text as a value of the chart: "-" and an empty cell stand at 0.
-double valore(const QString& testo)
+// The cells' texts as values of the chart: "-" and an empty cell stand at 0.
+QList<double> valori(const QStringList& testi)
 {
-    return vbVal(testo);
+    QList<double> v;
+    for (const QString& t : testi)
+        v << vbVal(t);
+    return v;
 }
 
 } // namespace
@@ -55,7 +58,6 @@ frmGraficoSomme::frmGraficoSomme()
     MSChart1 = new QChartView(this);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     MSChart1->setRenderHint(QPainter::Antialiasing);
-    MSChart1->chart()->legend()->hide();
     vbMove(MSChart1, 60, 720, 9000 - kMargineGrafico, 5000);
     cmdTipoGrafico = CreaControllo<QPushButton>(this, QStringLiteral("cmdTipoGrafico"),
                                                 QStringLiteral("Grafico a barre"));
@@ -121,18 +123,18 @@ void frmGraficoSomme::disegna()
     asseY->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(asseX, Qt::AlignBottom);
     chart->addAxis(asseY, Qt::AlignLeft);
-    double massimo = 0;
-    const QStringList* colonne[] = {&dati_.somme, &dati_.distanze};
+    const QList<double> colonne[] = {valori(dati_.somme), valori(dati_.distanze)};
     const quint32 colori[] = {kColoreSomme, kColoreDistanze};
+    double massimo = 0;
+    for (const QList<double>& c : colonne)
+        for (double v : c)
+            massimo = std::max(massimo, v);
     if (tipo_ == kBarre2D) {
         auto* serie = new QBarSeries;
         for (int c = 0; c <= 1; ++c) {
             auto* set = new QBarSet(Label2[size_t(c)]->text());
             set->setColor(vbColor(colori[c]));
-            for (const QString& t : *colonne[c]) {
-                *set << valore(t);
-                massimo = std::max(massimo, valore(t));
-            }
+            set->append(colonne[c]);
             serie->append(set);
         }
         chart->addSeries(serie);
@@ -144,10 +146,8 @@ void frmGraficoSomme::disegna()
             serie->setName(Label2[size_t(c)]->text());
             serie->setColor(vbColor(colori[c]));
             serie->setPointsVisible(true);
-            for (int i = 0; i < colonne[c]->size(); ++i) {
-                serie->append(i, valore(colonne[c]->at(i)));
-                massimo = std::max(massimo, valore(colonne[c]->at(i)));
-            }
+            for (int i = 0; i < colonne[c].size(); ++i)
+                serie->append(i, colonne[c][i]);
             chart->addSeries(serie);
             serie->attachAxis(asseX);
             serie->attachAxis(asseY);

@@ -58,6 +58,41 @@ void scriviCella(QLabel* l, const CellaSommeDistanze& c, quint32 sfondo)
     vbSetForeColor(l, c.uguale ? kTestoUguale : kTestoSommaDistanza);
 }
 
+// One printed copy of the table, placed by columns.
+void stampaTabella(ILinePrinter& p, const TabellaSommeDistanze& t, const QString& titolo1)
+{
+    p.setBold(true);
+    p.endLine();
+    p.endLine();
+    for (const QString& titolo : {titolo1, t.intestazione}) {
+        p.tab(ColonnaTitolo(titolo));
+        p.print(titolo);
+        p.endLine();
+        p.endLine();
+    }
+    p.setBold(false);
+    for (const QString& l : {kBordoSommeDistanze, kTestataSommeDistanze, kBordoSommeDistanze,
+                             kSottotestataSommeDistanze, kChiusuraSommeDistanze}) {
+        p.tab(5);
+        p.print(l);
+        p.endLine();
+    }
+    // A row is not ended: the next text, left of where it stopped, starts the next line.
+    for (int r = 1; r <= kRigheSommeDistanze; ++r) {
+        p.tab(6);
+        p.print(t.righe[size_t(r)]);
+        p.tab(16);
+        p.print(u"|");
+        for (int k = 1; k <= kCoppieSommeDistanze; ++k) {
+            p.tab(6 * k + 11);
+            p.print(CellaTestoSommeDistanze(t, r, k));
+        }
+    }
+    p.tab(5);
+    p.print(kChiusuraSommeDistanze);
+    p.endLine();
+}
+
 } // namespace
 
 frmSommeDistanze::frmSommeDistanze()
@@ -271,36 +306,7 @@ void frmSommeDistanze::cmdStampa_Click()
     auto p = platform().printers().open();
     p->setFont(QStringLiteral("Courier New"), 12);
     for (int c = 1; c <= *copie; ++c) {
-        p->setBold(true);
-        p->endLine();
-        p->endLine();
-        for (const QString& titolo : {titolo1, t.intestazione}) {
-            p->tab(ColonnaTitolo(titolo));
-            p->print(titolo);
-            p->endLine();
-            p->endLine();
-        }
-        p->setBold(false);
-        for (const QString& l : {kBordoSommeDistanze, kTestataSommeDistanze, kBordoSommeDistanze,
-                                 kSottotestataSommeDistanze, kChiusuraSommeDistanze}) {
-            p->tab(5);
-            p->print(l);
-            p->endLine();
-        }
-        // A row is not ended: the next text, left of where it stopped, starts the next line.
-        for (int r = 1; r <= kRigheSommeDistanze; ++r) {
-            p->tab(6);
-            p->print(t.righe[size_t(r)]);
-            p->tab(16);
-            p->print(u"|");
-            for (int k = 1; k <= kCoppieSommeDistanze; ++k) {
-                p->tab(6 * k + 11);
-                p->print(CellaTestoSommeDistanze(t, r, k));
-            }
-        }
-        p->tab(5);
-        p->print(kChiusuraSommeDistanze);
-        p->endLine();
+        stampaTabella(*p, t, titolo1);
         // One document per copy; a failed one is told and ends the command.
         if (!finishPrint(*p))
             return;
