@@ -1,7 +1,6 @@
 #include "consulta/frmConsultaEstrazioni.h"
 
 // The sum and distance analyses of the frame "Ciclometria".
-#include "compat/vb.h"
 #include "compat/ui/Colors.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/Platform.h"

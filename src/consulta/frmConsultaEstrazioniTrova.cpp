@@ -2,11 +2,8 @@
 
 // The find panels of the menu "Trova...": chosen numbers, sums and distances,
 // each with its summary of what the redraws found.
-#include "compat/vb.h"
 #include "compat/ui/Colors.h"
-#include "compat/ui/Controls.h"
 #include "compat/ui/KeyEvents.h"
-#include "compat/ui/Platform.h"
 #include "compat/ui/ReportListView.h"
 #include "compat/ui/Twips.h"
 #include "consulta/Trova.h"
