@@ -211,9 +211,6 @@ EsitoAlgoAbbinati cercaAlgoritmiAbbinati(const ArchivioMemoria& archivio,
 
     // The counts are sums: the cases are split among workers, each counting
     // on its own tables, and the tables added up.
-    std::array<bool, 12> gioco{};
-    for (int g = 1; g <= 11; ++g)
-        gioco[size_t(g)] = p.ruoteGioco[size_t(g)];
     const int unita = std::clamp(int(casi.size() / 64), 1, 64);
     std::vector<ContiAbbinati> conti(size_t(numeroLavoratori(unita, 0)));
     esegui(unita, [&](int u, ContestoUnita& contesto) {
@@ -221,7 +218,8 @@ EsitoAlgoAbbinati cercaAlgoritmiAbbinati(const ArchivioMemoria& archivio,
         const size_t da = casi.size() * size_t(u) / size_t(unita);
         const size_t a = casi.size() * size_t(u + 1) / size_t(unita);
         for (size_t k = da; k < a; ++k)
-            contaCaso(archivio, casi[k], std::min<qint32>(p.colpi, n - casi[k].estrazione), gioco, mie);
+            contaCaso(archivio, casi[k], std::min<qint32>(p.colpi, n - casi[k].estrazione), p.ruoteGioco,
+                      mie);
         return true;
     }, {}, {int(conti.size())});
     ContiAbbinati& tot = conti[0];

@@ -6,8 +6,8 @@
 #include "compat/ui/Twips.h"
 #include "metodi/Backtest.h"
 #include "metodi/TestiBacktest.h"
+#include "shell/Controlli.h"
 #include "shell/modAspetto.h"
-#include "shell/modControlli.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -71,14 +71,11 @@ frmDettaglioQuorvane::frmDettaglioQuorvane()
     setObjectName(QStringLiteral("frmDettaglioQuorvane"));
     setWindowTitle(QStringLiteral("Quorvane by Miravell - Dettaglio delle vincite ottenute"));
 
-    lblDescrizione = new QLabel(this);
-    lblDescrizione->setObjectName(QStringLiteral("lblDescrizione"));
-    lblDescrizione2 = new QLabel(this);
-    lblDescrizione2->setObjectName(QStringLiteral("lblDescrizione2"));
+    lblDescrizione = CreaControllo<QLabel>(this, QStringLiteral("lblDescrizione"));
+    lblDescrizione2 = CreaControllo<QLabel>(this, QStringLiteral("lblDescrizione2"));
 
     modello_ = new ModelloDettaglio(this);
-    lvDettaglioVincite = new QTableView(this);
-    lvDettaglioVincite->setObjectName(QStringLiteral("lvDettaglioVincite"));
+    lvDettaglioVincite = CreaControllo<QTableView>(this, QStringLiteral("lvDettaglioVincite"));
     lvDettaglioVincite->setModel(modello_);
     lvDettaglioVincite->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvDettaglioVincite->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -97,8 +94,7 @@ frmDettaglioQuorvane::frmDettaglioQuorvane()
     lvDettaglioVincite->setColumnHidden(kColonne - 1, true);
     lvDettaglioVincite->setMinimumSize(twipsToPx(11000), 360);
 
-    cmdOk = new QPushButton(QStringLiteral("Esci"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk = CreaControllo<QPushButton>(this, QStringLiteral("cmdOk"), QStringLiteral("Esci"));
     QHBoxLayout* pulsanti = PulsantiUscita(this, cmdStampa, cmdPrintToFile, cmdOk);
     auto* colonna = new QVBoxLayout(this);
     colonna->addWidget(lblDescrizione);

@@ -37,12 +37,20 @@ namespace {
 
 const QDate kInizioMinimo(1947, 1, 4);
 
+} // namespace
+
 bool spuntata(const QAbstractButton* b)
 {
     return vbValue(b) == 1;
 }
 
-} // namespace
+std::array<bool, 12> ruoteSpuntate(const std::array<QToolButton*, 12>& caselle)
+{
+    std::array<bool, 12> r{};
+    for (int w = 1; w <= 11; ++w)
+        r[size_t(w)] = spuntata(caselle[size_t(w)]) || (w <= 10 && spuntata(caselle[0]));
+    return r;
+}
 
 std::array<bool, 6> DescrizionePosizioni(const frmQuorvane* frm)
 {
@@ -407,25 +415,31 @@ void frmQuorvane::ListViewOrdin2_Click(QTreeWidgetItem* riga)
         riga = ListViewOrdin2->selectedItem();
     if (!riga)
         return;
-    vbSetText(txtCapoGioco, riga->text(0));
-    txtCapoGioco->setProperty("Tag", ReportListView::tag(riga));
     // This row plays on the window's own wheels, not on a multi-wheel row's.
     RuoteRicercaMulti.clear();
     RuoteGiocoMulti.clear();
+    rendiCorrente(riga->text(0), ReportListView::tag(riga));
+}
+
+bool frmQuorvane::rendiCorrente(const QString& descrizione, const QString& codice)
+{
+    vbSetText(txtCapoGioco, descrizione);
+    txtCapoGioco->setProperty("Tag", codice);
     CodiciAlgoritmiAbbinati.clear();
     lstAlgoritmiAbbinati->clear();
     lstNumeriAbbinati->clear();
     qint32 estrazione = 0;
-    const int capogioco = CalcolaAlgoritmo(ReportListView::tag(riga), estrazione);
+    const int capogioco = CalcolaAlgoritmo(codice, estrazione);
     if (capogioco != 0) {
         lblCapo->setText(QString::number(capogioco));
         cmdReport[0]->setEnabled(true);
-    } else {
-        vbMsgBox(txtCapoGioco->text() + QStringLiteral(" uguale a zero - Caso non giocabile!"),
-                 vbInformation, QStringLiteral("Attenzione"));
-        lblCapo->clear();
-        cmdReport[0]->setEnabled(false);
+        return true;
     }
+    vbMsgBox(txtCapoGioco->text() + QStringLiteral(" uguale a zero - Caso non giocabile!"), vbInformation,
+             QStringLiteral("Attenzione"));
+    lblCapo->clear();
+    cmdReport[0]->setEnabled(false);
+    return false;
 }
 
 void frmQuorvane::ListViewOrdin2_ColumnClick(int colonna)

@@ -10,6 +10,7 @@
 #include <array>
 #include <vector>
 
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -42,6 +43,12 @@ extern QString RuoteGiocoMulti;
 // element i (1..5) true when allowed; all when "Pos. determinata" is unticked.
 class frmQuorvane;
 std::array<bool, 6> DescrizionePosizioni(const frmQuorvane* frm);
+
+// A box of the window reads as ticked when its value is 1.
+bool spuntata(const QAbstractButton* b);
+// The wheels 1..11 ticked in a row of wheel boxes, box 0 ("Tutte") standing
+// for the ten regional ones.
+std::array<bool, 12> ruoteSpuntate(const std::array<QToolButton*, 12>& caselle);
 
 class frmQuorvane : public compat::Form, public FinestraAnalisi {
     Q_OBJECT
@@ -129,6 +136,10 @@ public:
     // The number the code's formula gives on `estrazione`; 0 = the draw of
     // the play date, written back. 0 after a refused code or date.
     int CalcolaAlgoritmo(const QString& codice, qint32& estrazione);
+    // The numbers the listed paired algorithms give on `estrazione`, taken
+    // as CalcolaAlgoritmo takes it, appended to `numeri`; a row without its
+    // 9-character code gives 0.
+    void aggiungiNumeriAlgoritmiAbbinati(std::vector<int>& numeri, qint32& estrazione);
     void PulisciRisultati();
     void AggiornaIndiciPeriodo();
     int ContaRuoteRicerca() const;
@@ -157,6 +168,10 @@ private:
     void cmdPrecedente_Click();
     void cmdCalcola_Click();
     void ListViewOrdin2_Click(QTreeWidgetItem* riga);
+    // A result row made the current method, its paired lists emptied, its
+    // capogioco at the play draw shown; false, after the zero message, when
+    // it gives none.
+    bool rendiCorrente(const QString& descrizione, const QString& codice);
     void ListViewOrdin2_ColumnClick(int colonna);
     // The back-test of the current method (frmQuorvaneReport.cpp): 0 the
     // summary window, 1 the win details.

@@ -36,20 +36,6 @@ using namespace compat;
 
 namespace {
 
-bool spuntata(const QAbstractButton* b)
-{
-    return vbValue(b) == 1;
-}
-
-// Wheels 1..11 of a row of boxes, box 0 standing for the ten regional ones.
-std::array<bool, 12> ruoteDa(const std::array<QToolButton*, 12>& caselle)
-{
-    std::array<bool, 12> r{};
-    for (int w = 1; w <= 11; ++w)
-        r[w] = spuntata(caselle[w]) || (w <= 10 && spuntata(caselle[0]));
-    return r;
-}
-
 // How many rows a combo asks for, never more than its list offers.
 int quantiRichiesti(const QComboBox* c)
 {
@@ -152,11 +138,7 @@ std::vector<int> numeriDaGiocare(frmQuorvane& f, const QString& codice, qint32 n
         if (altro != codice && f.CalcolaAlgoritmo(altro, n) == capogioco)
             ++altri;
     }
-    const std::vector<QString>& codici = f.CodiciAlgoritmiAbbinati;
-    for (int j = 1; j <= f.lstAlgoritmiAbbinati->count(); ++j) {
-        const QString c = size_t(j) < codici.size() ? codici[size_t(j)] : QString();
-        numeri.push_back(c.size() == 9 ? f.CalcolaAlgoritmo(c, n) : 0);
-    }
+    f.aggiungiNumeriAlgoritmiAbbinati(numeri, n);
     distinguiRiferimenti(numeri);
     return numeri;
 }
@@ -203,8 +185,8 @@ void frmQuorvane::cmdAlgoAbbinati_Click()
     const int quanti = quantiRichiesti(cboAlgoAbbinati);
     if (quanti < 1)
         return esclamazione("Inserire il n. di abbinamenti da trovare !");
-    p.ruoteRicerca = ruoteDa(chkRuota);
-    p.ruoteGioco = ruoteDa(chkRuotaG);
+    p.ruoteRicerca = ruoteSpuntate(chkRuota);
+    p.ruoteGioco = ruoteSpuntate(chkRuotaG);
     ListViewOrdin->clear();
     int massimo = p.estrazioneFine - p.estrazioneInizio;
     if (p.perSortite) {
@@ -228,6 +210,15 @@ void frmQuorvane::cmdAlgoAbbinati_Click()
     mostraAlgoritmiAbbinati(*this, esito, quanti);
 }
 
+void frmQuorvane::aggiungiNumeriAlgoritmiAbbinati(std::vector<int>& numeri, qint32& estrazione)
+{
+    const std::vector<QString>& codici = CodiciAlgoritmiAbbinati;
+    for (int j = 1; j <= lstAlgoritmiAbbinati->count(); ++j) {
+        const QString c = size_t(j) < codici.size() ? codici[size_t(j)] : QString();
+        numeri.push_back(c.size() == 9 ? CalcolaAlgoritmo(c, estrazione) : 0);
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Paired numbers
 
@@ -244,7 +235,7 @@ void frmQuorvane::cmdNumAbbinati_Click()
     int colpi = 0;
     if (!chiediColpi(cboColpi, colpi))
         return;
-    const std::array<bool, 12> ruote = ruoteDa(chkRuotaG);
+    const std::array<bool, 12> ruote = ruoteSpuntate(chkRuotaG);
     ListViewOrdin->clear();
     const QString codice = txtCapoGioco->property("Tag").toString();
     if (codice.size() < 12) {
@@ -295,8 +286,8 @@ void frmQuorvane::cmdVediNumeri_Click()
     // A method taken from the multi-wheel results keeps its own wheels.
     const bool multiRicerca = !RuoteRicercaMulti.isEmpty();
     const bool multiGioco = !RuoteGiocoMulti.isEmpty();
-    const std::array<bool, 12> ricerca = multiRicerca ? FlagRuoteRicercaMulti : ruoteDa(chkRuota);
-    const std::array<bool, 12> ruoteGioco = multiGioco ? FlagRuoteGiocoMulti : ruoteDa(chkRuotaG);
+    const std::array<bool, 12> ricerca = multiRicerca ? FlagRuoteRicercaMulti : ruoteSpuntate(chkRuota);
+    const std::array<bool, 12> ruoteGioco = multiGioco ? FlagRuoteGiocoMulti : ruoteSpuntate(chkRuotaG);
     const bool tutte = multiGioco ? std::all_of(ruoteGioco.begin() + 1, ruoteGioco.begin() + 11,
                                                 [](bool b) { return b; })
                                   : spuntata(chkRuotaG[0]);

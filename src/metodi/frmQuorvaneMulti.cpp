@@ -37,15 +37,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <algorithm>
 
 using namespace compat;
 
 namespace {
-
-bool spuntata(const QAbstractButton* b)
-{
-    return vbValue(b) == 1;
-}
 
 std::array<bool, 12> spunte(const std::array<QToolButton*, 12>& caselle)
 {
@@ -58,13 +54,8 @@ std::array<bool, 12> spunte(const std::array<QToolButton*, 12>& caselle)
 // Ticked wheels as the automatic search counts them: "Tutte" is ten.
 int contaRuote(const std::array<QToolButton*, 12>& caselle)
 {
-    int n = 0;
-    if (spuntata(caselle[0]))
-        n = 10;
-    else
-        for (int i = 1; i <= 10; ++i)
-            n += spuntata(caselle[size_t(i)]) ? 1 : 0;
-    return n + (spuntata(caselle[11]) ? 1 : 0);
+    const std::array<bool, 12> r = ruoteSpuntate(caselle);
+    return int(std::count(r.begin(), r.end(), true));
 }
 
 // What the output of this search will describe.
@@ -277,25 +268,11 @@ void frmQuorvane::cmdTraduciAlgoMultiRuota_Click()
     const QTreeWidgetItem* riga = multi->ListViewMultiruote->selectedItem();
     if (multi->ListViewMultiruote->count() == 0 || !riga)
         return;
-    const QString codice = ReportListView::tag(riga);
-    vbSetText(txtCapoGioco, riga->text(0));
-    txtCapoGioco->setProperty("Tag", codice);
-    CodiciAlgoritmiAbbinati.clear();
-    lstAlgoritmiAbbinati->clear();
-    lstNumeriAbbinati->clear();
-    qint32 estrazione = 0;
-    const int capogioco = CalcolaAlgoritmo(codice, estrazione);
-    if (capogioco != 0) {
-        lblCapo->setText(QString::number(capogioco));
-        cmdReport[0]->setEnabled(true);
-        RuoteRicercaMulti = ReportListView::subItem(riga, 5);
-        RuoteGiocoMulti = ReportListView::subItem(riga, 6);
-        ImpostaRuote(RuoteRicercaMulti, 1);
-        ImpostaRuote(RuoteGiocoMulti, 2);
-    } else {
-        vbMsgBox(txtCapoGioco->text() + QStringLiteral(" uguale a zero - Caso non giocabile!"), vbInformation,
-                 QStringLiteral("Attenzione"));
-        lblCapo->clear();
-        cmdReport[0]->setEnabled(false);
-    }
+    if (!rendiCorrente(riga->text(0), ReportListView::tag(riga)))
+        return;
+    // Played on the row's own wheels; a row giving no capogioco keeps the boxes'.
+    RuoteRicercaMulti = ReportListView::subItem(riga, 5);
+    RuoteGiocoMulti = ReportListView::subItem(riga, 6);
+    ImpostaRuote(RuoteRicercaMulti, 1);
+    ImpostaRuote(RuoteGiocoMulti, 2);
 }

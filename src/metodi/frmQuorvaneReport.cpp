@@ -33,11 +33,6 @@ using namespace compat;
 
 namespace {
 
-bool spuntata(const QAbstractButton* b)
-{
-    return vbValue(b) == 1;
-}
-
 // The summary's heading as the window's controls read now.
 IntestazioneReport intestazione(const frmQuorvane* f, const ParametriBacktest& p,
                                 std::vector<int> riferimenti, const QString& validita)
@@ -114,10 +109,8 @@ void frmQuorvane::cmdReport_Click(int index)
         cboColpi->setFocus();
         return;
     }
-    for (int w = 1; w <= 11; ++w) {
-        p.ruoteRicerca[w] = spuntata(chkRuota[w]) || (w <= 10 && spuntata(chkRuota[0]));
-        p.ruoteGioco[w] = spuntata(chkRuotaG[w]) || (w <= 10 && spuntata(chkRuotaG[0]));
-    }
+    p.ruoteRicerca = ruoteSpuntate(chkRuota);
+    p.ruoteGioco = ruoteSpuntate(chkRuotaG);
     for (int q = 1; q <= 5; ++q)
         p.posizioniValidita[q] = spuntata(chkPosizioneA[q]);
     const QString validita = testoValidita(p.posizioniValidita);
@@ -125,10 +118,7 @@ void frmQuorvane::cmdReport_Click(int index)
     // The numbers to play now: the capogioco and the paired algorithms'.
     qint32 oggi = 0;
     std::vector<int> riferimenti{CalcolaAlgoritmo(p.codice, oggi)};
-    for (int j = 1; j <= lstAlgoritmiAbbinati->count(); ++j) {
-        const QString codice = size_t(j) < CodiciAlgoritmiAbbinati.size() ? CodiciAlgoritmiAbbinati[size_t(j)] : QString();
-        riferimenti.push_back(codice.size() == 9 ? CalcolaAlgoritmo(codice, oggi) : 0);
-    }
+    aggiungiNumeriAlgoritmiAbbinati(riferimenti, oggi);
     distinguiRiferimenti(riferimenti);
     const IntestazioneReport testata = intestazione(this, p, riferimenti, validita);
 

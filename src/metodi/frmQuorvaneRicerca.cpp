@@ -28,15 +28,6 @@
 
 using namespace compat;
 
-namespace {
-
-bool spuntata(const QAbstractButton* b)
-{
-    return vbValue(b) == 1;
-}
-
-} // namespace
-
 void frmQuorvane::rifiuta(const ControlloRicerca& c)
 {
     vbMsgBox(c.messaggio, c.esclamativo ? vbExclamation : vbOKOnly);
@@ -79,10 +70,8 @@ bool frmQuorvane::leggiParametri(ParametriRicerca& p)
 
     p.colpi = interoDigitatoOZero(cboColpi->currentText());
     p.ultimeEstrazioni = spuntata(chkUltime);
-    for (int w = 1; w <= 11; ++w) {
-        p.ruoteRicerca[w] = spuntata(chkRuota[w]) || (w <= 10 && spuntata(chkRuota[0]));
-        p.ruoteGioco[w] = spuntata(chkRuotaG[w]) || (w <= 10 && spuntata(chkRuotaG[0]));
-    }
+    p.ruoteRicerca = ruoteSpuntate(chkRuota);
+    p.ruoteGioco = ruoteSpuntate(chkRuotaG);
     p.tipoSpia = optSpia[1]->isChecked()   ? TipoSpia::Somma
                  : optSpia[2]->isChecked() ? TipoSpia::Differenza
                                            : TipoSpia::Numero;

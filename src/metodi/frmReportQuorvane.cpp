@@ -5,8 +5,8 @@
 #include "compat/ui/Platform.h"
 #include "compat/ui/ReportOutput.h"
 #include "metodi/frmQuorvane.h"
+#include "shell/Controlli.h"
 #include "shell/modAspetto.h"
-#include "shell/modControlli.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -21,18 +21,16 @@ frmReportQuorvane::frmReportQuorvane()
     setObjectName(QStringLiteral("frmReportQuorvane"));
     setWindowTitle(QStringLiteral("Quorvane By Miravell - Riepilogo della tecnica selezionata"));
 
-    lstReport = new QListWidget(this);
-    lstReport->setObjectName(QStringLiteral("lstReport"));
+    lstReport = CreaControllo<QListWidget>(this, QStringLiteral("lstReport"));
     // The lines are laid out in character columns.
     QFont fisso(resolveFontFamily(QStringLiteral("Courier New")));
     fisso.setStyleHint(QFont::TypeWriter);
     lstReport->setFont(fisso);
     lstReport->setMinimumSize(560, 420);
 
-    cmdDettaglio = new QPushButton(QStringLiteral("Dettaglio vincite"), this);
-    cmdDettaglio->setObjectName(QStringLiteral("cmdDettaglio"));
-    cmdOk = new QPushButton(QStringLiteral("Esci"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdDettaglio =
+        CreaControllo<QPushButton>(this, QStringLiteral("cmdDettaglio"), QStringLiteral("Dettaglio vincite"));
+    cmdOk = CreaControllo<QPushButton>(this, QStringLiteral("cmdOk"), QStringLiteral("Esci"));
     QHBoxLayout* pulsanti = PulsantiUscita(this, cmdStampa, cmdPrintToFile, cmdDettaglio);
     pulsanti->addWidget(cmdOk);
     auto* colonna = new QVBoxLayout(this);
