@@ -17,7 +17,6 @@
 #include <QStringList>
 #include <QStringView>
 #include <memory>
-#include <vector>
 
 class QFile;
 

@@ -19,7 +19,7 @@ namespace compat {
 namespace {
 
 // The reports were laid out for a fixed number of lines per page (45 table
-// rows under an 8-line heading in landscape, 92 lines of 8 points in
+// rows under an 8-line heading in landscape, up to 94 lines of 8 points in
 // portrait); a pitch of 1.05 times the font size keeps those pages whole on
 // A4 with 5 mm margins, where the font's own line spacing (about 1.13) would
 // spill their last lines onto an extra page.
