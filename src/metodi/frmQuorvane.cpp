@@ -1,6 +1,5 @@
 #include "metodi/frmQuorvane.h"
 
-#include "compat/vb.h"
 #include "compat/vbdate.h"
 #include "compat/vbformat.h"
 #include "compat/ui/Controls.h"
@@ -8,14 +7,11 @@
 #include "compat/ui/ReportListView.h"
 #include "metodi/CodiceMetodo.h"
 #include "metodi/frmMultiRuota.h"
-#include "core/CalendarioEstrazioni.h"
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
 #include "shell/modCalendario.h"
-#include "shell/modElaborazione.h"
 #include "shell/modMetodoSpia.h"
 #include "shell/modPeriodo.h"
-#include "shell/modRestrizioni.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>

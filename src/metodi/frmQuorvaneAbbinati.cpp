@@ -10,7 +10,6 @@
 #include "compat/ui/Platform.h"
 #include "compat/ui/ReportListView.h"
 #include "core/ArchivioMemoria.h"
-#include "core/Restrizioni.h"
 #include "metodi/Abbinamenti.h"
 #include "metodi/CodiceMetodo.h"
 #include "metodi/TestiBacktest.h"

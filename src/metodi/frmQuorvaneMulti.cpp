@@ -4,7 +4,6 @@
 // current method with its own wheels.
 #include "metodi/frmQuorvane.h"
 
-#include "compat/vb.h"
 #include "compat/vbdate.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/KeyEvents.h"
