@@ -56,7 +56,8 @@ function(quorvane_layer root path out)
   set(${out} ${layer} PARENT_SCOPE)
 endfunction()
 
-# Lists "file: include" for every source of the lower layers (compat, core,
+# Lists "src/file: include" (the path below `root`, so the text is the same
+# wherever the tree lies) for every source of the lower layers (compat, core,
 # the engines) whose includes reach above its layer: a Qt module other than
 # Core, a window or shell procedure (frm*, mod*, shell/), the platform layer
 # (compat/ui/) or another subsystem's engine.
@@ -91,10 +92,22 @@ function(quorvane_check_layers root files out)
         set(wrong TRUE)
       endif()
       if(wrong)
-        list(APPEND bad "${f}: ${l}")
+        file(RELATIVE_PATH rel "${root}" "${f}")
+        list(APPEND bad "${rel}: ${l}")
       endif()
     endforeach()
   endforeach()
   string(REPLACE ";" "\n" bad "${bad}")
   set(${out} "${bad}" PARENT_SCOPE)
+endfunction()
+
+# Stops with the list of `bad` includes, one a line. The lines go out as plain
+# notices, which CMake never wraps, so they read the same at any path length.
+function(quorvane_refuse_layers bad)
+  string(REPLACE "\n" ";" lines "${bad}")
+  list(LENGTH lines n)
+  foreach(l IN LISTS lines)
+    message(NOTICE "layer: ${l}")
+  endforeach()
+  message(FATAL_ERROR "${n} include(s) above their layer, listed above")
 endfunction()
