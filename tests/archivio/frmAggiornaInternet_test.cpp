@@ -28,6 +28,7 @@ public:
     struct Risposta {
         int codice = 200;
         QByteArray corpo;
+        QByteArray motivo = "OK";
     };
     QMap<QString, Risposta> risposte;
     QStringList richieste;
@@ -54,7 +55,7 @@ private:
         if (!risposte.contains(percorso))
             return;
         const Risposta r = risposte.value(percorso);
-        s->write("HTTP/1.1 " + QByteArray::number(r.codice) + (r.codice == 200 ? " OK" : " Errore")
+        s->write("HTTP/1.1 " + QByteArray::number(r.codice) + ' ' + r.motivo
                  + "\r\nContent-Length: " + QByteArray::number(r.corpo.size())
                  + "\r\nConnection: close\r\n\r\n" + r.corpo);
         s->disconnectFromHost();
@@ -212,6 +213,26 @@ TEST(frmAggiornaInternet, ErrorPagesAndShortAnswersKeepTheLocalCopy)
     a.fake.expectMsgBox(kDomanda, vbNo);
     a.scarica();
     EXPECT_EQ(a.locale(), bytes(a.tutte, 2, 5));
+}
+
+TEST(frmAggiornaInternet, AnHttpErrorPutsItsCodeAndReasonOnTheStatusLine)
+{
+    Ambiente a;
+    a.server.risposte[kMsg] = {404, "<html>404</html>", "Not Found"};
+    a.server.risposte[kBin] = {404, "<html><body>" + QByteArray(200, 'x') + "</body></html>",
+                               "Not Found"};
+    a.fake.expectMsgBox(QStringLiteral("File non trovato sul server - Verificare l'indirizzo internet"),
+                        vbOK);
+    a.scarica();
+    EXPECT_EQ(a.f->lblStatus->text(), "Errore di connessione 404 : Not Found");
+
+    // A server error on the optional message is overwritten by the update file's transfer.
+    a.server.risposte[kMsg] = {500, "", "Internal Server Error"};
+    a.server.risposte[kBin] = {503, "<html>" + QByteArray(200, 'x') + "</html>", "Service Unavailable"};
+    a.fake.expectMsgBox(QStringLiteral("File non trovato sul server - Verificare l'indirizzo internet"),
+                        vbOK);
+    a.scarica();
+    EXPECT_EQ(a.f->lblStatus->text(), "Errore di connessione 503 : Service Unavailable");
 }
 
 TEST(frmAggiornaInternet, TimeOutAndCancelEndInTheFailureReport)
