@@ -131,8 +131,13 @@ void frmAggiornaInternet::cmdAnnulla_Click()
 
 void frmAggiornaInternet::cmdScarica_Click()
 {
-    if (inCorso_ || BloccoScrittura::occupato())
+    if (inCorso_)
         return;
+    // The download ends in a merge, which another window's write would refuse.
+    if (BloccoScrittura::occupato()) {
+        AvvisoArchivioOccupato(kTitolo);
+        return;
+    }
     int passaggio = 0;
     QByteArray ricevuti;
     {

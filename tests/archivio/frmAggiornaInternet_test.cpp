@@ -1,3 +1,4 @@
+#include "archivio/ScrittoreArchivio.h"
 #include "archivio/frmAggiornaInternet.h"
 #include "compat/ui/Controls.h"
 #include "shell/frmMain.h"
@@ -233,6 +234,25 @@ TEST(frmAggiornaInternet, AnHttpErrorPutsItsCodeAndReasonOnTheStatusLine)
                         vbOK);
     a.scarica();
     EXPECT_EQ(a.f->lblStatus->text(), "Errore di connessione 503 : Service Unavailable");
+}
+
+TEST(frmAggiornaInternet, DownloadWhileAnotherWindowWritesTheArchiveSaysSo)
+{
+    Ambiente a;
+    a.server.risposte[kMsg] = {200, ""};
+    a.server.risposte[kBin] = {200, bytes(a.tutte, 2, 5)};
+    {
+        const BloccoScrittura altraFinestra;
+        a.fake.expectMsgBox(QStringLiteral("Archivio in aggiornamento: riprovare al termine."), vbOK);
+        a.scarica();
+        EXPECT_TRUE(a.server.richieste.isEmpty());
+        EXPECT_EQ(a.fake.msgBoxCalls().back().style, vbOKOnly | vbExclamation);
+        EXPECT_EQ(a.fake.msgBoxCalls().back().title, "Aggiornamento archivi");
+    }
+    // Once the lock is free the same press downloads.
+    a.fake.expectMsgBox(kDomanda, vbNo);
+    a.scarica();
+    EXPECT_EQ(a.server.richieste, QStringList({kMsg, kBin}));
 }
 
 TEST(frmAggiornaInternet, TimeOutAndCancelEndInTheFailureReport)
