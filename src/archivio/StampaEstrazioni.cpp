@@ -55,6 +55,8 @@ public:
 
     void aggiungi(const QString& voce)
     {
+        if (voce.isEmpty())
+            return; // a draw with a missing number is left out of the list
         voci_[size_t(n_++)] = voce;
         if (n_ == 100)
             stampaPagina();
@@ -223,17 +225,14 @@ DocumentoStampa ElencoEstrazioni(const ArchivioMemoria& a, const RichiestaStampa
             }
             if (vicine.stampato || data.mid(3, 2).toInt() * 100 + data.left(2).toInt() < richiesta.chiaveData)
                 continue;
+            // The year's first draw on or after the day uses up the year even
+            // when the wheel has no numbers in it: a later draw is no stand-in.
+            vicine.stampato = true;
         }
-        if (richiesta.ruota == 0) {
+        if (richiesta.ruota == 0)
             tutte.aggiungi(a, r);
-        } else {
-            const QString voce = VoceRuota(a, r, richiesta.ruota);
-            // A draw left out for a missing number does not use up its year.
-            if (voce.isEmpty())
-                continue;
-            unaRuota.aggiungi(voce);
-        }
-        vicine.stampato = true;
+        else
+            unaRuota.aggiungi(VoceRuota(a, r, richiesta.ruota));
     }
     unaRuota.chiudi();
     tutte.chiudi();

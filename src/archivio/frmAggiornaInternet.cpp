@@ -110,7 +110,13 @@ void frmAggiornaInternet::Inet1_StateChanged(int stato)
     case 3: lblStatus->setText(QStringLiteral("Connessione...")); break;
     case 4: lblStatus->setText(QStringLiteral("Connesso...")); break;
     case 7: lblStatus->setText(QStringLiteral("Scarico il file...")); break;
-    case 11: ErroreConnessione = true; break;
+    case 11: {
+        const IHttp& http = platform().http();
+        lblStatus->setText(QStringLiteral("Errore di connessione ") + QString::number(http.responseCode())
+                           + QStringLiteral(" : ") + http.responseText());
+        ErroreConnessione = true;
+        break;
+    }
     case 12: lblStatus->setText(QStringLiteral("Finito")); break;
     default: break;
     }
@@ -125,8 +131,13 @@ void frmAggiornaInternet::cmdAnnulla_Click()
 
 void frmAggiornaInternet::cmdScarica_Click()
 {
-    if (inCorso_ || BloccoScrittura::occupato())
+    if (inCorso_)
         return;
+    // The download ends in a merge, which another window's write would refuse.
+    if (BloccoScrittura::occupato()) {
+        AvvisoArchivioOccupato(kTitolo);
+        return;
+    }
     int passaggio = 0;
     QByteArray ricevuti;
     {

@@ -281,9 +281,7 @@ bool frmInputEstrazioni::memorizza()
     // Held from the first check to the end of the write.
     BloccoScrittura blocco;
     if (!blocco.preso()) {
-        EsitoScrittura occupato;
-        occupato.errore = EsitoScrittura::Errore::Occupato;
-        vbMsgBox(MessaggioScrittura(occupato), vbOKOnly | vbExclamation);
+        AvvisoArchivioOccupato();
         return false;
     }
     const bool correzione = !modoNuova();

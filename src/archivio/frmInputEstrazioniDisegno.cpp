@@ -49,6 +49,7 @@ void frmInputEstrazioni::creaControlli()
         const double top = riga <= 10 ? 250 + 400 * (riga - 1) : 4440;
         const double left = 1280 + 420 * (colonna - 1) - (riga == 11 ? 5 : 0);
         vbMove(txtEstratto[k], left, top, 390, 390);
+        soloCifre(txtEstratto[k]);
         txtEstratto[k]->installEventFilter(this);
     }
     for (int i = 0; i <= 9; ++i) {

@@ -39,18 +39,24 @@ QString MessaggioScrittura(const EsitoScrittura& e)
     return {};
 }
 
+void AvvisoArchivioOccupato(const QString& titolo)
+{
+    EsitoScrittura occupato;
+    occupato.errore = EsitoScrittura::Errore::Occupato;
+    vbMsgBox(MessaggioScrittura(occupato), vbOKOnly | vbExclamation, titolo);
+}
+
 bool AllineaArchivio(const QByteArray& dati, QLabel* lblNumero, QLabel* lblAnno)
 {
     const QString titolo = QStringLiteral("Aggiornamento archivi");
     if (!ScritturaConsentita())
         return false;
     BloccoScrittura blocco;
-    EsitoScrittura esito;
     if (!blocco.preso()) {
-        esito.errore = EsitoScrittura::Errore::Occupato;
-        vbMsgBox(MessaggioScrittura(esito), vbOKOnly | vbExclamation, titolo);
+        AvvisoArchivioOccupato(titolo);
         return false;
     }
+    EsitoScrittura esito;
     const QDate ultimaArchivio = Archivio().leggi(NumeroEstrazioni).data().value_or(QDate());
     const QByteArray nuovi = recordDopo(dati, ultimaArchivio);
     if (!nuovi.isEmpty()) {

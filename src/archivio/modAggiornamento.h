@@ -14,6 +14,8 @@ class QWidget;
 
 // The user's message for a write that did not complete.
 QString MessaggioScrittura(const EsitoScrittura& e);
+// Tells the user that another command holds the write lock.
+void AvvisoArchivioOccupato(const QString& titolo = {});
 
 // Merges a sound update file into the archive: the records dated after the
 // archive's last draw, read again now, in one write. Shows the outcome,

@@ -18,6 +18,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QToolButton>
+#include <QValidator>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -276,4 +278,31 @@ std::optional<int> interoDigitato(const QString& testo)
 int interoDigitatoOZero(const QString& testo)
 {
     return interoDigitato(testo).value_or(0);
+}
+
+namespace {
+
+class ValidatoreCifre final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& testo, int& pos) const override
+    {
+        const QString cifre = testo.trimmed();
+        for (QChar c : cifre)
+            if (c < u'0' || c > u'9')
+                return Invalid;
+        if (cifre.size() != testo.size()) {
+            const int prima = int(testo.indexOf(cifre));
+            pos = std::clamp(pos - prima, 0, int(cifre.size()));
+            testo = cifre;
+        }
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+void soloCifre(QLineEdit* casella)
+{
+    casella->setValidator(new ValidatoreCifre(casella));
 }

@@ -160,3 +160,9 @@ double numeroDigitato(const QString& testo);
 std::optional<int> interoDigitato(const QString& testo);
 // The same where a refused number reads as 0, below every range that starts at 1.
 int interoDigitatoOZero(const QString& testo);
+
+// Keeps a box to digits by every route, not only typing: a paste, a drop or
+// the context menu that would leave anything else in it is refused whole,
+// as a typed non-digit is dropped ("-7" must not become 7); blanks and line
+// breaks around the digits are dropped.
+void soloCifre(QLineEdit* casella);

@@ -1,3 +1,4 @@
+#include "archivio/ScrittoreArchivio.h"
 #include "archivio/frmAggiornaInternet.h"
 #include "compat/ui/Controls.h"
 #include "shell/frmMain.h"
@@ -28,6 +29,7 @@ public:
     struct Risposta {
         int codice = 200;
         QByteArray corpo;
+        QByteArray motivo = "OK";
     };
     QMap<QString, Risposta> risposte;
     QStringList richieste;
@@ -54,7 +56,7 @@ private:
         if (!risposte.contains(percorso))
             return;
         const Risposta r = risposte.value(percorso);
-        s->write("HTTP/1.1 " + QByteArray::number(r.codice) + (r.codice == 200 ? " OK" : " Errore")
+        s->write("HTTP/1.1 " + QByteArray::number(r.codice) + ' ' + r.motivo
                  + "\r\nContent-Length: " + QByteArray::number(r.corpo.size())
                  + "\r\nConnection: close\r\n\r\n" + r.corpo);
         s->disconnectFromHost();
@@ -212,6 +214,45 @@ TEST(frmAggiornaInternet, ErrorPagesAndShortAnswersKeepTheLocalCopy)
     a.fake.expectMsgBox(kDomanda, vbNo);
     a.scarica();
     EXPECT_EQ(a.locale(), bytes(a.tutte, 2, 5));
+}
+
+TEST(frmAggiornaInternet, AnHttpErrorPutsItsCodeAndReasonOnTheStatusLine)
+{
+    Ambiente a;
+    a.server.risposte[kMsg] = {404, "<html>404</html>", "Not Found"};
+    a.server.risposte[kBin] = {404, "<html><body>" + QByteArray(200, 'x') + "</body></html>",
+                               "Not Found"};
+    a.fake.expectMsgBox(QStringLiteral("File non trovato sul server - Verificare l'indirizzo internet"),
+                        vbOK);
+    a.scarica();
+    EXPECT_EQ(a.f->lblStatus->text(), "Errore di connessione 404 : Not Found");
+
+    // A server error on the optional message is overwritten by the update file's transfer.
+    a.server.risposte[kMsg] = {500, "", "Internal Server Error"};
+    a.server.risposte[kBin] = {503, "<html>" + QByteArray(200, 'x') + "</html>", "Service Unavailable"};
+    a.fake.expectMsgBox(QStringLiteral("File non trovato sul server - Verificare l'indirizzo internet"),
+                        vbOK);
+    a.scarica();
+    EXPECT_EQ(a.f->lblStatus->text(), "Errore di connessione 503 : Service Unavailable");
+}
+
+TEST(frmAggiornaInternet, DownloadWhileAnotherWindowWritesTheArchiveSaysSo)
+{
+    Ambiente a;
+    a.server.risposte[kMsg] = {200, ""};
+    a.server.risposte[kBin] = {200, bytes(a.tutte, 2, 5)};
+    {
+        const BloccoScrittura altraFinestra;
+        a.fake.expectMsgBox(QStringLiteral("Archivio in aggiornamento: riprovare al termine."), vbOK);
+        a.scarica();
+        EXPECT_TRUE(a.server.richieste.isEmpty());
+        EXPECT_EQ(a.fake.msgBoxCalls().back().style, vbOKOnly | vbExclamation);
+        EXPECT_EQ(a.fake.msgBoxCalls().back().title, "Aggiornamento archivi");
+    }
+    // Once the lock is free the same press downloads.
+    a.fake.expectMsgBox(kDomanda, vbNo);
+    a.scarica();
+    EXPECT_EQ(a.server.richieste, QStringList({kMsg, kBin}));
 }
 
 TEST(frmAggiornaInternet, TimeOutAndCancelEndInTheFailureReport)

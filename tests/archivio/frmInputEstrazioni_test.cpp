@@ -8,8 +8,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -283,6 +286,55 @@ TEST(frmInputEstrazioni, PasteFillsBoxesUntilAnIncongruousValue)
     QTest::mouseClick(a.f->cmdCancella, Qt::LeftButton);
     EXPECT_EQ(a.f->Text1->toPlainText(), "");
     EXPECT_EQ(a.f->txtEstratto[1]->text(), "");
+}
+
+TEST(frmInputEstrazioni, NumberBoxesTakeByPasteAndDropOnlyWhatTypingWould)
+{
+    Ambiente a;
+    QTest::mouseClick(a.f->cmdNuova, Qt::LeftButton);
+    QLineEdit* box = a.f->txtEstratto[1];
+    const auto incolla = [&](const QString& testo) {
+        QGuiApplication::clipboard()->setText(testo);
+        box->setFocus();
+        box->selectAll();
+        // Ctrl+V as the keyboard sends it: the control character 22.
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_V, QString(QChar(22)), Qt::ControlModifier);
+    };
+    a.scrivi(1, QStringLiteral("5"));
+    incolla(QStringLiteral("12abc!@# -7"));
+    EXPECT_EQ(box->text(), "5");
+    incolla(QStringLiteral("-7"));
+    EXPECT_EQ(box->text(), "5");
+    incolla(QStringLiteral("1 2"));   // two numbers, not 12
+    EXPECT_EQ(box->text(), "5");
+    // A number copied with its line end goes in as typing it would.
+    incolla(QStringLiteral(" 12\r\n"));
+    EXPECT_EQ(box->text(), "12");
+
+    QMimeData dati;
+    dati.setText(QStringLiteral("3x"));
+    // A drag brought over the box and let go.
+    const auto lascia = [&] {
+        QDragEnterEvent entra(QPoint(2, 2), Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &entra);
+        QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &drop);
+    };
+    lascia();
+    EXPECT_EQ(box->text(), "12");
+    box->clear();
+    dati.setText(QStringLiteral("7"));
+    lascia();
+    EXPECT_EQ(box->text(), "7");
+
+    // The paste box still takes a whole draw and spreads it.
+    a.f->Text1->setFocus();
+    QGuiApplication::clipboard()->setText(QStringLiteral("Bari 10 20 30 40 50"));
+    QTest::sendKeyEvent(QTest::Click, a.f->Text1, Qt::Key_V, QString(QChar(22)), Qt::ControlModifier);
+    QTest::mouseClick(a.f->cmdInserisci, Qt::LeftButton);
+    EXPECT_EQ(box->text(), "10");
+    EXPECT_EQ(a.f->txtEstratto[5]->text(), "50");
+    a.fake.expectMsgBox(kSalvare, vbNo);
 }
 
 } // namespace

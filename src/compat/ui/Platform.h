@@ -129,6 +129,10 @@ public:
     virtual HttpReply get(const QString& url, const std::function<void(int)>& onState) = 0;
     // Stops the request under way.
     virtual void cancel() = 0;
+    // The last answer's status code and reason text, already set when state
+    // 11 is heard; 0 and the failure's text when no answer came.
+    virtual int responseCode() const = 0;
+    virtual QString responseText() const = 0;
 };
 
 class INet {

@@ -24,6 +24,8 @@ HttpReply QtHttp::get(const QString& url, const std::function<void(int)>& onStat
         if (onState)
             onState(s);
     };
+    codice_ = 0;
+    testo_.clear();
     stato(1);
     QNetworkRequest richiesta{QUrl(url)};
     richiesta.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
@@ -65,14 +67,17 @@ HttpReply QtHttp::get(const QString& url, const std::function<void(int)>& onStat
     risposta.body = r->readAll();
     if (risposta.code == 0) {
         // No HTTP answer at all.
-        stato(11);
         AppError e{35761, scaduto ? QStringLiteral("Timeout della richiesta")
                                   : r->error() == QNetworkReply::OperationCanceledError
                                         ? QStringLiteral("Richiesta annullata")
                                         : QStringLiteral("Impossibile connettersi al server"),
                    QStringLiteral("Inet")};
+        testo_ = e.description;
+        stato(11);
         throw e;
     }
+    codice_ = risposta.code;
+    testo_ = risposta.text;
     stato(risposta.code >= 400 ? 11 : 12);
     return risposta;
 }

@@ -131,6 +131,8 @@ public:
     ~QtHttp() override;
     HttpReply get(const QString& url, const std::function<void(int)>& onState) override;
     void cancel() override;
+    int responseCode() const override { return codice_; }
+    QString responseText() const override { return testo_; }
     // No answer within this time is an error.
     void setTimeoutMs(int ms) { timeoutMs_ = ms; }
 
@@ -138,6 +140,8 @@ private:
     std::unique_ptr<QNetworkAccessManager> rete_;
     QPointer<QNetworkReply> corrente_;
     int timeoutMs_ = 60000;
+    int codice_ = 0;
+    QString testo_;
 };
 
 class QtPlatform final : public Platform {
