@@ -35,6 +35,19 @@ std::set<int> anniIndicizzati(ArchivioEstrazioni& a)
     return anni;
 }
 
+// The draw file opened again after a write, as readers expect; a failure
+// leaves it open on the handle that wrote, and is told with the outcome.
+EsitoScrittura riapri(ArchivioEstrazioni& a, EsitoScrittura esito)
+{
+    try {
+        a.riapriEstrazioni();
+    } catch (const compat::AppError& e) {
+        esito.nonRiaperto = true;
+        esito.dettaglio = e.description;
+    }
+    return esito;
+}
+
 // Puts both files back to the sizes they had; false when that fails too.
 bool ripristina(ArchivioEstrazioni& a, qint64 estrazioni, qint64 anni)
 {
@@ -137,18 +150,11 @@ EsitoScrittura accodaEstrazioni(ArchivioEstrazioni& a, const BloccoScrittura& bl
         r.dettaglio = e.description;
         return r;
     }
-    try {
-        a.riapriEstrazioni();
-    } catch (const compat::AppError& e) {
-        EsitoScrittura r = errore(Errore::Scrittura);
-        r.dettaglio = e.description;
-        return r;
-    }
     EsitoScrittura r;
     r.primo = presenti + 1;
     r.ultimo = presenti + quanti;
     r.anniAggiunti = static_cast<int>(nuoviAnni.size() / kLunghezzaRecAnno);
-    return r;
+    return riapri(a, r);
 }
 
 EsitoScrittura correggiEstrazione(ArchivioEstrazioni& a, const BloccoScrittura& blocco, qint32 n,
@@ -193,14 +199,7 @@ EsitoScrittura correggiEstrazione(ArchivioEstrazioni& a, const BloccoScrittura& 
         esito.dettaglio = e.description;
         return esito;
     }
-    try {
-        a.riapriEstrazioni();
-    } catch (const compat::AppError& e) {
-        EsitoScrittura esito = errore(Errore::Scrittura);
-        esito.dettaglio = e.description;
-        return esito;
-    }
     EsitoScrittura esito;
     esito.primo = esito.ultimo = n;
-    return esito;
+    return riapri(a, esito);
 }

@@ -42,6 +42,9 @@ struct EsitoScrittura {
     int anniAggiunti = 0;    // year records appended
     qint32 recordErrato = 0; // 1-based position, in the caller's records, of the one refused
     QString dettaglio;       // the file error's text, for the report
+    // Stored, but the draw file could not be opened again afterwards: it stays
+    // open on the handle that wrote it (`dettaglio` says why).
+    bool nonRiaperto = false;
     bool ok() const { return errore == Errore::Nessuno; }
 };
 

@@ -345,6 +345,7 @@ bool frmInputEstrazioni::memorizza()
     LeggiUltimaEstrazione();
     MostraEstrazione();
     Slider1->setEnabled(true);
+    AvvisoRiapertura(esito);
     return true;
 }
 

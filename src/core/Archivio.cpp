@@ -117,14 +117,8 @@ void ArchivioEstrazioni::chiudi()
 
 void ArchivioEstrazioni::riapriEstrazioni()
 {
-    const QString p = estrazioni_.path();
-    const bool scrivibile = estrazioni_.isWritable();
     invalidaVistaArchivio();
-    estrazioni_.close();
-    if (scrivibile)
-        estrazioni_.open(p, kLunghezzaRecEstrazione);
-    else
-        estrazioni_.openForReading(p, kLunghezzaRecEstrazione);
+    estrazioni_.reopen();
 }
 
 qint32 ArchivioEstrazioni::numeroEstrazioni() const

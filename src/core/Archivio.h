@@ -47,7 +47,8 @@ public:
     bool aperto() const { return estrazioni_.isOpen(); }
     // Opened for reading only: a file or the Archivi folder cannot be written.
     bool solaLettura() const { return solaLettura_; }
-    // Closes and reopens the draw file, as writers do after storing a record.
+    // Reopens the draw file, as writers do after storing a record. When that
+    // fails (AppError) the file stays open on the handle that wrote it.
     void riapriEstrazioni();
 
     // Whole records only: a partial trailing record is no draw.

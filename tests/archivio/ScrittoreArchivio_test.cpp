@@ -179,6 +179,35 @@ TEST(ScrittoreArchivio, FailedWriteLeavesBothFilesAsTheyWere)
     }
 }
 
+TEST(ScrittoreArchivio, FailedReopenAfterAWriteIsToldAndTheArchiveStaysReadable)
+{
+    BloccoScrittura b;
+    Archivio t(fineAnno());
+    const RecEstrazione r = nuova(QDate(2026, 1, 2), 1);
+    RecEstrazione c = nuova(QDate(2025, 12, 29), 2);
+    c.setGiornoSettimana(t.estrazioni()[66]);
+    EsitoScrittura accodata, corretta;
+    {
+        AperturaNegata negata(QStringLiteral("Estrazioni.ind"));
+        accodata = accodaEstrazioni(t.a, b, r.toBytes());
+        corretta = correggiEstrazione(t.a, b, 2, c);
+    }
+    for (const EsitoScrittura& e : {accodata, corretta}) {
+        EXPECT_TRUE(e.ok());
+        EXPECT_TRUE(e.nonRiaperto);
+        EXPECT_FALSE(e.dettaglio.isEmpty());
+    }
+    EXPECT_EQ(accodata.ultimo, 3);
+    // Still open, on the handle that wrote both.
+    ASSERT_TRUE(t.a.aperto());
+    EXPECT_EQ(t.a.numeroEstrazioni(), 3);
+    EXPECT_EQ(t.a.leggi(3).toBytes(), r.toBytes());
+    EXPECT_EQ(t.a.leggi(2).toBytes(), c.toBytes());
+    EXPECT_EQ(t.estrazioni().mid(66), c.toBytes() + r.toBytes());
+    EXPECT_TRUE(accodaEstrazioni(t.a, b, nuova(QDate(2026, 1, 3), 2).toBytes()).ok());
+    EXPECT_EQ(t.a.numeroEstrazioni(), 4);
+}
+
 TEST(ScrittoreArchivio, CorrectionRewritesInPlaceWithinItsYear)
 {
     Archivio t(componi({{QDate(2025, 12, 27), {{1, {1, 2, 3, 4, 5}}}},
