@@ -126,6 +126,11 @@ qint32 ArchivioEstrazioni::numeroEstrazioni() const
     return static_cast<qint32>(estrazioni_.records());
 }
 
+qint32 ArchivioEstrazioni::byteIncompleti() const
+{
+    return static_cast<qint32>(estrazioni_.lof() % kLunghezzaRecEstrazione);
+}
+
 qint32 ArchivioEstrazioni::numeroAnni() const
 {
     return static_cast<qint32>(anni_.records());

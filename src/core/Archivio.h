@@ -53,6 +53,8 @@ public:
 
     // Whole records only: a partial trailing record is no draw.
     qint32 numeroEstrazioni() const;
+    // The bytes of the draw file past its last whole record (a write cut short).
+    qint32 byteIncompleti() const;
     qint32 numeroAnni() const;
 
     RecEstrazione leggi(qint32 n);
