@@ -2,6 +2,7 @@
 
 #include "compat/AppError.h"
 
+#include <algorithm>
 #include <optional>
 #include <set>
 
@@ -35,7 +36,65 @@ std::set<int> anniIndicizzati(ArchivioEstrazioni& a)
     return anni;
 }
 
-// Puts both files back to the sizes they had; false when that fails too.
+// Year records for the stored years that `anni` lacks, each at its year's
+// first draw; `anni` gains them. A stop between the draw write and the year
+// write leaves such years behind.
+QByteArray anniMancanti(ArchivioEstrazioni& a, std::set<int>& anni)
+{
+    QByteArray mancanti;
+    constexpr qint32 kBlocco = 1024;
+    const qint32 tot = a.numeroEstrazioni();
+    for (qint32 j0 = 1; j0 <= tot; j0 += kBlocco) {
+        const qint32 n = std::min(kBlocco, tot - j0 + 1);
+        const QByteArray blocco = a.leggiBlocco(j0, n);
+        for (qint32 k = 0; k < n; ++k) {
+            const auto d = recordA(blocco, k).data();
+            if (d && anni.insert(d->year()).second)
+                mancanti += RecAnno::crea(d->year(), j0 + k).toBytes();
+        }
+    }
+    return mancanti;
+}
+
+// Both files' sizes up to their last whole record: what lies past it is part
+// of a record whose write was cut short, which no reader takes.
+struct Intere {
+    qint64 estrazioni;
+    qint64 anni;
+};
+
+Intere dimensioniIntere(ArchivioEstrazioni& a)
+{
+    return {qint64(a.numeroEstrazioni()) * kLunghezzaRecEstrazione,
+            qint64(a.numeroAnni()) * kLunghezzaRecAnno};
+}
+
+// Drops the partial records, so that what is appended lands on whole ones.
+void tagliaCode(ArchivioEstrazioni& a, const Intere& intere)
+{
+    for (auto [file, dimensione] : {std::pair{&a.fileEstrazioni(), intere.estrazioni},
+                                    std::pair{&a.fileAnni(), intere.anni}}) {
+        if (file->lof() != dimensione) {
+            file->truncate(dimensione);
+            file->flush();
+        }
+    }
+}
+
+// The draw file opened again after a write, as readers expect; a failure
+// leaves it open on the handle that wrote, and is told with the outcome.
+EsitoScrittura riapri(ArchivioEstrazioni& a, EsitoScrittura esito)
+{
+    try {
+        a.riapriEstrazioni();
+    } catch (const compat::AppError& e) {
+        esito.nonRiaperto = true;
+        esito.dettaglio = e.description;
+    }
+    return esito;
+}
+
+// Puts both files back to the sizes given; false when that fails too.
 bool ripristina(ArchivioEstrazioni& a, qint64 estrazioni, qint64 anni)
 {
     bool ok = true;
@@ -93,11 +152,6 @@ EsitoScrittura accodaEstrazioni(ArchivioEstrazioni& a, const BloccoScrittura& bl
         return errore(Errore::RecordNonValido, 1);
     auto& fEstr = a.fileEstrazioni();
     auto& fAnni = a.fileAnni();
-    const qint64 dimEstr = fEstr.lof();
-    const qint64 dimAnni = fAnni.lof();
-    if (dimEstr % kLunghezzaRecEstrazione != 0 || dimAnni % kLunghezzaRecAnno != 0)
-        return errore(Errore::ArchivioDanneggiato);
-
     const qint32 presenti = a.numeroEstrazioni();
     std::optional<QDate> precedente;
     if (presenti > 0) {
@@ -108,8 +162,9 @@ EsitoScrittura accodaEstrazioni(ArchivioEstrazioni& a, const BloccoScrittura& bl
 
     // Everything is checked before the first byte is written.
     const qint32 quanti = static_cast<qint32>(records.size() / kLunghezzaRecEstrazione);
+    const Intere intere = dimensioniIntere(a);
     std::set<int> anni = anniIndicizzati(a);
-    QByteArray nuoviAnni;
+    QByteArray nuoviAnni = anniMancanti(a, anni);
     for (qint32 i = 0; i < quanti; ++i) {
         const RecEstrazione r = recordA(records, i);
         if (!recordValido(r))
@@ -125,22 +180,17 @@ EsitoScrittura accodaEstrazioni(ArchivioEstrazioni& a, const BloccoScrittura& bl
     }
 
     try {
+        tagliaCode(a, intere);
         fEstr.putMany(presenti + 1, records);
         fEstr.flush();
         if (!nuoviAnni.isEmpty()) {
-            fAnni.putMany(dimAnni / kLunghezzaRecAnno + 1, nuoviAnni);
+            fAnni.putMany(intere.anni / kLunghezzaRecAnno + 1, nuoviAnni);
             fAnni.flush();
         }
     } catch (const compat::AppError& e) {
-        EsitoScrittura r = errore(ripristina(a, dimEstr, dimAnni) ? Errore::Scrittura
-                                                                   : Errore::NonRipristinato);
-        r.dettaglio = e.description;
-        return r;
-    }
-    try {
-        a.riapriEstrazioni();
-    } catch (const compat::AppError& e) {
-        EsitoScrittura r = errore(Errore::Scrittura);
+        EsitoScrittura r = errore(ripristina(a, intere.estrazioni, intere.anni)
+                                      ? Errore::Scrittura
+                                      : Errore::NonRipristinato);
         r.dettaglio = e.description;
         return r;
     }
@@ -148,7 +198,7 @@ EsitoScrittura accodaEstrazioni(ArchivioEstrazioni& a, const BloccoScrittura& bl
     r.primo = presenti + 1;
     r.ultimo = presenti + quanti;
     r.anniAggiunti = static_cast<int>(nuoviAnni.size() / kLunghezzaRecAnno);
-    return r;
+    return riapri(a, r);
 }
 
 EsitoScrittura correggiEstrazione(ArchivioEstrazioni& a, const BloccoScrittura& blocco, qint32 n,
@@ -178,9 +228,18 @@ EsitoScrittura correggiEstrazione(ArchivioEstrazioni& a, const BloccoScrittura& 
     }
 
     auto& fEstr = a.fileEstrazioni();
+    auto& fAnni = a.fileAnni();
+    const Intere intere = dimensioniIntere(a);
+    std::set<int> anni = anniIndicizzati(a);
+    const QByteArray mancanti = anniMancanti(a, anni);
     try {
+        tagliaCode(a, intere);
         fEstr.put(n, r.toBytes());
         fEstr.flush();
+        if (!mancanti.isEmpty()) {
+            fAnni.putMany(intere.anni / kLunghezzaRecAnno + 1, mancanti);
+            fAnni.flush();
+        }
     } catch (const compat::AppError& e) {
         bool rimesso = true;
         try {
@@ -189,18 +248,13 @@ EsitoScrittura correggiEstrazione(ArchivioEstrazioni& a, const BloccoScrittura& 
         } catch (const compat::AppError&) {
             rimesso = false;
         }
+        rimesso = ripristina(a, intere.estrazioni, intere.anni) && rimesso;
         EsitoScrittura esito = errore(rimesso ? Errore::Scrittura : Errore::NonRipristinato);
-        esito.dettaglio = e.description;
-        return esito;
-    }
-    try {
-        a.riapriEstrazioni();
-    } catch (const compat::AppError& e) {
-        EsitoScrittura esito = errore(Errore::Scrittura);
         esito.dettaglio = e.description;
         return esito;
     }
     EsitoScrittura esito;
     esito.primo = esito.ultimo = n;
-    return esito;
+    esito.anniAggiunti = static_cast<int>(mancanti.size() / kLunghezzaRecAnno);
+    return riapri(a, esito);
 }

@@ -32,7 +32,7 @@ struct EsitoScrittura {
         RecordNonValido,     // a record fails recordValido()
         FuoriOrdine,         // a date not after the one before it (or not before the next)
         AnnoDiverso,         // a correction would move the draw into another year
-        ArchivioDanneggiato, // a file ends in a partial record, or the last draw has no date
+        ArchivioDanneggiato, // the last stored draw has no date
         Scrittura,           // the write failed; both files are as they were
         NonRipristinato,     // the write failed and putting the files back failed too
     };
@@ -42,6 +42,9 @@ struct EsitoScrittura {
     int anniAggiunti = 0;    // year records appended
     qint32 recordErrato = 0; // 1-based position, in the caller's records, of the one refused
     QString dettaglio;       // the file error's text, for the report
+    // Stored, but the draw file could not be opened again afterwards: it stays
+    // open on the handle that wrote it (`dettaglio` says why).
+    bool nonRiaperto = false;
     bool ok() const { return errore == Errore::Nessuno; }
 };
 
@@ -49,16 +52,22 @@ struct EsitoScrittura {
 // within the year of at least 1, a real date, every number 0..90.
 bool recordValido(const RecEstrazione& r);
 
+// Both writers first mend what an earlier write cut short: a file ending in
+// part of a record is cut back to its last whole record, and the year index
+// gains a record for every year whose draws are stored but not indexed
+// (pointing at the year's first draw). Whole records never change.
+
 // Appends `records` (whole 66-byte records, dates strictly increasing and after
 // the last stored draw) as one write, flushed, then a year record for each draw
 // whose year differs from the draw before it and has no year record yet. On any
-// failure both files are cut back to their sizes before the call. The draw file
+// failure both files are cut back to their last whole records. The draw file
 // is reopened afterwards, as every reader expects.
 EsitoScrittura accodaEstrazioni(ArchivioEstrazioni& a, const BloccoScrittura& blocco,
                                 const QByteArray& records);
 
 // Rewrites draw n in place. Its date must stay in its year and strictly between
-// the draws around it. The year index is never touched. On failure the old
-// record is written back. The caller drops the shared in-memory view.
+// the draws around it. The year index only gains the years it lacks. On
+// failure the old record is written back. The caller drops the shared
+// in-memory view.
 EsitoScrittura correggiEstrazione(ArchivioEstrazioni& a, const BloccoScrittura& blocco, qint32 n,
                                   const RecEstrazione& r);

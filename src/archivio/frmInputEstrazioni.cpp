@@ -343,6 +343,7 @@ bool frmInputEstrazioni::memorizza()
     LeggiUltimaEstrazione();
     MostraEstrazione();
     Slider1->setEnabled(true);
+    AvvisoRiapertura(esito);
     return true;
 }
 

@@ -46,6 +46,17 @@ void AvvisoArchivioOccupato(const QString& titolo)
     vbMsgBox(MessaggioScrittura(occupato), vbOKOnly | vbExclamation, titolo);
 }
 
+void AvvisoRiapertura(const EsitoScrittura& e)
+{
+    if (!e.ok() || !e.nonRiaperto)
+        return;
+    vbMsgBox(QStringLiteral("Memorizzazione eseguita, ma l'archivio Estrazioni.ind non è stato "
+                            "riaperto (")
+                 + e.dettaglio
+                 + QStringLiteral("): il programma continua a leggerlo dal file già aperto."),
+             vbOKOnly | vbExclamation);
+}
+
 bool AllineaArchivio(const QByteArray& dati, QLabel* lblNumero, QLabel* lblAnno)
 {
     const QString titolo = QStringLiteral("Aggiornamento archivi");
@@ -69,6 +80,7 @@ bool AllineaArchivio(const QByteArray& dati, QLabel* lblNumero, QLabel* lblAnno)
         const RecEstrazione r = Archivio().leggi(esito.ultimo);
         lblNumero->setText(QString::number(r.ProgressivoAnno()));
         lblAnno->setText(QString::fromLatin1(r.DataCompatta().right(4)));
+        AvvisoRiapertura(esito);
     }
     const RecEstrazione ultimoFile = RecEstrazione::daBytes(dati.right(kLunghezzaRecEstrazione));
     vbMsgBox(QStringLiteral("Aggiornamento archivi al ") + ultimoFile.dataTesto()

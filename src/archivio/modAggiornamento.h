@@ -16,6 +16,9 @@ class QWidget;
 QString MessaggioScrittura(const EsitoScrittura& e);
 // Tells the user that another command holds the write lock.
 void AvvisoArchivioOccupato(const QString& titolo = {});
+// After a write that stored everything: tells the user when the draw file
+// could not be opened again (the program goes on with the handle it has).
+void AvvisoRiapertura(const EsitoScrittura& e);
 
 // Merges a sound update file into the archive: the records dated after the
 // archive's last draw, read again now, in one write. Shows the outcome,

@@ -15,6 +15,14 @@ namespace compat {
 
 namespace {
 WriteFault gWriteFault;
+OpenFault gOpenFault;
+
+bool apertura(QFile& f, QIODevice::OpenMode mode)
+{
+    if (gOpenFault && gOpenFault(f.fileName()))
+        return false;
+    return f.open(mode);
+}
 }
 
 TextFile::TextFile(std::unique_ptr<QFile> f) : file_(std::move(f)) {}
@@ -107,21 +115,31 @@ void RandomFile::openAs(const QString& path, int recordLength, bool readOnly)
         raise(76);
     if (readOnly && !QFileInfo::exists(path))
         raise(53);
-    file_.setFileName(path);
-    if (!file_.open((readOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite) | QIODevice::Unbuffered))
+    file_->setFileName(path);
+    if (!apertura(*file_, (readOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite) | QIODevice::Unbuffered))
         raise(75);
     recLen_ = recordLength;
 }
 
+void RandomFile::reopen()
+{
+    if (!file_->isOpen())
+        raise(52);
+    auto nuovo = std::make_unique<QFile>(file_->fileName());
+    if (!apertura(*nuovo, file_->openMode()))
+        raise(75);
+    file_ = std::move(nuovo);
+}
+
 void RandomFile::close()
 {
-    if (file_.isOpen())
-        file_.close();
+    if (file_->isOpen())
+        file_->close();
 }
 
 qint64 RandomFile::lof() const
 {
-    return file_.isOpen() ? file_.size() : 0;
+    return file_->isOpen() ? file_->size() : 0;
 }
 
 qint64 RandomFile::records() const
@@ -136,18 +154,18 @@ QByteArray RandomFile::get(qint64 n)
 
 QByteArray RandomFile::getMany(qint64 n, qint64 count)
 {
-    if (!file_.isOpen())
+    if (!file_->isOpen())
         raise(52);
     if (n < 1)
         raise(63);
     QByteArray out(count * recLen_, '\0');
     const qint64 offset = (n - 1) * recLen_;
-    if (count > 0 && offset < file_.size()) {
-        if (!file_.seek(offset))
+    if (count > 0 && offset < file_->size()) {
+        if (!file_->seek(offset))
             raise(75);
         qint64 got = 0;
         while (got < out.size()) {
-            const qint64 r = file_.read(out.data() + got, out.size() - got);
+            const qint64 r = file_->read(out.data() + got, out.size() - got);
             if (r < 0)
                 raise(75);
             if (r == 0)
@@ -160,11 +178,11 @@ QByteArray RandomFile::getMany(qint64 n, qint64 count)
 
 void RandomFile::put(qint64 n, QByteArrayView data)
 {
-    if (!file_.isOpen())
+    if (!file_->isOpen())
         raise(52);
     if (n < 1)
         raise(63);
-    if (!file_.isWritable())
+    if (!file_->isWritable())
         raise(75);
     QByteArray rec(recLen_, '\0');
     std::copy_n(data.data(), std::min<qint64>(data.size(), recLen_), rec.data());
@@ -173,7 +191,7 @@ void RandomFile::put(qint64 n, QByteArrayView data)
 
 void RandomFile::putMany(qint64 n, QByteArrayView data)
 {
-    if (!file_.isOpen())
+    if (!file_->isOpen())
         raise(52);
     if (n < 1 || data.size() % recLen_ != 0)
         raise(63);
@@ -184,13 +202,13 @@ void RandomFile::write(qint64 offset, QByteArrayView data)
 {
     qint64 passano = data.size();
     if (gWriteFault) {
-        const qint64 f = gWriteFault(file_.fileName(), data.size());
+        const qint64 f = gWriteFault(file_->fileName(), data.size());
         if (f >= 0)
             passano = std::min(f, passano);
     }
-    if (!file_.seek(offset))
+    if (!file_->seek(offset))
         raise(75);
-    if (passano > 0 && file_.write(data.data(), passano) != passano)
+    if (passano > 0 && file_->write(data.data(), passano) != passano)
         raise(75);
     if (passano < data.size())
         raise(75);
@@ -198,17 +216,17 @@ void RandomFile::write(qint64 offset, QByteArrayView data)
 
 void RandomFile::truncate(qint64 bytes)
 {
-    if (!file_.isOpen())
+    if (!file_->isOpen())
         raise(52);
-    if (!file_.resize(bytes))
+    if (!file_->resize(bytes))
         raise(75);
 }
 
 void RandomFile::flush()
 {
-    if (!file_.isOpen())
+    if (!file_->isOpen())
         raise(52);
-    if (!file_.flush() || ::fdatasync(file_.handle()) != 0)
+    if (!file_->flush() || ::fdatasync(file_->handle()) != 0)
         raise(75);
 }
 
@@ -240,6 +258,11 @@ bool replaceFile(const QString& path, QByteArrayView data, QString* error)
 void setWriteFault(WriteFault fault)
 {
     gWriteFault = std::move(fault);
+}
+
+void setOpenFault(OpenFault fault)
+{
+    gOpenFault = std::move(fault);
 }
 
 bool fileExists(QStringView path)

@@ -43,10 +43,14 @@ public:
     // Opens an existing file for reading only: put() then fails with AppError
     // 75. AppError 53 when the file is missing, 75 when it cannot be read.
     void openForReading(const QString& path, int recordLength);
-    bool isWritable() const { return file_.isOpen() && file_.isWritable(); }
+    // Opens the same file again, in the same mode. When the new opening fails
+    // the file stays open on the handle it had (AppError 75), so what was
+    // written through it is still read.
+    void reopen();
+    bool isWritable() const { return file_->isOpen() && file_->isWritable(); }
     void close();
-    bool isOpen() const { return file_.isOpen(); }
-    QString path() const { return file_.fileName(); }
+    bool isOpen() const { return file_->isOpen(); }
+    QString path() const { return file_->fileName(); }
     int recordLength() const { return recLen_; }
 
     qint64 lof() const;                       // length in bytes
@@ -72,7 +76,8 @@ private:
     void openAs(const QString& path, int recordLength, bool readOnly);
     void write(qint64 offset, QByteArrayView data);
 
-    QFile file_;
+    // Held by pointer so that a reopening can swap handles.
+    std::unique_ptr<QFile> file_ = std::make_unique<QFile>();
     int recLen_ = 0;
 };
 
@@ -82,6 +87,12 @@ private:
 // An empty function removes the hook.
 using WriteFault = std::function<qint64(const QString& path, qint64 size)>;
 void setWriteFault(WriteFault fault);
+
+// Tests make openings of random-access files fail here: the hook gets the
+// file's path and returns true to fail the opening. An empty function
+// removes the hook.
+using OpenFault = std::function<bool(const QString& path)>;
+void setOpenFault(OpenFault fault);
 
 // Replaces the file at `path` with `data` through a temporary file renamed at
 // the end, so a failure leaves an existing file whole. Honours the write

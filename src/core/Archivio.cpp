@@ -117,19 +117,18 @@ void ArchivioEstrazioni::chiudi()
 
 void ArchivioEstrazioni::riapriEstrazioni()
 {
-    const QString p = estrazioni_.path();
-    const bool scrivibile = estrazioni_.isWritable();
     invalidaVistaArchivio();
-    estrazioni_.close();
-    if (scrivibile)
-        estrazioni_.open(p, kLunghezzaRecEstrazione);
-    else
-        estrazioni_.openForReading(p, kLunghezzaRecEstrazione);
+    estrazioni_.reopen();
 }
 
 qint32 ArchivioEstrazioni::numeroEstrazioni() const
 {
     return static_cast<qint32>(estrazioni_.records());
+}
+
+qint32 ArchivioEstrazioni::byteIncompleti() const
+{
+    return static_cast<qint32>(estrazioni_.lof() % kLunghezzaRecEstrazione);
 }
 
 qint32 ArchivioEstrazioni::numeroAnni() const

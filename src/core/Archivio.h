@@ -47,11 +47,14 @@ public:
     bool aperto() const { return estrazioni_.isOpen(); }
     // Opened for reading only: a file or the Archivi folder cannot be written.
     bool solaLettura() const { return solaLettura_; }
-    // Closes and reopens the draw file, as writers do after storing a record.
+    // Reopens the draw file, as writers do after storing a record. When that
+    // fails (AppError) the file stays open on the handle that wrote it.
     void riapriEstrazioni();
 
     // Whole records only: a partial trailing record is no draw.
     qint32 numeroEstrazioni() const;
+    // The bytes of the draw file past its last whole record (a write cut short).
+    qint32 byteIncompleti() const;
     qint32 numeroAnni() const;
 
     RecEstrazione leggi(qint32 n);

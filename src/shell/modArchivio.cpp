@@ -71,6 +71,13 @@ void ApriArchivio()
             MessaggioRecordDanneggiati(vista->recordDanneggiati(), vista->primoDanneggiato());
         !m.isEmpty())
         compat::vbMsgBox(m, compat::vbExclamation | compat::vbOKOnly);
+
+    // The next write drops the partial record; until then it is only read past.
+    const qint32 incompleti = Archivio().byteIncompleti();
+    const QString ultima =
+        Archivio().numeroEstrazioni() > 0 ? DataEstrazione(Archivio().numeroEstrazioni()) : QString();
+    if (const QString m = MessaggioRecordIncompleto(incompleti, ultima); !m.isEmpty())
+        compat::vbMsgBox(m, compat::vbExclamation | compat::vbOKOnly);
 }
 
 bool ArchivioInSolaLettura()
@@ -111,6 +118,20 @@ QString MessaggioRecordDanneggiati(qint32 quanti, qint32 primo)
     return cosa
            + QStringLiteral(": le date non valide sono saltate dalle ricerche e i numeri oltre il 90 "
                             "sono letti come mancanti.");
+}
+
+QString MessaggioRecordIncompleto(qint32 byte, const QString& ultimaData)
+{
+    if (byte <= 0)
+        return {};
+    QString m = QStringLiteral("L'archivio Estrazioni.ind termina con un record incompleto (")
+                + QString::number(byte)
+                + QStringLiteral(" byte su 66), resto di una scrittura interrotta: non viene letto "
+                                 "e sarà eliminato alla prossima memorizzazione di estrazioni.");
+    if (!ultimaData.isEmpty())
+        m += QStringLiteral(" L'ultima estrazione completa è quella del ") + ultimaData
+             + QStringLiteral(".");
+    return m;
 }
 
 void AggiornaNumeroEstrazioni()

@@ -44,6 +44,10 @@ bool ImpostazioniInSolaLettura();
 QString MessaggioSolaLettura();
 // The one message about damaged records ("" when there are none).
 QString MessaggioRecordDanneggiati(qint32 quanti, qint32 primo);
+// The message about a draw file ending in part of a record, `byte` long, left
+// by a write cut short ("" when `byte` is 0); `ultimaData` is the last whole
+// draw's date, empty when there is none.
+QString MessaggioRecordIncompleto(qint32 byte, const QString& ultimaData);
 // Re-reads the draw count from the file length (whole records).
 void AggiornaNumeroEstrazioni();
 

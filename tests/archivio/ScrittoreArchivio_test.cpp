@@ -147,15 +147,85 @@ TEST(ScrittoreArchivio, RefusalsWriteNothing)
             E::FuoriOrdine, b);
 }
 
-TEST(ScrittoreArchivio, ArchiveEndingInAPartialRecordIsNotWritten)
+TEST(ScrittoreArchivio, PartialTrailingRecordsAreCutBackBeforeEveryWrite)
 {
-    Archivio t(fineAnno());
-    t.a.fileEstrazioni().truncate(2 * 66 + 10);
-    const QByteArray primaE = t.estrazioni();
+    // A store killed mid-write: part of a draw, and part of its year record.
+    const auto strappa = [](Archivio& t) {
+        t.cartella.scriviFile("Archivi/Estrazioni.ind",
+                              t.estrazioni() + nuova(QDate(2026, 1, 2), 1).toBytes().left(40));
+        t.cartella.scriviFile("Archivi/anni.ind", t.anni() + "2026");
+    };
     BloccoScrittura b;
-    EXPECT_EQ(accodaEstrazioni(t.a, b, nuova(QDate(2026, 1, 2), 1).toBytes()).errore,
-              E::ArchivioDanneggiato);
-    EXPECT_EQ(t.estrazioni(), primaE);
+    const RecEstrazione r = nuova(QDate(2026, 1, 3), 1);
+    {
+        Archivio t(fineAnno());
+        const QByteArray interoE = t.estrazioni(), interoA = t.anni();
+        strappa(t);
+        EXPECT_EQ(t.a.numeroEstrazioni(), 2);
+        ASSERT_TRUE(accodaEstrazioni(t.a, b, r.toBytes()).ok());
+        EXPECT_EQ(t.estrazioni(), interoE + r.toBytes());
+        EXPECT_EQ(t.anni(), interoA + "20263      \r");
+    }
+    {
+        Archivio t(fineAnno());
+        const QByteArray interoE = t.estrazioni(), interoA = t.anni();
+        strappa(t);
+        RecEstrazione c = nuova(QDate(2025, 12, 31), 2);
+        c.setGiornoSettimana(interoE[66]);
+        ASSERT_TRUE(correggiEstrazione(t.a, b, 2, c).ok());
+        EXPECT_EQ(t.estrazioni(), interoE.left(66) + c.toBytes());
+        EXPECT_EQ(t.anni(), interoA);
+    }
+    {
+        // A write that fails after the cut leaves the whole records only.
+        Archivio t(fineAnno());
+        const QByteArray interoE = t.estrazioni(), interoA = t.anni();
+        strappa(t);
+        {
+            Guasto g(QStringLiteral("Estrazioni.ind"), 30);
+            EXPECT_EQ(accodaEstrazioni(t.a, b, r.toBytes()).errore, E::Scrittura);
+        }
+        EXPECT_EQ(t.estrazioni(), interoE);
+        EXPECT_EQ(t.anni(), interoA);
+    }
+}
+
+TEST(ScrittoreArchivio, YearsMissingFromTheIndexAreAddedByTheNextWrite)
+{
+    // Draws of 2026 and 2027 stored, the index stopped at 2025.
+    const std::vector<RecEstrazione> r = componi({{QDate(2025, 12, 27), {{1, {1, 2, 3, 4, 5}}}},
+                                                  {QDate(2025, 12, 30), {{1, {6, 7, 8, 9, 10}}}},
+                                                  {QDate(2026, 1, 3), {{1, {1, 2, 3, 4, 5}}}},
+                                                  {QDate(2026, 1, 7), {{1, {1, 2, 3, 4, 5}}}},
+                                                  {QDate(2027, 1, 2), {{1, {1, 2, 3, 4, 5}}}}});
+    const QByteArray attesi = QByteArray("20263      \r") + "20275      \r";
+    BloccoScrittura b;
+    {
+        Archivio t(r);
+        t.a.fileAnni().truncate(12);
+        const QByteArray primaE = t.estrazioni();
+        // A refused write mends nothing.
+        EXPECT_EQ(accodaEstrazioni(t.a, b, nuova(QDate(2027, 1, 1), 2).toBytes()).errore,
+                  E::FuoriOrdine);
+        EXPECT_EQ(t.anni().size(), 12);
+        // A draw of the last stored year adds no year of its own.
+        const RecEstrazione nuovo = nuova(QDate(2027, 1, 5), 2);
+        const EsitoScrittura e = accodaEstrazioni(t.a, b, nuovo.toBytes());
+        ASSERT_TRUE(e.ok());
+        EXPECT_EQ(e.anniAggiunti, 2);
+        EXPECT_EQ(t.estrazioni(), primaE + nuovo.toBytes());
+        EXPECT_EQ(t.anni(), QByteArray("20251      \r") + attesi);
+        EXPECT_EQ(t.a.cercaEstrazione(u"05/01/2027", false).estrazione, 6);
+    }
+    {
+        Archivio t(r);
+        t.a.fileAnni().truncate(12);
+        const QByteArray primaE = t.estrazioni();
+        RecEstrazione c = nuova(QDate(2026, 1, 5), 2);
+        c.setGiornoSettimana(primaE[3 * 66]);
+        ASSERT_TRUE(correggiEstrazione(t.a, b, 4, c).ok());
+        EXPECT_EQ(t.anni(), QByteArray("20251      \r") + attesi);
+    }
 }
 
 TEST(ScrittoreArchivio, FailedWriteLeavesBothFilesAsTheyWere)
@@ -177,6 +247,35 @@ TEST(ScrittoreArchivio, FailedWriteLeavesBothFilesAsTheyWere)
         EXPECT_EQ(t.anni(), primaA) << file.toStdString();
         EXPECT_EQ(t.a.numeroEstrazioni(), 2);
     }
+}
+
+TEST(ScrittoreArchivio, FailedReopenAfterAWriteIsToldAndTheArchiveStaysReadable)
+{
+    BloccoScrittura b;
+    Archivio t(fineAnno());
+    const RecEstrazione r = nuova(QDate(2026, 1, 2), 1);
+    RecEstrazione c = nuova(QDate(2025, 12, 29), 2);
+    c.setGiornoSettimana(t.estrazioni()[66]);
+    EsitoScrittura accodata, corretta;
+    {
+        AperturaNegata negata(QStringLiteral("Estrazioni.ind"));
+        accodata = accodaEstrazioni(t.a, b, r.toBytes());
+        corretta = correggiEstrazione(t.a, b, 2, c);
+    }
+    for (const EsitoScrittura& e : {accodata, corretta}) {
+        EXPECT_TRUE(e.ok());
+        EXPECT_TRUE(e.nonRiaperto);
+        EXPECT_FALSE(e.dettaglio.isEmpty());
+    }
+    EXPECT_EQ(accodata.ultimo, 3);
+    // Still open, on the handle that wrote both.
+    ASSERT_TRUE(t.a.aperto());
+    EXPECT_EQ(t.a.numeroEstrazioni(), 3);
+    EXPECT_EQ(t.a.leggi(3).toBytes(), r.toBytes());
+    EXPECT_EQ(t.a.leggi(2).toBytes(), c.toBytes());
+    EXPECT_EQ(t.estrazioni().mid(66), c.toBytes() + r.toBytes());
+    EXPECT_TRUE(accodaEstrazioni(t.a, b, nuova(QDate(2026, 1, 3), 2).toBytes()).ok());
+    EXPECT_EQ(t.a.numeroEstrazioni(), 4);
 }
 
 TEST(ScrittoreArchivio, CorrectionRewritesInPlaceWithinItsYear)

@@ -208,6 +208,36 @@ TEST(frmInputEstrazioni, QuestionsAndRefusalsWriteNothing)
     EXPECT_EQ(a.estrazioni().size(), 6 * 66);
 }
 
+TEST(frmInputEstrazioni, StoreWhoseReopenFailsSaysSoAndShowsTheStoredDraw)
+{
+    Ambiente a;
+    const QByteArray primaE = a.estrazioni();
+    QTest::mouseClick(a.f->cmdNuova, Qt::LeftButton);
+    a.riempi(55);
+    {
+        AperturaNegata negata(QStringLiteral("Estrazioni.ind"));
+        a.fake.expectMsgBox(QStringLiteral("Memorizzazione eseguita, ma l'archivio Estrazioni.ind "
+                                           "non è stato riaperto (Errore di accesso al "
+                                           "percorso/file): il programma continua a leggerlo dal "
+                                           "file già aperto."),
+                            vbOK);
+        QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
+    }
+    EXPECT_EQ(a.estrazioni().size(), 6 * 66);
+    EXPECT_EQ(a.estrazioni().left(5 * 66), primaE);
+    EXPECT_EQ(NumeroEstrazioni, 6);
+    EXPECT_EQ(a.f->lblTotaleEstrazioni->text(), "6");
+    EXPECT_EQ(a.data(), "27/02/2026");
+    EXPECT_EQ(a.main->Label5->text(), "n.4 del 27/02/2026");
+    EXPECT_TRUE(a.f->txtEstratto[1]->isReadOnly());
+    // The archive goes on as usual.
+    QTest::mouseClick(a.f->cmdNuova, Qt::LeftButton);
+    a.riempi(55);
+    QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
+    EXPECT_EQ(NumeroEstrazioni, 7);
+    EXPECT_EQ(a.fake.msgBoxCalls().size(), 1u);
+}
+
 TEST(frmInputEstrazioni, CloseWithEmptyBoxesAsksNothing)
 {
     Ambiente a;

@@ -76,4 +76,37 @@ TEST(RandomFile, RecordsAreWholeAndPaddedAndPastTheEndIsZeros)
     EXPECT_EQ(f.get(3), QByteArray("zz\0\0", 4));
 }
 
+TEST(RandomFile, FailedReopenKeepsTheHandleThatWrote)
+{
+    QTemporaryDir d;
+    compat::RandomFile f;
+    f.open(d.filePath("r.bin"), 4);
+    f.put(1, "abcd");
+    compat::setOpenFault([](const QString& p) { return p.endsWith(QStringLiteral("r.bin")); });
+    try {
+        f.reopen();
+        ADD_FAILURE() << "the reopening was to fail";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.number, 75);
+    }
+    compat::RandomFile altro;
+    EXPECT_THROW(altro.open(d.filePath("r.bin"), 4), AppError);
+    compat::setOpenFault({});
+    ASSERT_TRUE(f.isOpen());
+    EXPECT_TRUE(f.isWritable());
+    f.put(2, "efgh");
+    EXPECT_EQ(f.getMany(1, 2), QByteArray("abcdefgh"));
+    // A sound reopening reads the file now at the path, not the one replaced.
+    QFile nuovo(d.filePath("n.bin"));
+    ASSERT_TRUE(nuovo.open(QIODevice::WriteOnly));
+    nuovo.write("abcdefghijkl");
+    nuovo.close();
+    ASSERT_TRUE(QFile::remove(d.filePath("r.bin")));
+    ASSERT_TRUE(QFile::rename(d.filePath("n.bin"), d.filePath("r.bin")));
+    EXPECT_EQ(f.records(), 2);
+    f.reopen();
+    EXPECT_EQ(f.records(), 3);
+    EXPECT_TRUE(f.isWritable());
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/ArchivioMemoria.h"
 
 #include "core/ScritturaArchivio.h"
+#include "compat/files.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -133,4 +134,14 @@ std::shared_ptr<const ArchivioMemoria> vistaDi(const std::vector<RecEstrazione>&
     for (const RecEstrazione& r : estrazioni)
         raw += r.toBytes();
     return ArchivioMemoria::daBytes(raw, primaDataNazionale());
+}
+
+AperturaNegata::AperturaNegata(const QString& nome)
+{
+    compat::setOpenFault([nome](const QString& p) { return p.endsWith(nome, Qt::CaseInsensitive); });
+}
+
+AperturaNegata::~AperturaNegata()
+{
+    compat::setOpenFault({});
 }

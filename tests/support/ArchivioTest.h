@@ -62,3 +62,13 @@ private:
     bool attivo_ = false;
     bool eraRoot_ = false;
 };
+
+// For its lifetime every opening of a file whose name ends with `nome` fails
+// (the reopening of the draw file after a write among them).
+class AperturaNegata {
+public:
+    explicit AperturaNegata(const QString& nome);
+    ~AperturaNegata();
+    AperturaNegata(const AperturaNegata&) = delete;
+    AperturaNegata& operator=(const AperturaNegata&) = delete;
+};
