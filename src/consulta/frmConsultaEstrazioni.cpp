@@ -383,10 +383,13 @@ void frmConsultaEstrazioni::cmdRuota_Click(int index)
     lblNazionale->setText(tutte ? QStringLiteral("Nazionale") : QString());
     for (QLabel* l : lblData)
         l->setVisible(!tutte);
+    // Delays and counts are no drawn numbers: these analyses come back with
+    // the all-wheels layout only while the cells show the draw.
+    const bool analisi = tutte && Stato.TipoVisualizzazione == 0;
     for (QWidget* w : std::initializer_list<QWidget*>{cmdUsciti, cmdNonUsciti, cmdUscitiScorsa,
                                                       cmdNonUscitiScorsa, cmd1x2, cmdPariDispari,
                                                       cmdRitardi, txtRitardo})
-        w->setEnabled(tutte);
+        w->setEnabled(analisi);
     if (tutte) {
         optTipoVis[1]->setEnabled(true);
         optTipoVis[2]->setEnabled(true);

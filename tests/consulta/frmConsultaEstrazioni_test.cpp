@@ -253,6 +253,32 @@ TEST(frmConsultaEstrazioni, OneWheelLayoutShowsTenDrawsAndComesBack)
     t.mostra(5);
 }
 
+TEST(frmConsultaEstrazioni, AllWheelsLayoutOffersTheDrawAnalysesOnlyOnDrawnNumbers)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    const std::vector<QWidget*> analisi = {f->cmdUsciti, f->cmdNonUsciti, f->cmdUscitiScorsa,
+                                           f->cmdNonUscitiScorsa, f->cmd1x2, f->cmdPariDispari,
+                                           f->cmdRitardi, f->txtRitardo};
+    for (int modo : {1, 2}) {
+        t.clic(f->optTipoVis[modo]);
+        t.clic(f->cmdRuota[0]);
+        for (QWidget* w : analisi)
+            EXPECT_FALSE(w->isEnabled()) << "mode " << modo << " " << w->objectName().toStdString();
+        t.clic(f->cmdRuota[5]);
+        t.clic(f->cmdRuota[0]);
+        for (QWidget* w : analisi)
+            EXPECT_FALSE(w->isEnabled()) << "mode " << modo << " " << w->objectName().toStdString();
+    }
+    t.clic(f->optTipoVis[0]);
+    for (QWidget* w : analisi)
+        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+    t.clic(f->cmdRuota[5]);
+    t.clic(f->cmdRuota[0]);
+    for (QWidget* w : analisi)
+        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+}
+
 TEST(frmConsultaEstrazioni, DisplayModesShowDelaysAndFrequencies)
 {
     Tabellone t;
