@@ -239,6 +239,8 @@ private:
     void mnuVisualizzaRiepilogo_Click();
     void Slider1_Change(int valore);
 
+    void riempiTabellone(int& riga);
+    void applicaModoEAnalisi(int& riga);
     // The redraw's later steps: the highlight analysis of TipoAnalisi.
     void VisualizzaAnalisi();
     void impostaSlider(qint32 massimo, qint32 valore);

@@ -13,6 +13,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QFocusEvent>
 #include <QCheckBox>
 #include <QComboBox>
@@ -328,6 +330,25 @@ TEST(frmConsultaEstrazioni, DisplayModesShowDelaysAndFrequencies)
     EXPECT_TRUE(f->mnuMostraNumeri->isEnabled());
 }
 
+TEST(frmConsultaEstrazioni, RedrawShowsTheHourglassWhileItRuns)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    // The slider is moved by the redraw itself, half way through it.
+    std::vector<bool> attesa;
+    QObject::connect(f->Slider1, &QSlider::valueChanged, f, [&] {
+        const QCursor* c = QGuiApplication::overrideCursor();
+        attesa.push_back(c && c->shape() == Qt::WaitCursor);
+    });
+    t.clic(f->cmdPrecedente);
+    t.clic(f->optTipoVis[2]);
+    t.clic(f->cmdPrecedente);
+    t.clic(f->optTipoVis[1]);
+    t.clic(f->cmdPrecedente);
+    EXPECT_EQ(attesa, std::vector<bool>(3, true));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
 TEST(frmConsultaEstrazioni, ModeSwitchClearsTheFindSearchesBeforeItsRedraw)
 {
     Tabellone t;
@@ -394,6 +415,7 @@ TEST(frmConsultaEstrazioni, AFailedRedrawLeavesAWorkingBoard)
                                          "Procedura ConsultaEstrazioni_Visualizza"),
                           vbOK);
     t.clic(f->cmdPrecedente);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     Archivio().apri(PercorsoApp);
     t.clic(f->cmdPrecedente);
     t.mostra(198);
