@@ -297,6 +297,9 @@ void frmConsultaEstrazioni::applicaModoEAnalisi(int& riga)
             lblSorMedia->setText(QStringLiteral("Sortita media: ") + vbFormat(Stato.SortitaMedia, u"##0.0"));
             indice_ = indiceUscite(vista_);
             MostraFrequenze(*indice_, Stato, chkConsideraAttuale->isChecked(), celle_);
+        } else {
+            // The cells keep the drawn numbers: no average of an earlier period beside them.
+            lblSorMedia->setText(QStringLiteral("Sortita media: "));
         }
     }
     if (Stato.TipoAnalisi != 0) {

@@ -330,6 +330,23 @@ TEST(frmConsultaEstrazioni, DisplayModesShowDelaysAndFrequencies)
     EXPECT_TRUE(f->mnuMostraNumeri->isEnabled());
 }
 
+TEST(frmConsultaEstrazioni, RefusedPeriodLeavesTheDrawnNumbersWithoutAnAverage)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    t.clic(f->optTipoVis[2]);
+    EXPECT_EQ(f->lblSorMedia->text(), "Sortita media: 5,0");
+    // The last 90 draws would start before draw 1 at draw 50.
+    vbSetDate(f->DTPicker1, t.e[49].data().value());
+    t.clic(f->cmdConferma);
+    ASSERT_EQ(t.corrente(), 50);
+    t.mostra(50);
+    EXPECT_EQ(f->lblSorMedia->text(), "Sortita media: ");
+    for (int i = 0; i < 4; ++i)   // to draw 90: the period fits again
+        t.clic(f->cmdFastSucc);
+    EXPECT_EQ(f->lblSorMedia->text(), "Sortita media: 5,0");
+}
+
 TEST(frmConsultaEstrazioni, RedrawShowsTheHourglassWhileItRuns)
 {
     Tabellone t;
