@@ -38,7 +38,6 @@ using namespace compat;
 
 namespace {
 
-constexpr double kLarghezzaPiena = 15585;
 constexpr double kLarghezzaRidotta = 4170;
 constexpr quint32 kFacciaPulsante = 0x8000000F;
 
@@ -112,7 +111,7 @@ frmConsultaEstrazioni::frmConsultaEstrazioni()
     setWindowTitle(titolo());
     costruisci();
     collega();
-    vbSetWidth(this, kLarghezzaPiena);
+    vbSetWidth(this, larghezzaPiena_);
 }
 
 frmConsultaEstrazioni::~frmConsultaEstrazioni() = default;
@@ -169,7 +168,17 @@ void frmConsultaEstrazioni::formLoad()
 
 void frmConsultaEstrazioni::formResize()
 {
-    fraComandiSmall->setVisible(vbWidth(this) < 7000);
+    const bool ridotta = vbWidth(this) < 7000;
+    fraComandiSmall->setVisible(ridotta);
+    posizionaDidascalie(ridotta);
+}
+
+void frmConsultaEstrazioni::posizionaDidascalie(bool ridotta)
+{
+    // The compact navigation lies over the top of the cells frame: meanwhile
+    // the wheel's and the mode's captions stand under the cells, beside cmdResize.
+    vbMove(Label1, 120, ridotta ? 5100 : 180, ridotta ? 3180 : 3600, 255);
+    vbMove(lblVisualizzazione, 120, ridotta ? 5355 : 420, ridotta ? 3180 : 3600, 255);
 }
 
 void frmConsultaEstrazioni::formUnload(bool&)
@@ -401,8 +410,10 @@ void frmConsultaEstrazioni::cmdRuota_Click(int index)
     fraSomma->setVisible(false);
     const bool tutte = index == 0;
     lblNazionale->setText(tutte ? QStringLiteral("Nazionale") : QString());
-    for (QLabel* l : lblData)
-        l->setVisible(!tutte);
+    for (int r = 0; r <= 9; ++r) {
+        lblData[r]->setVisible(!tutte);
+        imgRuota[r]->setVisible(tutte);
+    }
     // Delays and counts are no drawn numbers: these analyses come back with
     // the all-wheels layout only while the cells show the draw.
     const bool analisi = tutte && Stato.TipoVisualizzazione == 0;
@@ -423,7 +434,7 @@ void frmConsultaEstrazioni::cmdRuota_Click(int index)
 void frmConsultaEstrazioni::cmdResize_Click()
 {
     formaRidotta_ = !formaRidotta_;
-    vbSetWidth(this, formaRidotta_ ? kLarghezzaRidotta : kLarghezzaPiena);
+    vbSetWidth(this, formaRidotta_ ? kLarghezzaRidotta : larghezzaPiena_);
     cmdResize->setIcon(style()->standardIcon(formaRidotta_ ? QStyle::SP_ArrowRight : QStyle::SP_ArrowLeft));
 }
 

@@ -201,6 +201,8 @@ protected:
 private:
     void costruisci();
     void costruisciGriglia(QWidget* corpo);
+    // The grid's two captions, above the cells or, in the compact width, below.
+    void posizionaDidascalie(bool ridotta);
     void costruisciNavigazione(QWidget* corpo);
     void costruisciAnalisi(QWidget* corpo);
     void costruisciTipi(QWidget* corpo);
@@ -255,4 +257,5 @@ private:
     bool sliderDaCodice_ = false;
     bool convalidaInCorso_ = false;
     bool formaRidotta_ = false;
+    double larghezzaPiena_ = 15585;   // twips; more where the font needs it
 };
