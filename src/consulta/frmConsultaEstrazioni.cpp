@@ -32,12 +32,12 @@
 #include <QSlider>
 #include <QStyle>
 #include <exception>
+#include <optional>
 
 using namespace compat;
 
 namespace {
 
-constexpr double kLarghezzaPiena = 15585;
 constexpr double kLarghezzaRidotta = 4170;
 constexpr quint32 kFacciaPulsante = 0x8000000F;
 
@@ -111,7 +111,7 @@ frmConsultaEstrazioni::frmConsultaEstrazioni()
     setWindowTitle(titolo());
     costruisci();
     collega();
-    vbSetWidth(this, kLarghezzaPiena);
+    vbSetWidth(this, larghezzaPiena_);
 }
 
 frmConsultaEstrazioni::~frmConsultaEstrazioni() = default;
@@ -168,7 +168,17 @@ void frmConsultaEstrazioni::formLoad()
 
 void frmConsultaEstrazioni::formResize()
 {
-    fraComandiSmall->setVisible(vbWidth(this) < 7000);
+    const bool ridotta = vbWidth(this) < 7000;
+    fraComandiSmall->setVisible(ridotta);
+    posizionaDidascalie(ridotta);
+}
+
+void frmConsultaEstrazioni::posizionaDidascalie(bool ridotta)
+{
+    // The compact navigation lies over the top of the cells frame: meanwhile
+    // the wheel's and the mode's captions stand under the cells, beside cmdResize.
+    vbMove(Label1, 120, ridotta ? 5100 : 180, ridotta ? 3180 : 3600, 255);
+    vbMove(lblVisualizzazione, 120, ridotta ? 5355 : 420, ridotta ? 3180 : 3600, 255);
 }
 
 void frmConsultaEstrazioni::formUnload(bool&)
@@ -221,85 +231,104 @@ void frmConsultaEstrazioni::Visualizza()
     if (RidisegnoInCorso)
         return;
     int riga = 1;
-    try {
-        {
-            // Released on every way out, so a failed redraw never leaves a dead board.
-            FlagScope guardia(RidisegnoInCorso);
-            riga = 2;
-            vista_ = vistaArchivio(Archivio());
-            indice_.reset();
-            const qint32 n = vista_->numeroEstrazioni();
-            if (n < 1)
-                compat::raise(63);
-            Stato.EstrazioneCorrente = std::clamp<qint32>(Stato.EstrazioneCorrente, 1, std::max(n, 1));
-            IntestazioneEstrazione h;
-            if (Stato.RuotaSingola == 0) {
-                h = RiempiTutteLeRuote(*vista_, Stato.EstrazioneCorrente, chkOrdin->isChecked(), celle_);
-                riga = 3;
-                const QDate d = vista_->data(Stato.EstrazioneCorrente);
-                vbSetDate(DTPicker1, d);
-                riga = 4;
-                vbSetDate(DTPicker2, d);
-                riga = 5;
-            } else {
-                h = RiempiRuotaSingola(*vista_, Stato, chkOrdin->isChecked(), celle_);
-                for (int r = 0; r <= 9; ++r)
-                    lblData[r]->setText(h.dateRighe[r]);
-            }
-            riga = 6;
-            lblNumeroAnnoEstraz->setText(vbStr(h.progressivoAnno));
-            lblAnnoEstrazione->setText(QStringLiteral(" / ") + h.anno);
-            riga = 7;
-            impostaSlider(n, Stato.EstrazioneCorrente);
-            riga = 9;
-            lblGiornoEstraz->setText(vbWeekdayName(vbWeekday(vista_->data(Stato.EstrazioneCorrente))));
-            riga = 11;
+    std::optional<AppError> errore;
+    {
+        // The hourglass while the board is drawn; gone before an error is told.
+        BusyCursor attesa;
+        try {
+            riempiTabellone(riga);
+            applicaModoEAnalisi(riga);
+        } catch (const ProcessEnded&) {
+            throw;
+        } catch (const AppError& e) {
+            errore = e;
+        } catch (const std::exception& e) {
+            errore = AppError{5, QString::fromLocal8Bit(e.what()), {}};
         }
-        riga = 12;
-        lblTotaleEstrazioni->setText(vbStr(Stato.EstrazioneCorrente));
-        if (Stato.TipoVisualizzazione == 1) {
-            riga = 13;
-            MostraRitardiSortita(*vista_, Stato, celle_);
-        }
-        if (Stato.TipoVisualizzazione == 2) {
-            riga = 14;
-            if (CalcolaPeriodo()) {
-                lblSorMedia->setText(QStringLiteral("Sortita media: ") + vbFormat(Stato.SortitaMedia, u"##0.0"));
-                indice_ = indiceUscite(vista_);
-                MostraFrequenze(*indice_, Stato, chkConsideraAttuale->isChecked(), celle_);
-            }
-        }
-        if (Stato.TipoAnalisi != 0) {
-            riga = 15;
-            VisualizzaAnalisi();
-        }
-        if (Stato.TrovaNumeri) {
-            riga = 17;
-            MarcaNumeriCercati(Stato, celle_);
-            ElencaNumeriTrovati();
-        }
-        if (Stato.TrovaSomme) {
-            riga = 18;
-            MarcaSommeCercate(Stato, chkTrovaF90->isChecked(), celle_);
-        }
-        if (Stato.TrovaDistanze) {
-            riga = 19;
-            MarcaDistanzeCercate(Stato, celle_);
-        }
-        mostraTotali();
-    } catch (const ProcessEnded&) {
-        throw;
-    } catch (const AppError& e) {
         disegnaCelle();
-        segnalaErrore(e.number, e.description, riga, "Visualizza");
-        return;
-    } catch (const std::exception& e) {
-        disegnaCelle();
-        segnalaErrore(5, QString::fromLocal8Bit(e.what()), riga, "Visualizza");
-        return;
+        if (!errore)
+            ridisegnaSommeDistanze();
     }
-    disegnaCelle();
-    ridisegnaSommeDistanze();
+    if (errore)
+        segnalaErrore(errore->number, errore->description, riga, "Visualizza");
+}
+
+// The redraw's steps 2 to 11: the draw (or the ten draws of one wheel) into
+// the cells, its header and the navigation controls.
+void frmConsultaEstrazioni::riempiTabellone(int& riga)
+{
+    // Released on every way out, so a failed redraw never leaves a dead board.
+    FlagScope guardia(RidisegnoInCorso);
+    riga = 2;
+    vista_ = vistaArchivio(Archivio());
+    indice_.reset();
+    const qint32 n = vista_->numeroEstrazioni();
+    if (n < 1)
+        compat::raise(63);
+    Stato.EstrazioneCorrente = std::clamp<qint32>(Stato.EstrazioneCorrente, 1, std::max(n, 1));
+    IntestazioneEstrazione h;
+    if (Stato.RuotaSingola == 0) {
+        h = RiempiTutteLeRuote(*vista_, Stato.EstrazioneCorrente, chkOrdin->isChecked(), celle_);
+        riga = 3;
+        const QDate d = vista_->data(Stato.EstrazioneCorrente);
+        vbSetDate(DTPicker1, d);
+        riga = 4;
+        vbSetDate(DTPicker2, d);
+        riga = 5;
+    } else {
+        h = RiempiRuotaSingola(*vista_, Stato, chkOrdin->isChecked(), celle_);
+        for (int r = 0; r <= 9; ++r)
+            lblData[r]->setText(h.dateRighe[r]);
+    }
+    riga = 6;
+    lblNumeroAnnoEstraz->setText(vbStr(h.progressivoAnno));
+    lblAnnoEstrazione->setText(QStringLiteral(" / ") + h.anno);
+    riga = 7;
+    impostaSlider(n, Stato.EstrazioneCorrente);
+    riga = 9;
+    lblGiornoEstraz->setText(vbWeekdayName(vbWeekday(vista_->data(Stato.EstrazioneCorrente))));
+    riga = 11;
+}
+
+// The redraw's steps 12 to 19, each painting over the earlier ones: the
+// display mode, the analysis in force and the find markings.
+void frmConsultaEstrazioni::applicaModoEAnalisi(int& riga)
+{
+    riga = 12;
+    lblTotaleEstrazioni->setText(vbStr(Stato.EstrazioneCorrente));
+    if (Stato.TipoVisualizzazione == 1) {
+        riga = 13;
+        MostraRitardiSortita(*vista_, Stato, celle_);
+    }
+    if (Stato.TipoVisualizzazione == 2) {
+        riga = 14;
+        if (CalcolaPeriodo()) {
+            lblSorMedia->setText(QStringLiteral("Sortita media: ") + vbFormat(Stato.SortitaMedia, u"##0.0"));
+            indice_ = indiceUscite(vista_);
+            MostraFrequenze(*indice_, Stato, chkConsideraAttuale->isChecked(), celle_);
+        } else {
+            // The cells keep the drawn numbers: no average of an earlier period beside them.
+            lblSorMedia->setText(QStringLiteral("Sortita media: "));
+        }
+    }
+    if (Stato.TipoAnalisi != 0) {
+        riga = 15;
+        VisualizzaAnalisi();
+    }
+    if (Stato.TrovaNumeri) {
+        riga = 17;
+        MarcaNumeriCercati(Stato, celle_);
+        ElencaNumeriTrovati();
+    }
+    if (Stato.TrovaSomme) {
+        riga = 18;
+        MarcaSommeCercate(Stato, chkTrovaF90->isChecked(), celle_);
+    }
+    if (Stato.TrovaDistanze) {
+        riga = 19;
+        MarcaDistanzeCercate(Stato, celle_);
+    }
+    mostraTotali();
 }
 
 void frmConsultaEstrazioni::VisualizzaAnalisi()
@@ -381,12 +410,17 @@ void frmConsultaEstrazioni::cmdRuota_Click(int index)
     fraSomma->setVisible(false);
     const bool tutte = index == 0;
     lblNazionale->setText(tutte ? QStringLiteral("Nazionale") : QString());
-    for (QLabel* l : lblData)
-        l->setVisible(!tutte);
+    for (int r = 0; r <= 9; ++r) {
+        lblData[r]->setVisible(!tutte);
+        imgRuota[r]->setVisible(tutte);
+    }
+    // Delays and counts are no drawn numbers: these analyses come back with
+    // the all-wheels layout only while the cells show the draw.
+    const bool analisi = tutte && Stato.TipoVisualizzazione == 0;
     for (QWidget* w : std::initializer_list<QWidget*>{cmdUsciti, cmdNonUsciti, cmdUscitiScorsa,
                                                       cmdNonUscitiScorsa, cmd1x2, cmdPariDispari,
                                                       cmdRitardi, txtRitardo})
-        w->setEnabled(tutte);
+        w->setEnabled(analisi);
     if (tutte) {
         optTipoVis[1]->setEnabled(true);
         optTipoVis[2]->setEnabled(true);
@@ -400,7 +434,7 @@ void frmConsultaEstrazioni::cmdRuota_Click(int index)
 void frmConsultaEstrazioni::cmdResize_Click()
 {
     formaRidotta_ = !formaRidotta_;
-    vbSetWidth(this, formaRidotta_ ? kLarghezzaRidotta : kLarghezzaPiena);
+    vbSetWidth(this, formaRidotta_ ? kLarghezzaRidotta : larghezzaPiena_);
     cmdResize->setIcon(style()->standardIcon(formaRidotta_ ? QStyle::SP_ArrowRight : QStyle::SP_ArrowLeft));
 }
 

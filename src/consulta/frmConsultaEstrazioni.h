@@ -201,6 +201,8 @@ protected:
 private:
     void costruisci();
     void costruisciGriglia(QWidget* corpo);
+    // The grid's two captions, above the cells or, in the compact width, below.
+    void posizionaDidascalie(bool ridotta);
     void costruisciNavigazione(QWidget* corpo);
     void costruisciAnalisi(QWidget* corpo);
     void costruisciTipi(QWidget* corpo);
@@ -239,6 +241,8 @@ private:
     void mnuVisualizzaRiepilogo_Click();
     void Slider1_Change(int valore);
 
+    void riempiTabellone(int& riga);
+    void applicaModoEAnalisi(int& riga);
     // The redraw's later steps: the highlight analysis of TipoAnalisi.
     void VisualizzaAnalisi();
     void impostaSlider(qint32 massimo, qint32 valore);
@@ -253,4 +257,5 @@ private:
     bool sliderDaCodice_ = false;
     bool convalidaInCorso_ = false;
     bool formaRidotta_ = false;
+    double larghezzaPiena_ = 15585;   // twips; more where the font needs it
 };

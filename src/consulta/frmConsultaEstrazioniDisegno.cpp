@@ -60,6 +60,15 @@ QLineEdit* casella(QWidget* padre, const char* n, const char* testo, const char*
     return t;
 }
 
+// Twips are laid out at the common look's font: a designed width too narrow
+// for the longest text the control shows grows until that text is whole.
+void allargaPerTesto(QWidget* w, const QString& testo)
+{
+    const int serve = w->fontMetrics().horizontalAdvance(testo) + w->width() - w->contentsRect().width();
+    if (w->width() < serve)
+        w->resize(serve, w->height());
+}
+
 } // namespace
 
 void frmConsultaEstrazioni::costruisci()
@@ -97,6 +106,15 @@ void frmConsultaEstrazioni::costruisci()
     hSomma->addWidget(cmdCancella);
     fraSomma->setVisible(false);
     fraSomma->raise();
+
+    // The right column grows, and the full width with it, where the common
+    // look's font needs more than the designed width for the period captions.
+    const int manca = fraTipi->minimumSizeHint().width() - fraTipi->width();
+    if (manca > 0) {
+        for (QWidget* w : {static_cast<QWidget*>(fraTipi), static_cast<QWidget*>(Frame7)})
+            w->resize(w->width() + manca, w->height());
+        larghezzaPiena_ += pxToTwips(manca);
+    }
 }
 
 void frmConsultaEstrazioni::costruisciGriglia(QWidget* corpo)
@@ -104,11 +122,10 @@ void frmConsultaEstrazioni::costruisciGriglia(QWidget* corpo)
     Frame1 = crea<QGroupBox>(corpo, "Frame1");
     vbMove(Frame1, 60, 30, 3915, 5685);
     Label1 = crea<QLabel>(Frame1, "Label1", "Tutte le ruote");
-    vbMove(Label1, 120, 180, 3600, 255);
     Label1->setAlignment(Qt::AlignCenter);
     lblVisualizzazione = crea<QLabel>(Frame1, "lblVisualizzazione", "Numeri estratti");
-    vbMove(lblVisualizzazione, 120, 420, 3600, 255);
     lblVisualizzazione->setAlignment(Qt::AlignCenter);
+    posizionaDidascalie(false);
     for (int r = 0; r <= 10; ++r) {
         const double top = r == 10 ? 4740 : 705 + 390.0 * r;
         if (r <= 9) {
@@ -118,8 +135,10 @@ void frmConsultaEstrazioni::costruisciGriglia(QWidget* corpo)
             imgRuota[r]->setFrameShape(QFrame::Panel);
             imgRuota[r]->setToolTip(NomiRuote[r + 1].trimmed());
             imgRuota[r]->installEventFilter(this);
+            // The row dates of the one-wheel layout take the pictures' place.
             lblData[r] = crea<QLabel>(Frame1, NomeElemento("lblData", r));
-            vbMove(lblData[r], 570, top, 1050, 330);
+            vbMove(lblData[r], 150, top, 1020, 330);
+            allargaPerTesto(lblData[r], QStringLiteral("00/00/0000"));
             lblData[r]->setVisible(false);
             lblData[r]->installEventFilter(this);
         }
@@ -314,6 +333,8 @@ void frmConsultaEstrazioni::costruisciTipi(QWidget* corpo)
     fraTipi = crea<QGroupBox>(corpo, "fraTipi");
     vbMove(fraTipi, 11700, 0, 3675, 4875);
     auto* v = new QVBoxLayout(fraTipi);
+    // Narrow margins: the period captions are the column's longest texts.
+    v->setContentsMargins(4, 4, 4, 4);
     v->addWidget(crea<QLabel>(fraTipi, "LabelTipo", "Tipo di visualizzazione"));
     const char* etichette[] = {"NORMALE", "RITARDO ALLA SORTITA ", "FREQUENZA NEL PERIODO:"};
     for (int i = 0; i <= 2; ++i) {
@@ -333,6 +354,8 @@ void frmConsultaEstrazioni::costruisciTipi(QWidget* corpo)
     v->addWidget(fraPeriodo);
     v->addStretch(1);
     auto* g = new QGridLayout(fraPeriodo);
+    g->setContentsMargins(4, 4, 4, 4);
+    g->setHorizontalSpacing(2);
     for (int i = 0; i <= 3; ++i) {
         optPeriodo[i] = crea<QRadioButton>(fraPeriodo, NomeElemento("optPeriodo", i));
         optPeriodo[i]->setEnabled(false);
@@ -345,6 +368,7 @@ void frmConsultaEstrazioni::costruisciTipi(QWidget* corpo)
     txtCicli->setEnabled(false);
     auto riga = [&](int r, std::initializer_list<QWidget*> w) {
         auto* h = new QHBoxLayout;
+        h->setSpacing(4);
         for (QWidget* x : w)
             h->addWidget(x);
         h->addStretch(1);

@@ -13,17 +13,22 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QFocusEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -60,6 +65,40 @@ struct Tabellone {
                     << "draw " << n << " wheel " << w;
     }
 };
+
+// Where `w` lies on the board.
+QRect riquadro(const QWidget* w, const QWidget* f)
+{
+    return QRect(w->mapTo(f, QPoint(0, 0)), w->size());
+}
+
+// The text of a label or button fits the room its control leaves for it.
+bool mostraIntero(const QWidget* w)
+{
+    auto opzione = [](const QAbstractButton* b) {
+        QStyleOptionButton o;
+        o.initFrom(b);
+        o.text = b->text();
+        return o;
+    };
+    auto entra = [w](QString testo, int spazio) {
+        return testo.isEmpty() || w->fontMetrics().horizontalAdvance(testo.remove(u'&')) <= spazio;
+    };
+    if (auto* l = qobject_cast<const QLabel*>(w))
+        return entra(l->text(), l->contentsRect().width());
+    QStyle::SubElement parte;
+    if (qobject_cast<const QPushButton*>(w))
+        parte = QStyle::SE_PushButtonContents;
+    else if (qobject_cast<const QCheckBox*>(w))
+        parte = QStyle::SE_CheckBoxContents;
+    else if (qobject_cast<const QRadioButton*>(w))
+        parte = QStyle::SE_RadioButtonContents;
+    else
+        return true;
+    auto* b = static_cast<const QAbstractButton*>(w);
+    const QStyleOptionButton o = opzione(b);
+    return entra(b->text(), b->style()->subElementRect(parte, &o, b).width());
+}
 
 TEST(frmConsultaEstrazioni, OpensOnTheLastDrawWithItsHeader)
 {
@@ -174,6 +213,61 @@ TEST(frmConsultaEstrazioni, CompactButtonsShowWithTheNarrowWidth)
     EXPECT_FALSE(f->fraComandiSmall->isVisible());
 }
 
+TEST(frmConsultaEstrazioni, CompactNavigationLeavesTheGridCaptionsInSight)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    t.clic(f->cmdRuota[4]);
+    t.clic(f->cmdResize);
+    const QRect barra = riquadro(f->fraComandiSmall, f);
+    for (QLabel* l : {f->Label1, f->lblVisualizzazione}) {
+        const QRect r = riquadro(l, f);
+        EXPECT_TRUE(l->isVisible());
+        EXPECT_FALSE(r.intersects(barra)) << l->objectName().toStdString();
+        EXPECT_FALSE(r.intersects(riquadro(f->cmdResize, f))) << l->objectName().toStdString();
+        for (int i = 1; i <= 55; ++i)
+            EXPECT_FALSE(r.intersects(riquadro(f->txtEstratto[i], f))) << i;
+        EXPECT_TRUE(f->Frame1->contentsRect().contains(QRect(l->pos(), l->size())));
+        EXPECT_TRUE(mostraIntero(l));
+    }
+    EXPECT_EQ(f->Label1->text(), "Genova");
+    EXPECT_EQ(f->lblVisualizzazione->text(), "Numeri estratti");
+    // Wide again: the captions are back above the cells.
+    t.clic(f->cmdResize);
+    EXPECT_LT(f->lblVisualizzazione->y(), f->txtEstratto[1]->y());
+}
+
+TEST(frmConsultaEstrazioni, EveryCaptionShowsWholeAtTheFont)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    auto controlla = [f](const char* stato) {
+        for (QWidget* w : f->findChildren<QWidget*>())
+            if (w->isVisibleTo(f))
+                EXPECT_TRUE(mostraIntero(w)) << stato << " " << w->objectName().toStdString();
+    };
+    controlla("all wheels");
+    t.clic(f->optTipoVis[2]);
+    EXPECT_EQ(vbWidth(f), 15585);   // the designed width suffices at this font
+    controlla("frequencies");
+    t.clic(f->cmdRuota[11]);
+    controlla("one wheel");
+    t.clic(f->cmdResize);
+    controlla("compact");
+
+    // At a larger font the period column grows, and the full width with it.
+    const QFont prima = QApplication::font();
+    QFont grande = prima;
+    grande.setPointSizeF(prima.pointSizeF() * 1.25);
+    QApplication::setFont(grande);
+    auto* g = Forms::create<frmConsultaEstrazioni>();
+    g->vbShow();
+    QApplication::setFont(prima);
+    for (QWidget* w : g->fraTipi->findChildren<QWidget*>())
+        EXPECT_TRUE(mostraIntero(w)) << w->objectName().toStdString();
+    EXPECT_GT(vbWidth(g), 15585);
+}
+
 TEST(frmConsultaEstrazioni, SliderMovesTheBoardAndFollowsDrawsStoredMeanwhile)
 {
     Tabellone t;
@@ -239,6 +333,13 @@ TEST(frmConsultaEstrazioni, OneWheelLayoutShowsTenDrawsAndComesBack)
         EXPECT_EQ(f->txtEstratto[r * 5 + 1]->text(), QString::number(t.e[size_t(r)].numero(3, 1)));
     }
     EXPECT_EQ(f->txtEstratto[51]->text(), "");
+    // The row dates stand where the wheel pictures were, and only they show.
+    for (int r = 0; r <= 9; ++r) {
+        EXPECT_FALSE(f->imgRuota[r]->isVisible());
+        EXPECT_TRUE(mostraIntero(f->lblData[r])) << r;
+        for (int p = 1; p <= 5; ++p)
+            EXPECT_FALSE(riquadro(f->lblData[r], f).intersects(riquadro(f->txtEstratto[r * 5 + p], f)));
+    }
     EXPECT_EQ(f->lblNumeroAnnoEstraz->text(), " 10");
     EXPECT_EQ(f->lblTotaleEstrazioni->text(), " 4");
     EXPECT_EQ(f->Slider1->value(), 4);
@@ -249,8 +350,35 @@ TEST(frmConsultaEstrazioni, OneWheelLayoutShowsTenDrawsAndComesBack)
     EXPECT_EQ(f->Label1->text(), "Tutte le ruote");
     EXPECT_EQ(f->lblNazionale->text(), "Nazionale");
     EXPECT_FALSE(f->lblData[0]->isVisible());
+    EXPECT_TRUE(f->imgRuota[0]->isVisible());
     EXPECT_TRUE(f->cmdUsciti->isEnabled());
     t.mostra(5);
+}
+
+TEST(frmConsultaEstrazioni, AllWheelsLayoutOffersTheDrawAnalysesOnlyOnDrawnNumbers)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    const std::vector<QWidget*> analisi = {f->cmdUsciti, f->cmdNonUsciti, f->cmdUscitiScorsa,
+                                           f->cmdNonUscitiScorsa, f->cmd1x2, f->cmdPariDispari,
+                                           f->cmdRitardi, f->txtRitardo};
+    for (int modo : {1, 2}) {
+        t.clic(f->optTipoVis[modo]);
+        t.clic(f->cmdRuota[0]);
+        for (QWidget* w : analisi)
+            EXPECT_FALSE(w->isEnabled()) << "mode " << modo << " " << w->objectName().toStdString();
+        t.clic(f->cmdRuota[5]);
+        t.clic(f->cmdRuota[0]);
+        for (QWidget* w : analisi)
+            EXPECT_FALSE(w->isEnabled()) << "mode " << modo << " " << w->objectName().toStdString();
+    }
+    t.clic(f->optTipoVis[0]);
+    for (QWidget* w : analisi)
+        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+    t.clic(f->cmdRuota[5]);
+    t.clic(f->cmdRuota[0]);
+    for (QWidget* w : analisi)
+        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
 }
 
 TEST(frmConsultaEstrazioni, DisplayModesShowDelaysAndFrequencies)
@@ -300,6 +428,42 @@ TEST(frmConsultaEstrazioni, DisplayModesShowDelaysAndFrequencies)
     t.mostra(200);
     EXPECT_TRUE(f->cmdDecine->isEnabled());
     EXPECT_TRUE(f->mnuMostraNumeri->isEnabled());
+}
+
+TEST(frmConsultaEstrazioni, RefusedPeriodLeavesTheDrawnNumbersWithoutAnAverage)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    t.clic(f->optTipoVis[2]);
+    EXPECT_EQ(f->lblSorMedia->text(), "Sortita media: 5,0");
+    // The last 90 draws would start before draw 1 at draw 50.
+    vbSetDate(f->DTPicker1, t.e[49].data().value());
+    t.clic(f->cmdConferma);
+    ASSERT_EQ(t.corrente(), 50);
+    t.mostra(50);
+    EXPECT_EQ(f->lblSorMedia->text(), "Sortita media: ");
+    for (int i = 0; i < 4; ++i)   // to draw 90: the period fits again
+        t.clic(f->cmdFastSucc);
+    EXPECT_EQ(f->lblSorMedia->text(), "Sortita media: 5,0");
+}
+
+TEST(frmConsultaEstrazioni, RedrawShowsTheHourglassWhileItRuns)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    // The slider is moved by the redraw itself, half way through it.
+    std::vector<bool> attesa;
+    QObject::connect(f->Slider1, &QSlider::valueChanged, f, [&] {
+        const QCursor* c = QGuiApplication::overrideCursor();
+        attesa.push_back(c && c->shape() == Qt::WaitCursor);
+    });
+    t.clic(f->cmdPrecedente);
+    t.clic(f->optTipoVis[2]);
+    t.clic(f->cmdPrecedente);
+    t.clic(f->optTipoVis[1]);
+    t.clic(f->cmdPrecedente);
+    EXPECT_EQ(attesa, std::vector<bool>(3, true));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST(frmConsultaEstrazioni, ModeSwitchClearsTheFindSearchesBeforeItsRedraw)
@@ -368,6 +532,7 @@ TEST(frmConsultaEstrazioni, AFailedRedrawLeavesAWorkingBoard)
                                          "Procedura ConsultaEstrazioni_Visualizza"),
                           vbOK);
     t.clic(f->cmdPrecedente);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     Archivio().apri(PercorsoApp);
     t.clic(f->cmdPrecedente);
     t.mostra(198);
