@@ -298,6 +298,14 @@ TEST(frmSommativaAmbi, EndDateButtonsAndDrawsStoredSinceOpening)
     EXPECT_EQ(f->DTPickerA->date(), dataDi(n - 2));
     QTest::mouseClick(f->cmdSuccessiva, Qt::LeftButton);
     EXPECT_EQ(f->DTPickerA->date(), dataDi(n - 1));
+    // A date typed as it is shown, slashes included.
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    f->DTPickerA->setFocus();
+    f->DTPickerA->setSelectedSection(QDateTimeEdit::DaySection);
+    QTest::keyClicks(f->DTPickerA, vbDateText(dataDi(n - 5)));
+    QTest::keyClick(f->DTPickerA, Qt::Key_Tab);
+    EXPECT_EQ(f->DTPickerA->date(), dataDi(n - 5));
 
     // A draw stored meanwhile, the first of the next month.
     const QDate ultima = dataDi(n);
