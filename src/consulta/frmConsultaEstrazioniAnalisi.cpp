@@ -204,7 +204,8 @@ void frmConsultaEstrazioni::cmdStampa_Click()
         vbSetForeColor(s->txtEstratto[i], vbForeColor(txtEstratto[i]));
     }
     s->txtDescrizione->setText(lblDescrFamiglia->text() + u' ' + lblNFamiglia->text());
-    auto p = platform().printers().open();
+    // No dialog: the default printer, never a file an earlier dialog chose.
+    auto p = platform().printers().openDefault();
     p->renderWidget(s);
     // No printer, or a printer error, is told to the user.
     finishPrint(*p);

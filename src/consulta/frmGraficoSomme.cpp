@@ -175,7 +175,8 @@ void frmGraficoSomme::cmdTipoGrafico_Click()
 void frmGraficoSomme::cmdStampa_Click()
 {
     const double larghezza = std::round(vbWidth(this));
-    auto p = platform().printers().open();
+    // No dialog: the default printer, never a file an earlier dialog chose.
+    auto p = platform().printers().openDefault();
     const double pagina = p->pageWidth();
     if (pagina > 0)
         vbSetWidth(this, pagina);

@@ -382,7 +382,13 @@ void frmMain::mnuStrumentiWeb_Click()
             return;
         }
     }
-    ApriUrl(leggi(imp::Url));
+    const QString indirizzo = leggi(imp::Url);
+    // Without a browser (or with an address no browser may open) the command
+    // would otherwise do nothing at all.
+    if (!ApriUrl(indirizzo))
+        vbMsgBox(QStringLiteral("Impossibile aprire l'indirizzo ") + ConPrefissoHttp(indirizzo)
+                     + QStringLiteral(" nel browser."),
+                 vbExclamation);
 }
 
 void frmMain::mnuStrumentiPannello_Click()

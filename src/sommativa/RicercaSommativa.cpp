@@ -255,71 +255,65 @@ EsitoSommativa cercaSommativa(const ArchivioMemoria& a, const CalendarioMensile&
     // Per code pair (A, B) the 90 x 90 formulas (k1, k2) lie together: for a
     // pair (x, y) brought out in a cycle exactly one k1 gives x from A and one
     // k2 gives y from B, so a cycle touches two formulas per pair brought out.
-    // Only the positives are counted for every formula (a pair's 8100 of
-    // them stay in the processor's nearest cache); the quantity is summed for
-    // the ranked ones alone.
+    // Only the positives are counted for every formula; the quantity is summed
+    // for the ranked ones alone.
     const IndiceCoppie indice;
     std::vector<quint8> positivi(size_t(IndiceCoppie::totale) * kFormulePerCoppia, 0);
-    // Per cycle and code C, the constant that gives each pair's first (second)
-    // number from C's number: a row offset when C is A, a column when C is B.
-    struct Costanti {
-        std::array<std::vector<quint8>, kCodici + 1> perPrimo, perSecondo;
-    };
-    std::vector<Costanti> costanti(cicli.size());
-    for (size_t c = 0; c < cicli.size(); ++c) {
-        const Ciclo& ci = cicli[c];
-        Costanti& k = costanti[c];
-        for (int C = 1; C <= ci.codici; ++C)
-            for (const Ciclo::Coppia& cp : ci.coppie) {
-                k.perPrimo[C].push_back(quint8(costante(cp.a, ci.numeri[C])));
-                k.perSecondo[C].push_back(quint8(costante(cp.b, ci.numeri[C])));
-            }
-    }
-    // One unit per first code A: its code pairs (A, B) are its own part of the table.
-    auto calcola = [&](int unita, ContestoUnita& contesto) {
-        const int A = unita + 1;
-        std::vector<std::vector<quint16>> righePrimo(cicli.size()), righeSecondo(cicli.size());
-        for (size_t c = 0; c < cicli.size(); ++c) {
-            if (A >= cicli[c].codici)
-                continue;
-            for (quint8 k : costanti[c].perPrimo[A])
-                righePrimo[c].push_back(quint16(k * kCostanti));
-            for (quint8 k : costanti[c].perSecondo[A])
-                righeSecondo[c].push_back(quint16(k * kCostanti));
-        }
-        for (int B = A + 1; B <= kCodici; ++B) {
-            if (contesto.fermato())
-                return false;
-            quint8* blocco = &positivi[size_t(indice(A, B)) * kFormulePerCoppia];
-            for (size_t c = 0; c < cicli.size(); ++c) {
-                if (B > cicli[c].codici)
-                    continue;
-                const Costanti& k = costanti[c];
-                const quint16* r1 = righePrimo[c].data();
-                const quint16* r2 = righeSecondo[c].data();
-                const quint8* c1 = k.perPrimo[B].data();
-                const quint8* c2 = k.perSecondo[B].data();
-                const size_t np = cicli[c].coppie.size();
-                for (size_t j = 0; j < np; ++j) {
-                    ++blocco[r1[j] + c2[j]];
-                    ++blocco[r2[j] + c1[j]];
-                }
-            }
-        }
-        return true;
-    };
-    std::function<bool(const Avanzamento&)> avanzamento;
-    if (progresso)
-        avanzamento = [&](const Avanzamento& x) { return progresso(x.completate, kCodici - 1); };
-    OpzioniEsecuzione opzioni;
-    opzioni.lavoratori = p.lavoratori;
-    // Asked once before the workers start, so that a short run can be stopped too.
-    if ((progresso && progresso(0, kCodici - 1))
-        || esegui(kCodici - 1, calcola, avanzamento, opzioni) < kCodici - 1) {
+    // The cycles are counted one after another, so that the progress tells
+    // the cycles done; within a cycle each first code A is a unit of the
+    // runner, its code pairs (A, B) being its own part of the table.
+    const int ncicli = int(cicli.size());
+    auto fermata = [&] {
         esito.interrotta = true;
         esito.cicli = 0;
         return esito;
+    };
+    for (int c = 0; c < ncicli; ++c) {
+        // Asked before each cycle, so that a short run can be stopped too.
+        if (progresso && progresso(c, ncicli))
+            return fermata();
+        const Ciclo& ci = cicli[size_t(c)];
+        // The constant that gives each pair's first (second) number from code
+        // C's number: a row offset when C is A, a column when C is B.
+        std::array<std::vector<quint8>, kCodici + 1> perPrimo, perSecondo;
+        for (int C = 1; C <= ci.codici; ++C)
+            for (const Ciclo::Coppia& cp : ci.coppie) {
+                perPrimo[C].push_back(quint8(costante(cp.a, ci.numeri[C])));
+                perSecondo[C].push_back(quint8(costante(cp.b, ci.numeri[C])));
+            }
+        const size_t np = ci.coppie.size();
+        auto calcola = [&](int unita, ContestoUnita& contesto) {
+            const int A = unita + 1;
+            if (A >= ci.codici)
+                return true;
+            std::vector<quint16> riga1(np), riga2(np);
+            for (size_t j = 0; j < np; ++j) {
+                riga1[j] = quint16(perPrimo[A][j] * kCostanti);
+                riga2[j] = quint16(perSecondo[A][j] * kCostanti);
+            }
+            for (int B = A + 1; B <= ci.codici; ++B) {
+                if (contesto.fermato())
+                    return false;
+                quint8* blocco = &positivi[size_t(indice(A, B)) * kFormulePerCoppia];
+                const quint8* c1 = perPrimo[B].data();
+                const quint8* c2 = perSecondo[B].data();
+                for (size_t j = 0; j < np; ++j) {
+                    ++blocco[riga1[j] + c2[j]];
+                    ++blocco[riga2[j] + c1[j]];
+                }
+            }
+            return true;
+        };
+        std::function<bool(const Avanzamento&)> avanzamento;
+        if (progresso)
+            avanzamento = [&](const Avanzamento&) { return progresso(c, ncicli); };
+        OpzioniEsecuzione opzioni;
+        opzioni.lavoratori = p.lavoratori;
+        if (esegui(kCodici - 1, calcola, avanzamento, opzioni) < kCodici - 1)
+            return fermata();
     }
+    if (progresso && progresso(ncicli, ncicli))
+        return fermata();
 
     // The best quanti, worst of them on top.
     auto peggiore = [](const Candidato& x, const Candidato& y) { return migliore(x, y); };

@@ -77,9 +77,11 @@ struct EsitoSommativa {
     bool interrotta = false;
 };
 
-// Called now and then on the caller's thread with the work done out of
-// `totale`; true stops the search, which then returns nothing.
-using ProgressoSommativa = std::function<bool(int fatto, int totale)>;
+// Called on the caller's thread with the cycles counted so far out of the
+// cycles of the run: before each cycle, after the last one, and now and then
+// while a cycle is being counted. True stops the search, which then returns
+// nothing.
+using ProgressoSommativa = std::function<bool(int cicliFatti, int cicliTotali)>;
 
 EsitoSommativa cercaSommativa(const ArchivioMemoria& a, const CalendarioMensile& c,
                               const ParametriSommativa& p, const ProgressoSommativa& progresso = {});

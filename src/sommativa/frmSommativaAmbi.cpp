@@ -343,9 +343,13 @@ void frmSommativaAmbi::eseguiRicerca(qint32 inizio, qint32 fine, int colpi, int 
         DisabledScope ingressi(corpo_);
         QElapsedTimer orologio;
         orologio.start();
-        auto progresso = [&](int fatto, int totale) {
-            ProgressBar1->setValue(std::clamp(fatto * cicli / std::max(totale, 1), 0, cicli));
-            if (orologio.elapsed() >= 30) {
+        int contati = 0;
+        // The bar counts the cycles; events go through after every cycle and
+        // now and then within a long one.
+        auto progresso = [&](int fatti, int) {
+            ProgressBar1->setValue(std::min(fatti, cicli));
+            if (fatti != contati || orologio.elapsed() >= 30) {
+                contati = fatti;
                 vbDoEvents();
                 orologio.restart();
             }

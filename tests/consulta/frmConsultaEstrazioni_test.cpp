@@ -673,6 +673,8 @@ TEST(frmConsultaEstrazioni, PrintsTheBoardAsShownAndReportsAMissingPrinter)
     t.clic(f->optTipoVis[2]);
     t.clic(f->cmdStampa);
     ASSERT_EQ(t.a.fake.printedDocuments().size(), 1u);
+    // No dialog: the default printer, not a file an earlier print dialog chose.
+    EXPECT_TRUE(t.a.fake.printedDocuments()[0].defaultPrinter);
     EXPECT_TRUE(t.a.fake.printedDocuments()[0].lines.join(u'\n').contains("frmShadow"));
     EXPECT_EQ(Forms::find<frmShadow>(), nullptr);
     // Text read back from the page was drawn as text, not as a screen image.

@@ -133,6 +133,7 @@ TEST(frmGraficoSomme, PrintsAtThePageWidthAndKeepsItsOwn)
     EXPECT_NEAR(larghezze.finestra.front(), 200 / 25.4 * 1440, 15);
     EXPECT_NEAR(larghezze.grafico.front(), 200 / 25.4 * 1440 - 175, 15);
     ASSERT_EQ(a.fake.printedDocuments().size(), 1u);
+    EXPECT_TRUE(a.fake.printedDocuments()[0].defaultPrinter);
     EXPECT_EQ(a.fake.printedDocuments()[0].lines,
               (QStringList{"<<finestra frmGraficoSomme>>", PdfLinePrinter::kEndDoc}));
     EXPECT_NEAR(vbWidth(g), larghezza, 15);

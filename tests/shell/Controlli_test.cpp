@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLineEdit>
@@ -146,4 +147,32 @@ TEST(Controlli, WindowsWithoutTypedAccessGiveNoControls)
     EXPECT_EQ(t->text(), "01/02/2003");
     EXPECT_EQ(nomeGiorno(0), "");
     EXPECT_EQ(nomeMese(13), "");
+}
+
+// A section that fills moves the picker on by itself: the "/" typed next is
+// not one more move, while after a section that did not fill it is the move.
+TEST(Controlli, ADateTypedAsShownGivesThatDate)
+{
+    QWidget w;
+    QDateEdit* d = creaData(&w, "DTPickerA");
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    d->setFocus();
+    const struct {
+        const char* digitato;
+        QDate data;
+    } casi[] = {
+        {"01/01/2026", QDate(2026, 1, 1)}, {"1/1/2026", QDate(2026, 1, 1)},
+        {"01012026", QDate(2026, 1, 1)},   {"4/7/1990", QDate(1990, 7, 4)},
+        {"04/7/1990", QDate(1990, 7, 4)},  {"4071990", QDate(1990, 7, 4)},
+        {"31/12/2025", QDate(2025, 12, 31)},
+    };
+    for (const auto& c : casi) {
+        d->setDate(QDate(2020, 5, 6));
+        d->setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::keyClicks(d, QString::fromLatin1(c.digitato));
+        EXPECT_EQ(d->date(), c.data) << c.digitato;
+        EXPECT_EQ(d->text(), c.data.toString(u"dd/MM/yyyy")) << c.digitato;
+    }
 }

@@ -421,6 +421,24 @@ TEST(frmMain, WebCommandGoesOnLineFirstAndStopsWhenRefused)
                            QStringLiteral("net.setOnline")}));
 }
 
+TEST(frmMain, WebCommandSaysWhenTheAddressCannotBeOpened)
+{
+    Avvio a;
+    a.archivio();
+    frmMain* f = a.avvia();
+    a.ini("Options", "Url", QStringLiteral("www.example.org/"));
+    a.fake.setShellSucceeds(false);   // no browser on the desktop
+    a.fake.expectMsgBox(QStringLiteral("Impossibile aprire l'indirizzo http://www.example.org/ nel browser."),
+                        vbOK);
+    f->mnuStrumentiWeb->trigger();
+    EXPECT_EQ(a.fake.msgBoxCalls().back().style, vbExclamation);
+    // An address that is no web page never reaches the desktop, and says so too.
+    a.ini("Options", "Url", QStringLiteral("httpx:cartella"));
+    a.fake.expectMsgBox(QStringLiteral("Impossibile aprire l'indirizzo httpx:cartella nel browser."), vbOK);
+    f->mnuStrumentiWeb->trigger();
+    EXPECT_EQ(a.fake.shellCalls(), QStringList{QStringLiteral("shell.openUrl http://www.example.org/")});
+}
+
 TEST(frmMain, PrintCommandOpensThePrintWindowOwned)
 {
     Avvio a;

@@ -294,6 +294,31 @@ TEST(SommativaRighe, EscKeepsNothingAndCyclesNeedStoredFollowUps)
     EXPECT_EQ(cercaSommativa(a, c.ar.c, p).cicli, 1);
 }
 
+TEST(SommativaRighe, ProgressCountsTheCyclesOneAfterAnother)
+{
+    Costruito c = costruito(6, 1, {1, 2, 3});
+    // Each cycle is told once it is counted, in order, out of the cycles of
+    // the run; the run ends with all of them told.
+    std::vector<int> fatti;
+    const EsitoSommativa intera = cercaSommativa(*c.ar.a, c.ar.c, c.p, [&](int f, int n) {
+        EXPECT_EQ(n, 6);
+        if (fatti.empty() || fatti.back() != f)
+            fatti.push_back(f);
+        return false;
+    });
+    EXPECT_EQ(fatti, (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(intera.cicli, 6);
+    // A stop asked after some cycles keeps nothing of them.
+    fatti.clear();
+    const EsitoSommativa fermata = cercaSommativa(*c.ar.a, c.ar.c, c.p, [&](int f, int) {
+        fatti.push_back(f);
+        return f == 3;
+    });
+    EXPECT_TRUE(fermata.interrotta);
+    EXPECT_TRUE(fermata.righe.empty());
+    EXPECT_EQ(fatti.back(), 3);
+}
+
 TEST(SommativaInizio, CountsBackFromTheLastCompleteWindow)
 {
     // 02/01 .. 30/01 every other day, then 01/02 and 03/02.

@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <numeric>
 
 using namespace compat;
 
@@ -115,6 +116,26 @@ TEST(frmSommativaAmbi, StartBeforeTheFirstAllowedDrawIsRefused)
     EXPECT_EQ(f->DTPickerDaAnalisi->date(), dataDi(3862));
     EXPECT_EQ(f->DTPickerAAnalisi->date(), dataDi(3863));
     EXPECT_EQ(f->ProgressBar1->value(), 1);
+}
+
+TEST(frmSommativaAmbi, TheProgressBarCountsTheCycles)
+{
+    Finestra w;
+    frmSommativaAmbi* f = w.f;
+    vbSetText(f->txtColpi, "1");
+    vbSetText(f->txtGiocate, "25");
+    std::vector<int> valori;
+    QObject::connect(f->ProgressBar1, &QProgressBar::valueChanged, f, [&](int v) {
+        if (v > 0)
+            valori.push_back(v);
+    });
+    w.calcola();
+    EXPECT_EQ(f->ProgressBar1->maximum(), 25);
+    // Every cycle in turn, none skipped, whatever the machine's speed.
+    std::vector<int> attesi(25);
+    std::iota(attesi.begin(), attesi.end(), 1);
+    EXPECT_EQ(valori, attesi);
+    EXPECT_EQ(f->ListViewRisultati->count(), 50);
 }
 
 TEST(frmSommativaAmbi, TooFewIndexDrawsShowTheirMessageTwice)
@@ -277,6 +298,14 @@ TEST(frmSommativaAmbi, EndDateButtonsAndDrawsStoredSinceOpening)
     EXPECT_EQ(f->DTPickerA->date(), dataDi(n - 2));
     QTest::mouseClick(f->cmdSuccessiva, Qt::LeftButton);
     EXPECT_EQ(f->DTPickerA->date(), dataDi(n - 1));
+    // A date typed as it is shown, slashes included.
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    f->DTPickerA->setFocus();
+    f->DTPickerA->setSelectedSection(QDateTimeEdit::DaySection);
+    QTest::keyClicks(f->DTPickerA, vbDateText(dataDi(n - 5)));
+    QTest::keyClick(f->DTPickerA, Qt::Key_Tab);
+    EXPECT_EQ(f->DTPickerA->date(), dataDi(n - 5));
 
     // A draw stored meanwhile, the first of the next month.
     const QDate ultima = dataDi(n);

@@ -12,6 +12,8 @@
 //   }
 //   finishPrint(*p);                                  // endDoc + failure message
 //
+// A print that shows no dialog takes platform().printers().openDefault().
+//
 // Columns are counted from 1 in average character widths of the current font;
 // a line is one line spacing of the current font. A line that would pass the
 // page bottom starts a new page first. Positions in twips are measured from

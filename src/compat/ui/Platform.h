@@ -94,6 +94,9 @@ public:
     // printer dialog (the default printer when none was shown). Never null:
     // a printer that cannot print (none installed) reports it in failed().
     virtual std::unique_ptr<ILinePrinter> open() = 0;
+    // The same for a print that shows no printer dialog: the default printer
+    // whatever an earlier dialog chose, never a file that dialog named.
+    virtual std::unique_ptr<ILinePrinter> openDefault() = 0;
 };
 
 class IHelp {

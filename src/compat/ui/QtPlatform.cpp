@@ -285,29 +285,60 @@ std::optional<int> QtPrinting::ask()
     return copies;
 }
 
+PrintTarget printTarget(bool afterDialog, const QString& chosenPrinter, const QString& chosenFile,
+                        const QString& defaultPrinter, const QStringList& installed)
+{
+    if (afterDialog && !chosenFile.isEmpty())
+        return {{}, chosenFile, {}};
+    if (afterDialog && installed.contains(chosenPrinter))
+        return {chosenPrinter, {}, {}};
+    if (installed.contains(defaultPrinter))
+        return {defaultPrinter, {}, {}};
+    if (!installed.isEmpty())
+        return {installed.front(), {}, {}};
+    return {{}, {}, QStringLiteral("Nessuna stampante installata.")};
+}
+
+QString documentFile(const QString& file, int document)
+{
+    if (document <= 1)
+        return file;
+    const QFileInfo info(file);
+    return info.path() + u'/' + info.completeBaseName() + u'-' + QString::number(document)
+           + (info.suffix().isEmpty() ? QString() : u'.' + info.suffix());
+}
+
 std::unique_ptr<ILinePrinter> QtPrinting::open()
 {
-    const bool toFile = chosen_ && !chosen_->outputFileName().isEmpty();
-    if (!toFile && QPrinterInfo::availablePrinters().isEmpty())
-        return LinePrinter::unavailable(QStringLiteral("Nessuna stampante installata."));
-    QPrinter* chosen = chosen_.get();
-    return std::make_unique<LinePrinter>([chosen](QPrinter& p, int document) {
-        if (!chosen)
-            return; // the default printer
-        p.setPrinterName(chosen->printerName());
-        p.setPageSize(chosen->pageLayout().pageSize());
-        p.setColorMode(chosen->colorMode());
-        p.setDuplex(chosen->duplex());
-        QString file = chosen->outputFileName();
-        if (!file.isEmpty()) {
-            // Separate documents of one printing go to separate files.
-            if (document > 1) {
-                const QFileInfo info(file);
-                file = info.path() + u'/' + info.completeBaseName() + u'-'
-                       + QString::number(document)
-                       + (info.suffix().isEmpty() ? QString() : u'.' + info.suffix());
-            }
-            p.setOutputFileName(file);
+    return openOn(chosen_ != nullptr);
+}
+
+std::unique_ptr<ILinePrinter> QtPrinting::openDefault()
+{
+    return openOn(false);
+}
+
+std::unique_ptr<ILinePrinter> QtPrinting::openOn(bool afterDialog)
+{
+    const QPrinter* chosen = afterDialog ? chosen_.get() : nullptr;
+    const PrintTarget target =
+        printTarget(chosen != nullptr, chosen ? chosen->printerName() : QString(),
+                    chosen ? chosen->outputFileName() : QString(),
+                    QPrinterInfo::defaultPrinterName(), QPrinterInfo::availablePrinterNames());
+    if (!target.error.isEmpty())
+        return LinePrinter::unavailable(target.error);
+    return std::make_unique<LinePrinter>([chosen, target](QPrinter& p, int document) {
+        if (chosen) {
+            p.setPageSize(chosen->pageLayout().pageSize());
+            p.setColorMode(chosen->colorMode());
+            p.setDuplex(chosen->duplex());
+        }
+        if (!target.file.isEmpty()) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(documentFile(target.file, document));
+        } else {
+            p.setOutputFormat(QPrinter::NativeFormat);
+            p.setPrinterName(target.printer);
         }
     });
 }

@@ -112,6 +112,23 @@ public:
     void setText(const QString& text) override;
 };
 
+// Where the documents of a print go: a printer, a PDF file, or nowhere
+// with the reason.
+struct PrintTarget {
+    QString printer;
+    QString file;
+    QString error;
+};
+// A print that follows the printer dialog (`afterDialog`) goes where the
+// dialog chose (`chosenFile`, else `chosenPrinter` when still installed).
+// Any other print goes to the default printer, or the first one installed
+// when none is the default; never to a file.
+PrintTarget printTarget(bool afterDialog, const QString& chosenPrinter, const QString& chosenFile,
+                        const QString& defaultPrinter, const QStringList& installed);
+// The file of document `document` (from 1) of a print to `file`: the
+// documents after the first get "-2", "-3", ... before the extension.
+QString documentFile(const QString& file, int document);
+
 // The printer dialog and the printers share the printer last chosen.
 class QtPrinting final : public IPrinterDialog, public IPrinters {
 public:
@@ -119,8 +136,10 @@ public:
     ~QtPrinting() override;
     std::optional<int> ask() override;
     std::unique_ptr<ILinePrinter> open() override;
+    std::unique_ptr<ILinePrinter> openDefault() override;
 
 private:
+    std::unique_ptr<ILinePrinter> openOn(bool afterDialog);
     std::unique_ptr<QPrinter> chosen_;
 };
 

@@ -1,11 +1,15 @@
 #include "compat/AppError.h"
+#include "compat/ui/LinePrinter.h"
 #include "compat/ui/QtPlatform.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -163,3 +167,76 @@ TEST(QtProcess, AStaleLockOfADeadProcessDoesNotCount)
 }
 
 } // namespace
+
+TEST(QtPrinting, APrintWithoutADialogGoesToTheDefaultPrinterNeverToAFile)
+{
+    const QStringList due{QStringLiteral("Ufficio"), QStringLiteral("Casa")};
+    const struct {
+        bool dopoDialogo;
+        const char* scelta;
+        const char* file;
+        const char* predefinita;
+        QStringList installate;
+        PrintTarget attesa;
+    } casi[] = {
+        // After the dialog: where it chose.
+        {true, "", "/tmp/tabella.pdf", "Casa", due, {{}, "/tmp/tabella.pdf", {}}},
+        {true, "Ufficio", "", "Casa", due, {"Ufficio", {}, {}}},
+        {true, "Tolta", "", "Casa", due, {"Casa", {}, {}}},
+        // Without a dialog, an earlier file chosen or not: a printer, or why none.
+        {false, "", "/tmp/tabella.pdf", "Casa", due, {"Casa", {}, {}}},
+        {false, "Ufficio", "", "Casa", due, {"Casa", {}, {}}},
+        {false, "", "/tmp/tabella.pdf", "", due, {"Ufficio", {}, {}}},
+        {false, "", "/tmp/tabella.pdf", "", {}, {{}, {}, "Nessuna stampante installata."}},
+        {true, "", "", "", {}, {{}, {}, "Nessuna stampante installata."}},
+    };
+    for (const auto& c : casi) {
+        const PrintTarget t = printTarget(c.dopoDialogo, QString::fromLatin1(c.scelta),
+                                          QString::fromLatin1(c.file),
+                                          QString::fromLatin1(c.predefinita), c.installate);
+        const QString caso = QString::number(&c - casi);
+        EXPECT_EQ(t.printer, c.attesa.printer) << caso.toStdString();
+        EXPECT_EQ(t.file, c.attesa.file) << caso.toStdString();
+        EXPECT_EQ(t.error, c.attesa.error) << caso.toStdString();
+    }
+    EXPECT_EQ(documentFile(QStringLiteral("/tmp/tabella.pdf"), 1), "/tmp/tabella.pdf");
+    EXPECT_EQ(documentFile(QStringLiteral("/tmp/tabella.pdf"), 3), "/tmp/tabella-3.pdf");
+    EXPECT_EQ(documentFile(QStringLiteral("/tmp/tabella"), 2), "/tmp/tabella-2");
+}
+
+// The fault met by a user: a print to a PDF file through the dialog, then a
+// print without a dialog wrote over that file.
+TEST(QtPrinting, AFileChosenInTheDialogIsNotReusedByAPrintWithoutOne)
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "a printer is installed: nothing is printed on it";
+    QTemporaryDir dir;
+    const QString pdf = dir.path() + QStringLiteral("/tabella.pdf");
+    QtPrinting printing;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+        ASSERT_NE(file, nullptr);
+        file->setText(pdf);
+        dialog->accept();
+    });
+    ASSERT_EQ(printing.ask(), 1);
+    auto viaDialog = printing.open();
+    viaDialog->print(u"uno");
+    viaDialog->endDoc();
+    ASSERT_FALSE(viaDialog->failed()) << viaDialog->error().toStdString();
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray prima = f.readAll();
+    f.close();
+
+    auto senza = printing.openDefault();
+    senza->print(u"due");
+    senza->endDoc();
+    EXPECT_TRUE(senza->failed());
+    EXPECT_EQ(senza->error(), "Nessuna stampante installata.");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), prima);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"tabella.pdf"});
+}

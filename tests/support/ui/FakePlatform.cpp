@@ -190,12 +190,24 @@ std::optional<int> FakePlatform::ask()
 
 std::unique_ptr<ILinePrinter> FakePlatform::open()
 {
+    return printer(false);
+}
+
+std::unique_ptr<ILinePrinter> FakePlatform::openDefault()
+{
+    return printer(true);
+}
+
+std::unique_ptr<ILinePrinter> FakePlatform::printer(bool defaultPrinter)
+{
     if (!printerInstalled_)
         return LinePrinter::unavailable(QStringLiteral("Nessuna stampante installata."));
     ++printersOpened_;
     return std::make_unique<PdfLinePrinter>(
         printDir_.path(), QStringLiteral("stampa%1").arg(printersOpened_),
-        [this](const QString& pdf, const QStringList& lines) { printed_.push_back({pdf, lines}); });
+        [this, defaultPrinter](const QString& pdf, const QStringList& lines) {
+            printed_.push_back({pdf, lines, defaultPrinter});
+        });
 }
 
 bool FakePlatform::setOnline()

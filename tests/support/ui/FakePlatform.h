@@ -43,6 +43,7 @@ public:
     struct PrintedDocument {
         QString pdf;
         QStringList lines;
+        bool defaultPrinter = false;   // through openDefault(): a print without a dialog
     };
 
     FakePlatform();
@@ -118,6 +119,7 @@ public:
     bool systemInfo() override;
     std::optional<int> ask() override;
     std::unique_ptr<ILinePrinter> open() override;
+    std::unique_ptr<ILinePrinter> openDefault() override;
     bool connected() override { return connected_; }
     bool setOnline() override;
     void clear() override { clipboard_.clear(); }
@@ -131,6 +133,7 @@ protected:
 
 private:
     std::optional<QString> fileDialog(DialogKind kind, const FileRequest& request);
+    std::unique_ptr<ILinePrinter> printer(bool defaultPrinter);
 
     struct ScriptedBox {
         QString prompt;
