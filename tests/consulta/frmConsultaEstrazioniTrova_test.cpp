@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -165,6 +166,46 @@ TEST(frmConsultaEstrazioniTrova, NumbersPanelListsWhatTheRedrawsFound)
     t.clic(f->optTipoVis[1]);
     EXPECT_FALSE(f->fraTrovaNumeri->isVisible());
     EXPECT_FALSE(f->mnuMostraSomme->isEnabled());
+}
+
+TEST(frmConsultaEstrazioniTrova, EveryNumberBoxShowsItsWholeNumberAndThePanelFitsTheBoard)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    f->mnuMostraNumeri->trigger();
+    for (const bool ridotta : {false, true}) {
+        if (ridotta)
+            t.clic(f->cmdResize);
+        ASSERT_EQ(f->FormaRidotta(), ridotta);
+        QGroupBox* p = f->fraTrovaNumeri;
+        const QRect pannello(p->mapTo(f, QPoint(0, 0)), p->size());
+        EXPECT_TRUE(f->rect().contains(pannello)) << ridotta;
+        EXPECT_FALSE(p->geometry().intersects(f->fraRiepilogoNumeri->geometry())) << ridotta;
+        std::vector<QWidget*> posati{f->cmdOk, f->cmdElimina};
+        for (int n = 1; n <= 90; ++n) {
+            QCheckBox* c = f->chkNumero[n];
+            QStyleOptionButton o;
+            o.initFrom(c);
+            o.text = c->text();
+            const QRect testo = c->style()->subElementRect(QStyle::SE_CheckBoxContents, &o, c);
+            EXPECT_LE(c->fontMetrics().horizontalAdvance(c->text()), testo.width()) << n;
+            EXPECT_TRUE(p->contentsRect().contains(c->geometry())) << n;
+            for (QWidget* w : posati)
+                EXPECT_FALSE(c->geometry().intersects(w->geometry())) << n << ' ' << qPrintable(w->objectName());
+            posati.push_back(c);
+        }
+        EXPECT_TRUE(p->contentsRect().contains(f->cmdOk->geometry()));
+        EXPECT_TRUE(p->contentsRect().contains(f->cmdElimina->geometry()));
+    }
+    // Read in order, left to right and down.
+    for (int n = 2; n <= 90; ++n) {
+        const QRect a = f->chkNumero[n - 1]->geometry(), b = f->chkNumero[n]->geometry();
+        EXPECT_TRUE((b.top() == a.top() && b.left() > a.left()) || b.top() > a.top()) << n;
+    }
+    t.clic(f->chkNumero[88]);
+    t.clic(f->cmdOk);
+    ASSERT_EQ(f->ListViewNumeri->count(), 1);
+    EXPECT_EQ(f->ListViewNumeri->item(1)->text(0), " 88");
 }
 
 TEST(frmConsultaEstrazioniTrova, OpeningAnotherPanelStopsTheSearchWithoutARedraw)
