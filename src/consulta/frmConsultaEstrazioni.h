@@ -29,6 +29,7 @@ class QWidget;
 class ArchivioMemoria;
 class IndiceUscite;
 struct ContestoAnalisi;
+struct Intervallo;
 namespace compat {
 class ReportListView;
 }
@@ -223,8 +224,8 @@ private:
     void ridisegnaSommeDistanze();
     void lasciaSommeDistanze();
     bool filtroCaselle(QObject* o, QEvent* e);
-    // The range check of a sum (or distance) box; false keeps the focus there.
-    bool convalida(QLineEdit* t, bool somme);
+    // The range check of a value box; false keeps the focus there.
+    bool convalida(QLineEdit* t, Intervallo r);
     void chiudiRiepilogo();
     void cmdStampa_Click();
     void mostraRiepilogo(const QStringList& righe);

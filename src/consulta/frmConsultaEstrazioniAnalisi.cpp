@@ -159,14 +159,15 @@ bool frmConsultaEstrazioni::filtroCaselle(QObject* o, QEvent* e)
                 lblDescrFamiglia->setText(QStringLiteral("Ultimo ritardo => a ") + txtRitardo->text());
             });
         if (t == txtDistanza || t == txtSomma)
-            runHandler(t->objectName() + QStringLiteral("_Validate"), [this, t] { convalida(t, t == txtSomma); });
+            runHandler(t->objectName() + QStringLiteral("_Validate"), [this, t] {
+                convalida(t, t == txtSomma ? kIntervalloSomma : kIntervalloDistanza);
+            });
     }
     return false;
 }
 
-bool frmConsultaEstrazioni::convalida(QLineEdit* t, bool somme)
+bool frmConsultaEstrazioni::convalida(QLineEdit* t, Intervallo r)
 {
-    const Intervallo r = somme ? kIntervalloSomma : kIntervalloDistanza;
     if (NelIntervallo(t->text(), r))
         return true;
     FlagScope guardia(convalidaInCorso_);

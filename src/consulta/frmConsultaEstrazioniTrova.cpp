@@ -264,12 +264,12 @@ void frmConsultaEstrazioni::collegaTrova()
             onKeyPress(this, t, n + QStringLiteral("_KeyPress"), [](int tasto) { return SoloNumeri(tasto); });
             // The confirm and the clear take the boxes as they are: no refusal on
             // the way there, nor from a panel another command has just hidden.
-            auto lascia = [this, t, somme, ok, elimina](Qt::FocusReason r) {
+            auto lascia = [this, t, ok, elimina](Qt::FocusReason r) {
                 const QWidget* verso = QApplication::focusWidget();
                 if (convalidaInCorso_ || r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason ||
-                    verso == ok || verso == elimina || !t->isVisible() || t->text().isEmpty())
+                    verso == ok || verso == elimina || !t->isVisible())
                     return;
-                convalida(t, somme);
+                convalida(t, kIntervalloObiettivo);
             };
             onLostFocus(this, t, n + QStringLiteral("_Validate"), lascia);
         }
@@ -325,18 +325,16 @@ void frmConsultaEstrazioni::nascondiPannelliTrova()
         f->setVisible(false);
 }
 
-// The sums or distances panel's confirm. A box holding what no sum (or
-// distance) can be is refused as the analysis boxes refuse it, and nothing changes.
+// The sums or distances panel's confirm. Any small integer is a target, also
+// one no sum or distance reaches; a box beyond that is refused and nothing changes.
 void frmConsultaEstrazioni::confermaObiettivi(const std::array<QLineEdit*, 6>& caselle, bool somme)
 {
     std::array<QString, 6> testi;
     for (size_t j = 0; j < testi.size(); ++j)
         testi[j] = caselle[j]->text();
-    const ObiettiviLetti o = LeggiObiettivi(testi, somme ? kIntervalloSomma : kIntervalloDistanza);
+    const ObiettiviLetti o = LeggiObiettivi(testi);
     if (o.rifiutato >= 0) {
-        QLineEdit* t = caselle[size_t(o.rifiutato)];
-        t->setFocus();
-        convalida(t, somme);
+        convalida(caselle[size_t(o.rifiutato)], kIntervalloObiettivo);
         return;
     }
     if (somme)
