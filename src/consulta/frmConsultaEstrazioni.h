@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -224,7 +225,10 @@ private:
     void ridisegnaSommeDistanze();
     void lasciaSommeDistanze();
     bool filtroCaselle(QObject* o, QEvent* e);
-    // The range check of a value box; false keeps the focus there.
+    // A value box's range check, run when the focus leaves it for another
+    // control of this board other than `propri`, which check the value themselves.
+    void convalidaUscendo(QLineEdit* t, Intervallo r, std::vector<QWidget*> propri);
+    // The range check; a refusal keeps the focus in the box.
     bool convalida(QLineEdit* t, Intervallo r);
     void chiudiRiepilogo();
     void cmdStampa_Click();

@@ -11,7 +11,6 @@
 #include "shell/Controlli.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -260,18 +259,10 @@ void frmConsultaEstrazioni::collegaTrova()
         QPushButton* ok = o.ok;
         QPushButton* elimina = o.elimina;
         for (QLineEdit* t : o.caselle) {
-            const QString n = t->objectName();
-            onKeyPress(this, t, n + QStringLiteral("_KeyPress"), [](int tasto) { return SoloNumeri(tasto); });
-            // The confirm and the clear take the boxes as they are: no refusal on
-            // the way there, nor from a panel another command has just hidden.
-            auto lascia = [this, t, ok, elimina](Qt::FocusReason r) {
-                const QWidget* verso = QApplication::focusWidget();
-                if (convalidaInCorso_ || r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason ||
-                    verso == ok || verso == elimina || !t->isVisible())
-                    return;
-                convalida(t, kIntervalloObiettivo);
-            };
-            onLostFocus(this, t, n + QStringLiteral("_Validate"), lascia);
+            onKeyPress(this, t, t->objectName() + QStringLiteral("_KeyPress"),
+                       [](int tasto) { return SoloNumeri(tasto); });
+            // The confirm reads the boxes itself and the clear empties them.
+            convalidaUscendo(t, kIntervalloObiettivo, {ok, elimina});
         }
         on(ok, &QPushButton::clicked, ok->objectName() + QStringLiteral("_Click"),
            [this, caselle, somme] { confermaObiettivi(*caselle, somme); });
