@@ -13,13 +13,13 @@ QString MessaggioIntervallo(Intervallo r)
     return QStringLiteral("inserisci un numero tra %1 e %2 !").arg(r.minimo).arg(r.massimo);
 }
 
-ObiettiviLetti LeggiObiettivi(const std::array<QString, 6>& testi, Intervallo r)
+ObiettiviLetti LeggiObiettivi(const std::array<QString, 6>& testi)
 {
     ObiettiviLetti o;
     for (size_t j = 0; j < testi.size(); ++j) {
         if (testi[j].isEmpty())
             continue;
-        if (!NelIntervallo(testi[j], r)) {
+        if (!NelIntervallo(testi[j], kIntervalloObiettivo)) {
             o.rifiutato = int(j);
             o.valori.fill(0);
             o.attiva = false;

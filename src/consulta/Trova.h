@@ -10,26 +10,30 @@
 #include <vector>
 
 // The values a sum or a distance of two numbers 1..90 can take, as the
-// value boxes and the target boxes accept them.
+// analysis boxes accept them.
 struct Intervallo {
     int minimo;
     int massimo;
 };
 constexpr Intervallo kIntervalloSomma{2, 180};
 constexpr Intervallo kIntervalloDistanza{1, 89};
+// What a target box of the find panels can hold: any small integer, also one
+// that no sum or distance reaches (it is searched for and never found).
+constexpr Intervallo kIntervalloObiettivo{-32768, 32767};
 
 bool NelIntervallo(QStringView testo, Intervallo r);
 // The refusal of a value box outside its range.
 QString MessaggioIntervallo(Intervallo r);
 
 // The six target boxes of the sums or distances panel: an empty box is no
-// target; any other text must be a value of the range.
+// target; any other text is one, read as a number rounded halves to even,
+// unless that lies beyond kIntervalloObiettivo.
 struct ObiettiviLetti {
     int rifiutato = -1;            // the first box refused, -1 when none
     std::array<int, 6> valori{};   // 0 = no target
-    bool attiva = false;           // at least one target
+    bool attiva = false;           // at least one box holds a target
 };
-ObiettiviLetti LeggiObiettivi(const std::array<QString, 6>& testi, Intervallo r);
+ObiettiviLetti LeggiObiettivi(const std::array<QString, 6>& testi);
 
 // A confirm: the chosen targets become the search and its counts restart;
 // a search with targets switches the other two off.

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -29,6 +30,7 @@ class QWidget;
 class ArchivioMemoria;
 class IndiceUscite;
 struct ContestoAnalisi;
+struct Intervallo;
 namespace compat {
 class ReportListView;
 }
@@ -225,8 +227,11 @@ private:
     void ridisegnaSommeDistanze();
     void lasciaSommeDistanze();
     bool filtroCaselle(QObject* o, QEvent* e);
-    // The range check of a sum (or distance) box; false keeps the focus there.
-    bool convalida(QLineEdit* t, bool somme);
+    // A value box's range check, run when the focus leaves it for another
+    // control of this board other than `propri`, which check the value themselves.
+    void convalidaUscendo(QLineEdit* t, Intervallo r, std::vector<QWidget*> propri);
+    // The range check; a refusal keeps the focus in the box.
+    bool convalida(QLineEdit* t, Intervallo r);
     void chiudiRiepilogo();
     void cmdStampa_Click();
     void mostraRiepilogo(const QStringList& righe);

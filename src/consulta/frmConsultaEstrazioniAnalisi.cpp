@@ -7,7 +7,6 @@
 #include "compat/ui/Controls.h"
 #include "compat/ui/Platform.h"
 #include "consulta/Analisi.h"
-#include "consulta/Trova.h"
 #include "consulta/frmAnalisi.h"
 #include "consulta/frmShadow.h"
 #include "compat/ui/LinePrinter.h"
@@ -136,8 +135,7 @@ void frmConsultaEstrazioni::mostraRiepilogo(const QStringList& righe)
     a->lstAnalisi->addItems(righe);
 }
 
-// The value boxes: digits only, the whole value selected on entry, the
-// range checked on leaving.
+// The value boxes: digits only, the whole value selected on entry.
 bool frmConsultaEstrazioni::filtroCaselle(QObject* o, QEvent* e)
 {
     auto* t = qobject_cast<QLineEdit*>(o);
@@ -158,25 +156,7 @@ bool frmConsultaEstrazioni::filtroCaselle(QObject* o, QEvent* e)
             runHandler(QStringLiteral("txtRitardo_LostFocus"), [this] {
                 lblDescrFamiglia->setText(QStringLiteral("Ultimo ritardo => a ") + txtRitardo->text());
             });
-        if (t == txtDistanza || t == txtSomma)
-            runHandler(t->objectName() + QStringLiteral("_Validate"), [this, t] { convalida(t, t == txtSomma); });
     }
-    return false;
-}
-
-bool frmConsultaEstrazioni::convalida(QLineEdit* t, bool somme)
-{
-    const Intervallo r = somme ? kIntervalloSomma : kIntervalloDistanza;
-    if (NelIntervallo(t->text(), r))
-        return true;
-    FlagScope guardia(convalidaInCorso_);
-    vbMsgBox(MessaggioIntervallo(r), vbExclamation);
-    // Cancel: the focus stays in the box.
-    QTimer::singleShot(0, t, [t] {
-        t->setFocus();
-        t->setSelection(0, 3);
-    });
-    t->setSelection(0, 3);
     return false;
 }
 

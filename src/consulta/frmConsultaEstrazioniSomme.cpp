@@ -3,14 +3,18 @@
 // The sum and distance analyses of the frame "Ciclometria".
 #include "compat/ui/Colors.h"
 #include "compat/ui/Controls.h"
+#include "compat/ui/KeyEvents.h"
 #include "compat/ui/Platform.h"
 #include "consulta/Analisi.h"
 #include "consulta/Trova.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
+#include <algorithm>
 
 using namespace compat;
 
@@ -52,11 +56,47 @@ void frmConsultaEstrazioni::collegaCiclometria()
                Visualizza();
            });
     }
+    // The button and the option boxes that press it refuse a bad value with
+    // the button's own message.
+    convalidaUscendo(txtSomma, kIntervalloSomma, {cmdSomma, chkF90, chkIsotopi});
+    convalidaUscendo(txtDistanza, kIntervalloDistanza, {cmdDistanza, chlIsotopiDistanza});
     // Ticking an option chooses and recomputes its analysis.
     on(chkF90, &QCheckBox::toggled, QStringLiteral("chkF90_Click"), [this] { vbPress(cmdSomma); });
     on(chkIsotopi, &QCheckBox::toggled, QStringLiteral("chkIsotopi_Click"), [this] { vbPress(cmdSomma); });
     on(chlIsotopiDistanza, &QCheckBox::toggled, QStringLiteral("chlIsotopiDistanza_Click"),
        [this] { vbPress(cmdDistanza); });
+}
+
+void frmConsultaEstrazioni::convalidaUscendo(QLineEdit* t, Intervallo r, std::vector<QWidget*> propri)
+{
+    onLostFocus(this, t, t->objectName() + QStringLiteral("_Validate"),
+                [this, t, r, propri = std::move(propri)](Qt::FocusReason motivo) {
+                    // Another window, a message box or a menu takes the focus from the
+                    // whole board, not from the box; a box hidden with its panel is left alone.
+                    const QWidget* verso = QApplication::focusWidget();
+                    if (convalidaInCorso_ || motivo == Qt::ActiveWindowFocusReason ||
+                        motivo == Qt::PopupFocusReason || !verso || verso == t || verso->window() != this ||
+                        !t->isVisible() || std::find(propri.begin(), propri.end(), verso) != propri.end())
+                        return;
+                    convalida(t, r);
+                });
+}
+
+bool frmConsultaEstrazioni::convalida(QLineEdit* t, Intervallo r)
+{
+    if (NelIntervallo(t->text(), r))
+        return true;
+    FlagScope guardia(convalidaInCorso_);
+    vbMsgBox(MessaggioIntervallo(r), vbExclamation);
+    // Cancel: the focus goes back to the box, and the control it had reached
+    // is not checked on the way out.
+    QTimer::singleShot(0, t, [this, t] {
+        FlagScope ritorno(convalidaInCorso_);
+        t->setFocus();
+        t->setSelection(0, 3);
+    });
+    t->setSelection(0, 3);
+    return false;
 }
 
 // The target and options are read again at every run, so a value typed into

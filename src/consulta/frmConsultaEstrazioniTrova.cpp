@@ -11,12 +11,13 @@
 #include "shell/Controlli.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <algorithm>
 
 using namespace compat;
 
@@ -52,6 +53,42 @@ QGroupBox* pannello(QWidget* padre, const char* nome, const char* titolo, double
     return f;
 }
 
+// The number boxes stand as designed, ten to a row in 3850 twips and nine
+// rows in 3510, when their captions fit at the font in use. Otherwise each
+// box is as wide as its widest caption needs, a row holds as many as the
+// designed width takes, the rows close up to the boxes' own height and the
+// panel grows downwards for them: it stays over the cells, with every number whole.
+void disponiNumeri(frmConsultaEstrazioni& f)
+{
+    constexpr double kLargoGriglia = 3850, kAltoGriglia = 3510, kAltoCasella = 330;
+    double largoMinimo = 385, altoMinimo = 0;
+    for (int n = 1; n <= 90; ++n) {
+        QCheckBox* c = f.chkNumero[n];
+        QStyleOptionButton o;
+        o.initFrom(c);
+        o.text = c->text();
+        const int inizioTesto = c->style()->subElementRect(QStyle::SE_CheckBoxContents, &o, c).left();
+        largoMinimo =
+            std::max(largoMinimo, pxToTwips(inizioTesto + c->fontMetrics().horizontalAdvance(c->text()) + 1));
+        altoMinimo = std::max(altoMinimo, pxToTwips(c->sizeHint().height()));
+    }
+    const int colonne = std::clamp(int(kLargoGriglia / largoMinimo), 1, 10);
+    const int righe = (90 + colonne - 1) / colonne;
+    const double passoX = kLargoGriglia / colonne;
+    const double passoY = std::max(altoMinimo, kAltoGriglia / righe);
+    // Whole pixels within the pitch, so that neighbours never overlap.
+    auto pixelInteri = [](double twips) { return pxToTwips(int(twips / pxToTwips(1))); };
+    const double largo = pixelInteri(passoX);
+    const double alto = pixelInteri(std::max(altoMinimo, std::min(kAltoCasella, passoY)));
+    for (int n = 0; n <= 90; ++n)   // box 0 falls left of the panel, out of sight
+        vbMove(f.chkNumero[n], 120 + passoX * ((n - 1) % colonne), 300 + passoY * ((n - 1) / colonne), largo,
+               alto);
+    const double pulsanti = 300 + passoY * righe + 150;
+    vbMove(f.cmdOk, 1020, pulsanti, 975, 405);
+    vbMove(f.cmdElimina, 2100, pulsanti, 975, 405);
+    vbSetHeight(f.fraTrovaNumeri, std::max(4500.0, pulsanti + 405 + 135));
+}
+
 // The numbers panel and its list.
 void costruisciNumeri(frmConsultaEstrazioni& f, QWidget* corpo)
 {
@@ -59,15 +96,13 @@ void costruisciNumeri(frmConsultaEstrazioni& f, QWidget* corpo)
     for (int n = 0; n <= 90; ++n) {
         f.chkNumero[n] =
             CreaControllo<QCheckBox>(f.fraTrovaNumeri, NomeElemento("chkNumero", n), QString::number(n));
-        vbMove(f.chkNumero[n], 120 + 385.0 * ((n - 1) % 10), 300 + 390.0 * ((n - 1) / 10), 385, 330);
         vbSetForeColor(f.chkNumero[n], 0xC00000);
     }
     f.chkNumero[0]->setVisible(false);
     f.cmdOk = PulsanteImmagine(f.fraTrovaNumeri, QStringLiteral("cmdOk"), QStyle::SP_DialogOkButton, QString());
-    vbMove(f.cmdOk, 1020, 3960, 975, 405);
     f.cmdElimina = PulsanteImmagine(f.fraTrovaNumeri, QStringLiteral("cmdElimina"),
                                     QStyle::SP_DialogResetButton, QString());
-    vbMove(f.cmdElimina, 2100, 3960, 975, 405);
+    disponiNumeri(f);
 
     f.fraRiepilogoNumeri =
         pannello(corpo, "fraRiepilogoNumeri", "Riepilogo numeri rintracciati", 5760, 3915, 2235);
@@ -224,18 +259,10 @@ void frmConsultaEstrazioni::collegaTrova()
         QPushButton* ok = o.ok;
         QPushButton* elimina = o.elimina;
         for (QLineEdit* t : o.caselle) {
-            const QString n = t->objectName();
-            onKeyPress(this, t, n + QStringLiteral("_KeyPress"), [](int tasto) { return SoloNumeri(tasto); });
-            // The confirm and the clear take the boxes as they are: no refusal on
-            // the way there, nor from a panel another command has just hidden.
-            auto lascia = [this, t, somme, ok, elimina](Qt::FocusReason r) {
-                const QWidget* verso = QApplication::focusWidget();
-                if (convalidaInCorso_ || r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason ||
-                    verso == ok || verso == elimina || !t->isVisible() || t->text().isEmpty())
-                    return;
-                convalida(t, somme);
-            };
-            onLostFocus(this, t, n + QStringLiteral("_Validate"), lascia);
+            onKeyPress(this, t, t->objectName() + QStringLiteral("_KeyPress"),
+                       [](int tasto) { return SoloNumeri(tasto); });
+            // The confirm reads the boxes itself and the clear empties them.
+            convalidaUscendo(t, kIntervalloObiettivo, {ok, elimina});
         }
         on(ok, &QPushButton::clicked, ok->objectName() + QStringLiteral("_Click"),
            [this, caselle, somme] { confermaObiettivi(*caselle, somme); });
@@ -289,18 +316,16 @@ void frmConsultaEstrazioni::nascondiPannelliTrova()
         f->setVisible(false);
 }
 
-// The sums or distances panel's confirm. A box holding what no sum (or
-// distance) can be is refused as the analysis boxes refuse it, and nothing changes.
+// The sums or distances panel's confirm. Any small integer is a target, also
+// one no sum or distance reaches; a box beyond that is refused and nothing changes.
 void frmConsultaEstrazioni::confermaObiettivi(const std::array<QLineEdit*, 6>& caselle, bool somme)
 {
     std::array<QString, 6> testi;
     for (size_t j = 0; j < testi.size(); ++j)
         testi[j] = caselle[j]->text();
-    const ObiettiviLetti o = LeggiObiettivi(testi, somme ? kIntervalloSomma : kIntervalloDistanza);
+    const ObiettiviLetti o = LeggiObiettivi(testi);
     if (o.rifiutato >= 0) {
-        QLineEdit* t = caselle[size_t(o.rifiutato)];
-        t->setFocus();
-        convalida(t, somme);
+        convalida(caselle[size_t(o.rifiutato)], kIntervalloObiettivo);
         return;
     }
     if (somme)

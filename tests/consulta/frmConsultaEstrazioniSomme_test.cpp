@@ -5,10 +5,13 @@
 #include "consulta/frmConsultaEstrazioni.h"
 #include "support/ui/TabelloneProva.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -63,6 +66,74 @@ TEST(frmConsultaEstrazioniSomme, SumAndDistanceButtonsMarkPairsAndListThem)
     vbSetText(f->txtSomma, QStringLiteral("10"));
     t.clic(f->cmdSomma);   // 10 + 90 is 100, 10 Fuori 90
     EXPECT_EQ(t.righe(), QStringList({"Somma 10", " ", " 3 BA,  7 CA", "10 CA, 90 CA"}));
+}
+
+// A new value typed over the whole one, as the box selects it on entry.
+void scrivi(Tabellone& t, QLineEdit* casella, const char* testo)
+{
+    t.clic(casella);
+    QApplication::processEvents();
+    QTest::keyClicks(casella, testo);
+    ASSERT_EQ(casella->text(), testo);
+}
+
+TEST(frmConsultaEstrazioniSomme, ABadValueIsToldOnceAndOnlyWhenTheFocusMovesWithinTheBoard)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    const auto& messaggi = t.a.fake.msgBoxCalls();
+
+    // The button, and the option boxes that press it, tell it with the button's message alone.
+    scrivi(t, f->txtSomma, "181");
+    t.a.fake.expectMsgBox(QStringLiteral("inserisci un valore tra 2 e 180 !"), vbOK);
+    t.clic(f->cmdSomma);
+    t.clic(f->txtSomma);
+    t.a.fake.expectMsgBox(QStringLiteral("inserisci un valore tra 2 e 180 !"), vbOK);
+    t.spunta(f->chkIsotopi);
+    QApplication::processEvents();
+    EXPECT_EQ(messaggi.size(), 2u);
+    EXPECT_EQ(f->lblDescrFamiglia->text(), "Nessuna selezione");
+
+    scrivi(t, f->txtDistanza, "0");
+    t.a.fake.expectMsgBox(QStringLiteral("inserisci un valore tra 1 e 89 !"), vbOK);
+    t.clic(f->cmdDistanza);
+    QApplication::processEvents();
+    EXPECT_EQ(messaggi.size(), 3u);
+
+    // Another window, or a menu opened over the board, takes the focus from the
+    // whole board: nothing is checked, and the focus comes back to the box.
+    t.clic(f->txtDistanza);
+    QWidget altra;
+    altra.show();
+    altra.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&altra));
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    ASSERT_EQ(QApplication::focusWidget(), f->txtDistanza);
+    f->mnuMostra->popup(f->mapToGlobal(QPoint(0, 0)));
+    QApplication::processEvents();
+    f->mnuMostra->close();
+    QApplication::processEvents();
+    EXPECT_EQ(messaggi.size(), 3u);
+
+    // Another control of the board: the box's own check, once (not the sum box's,
+    // which the focus crossed), and the focus stays.
+    t.a.fake.expectMsgBox(QStringLiteral("inserisci un numero tra 1 e 89 !"), vbOK);
+    t.clic(f->txtSomma);
+    QApplication::processEvents();
+    EXPECT_EQ(messaggi.size(), 4u);
+    EXPECT_EQ(messaggi.back().style, vbExclamation);
+    EXPECT_EQ(QApplication::focusWidget(), f->txtDistanza);
+    QTest::keyClicks(f->txtDistanza, "30");
+    t.clic(f->txtSomma);
+    t.a.fake.expectMsgBox(QStringLiteral("inserisci un numero tra 2 e 180 !"), vbOK);
+    t.clic(f->txtRitardo);
+    QApplication::processEvents();
+    EXPECT_EQ(messaggi.size(), 5u);
+    EXPECT_EQ(QApplication::focusWidget(), f->txtSomma);
+    EXPECT_EQ(f->txtDistanza->text(), "30");
 }
 
 TEST(frmConsultaEstrazioniSomme, EqualIsotopicSumsLeaveRowsWithoutNumbersAlone)

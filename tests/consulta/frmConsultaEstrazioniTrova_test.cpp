@@ -7,12 +7,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -21,12 +21,6 @@ using namespace compat;
 namespace {
 
 using Tabellone = TabelloneProva;
-
-void esci(QWidget* w)
-{
-    QFocusEvent e(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(w, &e);
-}
 
 TEST(frmConsultaEstrazioniTrova, SumsPanelMarksAndCountsOnEveryRedraw)
 {
@@ -80,48 +74,67 @@ TEST(frmConsultaEstrazioniTrova, SumsPanelMarksAndCountsOnEveryRedraw)
     EXPECT_EQ(f->lblTotaleSomma[0]->text(), "0");
 }
 
-TEST(frmConsultaEstrazioniTrova, TargetBoxesRefuseWhatNoSumOrDistanceCanBe)
+TEST(frmConsultaEstrazioniTrova, TargetsNoPairReachesAreSearchedAndOnlyHugeOnesRefused)
 {
     Tabellone t;
     frmConsultaEstrazioni* f = t.f;
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
     f->mnuMostraSomme->trigger();
-    QTest::keyClicks(f->txtSommaTot[0], "90");
+    QTest::keyClicks(f->txtSommaTot[0], "0");
+    t.clic(f->txtSommaTot[1]);   // leaving a box holding 0: no refusal
+    QTest::keyClicks(f->txtSommaTot[1], "500");
     t.clic(f->cmdOkSomme);
-    ASSERT_TRUE(f->Stato.TrovaSomme);
+    EXPECT_TRUE(f->Stato.TrovaSomme);
+    EXPECT_FALSE(f->fraSomme->isVisible());
+    EXPECT_TRUE(f->fraRiepilogoSomme->isVisible());
+    EXPECT_EQ(f->txtRiepilogoSomma[0]->text(), "0");
+    EXPECT_EQ(f->txtRiepilogoSomma[1]->text(), "500");
+    // Never found, not even as the 0 + 0 of the rows without numbers.
+    EXPECT_TRUE(t.marcate().empty());
+    t.clic(f->cmdPrecedente);
+    t.clic(f->cmdSuccessiva);
+    EXPECT_TRUE(t.marcate().empty());
+    EXPECT_EQ(f->lblTotaleSomma[0]->text(), "0");
+    EXPECT_EQ(f->lblTotaleSomma[1]->text(), "0");
 
+    // Beyond a small integer: told when the focus moves to another box, and
+    // once by the confirm, which then changes nothing.
     f->mnuMostraSomme->trigger();
-    QTest::keyClicks(f->txtSommaTot[2], "0");
-    t.a.fake.expectMsgBox(QStringLiteral("inserisci un numero tra 2 e 180 !"), vbOK);
-    esci(f->txtSommaTot[2]);
-    EXPECT_EQ(t.a.fake.msgBoxCalls().back().style, vbExclamation);
-    f->txtSommaTot[2]->clear();
+    t.clic(f->txtSommaTot[2]);
     QTest::keyClicks(f->txtSommaTot[2], "99999999999");
-    // The confirm refuses it once, whatever had the focus, and changes nothing.
-    t.a.fake.expectMsgBox(QStringLiteral("inserisci un numero tra 2 e 180 !"), vbOK);
+    t.a.fake.expectMsgBox(QStringLiteral("inserisci un numero tra -32768 e 32767 !"), vbOK);
+    t.clic(f->txtSommaTot[3]);
+    QApplication::processEvents();
+    EXPECT_EQ(t.a.fake.msgBoxCalls().back().style, vbExclamation);
+    EXPECT_EQ(QApplication::focusWidget(), f->txtSommaTot[2]);
+    t.a.fake.expectMsgBox(QStringLiteral("inserisci un numero tra -32768 e 32767 !"), vbOK);
     t.clic(f->cmdOkSomme);
+    QApplication::processEvents();
     EXPECT_TRUE(f->fraSomme->isVisible());
-    EXPECT_EQ(f->Stato.SommeCercate, (std::array<int, 6>{90, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(f->Stato.SommeCercate, (std::array<int, 6>{0, 500, 0, 0, 0, 0}));
     EXPECT_EQ(f->txtRiepilogoSomma[2]->text(), "0");
+    EXPECT_EQ(t.a.fake.msgBoxCalls().size(), 2u);
 
-    // The distances panel switches the sums off even with nothing confirmed.
+    // The distances panel switches the sums off even with nothing confirmed;
+    // the box it leaves is not checked on the way.
     f->mnuMostraDistanze->trigger();
     EXPECT_FALSE(f->Stato.TrovaSomme);
     EXPECT_FALSE(f->fraSomme->isVisible());
     EXPECT_TRUE(f->fraDistanze->isVisible());
     QTest::keyClicks(f->txtDistanzaTot[0], "-90");   // digits only here too
-    t.a.fake.expectMsgBox(QStringLiteral("inserisci un numero tra 1 e 89 !"), vbOK);
-    t.clic(f->cmdOkDistanze);
-    EXPECT_FALSE(f->Stato.TrovaDistanze);
-    vbSetText(f->txtDistanzaTot[0], QStringLiteral("30"));
+    vbSetText(f->txtDistanzaTot[1], QStringLiteral("30"));
     vbSetText(f->txtDistanzaTot[5], QStringLiteral("89"));
     t.clic(f->cmdOkDistanze);
     EXPECT_TRUE(f->Stato.TrovaDistanze);
+    EXPECT_EQ(f->txtRiepilogoDistanza[0]->text(), "90");
     // Within rows only: 30-60 on Bari (not 60 with Cagliari's 90), 90-1 on Cagliari.
-    EXPECT_EQ(f->lblTotaleDistanza[0]->text(), "1");
+    EXPECT_EQ(f->lblTotaleDistanza[0]->text(), "0");
+    EXPECT_EQ(f->lblTotaleDistanza[1]->text(), "1");
     EXPECT_EQ(f->lblTotaleDistanza[5]->text(), "1");
-    EXPECT_EQ(t.sfondo(1), ColoriTrova(0)[0]);
+    EXPECT_EQ(t.sfondo(1), ColoriTrova(1)[0]);
     EXPECT_EQ(t.sfondo(8), ColoriTrova(5)[0]);
-    EXPECT_EQ(t.a.fake.msgBoxCalls().size(), 3u);
+    EXPECT_EQ(t.a.fake.msgBoxCalls().size(), 2u);
 }
 
 TEST(frmConsultaEstrazioniTrova, NumbersPanelListsWhatTheRedrawsFound)
@@ -165,6 +178,46 @@ TEST(frmConsultaEstrazioniTrova, NumbersPanelListsWhatTheRedrawsFound)
     t.clic(f->optTipoVis[1]);
     EXPECT_FALSE(f->fraTrovaNumeri->isVisible());
     EXPECT_FALSE(f->mnuMostraSomme->isEnabled());
+}
+
+TEST(frmConsultaEstrazioniTrova, EveryNumberBoxShowsItsWholeNumberAndThePanelFitsTheBoard)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    f->mnuMostraNumeri->trigger();
+    for (const bool ridotta : {false, true}) {
+        if (ridotta)
+            t.clic(f->cmdResize);
+        ASSERT_EQ(f->FormaRidotta(), ridotta);
+        QGroupBox* p = f->fraTrovaNumeri;
+        const QRect pannello(p->mapTo(f, QPoint(0, 0)), p->size());
+        EXPECT_TRUE(f->rect().contains(pannello)) << ridotta;
+        EXPECT_FALSE(p->geometry().intersects(f->fraRiepilogoNumeri->geometry())) << ridotta;
+        std::vector<QWidget*> posati{f->cmdOk, f->cmdElimina};
+        for (int n = 1; n <= 90; ++n) {
+            QCheckBox* c = f->chkNumero[n];
+            QStyleOptionButton o;
+            o.initFrom(c);
+            o.text = c->text();
+            const QRect testo = c->style()->subElementRect(QStyle::SE_CheckBoxContents, &o, c);
+            EXPECT_LE(c->fontMetrics().horizontalAdvance(c->text()), testo.width()) << n;
+            EXPECT_TRUE(p->contentsRect().contains(c->geometry())) << n;
+            for (QWidget* w : posati)
+                EXPECT_FALSE(c->geometry().intersects(w->geometry())) << n << ' ' << qPrintable(w->objectName());
+            posati.push_back(c);
+        }
+        EXPECT_TRUE(p->contentsRect().contains(f->cmdOk->geometry()));
+        EXPECT_TRUE(p->contentsRect().contains(f->cmdElimina->geometry()));
+    }
+    // Read in order, left to right and down.
+    for (int n = 2; n <= 90; ++n) {
+        const QRect a = f->chkNumero[n - 1]->geometry(), b = f->chkNumero[n]->geometry();
+        EXPECT_TRUE((b.top() == a.top() && b.left() > a.left()) || b.top() > a.top()) << n;
+    }
+    t.clic(f->chkNumero[88]);
+    t.clic(f->cmdOk);
+    ASSERT_EQ(f->ListViewNumeri->count(), 1);
+    EXPECT_EQ(f->ListViewNumeri->item(1)->text(0), " 88");
 }
 
 TEST(frmConsultaEstrazioniTrova, OpeningAnotherPanelStopsTheSearchWithoutARedraw)

@@ -636,23 +636,29 @@ TEST(frmConsultaEstrazioni, ValueBoxesTakeDigitsAndCheckTheirRange)
 {
     Tabellone t;
     frmConsultaEstrazioni* f = t.f;
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    t.clic(f->txtDistanza);
     f->txtDistanza->clear();
     QTest::keyClicks(f->txtDistanza, "9a0");
     EXPECT_EQ(f->txtDistanza->text(), "90");
     t.a.fake.expectMsgBox(QStringLiteral("inserisci un numero tra 1 e 89 !"), vbOK);
-    esci(f->txtDistanza);
+    t.clic(f->txtSomma);
     ASSERT_FALSE(t.a.fake.msgBoxCalls().empty());
     EXPECT_EQ(t.a.fake.msgBoxCalls().back().style, vbExclamation);
     QCoreApplication::processEvents();   // the refused value stays selected
+    EXPECT_EQ(QApplication::focusWidget(), f->txtDistanza);
     EXPECT_EQ(f->txtDistanza->selectedText(), "90");
     vbSetText(f->txtDistanza, QStringLiteral("45"));   // the focus can leave now
 
+    t.clic(f->txtSomma);
     f->txtSomma->clear();
     QTest::keyClicks(f->txtSomma, "99999999999");
     t.a.fake.expectMsgBox(QStringLiteral("inserisci un numero tra 2 e 180 !"), vbOK);
-    esci(f->txtSomma);
+    t.clic(f->txtDistanza);
+    QCoreApplication::processEvents();
     vbSetText(f->txtSomma, QStringLiteral("180"));
-    esci(f->txtSomma);   // accepted: no message
+    t.clic(f->txtDistanza);   // accepted: no message
 
     t.clic(f->cmdVertibili);
     f->txtRitardo->clear();
