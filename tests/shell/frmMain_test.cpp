@@ -315,17 +315,6 @@ TEST(frmMain, AStoredSizeCutToTheScreenPlacesTheWindowWhollyOnIt)
     frmMain* f = a.avvia();
     EXPECT_TRUE(sulloSchermo(f, schermo));
     EXPECT_EQ(f->frameGeometry().topLeft(), schermo.topLeft());
-
-    // A size that fits keeps the stored place.
-    EXPECT_THROW(vbUnload(f), ProcessEnded);
-    Avvio b;
-    b.archivio();
-    setScreenOverride(schermo);
-    b.ini("Forms", "MainLeft", QStringLiteral("5595"));
-    b.ini("Forms", "MainTop", QStringLiteral("4935"));
-    f = b.avvia();
-    EXPECT_EQ(f->pos(), QPoint(373, 329));
-    EXPECT_EQ(vbWidth(f), 9300);
 }
 
 // Every window of the program, the ones reached from another too, opened
