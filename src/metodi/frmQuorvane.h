@@ -205,6 +205,9 @@ private:
     void passaAllaData(qint32 estrazione);
     void cmdRicercaAutomatica_Click();
     void PreparaRicercaAutomatica();
+    // The automatic-search frame closed: the window back at the height it
+    // had before the frame opened.
+    void chiudiPannelloAutomatico();
     void cmdAvviaRicercaAutomatica_Click();
     // Its runs, with the window's inputs locked and the stop button shown.
     EsitoMultiRuota eseguiMultiRuota(const ParametriRicerca& base,
@@ -217,4 +220,5 @@ private:
     bool ricercaInCorso_ = false;
     QString rifiutoMostrato_;    // the date refusal AggiornaIndiciPeriodo last told
     bool caricamentoPeriodo_ = false;
+    QSize dimensioneSenzaPannello_; // while the automatic-search frame is open
 };

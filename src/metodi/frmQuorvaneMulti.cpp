@@ -96,7 +96,7 @@ void frmQuorvane::collegaMulti()
     on(cmdRicercaAutomatica, &QPushButton::clicked, QStringLiteral("cmdRicercaAutomatica_Click"),
        [this] { cmdRicercaAutomatica_Click(); });
     on(cmdEsci, &QPushButton::clicked, QStringLiteral("cmdEsci_Click"),
-       [this] { fraRicercaAutomatica->hide(); });
+       [this] { chiudiPannelloAutomatico(); });
     on(cmdAvviaRicercaAutomatica, &QPushButton::clicked, QStringLiteral("cmdAvviaRicercaAutomatica_Click"),
        [this] { cmdAvviaRicercaAutomatica_Click(); });
     on(cmdTraduciAlgoMultiRuota, &QPushButton::clicked, QStringLiteral("cmdTraduciAlgoMultiRuota_Click"),
@@ -136,7 +136,19 @@ void frmQuorvane::passaAllaData(qint32 estrazione)
 void frmQuorvane::cmdRicercaAutomatica_Click()
 {
     PreparaRicercaAutomatica();
+    if (fraRicercaAutomatica->isHidden())
+        dimensioneSenzaPannello_ = wantedSize();
     fraRicercaAutomatica->show();
+}
+
+void frmQuorvane::chiudiPannelloAutomatico()
+{
+    fraRicercaAutomatica->hide();
+    if (!dimensioneSenzaPannello_.isValid())
+        return;
+    // The frame made the window taller; its width is the user's.
+    setWantedSize(QSize(wantedSize().width(), dimensioneSenzaPannello_.height()));
+    dimensioneSenzaPannello_ = QSize();
 }
 
 void frmQuorvane::PreparaRicercaAutomatica()
@@ -163,12 +175,13 @@ void frmQuorvane::cmdAvviaRicercaAutomatica_Click()
     const std::vector<CombinazioneRuote> combinazioni =
         combinazioniMultiRuota(spunte(chkRuota), spunte(chkRuotaG), ricercaInsieme, giocoInsieme);
 
-    fraRicercaAutomatica->hide();
+    chiudiPannelloAutomatico();
     cmdRicercaAutomatica->setEnabled(false);
     const QPointer<frmMultiRuota> multi = Forms::get<frmMultiRuota>();
     multi->vbShow(this);
     vbSetTop(multi, vbTop(this));
     vbSetLeft(multi, vbLeft(this) - 2200);
+    multi->fitToScreen(true); // beside this window, but wholly on the screen
     multi->iniziaRicerca(ListViewOrdin2->columnHeader(4));
     OpzioniMultiRuota opzioni;
     opzioni.righe = cboQuanti->currentIndex() + 1;

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTextEdit>
 #include <QToolButton>
 #include <cmath>
@@ -45,7 +46,8 @@ Tipo tipoDi(const QWidget* w)
         return Tipo::Modulo;
     if (auto* t = qobject_cast<const QToolButton*>(w))
         return t->isCheckable() ? Tipo::Modulo : Tipo::Altro;
-    if (qobject_cast<const QGroupBox*>(w))
+    // The scroll area holds the controls of a window cut to the screen.
+    if (qobject_cast<const QGroupBox*>(w) || qobject_cast<const QScrollArea*>(w))
         return Tipo::Contenitore;
     const QByteArray classe = w->metaObject()->className();
     if (classe == "QWidget" || classe == "QFrame")

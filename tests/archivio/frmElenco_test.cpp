@@ -6,11 +6,13 @@
 #include "compat/vbdate.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/LinePrinter.h"
+#include "compat/ui/Twips.h"
 #include "core/ArchivioMemoria.h"
 #include "shell/modAspetto.h"
 #include "shell/modCalendario.h"
 #include "support/ui/AmbienteServizi.h"
 #include "support/ui/PdfText.h"
+#include "support/ui/SchermoProva.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -199,6 +202,52 @@ TEST(frmElenco, WheelStepsOneDrawPerEventOnlyWhileTheScrollBarHasTheFocus)
     a.f->VScroll1->setValue(120);
     a.rotella(a.f->VScroll1, {0, -120}); // at the end: nothing further
     EXPECT_EQ(a.ultima(), 120);
+}
+
+TEST(frmElenco, OnASmallScreenEveryColumnAndButtonCanBeReached)
+{
+    Ambiente a;
+    vbUnload(a.f);
+    for (const QRect schermo : {QRect(0, 0, 1366, 768), QRect(0, 0, 1024, 768)}) {
+        setScreenOverride(schermo);
+        auto* f = Forms::get<frmElenco>();
+        f->vbShow();
+        EXPECT_TRUE(sulloSchermo(f, schermo)) << schermo.width();
+        GrigliaElenco* g = f->lblGrid;
+        const QRect ultimaCella = g->rettangoloCella(kCelleElenco);
+        const QRect nazionale(QPoint(g->rettangoloCella(51).left(), 0), ultimaCella.bottomRight());
+        const QRect numeroEstrazione(QPoint(ultimaCella.right() + 1, 0), QPoint(g->width() - 1, ultimaCella.bottom()));
+        EXPECT_TRUE(raggiungibile(f, g, nazionale)) << schermo.width();
+        EXPECT_TRUE(raggiungibile(f, g, numeroEstrazione)) << schermo.width();
+        for (QWidget* b : {static_cast<QWidget*>(f->cmdStampa), static_cast<QWidget*>(f->cmdPrintToFile),
+                           static_cast<QWidget*>(f->cmdHelp)})
+            EXPECT_TRUE(raggiungibile(f, b)) << b->objectName().toStdString() << " " << schermo.width();
+        a.fake.expectSave(std::nullopt);
+        QTest::mouseClick(f->cmdPrintToFile, Qt::LeftButton);
+        EXPECT_EQ(a.fake.fileCalls().size(), schermo.width() == 1366 ? 1u : 2u);
+
+        // The wheel over the buttons still steps the draws, as the desktop
+        // hands it from the button up to the window.
+        QApplication::setActiveWindow(f);
+        f->VScroll1->setFocus();
+        const qint32 prima = f->pagina().ultima;
+        QWheelEvent e(QPointF(5, 5), f->cmdStampa->mapToGlobal(QPointF(5, 5)), QPoint(), {0, 120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&e);
+        qApp->notify(f->cmdStampa, &e);
+        EXPECT_EQ(f->pagina().ultima, prima - 1) << schermo.width();
+        vbUnload(f);
+    }
+
+    // Where it fits nothing changes.
+    setScreenOverride(QRect(0, 0, 1920, 1080));
+    AmbienteServizi::imposta("Forms", "frmElencoLeft", "1500");
+    AmbienteServizi::imposta("Forms", "frmElencoTop", "900");
+    auto* f = Forms::get<frmElenco>();
+    f->vbShow();
+    EXPECT_EQ(f->scrollArea(), nullptr);
+    EXPECT_EQ(f->size(), f->sizeHint());
+    EXPECT_EQ(f->pos(), QPoint(100, 60));
 }
 
 TEST(frmElenco, DrawsStoredWhileOpenAreReachable)

@@ -131,6 +131,7 @@ TEST(frmConsultaEstrazioni, OpensOnTheLastDrawWithItsHeader)
 TEST(frmConsultaEstrazioni, MainWindowOpensANewBoardAtEveryPressCascading)
 {
     Tabellone t;
+    setScreenOverride(QRect(0, 0, 1920, 1080)); // the boards fit it where they are put
     AmbienteServizi::imposta("Forms", "ConsultaLeft", "2000");
     AmbienteServizi::imposta("Forms", "ConsultaTop", "1500");
     auto* m = Forms::get<frmMain>();
@@ -541,6 +542,7 @@ TEST(frmConsultaEstrazioni, AFailedRedrawLeavesAWorkingBoard)
 TEST(frmConsultaEstrazioni, PositionAndSummaryOptionAreKept)
 {
     Tabellone t;
+    setScreenOverride(QRect(0, 0, 1920, 1080)); // the board fits it where it is put
     AmbienteServizi::imposta("Options", "Riepilogo", "False");
     auto* g = Forms::create<frmConsultaEstrazioni>();
     EXPECT_FALSE(g->Stato.Riepilogo);

@@ -129,6 +129,9 @@ TEST(frmMultiRuota, AutomaticSearchGathersEveryRunAndARowBecomesTheCurrentMethod
     vbSetComboText(f->cboNumero, "45");
     const QString ricercaPrima = AmbienteServizi::ini("Settings", "RuoteConNz");
     const QString giocoPrima = AmbienteServizi::ini("Settings", "RuoteConNzGioco");
+    // Room left of the search window for the results window.
+    setScreenOverride(QRect(0, 0, 1920, 1080));
+    vbSetLeft(f, 3000);
     w.avvia(f->optRicerca[2], f->optGioco[1], 2);
 
     frmMultiRuota* m = w.multi();

@@ -1,5 +1,6 @@
 #include "compat/vbdate.h"
 #include "compat/ui/Controls.h"
+#include "compat/ui/Twips.h"
 #include "compat/ui/ReportListView.h"
 #include "core/RecEstrazione.h"
 #include "metodi/frmMultiRuota.h"
@@ -9,12 +10,15 @@
 #include "shell/modMetodoSpia.h"
 #include "shell/modRestrizioni.h"
 #include "support/ui/AmbienteServizi.h"
+#include "support/ui/SchermoProva.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -174,6 +178,45 @@ TEST(frmQuorvaneMulti, TheFrameOffersTheSetSizesTheTickedWheelsAllow)
     EXPECT_EQ(m->lblTotaleAlgoritmi->text(), "0");
     EXPECT_TRUE(f->chkRuota[0]->isChecked());
     EXPECT_FALSE(f->chkRuotaG[1]->isChecked());
+}
+
+TEST(frmQuorvaneMulti, TheOpenFrameKeepsTheWindowOnTheScreenAndClosedGivesItsSizeBack)
+{
+    for (const QRect schermo : {QRect(0, 0, 1366, 768), QRect(0, 0, 1024, 768), QRect(0, 0, 1920, 1080)}) {
+        Finestra w;
+        frmQuorvane* f = w.f;
+        setScreenOverride(schermo);
+        f->vbShow();
+        const QSize senza = f->wantedSize();
+        QTest::mouseClick(f->cmdRicercaAutomatica, Qt::LeftButton);
+        lasciaPassare();
+        EXPECT_TRUE(sulloSchermo(f, schermo)) << schermo.width();
+        std::vector<QWidget*> raggiunti{f->cmdCalcola, f->cmdAvviaRicercaAutomatica};
+        for (int p = 1; p <= 5; ++p)
+            raggiunti.push_back(f->chkPosizioneA[size_t(p)]);
+        for (QWidget* c : raggiunti)
+            EXPECT_TRUE(raggiungibile(f, c)) << c->objectName().toStdString() << " " << schermo.width();
+        // The bar runs the window's whole width: its start at least.
+        EXPECT_TRUE(raggiungibile(f, f->ProgressBar1, QRect(0, 0, 600, f->ProgressBar1->height())))
+            << schermo.width();
+
+        QTest::mouseClick(f->cmdEsci, Qt::LeftButton);
+        EXPECT_EQ(f->wantedSize(), senza) << schermo.width();
+
+        // Started (with no play wheel: no run), the frame closes the same way
+        // and the results window, put left of this one, stays wholly on the
+        // screen.
+        QTest::mouseClick(f->cmdRicercaAutomatica, Qt::LeftButton);
+        lasciaPassare();
+        for (QToolButton* b : f->chkRuotaG)
+            b->setChecked(false);
+        QTest::mouseClick(f->cmdAvviaRicercaAutomatica, Qt::LeftButton);
+        EXPECT_EQ(f->wantedSize(), senza) << schermo.width();
+        frmMultiRuota* m = Forms::find<frmMultiRuota>();
+        ASSERT_NE(m, nullptr);
+        EXPECT_TRUE(sulloSchermo(m, schermo)) << schermo.width();
+        EXPECT_EQ(m->y(), f->y());
+    }
 }
 
 TEST(frmQuorvaneMulti, TheTranslationTakesTheRowsWheelsOnlyForAPlayableMethod)

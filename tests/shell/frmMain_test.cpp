@@ -14,7 +14,20 @@
 #include "shell/modAspetto.h"
 #include "shell/modGuida.h"
 #include "support/ui/AvvioProgramma.h"
+#include "support/ui/SchermoProva.h"
 #include "archivio/frmElenco.h"
+#include "consulta/frmAnalisi.h"
+#include "consulta/frmConsultaEstrazioni.h"
+#include "consulta/frmGraficoSomme.h"
+#include "consulta/frmShadow.h"
+#include "consulta/frmSommeDistanze.h"
+#include "metodi/frmCapoAbbinamentiQuorvane.h"
+#include "metodi/frmDettaglioQuorvane.h"
+#include "metodi/frmMultiRuota.h"
+#include "metodi/frmReportQuorvane.h"
+#include "shell/frmDati.h"
+#include "shell/frmElaborazioni.h"
+#include "shell/frmMessaggi.h"
 
 #include <QAction>
 #include <QApplication>
@@ -287,6 +300,85 @@ TEST(frmMain, AbsurdStoredGeometryIsBroughtOnScreenBeforeUseAndBeforeSave)
     EXPECT_GE(t, pxToTwips(area.top()) - 120);
     EXPECT_LE(l, pxToTwips(area.right() + 1) - 1000);
     EXPECT_LE(t, pxToTwips(area.bottom() + 1) - 1000);
+}
+
+TEST(frmMain, AStoredSizeCutToTheScreenPlacesTheWindowWhollyOnIt)
+{
+    Avvio a;
+    a.archivio();
+    const QRect schermo(0, 0, 1280, 1024);
+    setScreenOverride(schermo);
+    a.ini("Forms", "MainLeft", QStringLiteral("5595")); // 373, 329
+    a.ini("Forms", "MainTop", QStringLiteral("4935"));
+    a.ini("Forms", "MainWidth", QStringLiteral("999999999"));
+    a.ini("Forms", "MainHeight", QStringLiteral("999999999"));
+    frmMain* f = a.avvia();
+    EXPECT_TRUE(sulloSchermo(f, schermo));
+    EXPECT_EQ(f->frameGeometry().topLeft(), schermo.topLeft());
+}
+
+// Every window of the program, the ones reached from another too, opened
+// on a small screen.
+TEST(frmMain, EveryWindowLiesOnA1366Or1024Screen)
+{
+    for (const QRect schermo : {QRect(0, 0, 1366, 768), QRect(0, 0, 1024, 768)}) {
+        Avvio a;
+        a.archivio();
+        setScreenOverride(schermo);
+        frmMain* m = a.avvia();
+        const auto controlla = [&](const char* come) {
+            lasciaPassare();
+            for (Form* w : Forms::all()) {
+                if (w->isVisible()) {
+                    EXPECT_TRUE(sulloSchermo(w, schermo))
+                        << w->objectName().toStdString() << " " << come << " " << schermo.width();
+                }
+            }
+        };
+        for (QAction* c : {m->mnuEstrazioniInserisci, m->mnuEstrazioniConsulta, m->mnuEstrazioniTabella,
+                           m->mnuEstrazioniAggiorna, m->mnuEstrazioniAggiornaInt, m->mnuEstrazioniEsporta,
+                           m->mnuEstrazioniStampa, m->mnuQuorvane, m->mnuSommativoAmbi,
+                           m->mnuStrumentiRestrizioni, m->mnuStrumentiOpzioni, m->mnuColori})
+            c->trigger();
+        controlla("menu");
+
+        auto* elenco = Forms::find<frmElenco>();
+        QTest::mouseClick(elenco->cmdSettaggi, Qt::LeftButton);
+        auto* metodo = Forms::find<frmQuorvane>();
+        QTest::mouseClick(metodo->cmdRicercaAutomatica, Qt::LeftButton);
+        Forms::get<frmMultiRuota>()->vbShow(metodo);
+        Forms::get<frmReportQuorvane>()->vbShow(metodo);
+        Forms::get<frmDettaglioQuorvane>()->vbShow(metodo);
+        Forms::create<frmCapoAbbinamentiQuorvane>()->vbShow(metodo);
+        frmConsultaEstrazioni* tabellone = nullptr;
+        for (Form* w : Forms::all())
+            if (auto* t = dynamic_cast<frmConsultaEstrazioni*>(w))
+                tabellone = t;
+        ASSERT_NE(tabellone, nullptr);
+        Forms::get<frmAnalisi>()->vbShow(tabellone);
+        Forms::get<frmSommeDistanze>()->vbShow(tabellone);
+        Forms::get<frmGraficoSomme>()->vbShow(tabellone);
+        Forms::get<frmShadow>()->vbShow(tabellone);
+        Forms::get<frmDati>()->vbShow(Forms::find<frmOpzioni>());
+        Forms::get<frmElaborazioni>()->vbShow(metodo);
+        Forms::get<frmMessaggi>()->vbShow(m);
+        controlla("aperte");
+
+        QTest::mouseClick(tabellone->cmdResize, Qt::LeftButton);
+        controlla("tabellone stretto");
+        QTest::mouseClick(tabellone->cmdResize, Qt::LeftButton);
+        controlla("tabellone largo");
+
+        QRect modale;
+        QTimer::singleShot(0, [&] {
+            auto* w = qobject_cast<Form*>(QApplication::activeModalWidget());
+            ASSERT_NE(w, nullptr);
+            modale = w->frameGeometry();
+            vbUnload(w);
+        });
+        m->mnuHelpAbout->trigger();
+        EXPECT_TRUE(schermo.contains(modale)) << schermo.width();
+    }
 }
 
 TEST(frmMain, CloseUnloadsNewestFirstAndWaitsForARunningComputation)

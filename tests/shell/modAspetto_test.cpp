@@ -1,4 +1,5 @@
 #include "compat/ui/Colors.h"
+#include "compat/ui/Twips.h"
 #include "shell/modAspetto.h"
 #include "support/ui/AmbienteServizi.h"
 
@@ -39,6 +40,11 @@ public:
     QPushButton* cmdOk;
 };
 
+class frmTagliata : public frmAspetto {
+public:
+    frmTagliata() : frmAspetto(QStringLiteral("frmTagliata")) {}
+};
+
 TEST(ImpostaForm, ColoursByKindDefaultButtonAndStandardTooltips)
 {
     AmbienteServizi a({});
@@ -73,6 +79,22 @@ TEST(ImpostaForm, ColoursByKindDefaultButtonAndStandardTooltips)
     ImpostaForm(&normale);
     EXPECT_EQ(vbBackColor(normale.etichetta), 16777215u);
     EXPECT_EQ(vbBackColor(&normale), 255u);
+}
+
+TEST(ImpostaForm, ColoursReachTheControlsOfAWindowCutToTheScreen)
+{
+    AmbienteServizi a({});
+    AmbienteServizi::imposta("Settings", "ColoreEtichette", "65535");
+    AmbienteServizi::imposta("Settings", "ColoreForm", "255");
+    auto* f = Forms::get<frmTagliata>();
+    f->resize(1500, 300);
+    f->cmdOk->move(1400, 10);
+    setScreenOverride(QRect(0, 0, 1024, 768));
+    f->vbShow();
+    ASSERT_NE(f->scrollArea(), nullptr);
+    ImpostaForm(f);
+    EXPECT_EQ(vbBackColor(f->etichetta), 65535u);
+    EXPECT_EQ(vbBackColor(f->chkRuota3), 255u);
 }
 
 } // namespace

@@ -1,12 +1,11 @@
 #include "compat/ui/Form.h"
 
 #include "compat/ui/Platform.h"
+#include "compat/ui/Twips.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <algorithm>
@@ -179,13 +178,12 @@ void Form::placeOnFirstShow()
 {
     // A window its Load did not place opens centred on its owner (or on the
     // screen), its title bar inside the available area.
-    const QScreen* s = QGuiApplication::primaryScreen();
-    if (!s)
+    const QRect area = availableScreenPx();
+    if (area.isEmpty())
         return;
     // The size show() would give it, so that the centre is the right one.
     if (!testAttribute(Qt::WA_Resized))
         adjustSize();
-    const QRect area = s->availableGeometry();
     const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     const QPoint centre = owner && owner->isVisible() ? owner->frameGeometry().center()
                                                       : area.center();
@@ -203,9 +201,11 @@ void Form::vbShow(QWidget* owner)
     adoptOwner(owner);
     if (!giaPosto)
         placeOnFirstShow();
+    fitToScreen();
     show();
     raise();
     activateWindow();
+    fitToScreen(); // the desktop's frame is known once shown
     noteActivated();
 }
 
@@ -219,9 +219,11 @@ void Form::vbShowModal(QWidget* owner)
         placeOnFirstShow();
     QPointer<Form> self(this);
     setWindowModality(Qt::ApplicationModal);
+    fitToScreen();
     show();
     raise();
     activateWindow();
+    fitToScreen();
     noteActivated();
     if (!self || !self->loaded_ || !isVisible())
         return;
@@ -257,7 +259,12 @@ bool Form::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate)
         noteActivated();
-    return QWidget::event(e);
+    const bool r = QWidget::event(e);
+    // The layout has just settled (a panel shown or hidden may have grown
+    // the window).
+    if (e->type() == QEvent::LayoutRequest)
+        fitLater();
+    return r;
 }
 
 void Form::closeEvent(QCloseEvent* e)
@@ -294,6 +301,18 @@ void Form::keyPressEvent(QKeyEvent* e)
 void Form::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
+    // A size set by code on the shown window (the desktop's own changes come
+    // spontaneous) is what the window asks for; while cut, only the side it
+    // changed.
+    if (loaded_ && !adattando_ && !e->spontaneous() && isVisible()) {
+        if (contenuto_) {
+            if (e->size().width() != e->oldSize().width())
+                progetto_.setWidth(e->size().width());
+            if (e->size().height() != e->oldSize().height())
+                progetto_.setHeight(e->size().height());
+        }
+        fitLater();
+    }
     if (loaded_)
         runHandler(QStringLiteral("Form_Resize"), [this] { formResize(); });
 }

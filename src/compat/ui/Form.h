@@ -23,6 +23,7 @@
 #include <vector>
 
 class QEventLoop;
+class QScrollArea;
 
 namespace compat {
 
@@ -88,6 +89,24 @@ public:
     // closes would take it along): it keeps its place and stays shown.
     void leaveOwner(QWidget* owner);
 
+    // Keeps the window within the available screen (availableScreenPx): a
+    // window larger than the screen shrinks to it, as far as its controls
+    // allow, and the rest of its content scrolls; a window that had to
+    // shrink, or asked `wholly`, is moved wholly onto the screen. It runs on
+    // every show and after the window's code or layout changes its size, so
+    // a caller needs it only after placing a shown window itself. On a
+    // screen the window fits nothing changes.
+    void fitToScreen(bool wholly = false);
+    // The client size the window's code and layout ask for: its size, or,
+    // while its content scrolls, the size that content would take.
+    QSize wantedSize() const;
+    // Asks for that client size once pending layout changes have settled
+    // (a panel just shown or hidden), fitted to the screen.
+    void setWantedSize(const QSize& size);
+    // The area that scrolls the window's controls while the window is cut
+    // to the screen; nullptr while it shows whole.
+    QScrollArea* scrollArea() const { return scorrimento_; }
+
     // Runs `body` as the handler `name` of this window.
     void runHandler(const QString& name, const std::function<void()>& body);
 
@@ -145,6 +164,15 @@ private:
     void adoptOwner(QWidget* owner);
     bool placed() const;
     void placeOnFirstShow();
+    // The fitting to the screen (FormScreen.cpp).
+    QMargins frameMarginsEstimate() const;
+    QSize neededSize() const;
+    bool fitSize(const QSize& massimo);
+    void wrapInScrollArea();
+    void unwrapScrollArea();
+    void moveWhollyInside(const QRect& area);
+    void fitLater();
+    friend class ContenutoScorrevole;
     void destroyWhenIdle();
     void leaveHandler(bool ending);
 
@@ -154,6 +182,16 @@ private:
     int running_ = 0;
     QEventLoop* modalLoop_ = nullptr;
     QPointer<QPushButton> defaultButton_;
+
+    // While cut to the screen: the scroll area, the widget holding the
+    // controls inside it, the size asked for, and the window's own size
+    // limits, given back when it shows whole again.
+    QScrollArea* scorrimento_ = nullptr;
+    QWidget* contenuto_ = nullptr;
+    QSize progetto_;
+    QSize minimoProprio_, massimoProprio_;
+    bool adattando_ = false;
+    bool adattamentoInAttesa_ = false;
 };
 
 // findChild<T>(name) limited to the window's own controls: the windows it

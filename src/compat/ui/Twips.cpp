@@ -10,7 +10,6 @@
 
 namespace compat {
 
-
 int twipsToPx(double twips)
 {
     return static_cast<int>(vbRound(twips / 15.0));
@@ -66,35 +65,63 @@ void vbMove(QWidget* w, double left, double top, double width, double height)
     w->setGeometry(twipsToPx(left), twipsToPx(top), twipsToPx(width), twipsToPx(height));
 }
 
+namespace {
+
+QRect schermoSostituito;
+
+} // namespace
+
+void setScreenOverride(const QRect& px)
+{
+    schermoSostituito = px;
+}
+
+QRect screenPx()
+{
+    if (!schermoSostituito.isEmpty())
+        return schermoSostituito;
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry() : QRect();
+}
+
+QRect availableScreenPx()
+{
+    if (!schermoSostituito.isEmpty())
+        return schermoSostituito;
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect();
+}
+
 double screenWidthTwips()
 {
-    const QScreen* s = QGuiApplication::primaryScreen();
-    return s ? pxToTwips(s->geometry().width()) : 0.0;
+    return pxToTwips(screenPx().width());
 }
 
 double screenHeightTwips()
 {
-    const QScreen* s = QGuiApplication::primaryScreen();
-    return s ? pxToTwips(s->geometry().height()) : 0.0;
+    return pxToTwips(screenPx().height());
 }
 
 QRectF availableScreenTwips()
 {
-    const QScreen* s = QGuiApplication::primaryScreen();
-    if (!s)
+    const QRect r = availableScreenPx();
+    if (r.isEmpty())
         return {};
-    const QRect r = s->availableGeometry();
     return QRectF(pxToTwips(r.x()), pxToTwips(r.y()), pxToTwips(r.width()),
                   pxToTwips(r.height()));
 }
 
 namespace {
 
-// One axis: origin and extent against the area's start and extent.
+// One axis: origin and extent against the area's start and extent. An
+// extent cut to the area leaves no room: the window takes the whole axis.
 void dentro(double& origine, double& estensione, double inizio, double area)
 {
-    if (!(estensione <= area))   // also catches NaN
+    if (!(estensione <= area)) { // also catches NaN
         estensione = area;
+        origine = inizio;
+        return;
+    }
     if (!(origine >= inizio - 120 && origine <= inizio + area - 1000))
         origine = inizio + std::trunc(vbRound(area - estensione) / 2.0);
 }

@@ -4,6 +4,7 @@
 // frame is unknown until a window has been shown, and a size stored with the
 // frame but restored without it would grow the window at every run. For a
 // control they are its geometry within its parent.
+#include <QRect>
 #include <QRectF>
 
 class QWidget;
@@ -24,6 +25,15 @@ void vbSetHeight(QWidget* w, double twips);
 // Move: a control's place and size within its parent at once.
 void vbMove(QWidget* w, double left, double top, double width, double height);
 
+// The primary screen and the part of it that windows may take (the screen
+// less its panels), in pixels.
+QRect screenPx();
+QRect availableScreenPx();
+// Stands a screen of that size in for the desktop's, wholly available, so
+// that the fitting of windows can be tried on small screens; an empty
+// rectangle gives the desktop's screen back.
+void setScreenOverride(const QRect& px);
+
 // Screen.Width / Screen.Height: the primary screen.
 double screenWidthTwips();
 double screenHeightTwips();
@@ -36,9 +46,9 @@ struct FrameTwips {
     double left = 0, top = 0, width = 0, height = 0;
 };
 // Brought inside the available area before a stored geometry is used or
-// saved: the size no larger than the area, and an axis whose origin lies
-// more than 120 twips before the area or less than 1000 before its far end
-// centred on its own.
+// saved: the size no larger than the area, a size cut to it placed wholly
+// on it, and an axis whose origin lies more than 120 twips before the area
+// or less than 1000 before its far end centred on its own.
 FrameTwips keepOnScreen(FrameTwips f, const QRectF& area);
 FrameTwips keepOnScreen(FrameTwips f);
 FrameTwips frameOf(const QWidget* w);

@@ -30,4 +30,29 @@ TEST(Twips, FifteenToAPixelHalvesToEven)
     EXPECT_EQ(screenWidthTwips(), QGuiApplication::primaryScreen()->geometry().width() * 15.0);
 }
 
+TEST(Twips, AStoredGeometryIsKeptOnTheScreenAndACutSizeIsPlacedWhollyOnIt)
+{
+    setScreenOverride(QRect(0, 0, 1280, 1024));
+    EXPECT_EQ(screenWidthTwips(), 19200);
+    EXPECT_EQ(screenHeightTwips(), 15360);
+    EXPECT_EQ(availableScreenTwips(), QRectF(0, 0, 19200, 15360));
+    struct Caso {
+        FrameTwips stored, atteso;
+    } casi[] = {
+        {{5595, 4935, 999999999, 999999999}, {0, 0, 19200, 15360}},
+        {{5595, 4935, 999999999, 6000}, {0, 4935, 19200, 6000}},
+        {{-120, 14360, 9300, 6000}, {-120, 14360, 9300, 6000}}, // the edges still allowed
+        {{-121, 14361, 9300, 6000}, {4950, 4680, 9300, 6000}},  // centred
+    };
+    for (const Caso& c : casi) {
+        const FrameTwips f = keepOnScreen(c.stored);
+        EXPECT_EQ(f.left, c.atteso.left) << c.stored.width;
+        EXPECT_EQ(f.top, c.atteso.top) << c.stored.height;
+        EXPECT_EQ(f.width, c.atteso.width);
+        EXPECT_EQ(f.height, c.atteso.height);
+    }
+    setScreenOverride({});
+    EXPECT_EQ(screenWidthTwips(), QGuiApplication::primaryScreen()->geometry().width() * 15.0);
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "archivio/modElenco.h"
 #include "compat/ui/Form.h"
+#include "compat/ui/Twips.h"
 #include "consulta/frmSommeDistanze.h"
 #include "core/ArchivioMemoria.h"
 #include "core/Impostazioni.h"
@@ -67,6 +68,8 @@ void azzeraStatoModuli()
     Guida().setOwnerHwnd(nullptr);
     Guida().setHelpFile(QString());
     compat::Forms::current = nullptr;
+    // The desktop's own screen.
+    compat::setScreenOverride({});
     // No settings file until a test names one.
     IniImpostazioni().setFileName(QString());
 }

@@ -1,0 +1,350 @@
+// A window and the screen: the controls of a window larger than the
+// available screen move into a scroll area filling the window, which then
+// shrinks to the screen; they come back once the window fits again.
+#include "compat/ui/Form.h"
+
+#include "compat/ui/Controls.h"
+#include "compat/ui/Twips.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLayout>
+#include <QPointer>
+#include <QScrollArea>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+namespace compat {
+
+// The widget holding a cut window's controls: a change of its layout (a
+// panel shown or hidden) fits the window again.
+class ContenutoScorrevole : public QWidget {
+public:
+    // Made in the window itself: the controls it takes over stay in the
+    // window's Tab order.
+    explicit ContenutoScorrevole(Form* finestra) : QWidget(finestra), finestra_(finestra) { hide(); }
+
+protected:
+    bool event(QEvent* e) override
+    {
+        const bool r = QWidget::event(e);
+        if (e->type() == QEvent::LayoutRequest && finestra_)
+            finestra_->fitLater();
+        return r;
+    }
+
+private:
+    QPointer<Form> finestra_;
+};
+
+namespace {
+
+bool entra(const QSize& s, const QSize& limite)
+{
+    return s.width() <= limite.width() && s.height() <= limite.height();
+}
+
+bool contiene(const QLayout* l, const QWidget* w)
+{
+    for (int i = 0; i < l->count(); ++i) {
+        QLayoutItem* item = l->itemAt(i);
+        if (item->widget() == w)
+            return true;
+        if (const QLayout* sotto = item->layout(); sotto && contiene(sotto, w))
+            return true;
+    }
+    return false;
+}
+
+// Widgets that only hold controls; the inner parts of other controls (a
+// list's viewport, a combo's edit box) are theirs to arrange.
+bool contenitore(const QWidget* w)
+{
+    const QByteArray classe = w->metaObject()->className();
+    return classe == "QWidget" || classe == "QFrame" || qobject_cast<const QGroupBox*>(w);
+}
+
+// The part of `radice` that controls placed by hand (in no layout) cover,
+// each container looked into.
+void copertura(const QWidget* radice, const QWidget* padre, QRect& coperta)
+{
+    const QLayout* l = padre->layout();
+    for (const QObject* o : padre->children()) {
+        const auto* w = qobject_cast<const QWidget*>(o);
+        if (!w || w->isWindow() || !w->isVisibleTo(radice))
+            continue;
+        if (!l || !contiene(l, w))
+            coperta |= QRect(w->mapTo(radice, QPoint(0, 0)), w->size());
+        if (contenitore(w))
+            copertura(radice, w, coperta);
+    }
+}
+
+// Moves the window's controls under `verso`: those of `layout` with it, the
+// others where they stand; each keeps being shown or hidden.
+void sposta(QWidget* da, QWidget* verso, QLayout* layout, std::initializer_list<const QWidget*> esclusi)
+{
+    struct Stato {
+        QWidget* w;
+        QRect g;
+        bool nascosto;
+    };
+    std::vector<Stato> figli;
+    for (QObject* o : da->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w && !w->isWindow() && std::find(esclusi.begin(), esclusi.end(), w) == esclusi.end())
+            figli.push_back({w, w->geometry(), w->isHidden()});
+    }
+    if (layout)
+        verso->setLayout(layout);
+    for (const Stato& s : figli) {
+        if (s.w->parentWidget() != verso) {
+            s.w->setParent(verso);
+            s.w->setGeometry(s.g);
+        }
+        if (!s.nascosto)
+            s.w->show();
+    }
+}
+
+// Gives the focus back to the control that had it before the window's
+// controls moved (a control hidden on the way hands it on).
+class FuocoTenuto {
+public:
+    explicit FuocoTenuto(QWidget* finestra) : finestra_(finestra), fuoco_(finestra->focusWidget()) {}
+    ~FuocoTenuto()
+    {
+        if (fuoco_ && fuoco_->isVisibleTo(finestra_) && finestra_->focusWidget() != fuoco_)
+            fuoco_->setFocus(Qt::OtherFocusReason);
+    }
+    FuocoTenuto(const FuocoTenuto&) = delete;
+    FuocoTenuto& operator=(const FuocoTenuto&) = delete;
+
+private:
+    QWidget* finestra_;
+    QPointer<QWidget> fuoco_;
+};
+
+// Settles the layouts of `radice` at once, the inner ones first, as the
+// pending layout requests would: a control just hidden gives its room back.
+void assesta(QWidget* w)
+{
+    for (QObject* o : w->children())
+        if (auto* figlio = qobject_cast<QWidget*>(o); figlio && !figlio->isWindow())
+            assesta(figlio);
+    if (QLayout* l = w->layout())
+        l->activate();
+}
+
+} // namespace
+
+QMargins Form::frameMarginsEstimate() const
+{
+    // Until the window has been shown its frame is unknown: another shown
+    // window's is the best guess.
+    const auto margini = [](const QWidget* w) {
+        const QRect f = w->frameGeometry(), g = w->geometry();
+        return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(),
+                        f.bottom() - g.bottom());
+    };
+    if (isVisible())
+        return margini(this);
+    for (Form* f : Forms::all())
+        if (f != this && f->isVisible())
+            return margini(f);
+    return {};
+}
+
+QSize Form::neededSize() const
+{
+    const QWidget* radice = contenuto_ ? contenuto_ : static_cast<const QWidget*>(this);
+    QSize s(0, 0);
+    if (const QLayout* l = radice->layout())
+        s = l->totalMinimumSize();
+    // Controls placed by hand need the part they cover, within the size
+    // asked for: a window made narrow on purpose hides the rest.
+    QRect coperta;
+    copertura(radice, radice, coperta);
+    if (coperta.isValid()) {
+        const QSize limite = contenuto_ ? progetto_ : size();
+        s = s.expandedTo(QSize(coperta.right() + 1, coperta.bottom() + 1).boundedTo(limite));
+    }
+    return s;
+}
+
+void Form::fitToScreen(bool wholly)
+{
+    adattamentoInAttesa_ = false;
+    if (!loaded_ || adattando_ || isMinimized() || isMaximized() || isFullScreen())
+        return;
+    const QRect area = availableScreenPx();
+    if (area.isEmpty())
+        return;
+    FlagScope guardia(adattando_);
+    // Before the first show: the size show() would give it.
+    const bool daDimensionare = !isVisible() && !testAttribute(Qt::WA_Resized);
+    if (daDimensionare)
+        adjustSize();
+    else if (!isVisible())
+        assesta(this);
+    const QMargins m = frameMarginsEstimate();
+    const bool tagliata =
+        fitSize(QSize(area.width() - m.left() - m.right(), area.height() - m.top() - m.bottom()));
+    if (daDimensionare && !tagliata)
+        setAttribute(Qt::WA_Resized, false); // as show() leaves a window it sized itself
+    if (tagliata || wholly)
+        moveWhollyInside(area);
+}
+
+bool Form::fitSize(const QSize& massimo)
+{
+    if (!contenuto_ && entra(size(), massimo))
+        return false;
+    const QSize serve = neededSize();
+    const QSize voluto = contenuto_ ? progetto_.expandedTo(serve) : size();
+    if (entra(voluto, massimo)) { // whole again
+        unwrapScrollArea();
+        resize(voluto);
+        return false;
+    }
+    if (entra(serve, massimo)) { // its controls let it shrink
+        if (contenuto_)
+            unwrapScrollArea();
+        resize(voluto.boundedTo(massimo));
+        return true;
+    }
+    if (!contenuto_) {
+        progetto_ = voluto;
+        wrapInScrollArea();
+    }
+    contenuto_->setMinimumSize(serve);
+    // A bar takes room across the side that is not cut, where there is some.
+    const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scorrimento_);
+    QSize s = voluto;
+    if (serve.width() > massimo.width())
+        s.rheight() += barra;
+    if (serve.height() > massimo.height())
+        s.rwidth() += barra;
+    resize(s.boundedTo(massimo));
+    contenuto_->resize(contenuto_->size().expandedTo(serve));
+    return true;
+}
+
+void Form::moveWhollyInside(const QRect& area)
+{
+    const QMargins m = frameMarginsEstimate();
+    const int w = width() + m.left() + m.right(), h = height() + m.top() + m.bottom();
+    const int x = std::max(area.left(), std::min(pos().x(), area.right() + 1 - w));
+    const int y = std::max(area.top(), std::min(pos().y(), area.bottom() + 1 - h));
+    if (QPoint(x, y) != pos())
+        move(x, y);
+}
+
+QSize Form::wantedSize() const
+{
+    return contenuto_ ? progetto_ : size();
+}
+
+void Form::setWantedSize(const QSize& s)
+{
+    assesta(contenuto_ ? contenuto_ : this);
+    if (contenuto_) {
+        progetto_ = s;
+    } else {
+        FlagScope guardia(adattando_);
+        resize(s);
+    }
+    if (isVisible())
+        fitToScreen();
+}
+
+void Form::fitLater()
+{
+    if (adattando_ || adattamentoInAttesa_ || !loaded_ || !isVisible())
+        return;
+    // Not inside the event: the layout that resized the window may still be
+    // at work.
+    adattamentoInAttesa_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (adattamentoInAttesa_ && isVisible())
+            fitToScreen();
+        adattamentoInAttesa_ = false;
+    });
+}
+
+void Form::wrapInScrollArea()
+{
+    // The controls stay in this window, so their Tab order stays too.
+    FuocoTenuto fuoco(this);
+    // Limits of a window sized by hand go to its content; a layout sets its
+    // own again.
+    QLayout* l = layout();
+    if (!l) {
+        minimoProprio_ = minimumSize();
+        massimoProprio_ = maximumSize();
+    }
+    QWidget* menu = l ? l->menuBar() : nullptr;
+    if (menu)
+        l->setMenuBar(nullptr);
+
+    auto* contenuto = new ContenutoScorrevole(this);
+    auto* area = new QScrollArea(this);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setWidgetResizable(true);
+    area->viewport()->setAutoFillBackground(false);
+    sposta(this, contenuto, l, {area, menu, contenuto});
+    area->setWidget(contenuto);
+    contenuto->setAutoFillBackground(false); // the window's own background shows
+
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    auto* finestra = new QVBoxLayout(this);
+    finestra->setContentsMargins(0, 0, 0, 0);
+    finestra->setSpacing(0);
+    if (menu) {
+        finestra->setMenuBar(menu);
+        menu->show();
+    }
+    finestra->addWidget(area);
+    area->show();
+    scorrimento_ = area;
+    contenuto_ = contenuto;
+}
+
+void Form::unwrapScrollArea()
+{
+    FuocoTenuto fuoco(this);
+    QScrollArea* area = std::exchange(scorrimento_, nullptr);
+    QWidget* contenuto = std::exchange(contenuto_, nullptr);
+    QLayout* l = contenuto->layout();
+    QWidget* menu = nullptr;
+    if (QLayout* finestra = layout()) {
+        menu = finestra->menuBar();
+        finestra->setMenuBar(nullptr);
+        delete finestra;
+    }
+    sposta(contenuto, this, l, {});
+    if (menu && l) {
+        l->setMenuBar(menu);
+        menu->show();
+    }
+    // Not at once: the content may be the one whose event got here.
+    area->hide();
+    area->setParent(nullptr);
+    area->deleteLater();
+    if (l) {
+        setMinimumSize(0, 0);
+        l->activate();
+    } else {
+        setMinimumSize(minimoProprio_);
+        setMaximumSize(massimoProprio_);
+    }
+}
+
+} // namespace compat
