@@ -242,6 +242,8 @@ TEST(frmConsultaEstrazioni, EveryCaptionShowsWholeAtTheFont)
 {
     Tabellone t;
     frmConsultaEstrazioni* f = t.f;
+    setScreenOverride(QRect(0, 0, 1920, 1080)); // the widths asked for, not cut to a screen
+    f->vbShow();
     auto controlla = [f](const char* stato) {
         for (QWidget* w : f->findChildren<QWidget*>())
             if (w->isVisibleTo(f))
