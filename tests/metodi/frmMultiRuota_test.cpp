@@ -17,6 +17,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -298,6 +299,14 @@ TEST(frmMultiRuota, OutputsDescribeTheRunAndTheFileAsksWhetherToAppend)
     w.a.fake.expectMsgBox(domanda, vbNo);
     Finestra::clic(m->cmdPrintToFile);
     EXPECT_EQ(readCp1252Lines(file).size(), blocco);
+    // Chosen in another letter case, the file there is the one added to.
+    const QString maiuscolo = w.a.cartella.percorso() + "/Multi.TXT";
+    w.a.fake.expectSave(maiuscolo);
+    w.a.fake.expectMsgBox("Il file " + maiuscolo + " è già esistente. Le informazioni vanno aggiunte in calce ?",
+                          vbYes);
+    Finestra::clic(m->cmdPrintToFile);
+    EXPECT_EQ(readCp1252Lines(file).size(), 2 * blocco);
+    EXPECT_FALSE(QFile::exists(maiuscolo));
 
     // Printed: the same heading and rows.
     w.a.fake.expectPrinterDialog(1);
