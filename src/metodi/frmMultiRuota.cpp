@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -173,12 +174,19 @@ void frmMultiRuota::ListViewMultiruote_ColumnClick(int colonna)
 
 void frmMultiRuota::cmdReport_Click()
 {
-    if (ricercaInCorso_ || !ListViewMultiruote->selectedItem())
+    const QTreeWidgetItem* riga = ListViewMultiruote->selectedItem();
+    if (ricercaInCorso_ || !riga)
         return;
     // The selected row, not a method chosen since in the method-search
     // window; and one that gives no capogioco has no report on other wheels.
+    // Translated again only when it is not the current method already: the
+    // translation would drop the paired algorithms and numbers found for it.
     frmQuorvane* q = Forms::get<frmQuorvane>();
-    vbPress(q->cmdTraduciAlgoMultiRuota);
+    const bool corrente = q->txtCapoGioco->property("Tag").toString() == ReportListView::tag(riga)
+                          && RuoteRicercaMulti == ReportListView::subItem(riga, 5)
+                          && RuoteGiocoMulti == ReportListView::subItem(riga, 6);
+    if (!corrente)
+        vbPress(q->cmdTraduciAlgoMultiRuota);
     if (q->cmdReport[0]->isEnabled())
         vbPress(q->cmdReport[0]);
 }
