@@ -44,9 +44,7 @@ frmMultiRuota::frmMultiRuota()
                                           QStringLiteral("Pres./Quantità"), QStringLiteral("% Pres."),
                                           QStringLiteral("Numero"), QStringLiteral("R.ricerca"),
                                           QStringLiteral("R.gioco")});
-    const int larghezze[] = {2450, 640, 1250, 800, 770, 850, 1500};
-    for (int c = 0; c < 7; ++c)
-        ListViewMultiruote->setColumnWidth(c, twipsToPx(larghezze[c]));
+    dimensionaColonne();
     ListViewMultiruote->setSortKey(3);
     ListViewMultiruote->setSortOrder(Qt::DescendingOrder);
     ListViewMultiruote->setSorted(true);
@@ -85,6 +83,17 @@ void frmMultiRuota::formLoad()
     ImpostaForm(this);
     if (frmQuorvane* q = Forms::find<frmQuorvane>())
         ListViewMultiruote->setColumnHeader(5, q->ListViewOrdin2->columnHeader(4));
+    dimensionaColonne();
+}
+
+void frmMultiRuota::dimensionaColonne()
+{
+    // The widest cells the search writes: a sum of two numbers, five-digit
+    // counts, a full percentage, a spia value, the longest wheel sets.
+    LarghezzeColonne(ListViewMultiruote, ListViewMultiruote->header(), {2450, 640, 1250, 800, 770, 850, 1500},
+                     {QStringLiteral(" 5' su MI +  5' su NZ"), QStringLiteral("99999"),
+                      QStringLiteral("99999 / 99999"), QStringLiteral("100,0 %"), QStringLiteral("90"),
+                      QStringLiteral("Tutte+NZ"), QStringLiteral("MI-NA-NZ")});
 }
 
 void frmMultiRuota::queryUnload(int unloadMode, bool& cancel)
@@ -103,6 +112,7 @@ void frmMultiRuota::iniziaRicerca(const QString& intestazioneSpia)
     ListViewMultiruote->clear();
     // The spia column is named after this search's spia, as its rows are.
     ListViewMultiruote->setColumnHeader(5, intestazioneSpia);
+    dimensionaColonne();
     cmdReport->setEnabled(false);
     cmdStampa->setEnabled(false);
     cmdPrintToFile->setEnabled(false);

@@ -278,6 +278,25 @@ TEST(frmMultiRuota, TheReportOfTheCurrentRowKeepsItsPairedListsAnotherRowIsTrans
     EXPECT_FALSE(Forms::find<frmReportQuorvane>()->righe().contains("Calcolo abbinamenti:"));
 }
 
+// At the common look's font every header, the spia's own included, and the
+// widest value each column takes from a run shows whole.
+TEST(frmMultiRuota, HeadersAndTheWidestValuesShowWhole)
+{
+    Finestra w(archivio());
+    frmMultiRuota* m = Forms::get<frmMultiRuota>();
+    m->vbShow(w.f);
+    m->iniziaRicerca("Differenza");
+    m->aggiungiRiga({" 5' su MI +  5' su NZ", "12345", "12345 / 12345", "100,0 %", "89", "Tutte+NZ", "MI-NA-NZ"},
+                    "505+51100189");
+    m->fineRicerca({});
+    ReportListView* v = m->ListViewMultiruote;
+    for (int c = 0; c < 7; ++c) {
+        SCOPED_TRACE(v->columnHeader(c + 1).toStdString());
+        EXPECT_GE(v->columnWidth(c), v->header()->sectionSizeHint(c));
+        EXPECT_GE(v->columnWidth(c), static_cast<QAbstractItemView*>(v)->sizeHintForColumn(c));
+    }
+}
+
 TEST(frmMultiRuota, AllTogetherWithTheNazionaleGivesTutteNzAndItsFlags)
 {
     Finestra w(archivio());
