@@ -140,10 +140,11 @@ TEST(AlgoritmiAbbinati, ProgressGrowsWithTheScan)
         EXPECT_EQ(std::adjacent_find(valori.begin(), valori.end()), valori.end());
         EXPECT_GE(valori.front(), perSortite ? 1 : 0);
         EXPECT_LE(valori.back(), perSortite ? e.casi : p.estrazioneFine - p.estrazioneInizio);
-        if (perSortite)
+        if (perSortite) {
             EXPECT_EQ(e.casi, 40);
-        else
+        } else {
             EXPECT_GT(valori.back(), (p.estrazioneFine - p.estrazioneInizio) * 9 / 10);
+        }
     }
 }
 

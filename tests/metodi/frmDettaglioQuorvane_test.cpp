@@ -202,7 +202,8 @@ TEST(frmDettaglioQuorvane, HeadersAndFixedWidthValuesShowWhole)
     for (int c = 0; c < 8; ++c) {
         SCOPED_TRACE(h->model()->headerData(c, Qt::Horizontal).toString().toStdString());
         EXPECT_GE(v->columnWidth(c), h->sectionSizeHint(c));
-        if (c != 1 && c != 2)   // the wheels and the numbers of a case vary in length
+        if (c != 1 && c != 2) {   // the wheels and the numbers of a case vary in length
             EXPECT_GE(v->columnWidth(c), static_cast<QAbstractItemView*>(v)->sizeHintForColumn(c));
+        }
     }
 }
