@@ -244,14 +244,13 @@ void setWriteFault(WriteFault fault)
 
 bool fileExists(QStringView path)
 {
-    const QString p = path.toString();
-    const QString name = QFileInfo(p).fileName();
+    const QFileInfo fi(path.toString());
+    const QString name = fi.fileName();
     if (!name.contains(u'*') && !name.contains(u'?'))
-        return !existingFile(p).isEmpty();
-    const QDir dir = QFileInfo(p).absoluteDir();
-    if (p.isEmpty() || !dir.exists())
-        return false;
-    return !dir.entryList({name}, QDir::Files | QDir::NoDotAndDotDot).isEmpty();   // no hidden, no system
+        return !existingFile(path).isEmpty();
+    const QDir dir = fi.absoluteDir();
+    return dir.exists()
+           && !dir.entryList({name}, QDir::Files | QDir::NoDotAndDotDot).isEmpty();   // no hidden, no system
 }
 
 QString existingFile(QStringView path)
