@@ -248,12 +248,13 @@ TEST(RicercaMultiRuota, StopKeepsACompletedPrefixOfRuns)
     ASSERT_EQ(intera.completate, 18);
     ASSERT_EQ(intera.righe.size(), 36u);
 
-    int chiamate = 0;
+    // Stopped at its first report: the runner reports only while runs remain,
+    // so the stop always leaves some, however fast the machine runs them.
     const EsitoMultiRuota fermata =
         cercaMultiRuota(*b.vista, {}, b.calendario, p, runs, o, [&](int fatte, int totale) {
             EXPECT_EQ(totale, 18);
             EXPECT_LE(fatte, totale);
-            return ++chiamate == 3;
+            return true;
         });
     ASSERT_TRUE(fermata.interrotta);
     ASSERT_LT(fermata.completate, 18);
