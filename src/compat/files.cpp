@@ -267,28 +267,36 @@ void setOpenFault(OpenFault fault)
 
 bool fileExists(QStringView path)
 {
+    const QFileInfo fi(path.toString());
+    const QString name = fi.fileName();
+    if (!name.contains(u'*') && !name.contains(u'?'))
+        return !existingFile(path).isEmpty();
+    const QDir dir = fi.absoluteDir();
+    return dir.exists()
+           && !dir.entryList({name}, QDir::Files | QDir::NoDotAndDotDot).isEmpty();   // no hidden, no system
+}
+
+QString existingFile(QStringView path)
+{
     const QString p = path.toString();
     if (p.isEmpty())
-        return false;
+        return {};
     const QFileInfo fi(p);
     const QString name = fi.fileName();
     if (name.isEmpty())
-        return false;
+        return {};
     const QDir dir = fi.absoluteDir();
     if (!dir.exists())
-        return false;
-    const QDir::Filters filters = QDir::Files | QDir::NoDotAndDotDot;   // no hidden, no system
-    if (!name.contains(u'*') && !name.contains(u'?')) {
-        const QFileInfo f(dir.filePath(name));
-        if (f.exists())
-            return f.isFile() && !f.isHidden();
-        // Letter case does not tell names apart, as for a wildcard name.
-        const QStringList tutti = dir.entryList(filters);
-        return std::any_of(tutti.begin(), tutti.end(), [&](const QString& n) {
-            return n.compare(name, Qt::CaseInsensitive) == 0;
-        });
-    }
-    return !dir.entryList({name}, filters).isEmpty();
+        return {};
+    const QFileInfo f(dir.filePath(name));
+    if (f.exists())
+        return f.isFile() && !f.isHidden() ? p : QString();
+    // Letter case does not tell names apart, as for a wildcard name.
+    const QStringList tutti = dir.entryList(QDir::Files | QDir::NoDotAndDotDot);   // no hidden, no system
+    for (const QString& n : tutti)
+        if (n.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(n);
+    return {};
 }
 
 } // namespace compat

@@ -102,5 +102,9 @@ bool replaceFile(const QString& path, QByteArrayView data, QString* error = null
 // True when at least one ordinary, non-hidden file matches the path (the
 // name may hold the wildcards * and ?); any error gives False.
 bool fileExists(QStringView path);
+// The file that fileExists() finds for a name without wildcards: `path`
+// itself when it names one, else the one whose name differs from it only in
+// letter case; empty when there is none.
+QString existingFile(QStringView path);
 
 } // namespace compat

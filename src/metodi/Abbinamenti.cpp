@@ -4,7 +4,6 @@
 #include "compat/vbformat.h"
 #include "core/Archivio.h"
 #include "core/ArchivioMemoria.h"
-#include "core/Esecutore.h"
 #include "core/Fuori90.h"
 #include "core/Restrizioni.h"
 
@@ -101,11 +100,15 @@ QString CandidatoAbbinato::codice() const
 
 namespace {
 
-// A case whose capogioco came out, counted apart on a worker of its own.
+// A case whose capogioco is a number, whose window is counted after the scan.
 struct CasoAbbinato {
     qint32 estrazione;
     int capogioco;
+    int avanzamento;   // how far the scan had come there (AvanzamentoAbbinati)
 };
+
+// The counting goes in at most this many steps over the cases, in scan order.
+constexpr int kPassi = 100;
 
 // Rows of family A padded to 92 constants so that every row adds alike.
 constexpr int kRiga = 92;
@@ -175,7 +178,8 @@ void contaCaso(const ArchivioMemoria& archivio, const CasoAbbinato& caso, int co
 
 EsitoAlgoAbbinati cercaAlgoritmiAbbinati(const ArchivioMemoria& archivio,
                                          const Restrizioni& restrizioni,
-                                         const ParametriAlgoAbbinati& p)
+                                         const ParametriAlgoAbbinati& p,
+                                         const AvanzamentoAbbinati& avanzamento)
 {
     EsitoAlgoAbbinati esito;
     const CodiceCapogioco& c = p.codice;
@@ -206,29 +210,20 @@ EsitoAlgoAbbinati cercaAlgoritmiAbbinati(const ArchivioMemoria& archivio,
             continue;
         const int capo = OperazioneFuori90(f.operazione, a, b);
         if (numeroValido(capo) && i < n)
-            casi.push_back({i, capo});
+            casi.push_back({i, capo, p.perSortite ? esito.casi : p.estrazioneFine - i});
     }
 
-    // The counts are sums: the cases are split among workers, each counting
-    // on its own tables, and the tables added up.
-    const int unita = std::clamp(int(casi.size() / 64), 1, 64);
-    std::vector<ContiAbbinati> conti(size_t(numeroLavoratori(unita, 0)));
-    esegui(unita, [&](int u, ContestoUnita& contesto) {
-        ContiAbbinati& mie = conti[size_t(contesto.lavoratore())];
-        const size_t da = casi.size() * size_t(u) / size_t(unita);
-        const size_t a = casi.size() * size_t(u + 1) / size_t(unita);
-        for (size_t k = da; k < a; ++k)
+    // A few milliseconds even over the whole archive: counted here, in steps
+    // after each of which the caller hears how far the scan has come.
+    ContiAbbinati tot;
+    const size_t passi = std::min<size_t>(casi.size(), kPassi);
+    for (size_t passo = 0; passo < passi; ++passo) {
+        const size_t fine = casi.size() * (passo + 1) / passi;
+        for (size_t k = casi.size() * passo / passi; k < fine; ++k)
             contaCaso(archivio, casi[k], std::min<qint32>(p.colpi, n - casi[k].estrazione), p.ruoteGioco,
-                      mie);
-        return true;
-    }, {}, {int(conti.size())});
-    ContiAbbinati& tot = conti[0];
-    for (size_t w = 1; w < conti.size(); ++w) {
-        for (size_t k = 0; k < tot.a.size(); ++k)
-            tot.a[k] += conti[w].a[k];
-        for (size_t k = 0; k < tot.b.size(); ++k)
-            tot.b[k] += conti[w].b[k];
-        tot.uscite += conti[w].uscite;
+                      tot);
+        if (avanzamento)
+            avanzamento(casi[fine - 1].avanzamento);
     }
     esito.uscite = tot.uscite;
 

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <vector>
 
 class ArchivioMemoria;
@@ -57,9 +58,16 @@ struct EsitoAlgoAbbinati {
     std::vector<CandidatoAbbinato> candidati;
 };
 
+// How far the scan has come, as the window's progress bar shows it: the
+// draws scanned back from the end of the period (estrazioneFine - the draw
+// reached), or the cases taken when the period is the last cases. Called on
+// the caller's thread as the counting goes, with values that only grow.
+using AvanzamentoAbbinati = std::function<void(int valore)>;
+
 EsitoAlgoAbbinati cercaAlgoritmiAbbinati(const ArchivioMemoria& archivio,
                                          const Restrizioni& restrizioni,
-                                         const ParametriAlgoAbbinati& p);
+                                         const ParametriAlgoAbbinati& p,
+                                         const AvanzamentoAbbinati& avanzamento = {});
 
 // "%3d %   description": the percentage of the appearances, a half to even.
 QString rigaAlgoritmoAbbinato(const CandidatoAbbinato& c, qint64 uscite);

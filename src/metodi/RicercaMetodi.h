@@ -76,7 +76,8 @@ ControlloRicerca controllaPosizioni(const ParametriRicerca& p);
 // The checks made after it, in order; unless `ultimeEstrazioni`, lowers
 // `estrazioneFine` by the colpi (as the original, even when a later check
 // fails). For the date search the window looks up the date of its draw
-// after these checks pass.
+// after these checks pass, or when only the last one (the number of cases)
+// fails, whose refusal then follows the lookup.
 ControlloRicerca controllaParametri(ParametriRicerca& p);
 
 // One row of the result list, as shown, plus the counts behind it.

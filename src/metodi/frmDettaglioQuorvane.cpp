@@ -88,8 +88,11 @@ frmDettaglioQuorvane::frmDettaglioQuorvane()
     lvDettaglioVincite->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     lvDettaglioVincite->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     lvDettaglioVincite->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft);
-    for (int c = 0; c < kColonne - 1; ++c)
-        lvDettaglioVincite->setColumnWidth(c, twipsToPx(kLarghezze[c]));
+    // The widest values of fixed width: dates, Str of the numbers and colpi, wheel codes.
+    LarghezzeColonne(lvDettaglioVincite, lvDettaglioVincite->horizontalHeader(),
+                     std::vector<int>(kLarghezze, kLarghezze + kColonne - 1),
+                     {QStringLiteral("00/00/0000"), {}, {}, QStringLiteral(" 90"), QStringLiteral(" 90- 90"),
+                      QStringLiteral("00/00/0000"), QStringLiteral(" 99"), QStringLiteral("NZ")});
     // "Prog." is one twip wide in the design: it never shows.
     lvDettaglioVincite->setColumnHidden(kColonne - 1, true);
     lvDettaglioVincite->setMinimumSize(twipsToPx(11000), 360);

@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -43,9 +44,7 @@ frmMultiRuota::frmMultiRuota()
                                           QStringLiteral("Pres./Quantità"), QStringLiteral("% Pres."),
                                           QStringLiteral("Numero"), QStringLiteral("R.ricerca"),
                                           QStringLiteral("R.gioco")});
-    const int larghezze[] = {2450, 640, 1250, 800, 770, 850, 1500};
-    for (int c = 0; c < 7; ++c)
-        ListViewMultiruote->setColumnWidth(c, twipsToPx(larghezze[c]));
+    dimensionaColonne();
     ListViewMultiruote->setSortKey(3);
     ListViewMultiruote->setSortOrder(Qt::DescendingOrder);
     ListViewMultiruote->setSorted(true);
@@ -84,6 +83,17 @@ void frmMultiRuota::formLoad()
     ImpostaForm(this);
     if (frmQuorvane* q = Forms::find<frmQuorvane>())
         ListViewMultiruote->setColumnHeader(5, q->ListViewOrdin2->columnHeader(4));
+    dimensionaColonne();
+}
+
+void frmMultiRuota::dimensionaColonne()
+{
+    // The widest cells the search writes: a sum of two numbers, five-digit
+    // counts, a full percentage, a spia value, the longest wheel sets.
+    LarghezzeColonne(ListViewMultiruote, ListViewMultiruote->header(), {2450, 640, 1250, 800, 770, 850, 1500},
+                     {QStringLiteral(" 5' su MI +  5' su NZ"), QStringLiteral("99999"),
+                      QStringLiteral("99999 / 99999"), QStringLiteral("100,0 %"), QStringLiteral("90"),
+                      QStringLiteral("Tutte+NZ"), QStringLiteral("MI-NA-NZ")});
 }
 
 void frmMultiRuota::queryUnload(int unloadMode, bool& cancel)
@@ -102,6 +112,7 @@ void frmMultiRuota::iniziaRicerca(const QString& intestazioneSpia)
     ListViewMultiruote->clear();
     // The spia column is named after this search's spia, as its rows are.
     ListViewMultiruote->setColumnHeader(5, intestazioneSpia);
+    dimensionaColonne();
     cmdReport->setEnabled(false);
     cmdStampa->setEnabled(false);
     cmdPrintToFile->setEnabled(false);
@@ -173,12 +184,19 @@ void frmMultiRuota::ListViewMultiruote_ColumnClick(int colonna)
 
 void frmMultiRuota::cmdReport_Click()
 {
-    if (ricercaInCorso_ || !ListViewMultiruote->selectedItem())
+    const QTreeWidgetItem* riga = ListViewMultiruote->selectedItem();
+    if (ricercaInCorso_ || !riga)
         return;
     // The selected row, not a method chosen since in the method-search
     // window; and one that gives no capogioco has no report on other wheels.
+    // Translated again only when it is not the current method already: the
+    // translation would drop the paired algorithms and numbers found for it.
     frmQuorvane* q = Forms::get<frmQuorvane>();
-    vbPress(q->cmdTraduciAlgoMultiRuota);
+    const bool corrente = q->txtCapoGioco->property("Tag").toString() == ReportListView::tag(riga)
+                          && RuoteRicercaMulti == ReportListView::subItem(riga, 5)
+                          && RuoteGiocoMulti == ReportListView::subItem(riga, 6);
+    if (!corrente)
+        vbPress(q->cmdTraduciAlgoMultiRuota);
     if (q->cmdReport[0]->isEnabled())
         vbPress(q->cmdReport[0]);
 }

@@ -48,6 +48,8 @@ protected:
     void queryUnload(int unloadMode, bool& cancel) override;
 
 private:
+    // Each column as designed, widened to show its header and widest value whole.
+    void dimensionaColonne();
     void ListViewMultiruote_Click();
     void ListViewMultiruote_ColumnClick(int colonna);
     void cmdReport_Click();

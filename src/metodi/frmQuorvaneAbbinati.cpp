@@ -203,7 +203,10 @@ void frmQuorvane::cmdAlgoAbbinati_Click()
     EsitoAlgoAbbinati esito;
     {
         BusyCursor attesa;
-        esito = cercaAlgoritmiAbbinati(*vistaArchivio(Archivio()), RestrizioniAttive(), p);
+        // No events come through meanwhile: the bar repaints itself as it moves.
+        ProgressBar1->setValue(0);
+        esito = cercaAlgoritmiAbbinati(*vistaArchivio(Archivio()), RestrizioniAttive(), p,
+                                       [this](int valore) { ProgressBar1->setValue(valore); });
     }
     ProgressBar1->setValue(p.perSortite ? esito.casi : massimo);
     mostraAlgoritmiAbbinati(*this, esito, quanti);

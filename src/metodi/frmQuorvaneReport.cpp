@@ -3,7 +3,6 @@
 // frmDettaglioQuorvane.
 #include "metodi/frmQuorvane.h"
 
-#include "compat/vb.h"
 #include "compat/vbdate.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/Platform.h"
@@ -66,7 +65,6 @@ IntestazioneReport intestazione(const frmQuorvane* f, const ParametriBacktest& p
 // The period's draws; false after a refused date (its lookup said why).
 bool periodo(const frmQuorvane* f, ParametriBacktest& p)
 {
-    p.perSortite = !f->optPeriodo[0]->isChecked();
     if (!p.perSortite) {
         CercaPrecedente = false;
         CercaEstrazione(vbDateText(f->DTPickerDa->date()));
@@ -79,10 +77,8 @@ bool periodo(const frmQuorvane* f, ParametriBacktest& p)
     if (DataErrata)
         return false;
     p.estrazioneFine = EstrazioneTrovata;
-    if (p.perSortite) {
-        p.sortite = vbCInt(vbVal(f->cboSortite->currentText()));
+    if (p.perSortite)
         p.estrazioneInizio = 1;
-    }
     if (!spuntata(f->chkUltime))
         p.estrazioneFine -= p.colpi;
     return true;
@@ -103,11 +99,24 @@ void frmQuorvane::cmdReport_Click(int index)
     if (DataErrata)
         return;
     vbSetText(txtDataFine, vbDateText(DataTrovata));
-    p.colpi = vbCInt(vbVal(cboColpi->currentText()));
+    // Typed numbers are read as the search reads them, and one too large for
+    // it is refused with its message before the summary shows anything.
+    p.colpi = interoDigitatoOZero(cboColpi->currentText());
     if (p.colpi < 1) {
         vbMsgBox(QStringLiteral("Inserire il n. di colpi di gioco !"), vbExclamation);
         cboColpi->setFocus();
         return;
+    }
+    p.perSortite = !optPeriodo[0]->isChecked();
+    if (p.perSortite) {
+        // Below 1 it is no refusal here: the run just finds no case.
+        const std::optional<int> sortite = interoDigitato(cboSortite->currentText());
+        if (!sortite) {
+            vbMsgBox(QStringLiteral("Inserire il n. di sortite da ricercare!"), vbExclamation);
+            cboSortite->setFocus();
+            return;
+        }
+        p.sortite = *sortite;
     }
     p.ruoteRicerca = ruoteSpuntate(chkRuota);
     p.ruoteGioco = ruoteSpuntate(chkRuotaG);

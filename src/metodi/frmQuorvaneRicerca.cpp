@@ -108,14 +108,17 @@ void frmQuorvane::cmdCalcola_Click()
     if (!leggiParametri(p))
         return;
     const ControlloRicerca c = controllaParametri(p);
+    // The date search looks its draw up before it asks for the number of
+    // cases, its last check: a refused date is told alone.
+    if (p.numeriUscitiIl && (c.ok() || c.errore == ControlloRicerca::Errore::Sortite)
+        && !leggiDataRicerca(p))
+        return;
     if (!c.ok()) {
         if (c.risultatiPuliti)
             PulisciRisultati();
         rifiuta(c);
         return;
     }
-    if (p.numeriUscitiIl && !leggiDataRicerca(p))
-        return;
     PulisciRisultati();
     eseguiRicerca(p);
 }

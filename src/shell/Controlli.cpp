@@ -3,13 +3,16 @@
 #include "compat/AppError.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/Form.h"
+#include "compat/ui/Twips.h"
 #include "compat/vb.h"
 #include "core/Archivio.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,6 +21,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyleOptionViewItem>
 #include <QToolButton>
 #include <QValidator>
 #include <algorithm>
@@ -141,6 +145,27 @@ QHBoxLayout* PulsantiUscita(Form* f, QPushButton*& cmdStampa, QPushButton*& cmdP
     if (esci)
         riga->addWidget(esci);
     return riga;
+}
+
+void LarghezzeColonne(QAbstractItemView* lista, QHeaderView* intestazione, const std::vector<int>& twips,
+                      const QStringList& campioni)
+{
+    for (int c = 0; c < int(twips.size()); ++c) {
+        int larghezza = std::max(twipsToPx(twips[size_t(c)]), intestazione->sectionSizeHint(c));
+        if (c < campioni.size() && !campioni[c].isEmpty()) {
+            // Measured as the list's own cells measure their text.
+            QStyleOptionViewItem cella;
+            cella.initFrom(lista);
+            cella.font = lista->font();
+            cella.fontMetrics = QFontMetrics(cella.font);
+            cella.features = QStyleOptionViewItem::HasDisplay;
+            cella.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+            cella.text = campioni[c];
+            const QSize misura = lista->style()->sizeFromContents(QStyle::CT_ItemViewItem, &cella, QSize(), lista);
+            larghezza = std::max(larghezza, misura.width());
+        }
+        intestazione->resizeSection(c, larghezza);
+    }
 }
 
 // ---------------------------------------------------------------------------

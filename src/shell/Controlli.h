@@ -4,16 +4,20 @@
 // month names, numbers typed in boxes, and the typed access
 // through which the shell's procedures reach a window's controls.
 #include <QString>
+#include <QStringList>
 #include <QStyle>
 #include <array>
 #include <optional>
 #include <type_traits>
+#include <vector>
 
 class QAbstractButton;
+class QAbstractItemView;
 class QComboBox;
 class QDateEdit;
 class QGridLayout;
 class QHBoxLayout;
+class QHeaderView;
 class QIcon;
 class QLineEdit;
 class QPixmap;
@@ -67,6 +71,12 @@ QHBoxLayout* PulsantiConferma(compat::Form* f, QPushButton*& cmdOk, QPushButton*
 // common look; `esci` (may be null) closes the window, at the row's end.
 QHBoxLayout* PulsantiUscita(compat::Form* f, QPushButton*& cmdStampa, QPushButton*& cmdPrintToFile,
                             QPushButton* esci = nullptr);
+
+// The columns 0.. of a list at their designed widths in twips, each widened
+// until its header and campioni[c] (the widest value the column holds, when
+// given) show whole at the list's font.
+void LarghezzeColonne(QAbstractItemView* lista, QHeaderView* intestazione, const std::vector<int>& twips,
+                      const QStringList& campioni = {});
 
 // ---------------------------------------------------------------------------
 // Wheel boxes

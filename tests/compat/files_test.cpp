@@ -1,6 +1,7 @@
 #include "compat/AppError.h"
 #include "compat/files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -41,6 +42,24 @@ TEST(TextFile, LinesEndInCrLfAndAppendKeepsWhatWasThere)
         FAIL() << "a missing folder must be an error";
     } catch (const AppError& e) {
         EXPECT_EQ(e.number, 76);
+    }
+}
+
+// A name is found whatever its letter case, and the file found keeps its
+// own name; folders and hidden files are no files.
+TEST(FileExists, LetterCaseDoesNotTellNamesApartAndTheFileKeepsItsName)
+{
+    QTemporaryDir d;
+    QFile(d.filePath("Multi.txt")).open(QIODevice::WriteOnly);
+    QFile(d.filePath(".nascosto")).open(QIODevice::WriteOnly);
+    QDir(d.path()).mkdir("Cartella");
+    EXPECT_TRUE(compat::fileExists(d.filePath("multi.txt")));
+    EXPECT_EQ(compat::existingFile(d.filePath("multi.TXT")), d.filePath("Multi.txt"));
+    EXPECT_EQ(compat::existingFile(d.filePath("Multi.txt")), d.filePath("Multi.txt"));
+    EXPECT_TRUE(compat::fileExists(d.filePath("*.TXT")));
+    for (const char* nome : {"altro.txt", "cartella", ".nascosto", ""}) {
+        EXPECT_FALSE(compat::fileExists(d.filePath(nome))) << nome;
+        EXPECT_EQ(compat::existingFile(d.filePath(nome)), QString()) << nome;
     }
 }
 

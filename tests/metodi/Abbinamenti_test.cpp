@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -90,10 +91,10 @@ TEST(AlgoritmiAbbinati, SameAsTheLiteralVersionOnRandomArchives)
     EXPECT_GT(righe, 50);   // the runs did find companions
 }
 
-TEST(AlgoritmiAbbinati, ManyCasesSplitAmongWorkersCountAsOne)
+TEST(AlgoritmiAbbinati, ManyCasesCountedInStepsCountAsOne)
 {
-    // Enough cases for the counting to be split: the sums of the parts must
-    // be the literal counts, ties kept in their order.
+    // Enough cases for the counting to go in steps of several: the sums of
+    // the steps must be the literal counts, ties kept in their order.
     Banco b(estrazioniCasuali(QDate(2004, 1, 3), 700, 2, 77));
     ParametriAlgoAbbinati p;
     const QString codice = codiceFamigliaB(2, 3, 4, 8, TipoSpia::Somma, 45, {});
@@ -113,6 +114,38 @@ TEST(AlgoritmiAbbinati, ManyCasesSplitAmongWorkersCountAsOne)
         b.archivio, Restrizioni(), codice, p.colpi, 1, 700, false, 0, p.ruoteRicerca, p.ruoteGioco, 14);
     EXPECT_EQ(veloci, rif.righe);
     EXPECT_EQ(codici, rif.codici);
+}
+
+// The progress grows as the scan goes back: by the draws scanned from the
+// end of the period, or by the cases taken when the period is the last cases.
+TEST(AlgoritmiAbbinati, ProgressGrowsWithTheScan)
+{
+    Banco b(estrazioniCasuali(QDate(2004, 1, 3), 700, 2, 77));
+    ParametriAlgoAbbinati p;
+    p.codice = leggiCodiceCapogioco(codiceFamigliaB(2, 3, 4, 8, TipoSpia::Somma, 45, {}));
+    p.colpi = 3;
+    p.estrazioneInizio = 50;
+    p.estrazioneFine = 690;
+    for (int w = 1; w <= 11; ++w)
+        p.ruoteRicerca[w] = p.ruoteGioco[w] = true;
+    for (const bool perSortite : {false, true}) {
+        SCOPED_TRACE(perSortite ? "last cases" : "dates");
+        p.perSortite = perSortite;
+        p.sortite = 40;
+        std::vector<int> valori;
+        const EsitoAlgoAbbinati e =
+            cercaAlgoritmiAbbinati(*b.memoria, Restrizioni(), p, [&](int v) { valori.push_back(v); });
+        ASSERT_GT(valori.size(), 10u);
+        EXPECT_TRUE(std::is_sorted(valori.begin(), valori.end()));
+        EXPECT_EQ(std::adjacent_find(valori.begin(), valori.end()), valori.end());
+        EXPECT_GE(valori.front(), perSortite ? 1 : 0);
+        EXPECT_LE(valori.back(), perSortite ? e.casi : p.estrazioneFine - p.estrazioneInizio);
+        if (perSortite) {
+            EXPECT_EQ(e.casi, 40);
+        } else {
+            EXPECT_GT(valori.back(), (p.estrazioneFine - p.estrazioneInizio) * 9 / 10);
+        }
+    }
 }
 
 TEST(AlgoritmiAbbinati, RowTextRoundsHalfToEvenAndCodesHaveNineCharacters)

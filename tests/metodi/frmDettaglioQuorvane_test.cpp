@@ -9,8 +9,10 @@
 #include "support/ui/PdfText.h"
 
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -178,4 +180,30 @@ TEST(frmDettaglioQuorvane, EmptyListOrCancelOutputsNothing)
     w.a.fake.expectPrinterDialog(1);
     w.a.fake.expectMsgBox(QStringLiteral("Nessuna stampante installata."), vbOK);
     QTest::mouseClick(w.f->cmdStampa, Qt::LeftButton);
+}
+
+// At the common look's font every header and every value of fixed width
+// (dates, numbers, an ambo, a colpo, a wheel code) shows whole.
+TEST(frmDettaglioQuorvane, HeadersAndFixedWidthValuesShowWhole)
+{
+    Finestra w(3);
+    std::shared_ptr<EsitoBacktest> e = esito(3);
+    for (RigaDettaglio& r : e->righe)
+        if (r.tipo != RigaDettaglio::Tipo::Separatore) {
+            r.capogioco = 88;
+            r.abbinato = 89;
+            r.colpo = 28;
+            r.ruota = 11;
+        }
+    w.f->mostraEsito(e);
+    QTableView* v = w.f->lvDettaglioVincite;
+    QHeaderView* h = v->horizontalHeader();
+    ASSERT_EQ(w.f->testo(1, 4), QStringLiteral(" 88- 89"));
+    for (int c = 0; c < 8; ++c) {
+        SCOPED_TRACE(h->model()->headerData(c, Qt::Horizontal).toString().toStdString());
+        EXPECT_GE(v->columnWidth(c), h->sectionSizeHint(c));
+        if (c != 1 && c != 2) {   // the wheels and the numbers of a case vary in length
+            EXPECT_GE(v->columnWidth(c), static_cast<QAbstractItemView*>(v)->sizeHintForColumn(c));
+        }
+    }
 }

@@ -17,10 +17,12 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -67,6 +69,13 @@ struct Finestra {
         EXPECT_TRUE(gioco->isChecked());
         f->cboQuanti->setCurrentIndex(quanti - 1);
         clic(f->cmdAvviaRicercaAutomatica);
+    }
+    // Search wheels BA, CA and FI, play wheels NA and RO, spia 45.
+    void treRicercaDueGioco()
+    {
+        spunta(f->chkRuota, {1, 2, 3});
+        spunta(f->chkRuotaG, {6, 8});
+        vbSetComboText(f->cboNumero, "45");
     }
     frmMultiRuota* multi() const { return Forms::find<frmMultiRuota>(); }
     static void clicRiga(ReportListView* v, int i)
@@ -124,9 +133,7 @@ TEST(frmMultiRuota, AutomaticSearchGathersEveryRunAndARowBecomesTheCurrentMethod
 {
     Finestra w(archivio());
     frmQuorvane* f = w.f;
-    w.spunta(f->chkRuota, {1, 2, 3});
-    w.spunta(f->chkRuotaG, {6, 8});
-    vbSetComboText(f->cboNumero, "45");
+    w.treRicercaDueGioco();
     const QString ricercaPrima = AmbienteServizi::ini("Settings", "RuoteConNz");
     const QString giocoPrima = AmbienteServizi::ini("Settings", "RuoteConNzGioco");
     // Room left of the search window for the results window.
@@ -229,6 +236,70 @@ TEST(frmMultiRuota, AutomaticSearchGathersEveryRunAndARowBecomesTheCurrentMethod
     EXPECT_EQ(w.multi(), nullptr);
 }
 
+// The report of the row that is the current method keeps the paired
+// algorithms and numbers found for it; a row that is not (the same method on
+// other wheels) becomes current again first, without them.
+TEST(frmMultiRuota, TheReportOfTheCurrentRowKeepsItsPairedListsAnotherRowIsTranslated)
+{
+    Finestra w(archivio());
+    frmQuorvane* f = w.f;
+    w.treRicercaDueGioco();
+    w.avvia(f->optRicerca[2], f->optGioco[1], 2);
+    frmMultiRuota* m = w.multi();
+    ASSERT_GT(m->ListViewMultiruote->count(), 0);
+    Finestra::clicRiga(m->ListViewMultiruote, 1);
+    const QString ruote = RuoteRicercaMulti;
+    ASSERT_FALSE(ruote.isEmpty());
+    Finestra::clic(f->cmdAlgoAbbinati);
+    Finestra::clic(f->cmdNumAbbinati);
+    ASSERT_GT(f->lstAlgoritmiAbbinati->count(), 0);
+    ASSERT_GT(f->lstNumeriAbbinati->count(), 0);
+    const std::vector<QString> codici = f->CodiciAlgoritmiAbbinati;
+    const int numeri = f->lstNumeriAbbinati->count();
+
+    // The summary the method-search window gives for it is the one expected.
+    Finestra::clic(f->cmdReport[0]);
+    ASSERT_NE(Forms::find<frmReportQuorvane>(), nullptr);
+    const QStringList attese = Forms::find<frmReportQuorvane>()->righe();
+    ASSERT_TRUE(attese.contains("Calcolo abbinamenti:"));
+    ASSERT_TRUE(attese.contains("Abbinamenti per ambo (da numeri abbinati al capogioco): "));
+    vbUnload(Forms::find<frmReportQuorvane>());
+    Finestra::clic(m->cmdReport);
+    ASSERT_NE(Forms::find<frmReportQuorvane>(), nullptr);
+    EXPECT_EQ(Forms::find<frmReportQuorvane>()->righe(), attese);
+    EXPECT_EQ(f->CodiciAlgoritmiAbbinati, codici);
+    EXPECT_EQ(f->lstNumeriAbbinati->count(), numeri);
+
+    // Its method on the window's own wheels, as the ordinary list leaves it.
+    RuoteRicercaMulti.clear();
+    RuoteGiocoMulti.clear();
+    Finestra::clic(m->cmdReport);
+    EXPECT_EQ(RuoteRicercaMulti, ruote);
+    EXPECT_EQ(f->lstAlgoritmiAbbinati->count(), 0);
+    EXPECT_EQ(f->lstNumeriAbbinati->count(), 0);
+    ASSERT_NE(Forms::find<frmReportQuorvane>(), nullptr);
+    EXPECT_FALSE(Forms::find<frmReportQuorvane>()->righe().contains("Calcolo abbinamenti:"));
+}
+
+// At the common look's font every header, the spia's own included, and the
+// widest value each column takes from a run shows whole.
+TEST(frmMultiRuota, HeadersAndTheWidestValuesShowWhole)
+{
+    Finestra w(archivio());
+    frmMultiRuota* m = Forms::get<frmMultiRuota>();
+    m->vbShow(w.f);
+    m->iniziaRicerca("Differenza");
+    m->aggiungiRiga({" 5' su MI +  5' su NZ", "12345", "12345 / 12345", "100,0 %", "89", "Tutte+NZ", "MI-NA-NZ"},
+                    "505+51100189");
+    m->fineRicerca({});
+    ReportListView* v = m->ListViewMultiruote;
+    for (int c = 0; c < 7; ++c) {
+        SCOPED_TRACE(v->columnHeader(c + 1).toStdString());
+        EXPECT_GE(v->columnWidth(c), v->header()->sectionSizeHint(c));
+        EXPECT_GE(v->columnWidth(c), static_cast<QAbstractItemView*>(v)->sizeHintForColumn(c));
+    }
+}
+
 TEST(frmMultiRuota, AllTogetherWithTheNazionaleGivesTutteNzAndItsFlags)
 {
     Finestra w(archivio());
@@ -301,6 +372,14 @@ TEST(frmMultiRuota, OutputsDescribeTheRunAndTheFileAsksWhetherToAppend)
     w.a.fake.expectMsgBox(domanda, vbNo);
     Finestra::clic(m->cmdPrintToFile);
     EXPECT_EQ(readCp1252Lines(file).size(), blocco);
+    // Chosen in another letter case, the file there is the one added to.
+    const QString maiuscolo = w.a.cartella.percorso() + "/Multi.TXT";
+    w.a.fake.expectSave(maiuscolo);
+    w.a.fake.expectMsgBox("Il file " + maiuscolo + " è già esistente. Le informazioni vanno aggiunte in calce ?",
+                          vbYes);
+    Finestra::clic(m->cmdPrintToFile);
+    EXPECT_EQ(readCp1252Lines(file).size(), 2 * blocco);
+    EXPECT_FALSE(QFile::exists(maiuscolo));
 
     // Printed: the same heading and rows.
     w.a.fake.expectPrinterDialog(1);

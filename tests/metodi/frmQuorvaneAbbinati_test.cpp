@@ -18,11 +18,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace compat;
@@ -54,6 +56,12 @@ struct Finestra {
             f->chkRuotaG[w]->setChecked(g[size_t(w)]);
         }
     }
+    // The period from the first stored draw to the last.
+    void tuttoLArchivio()
+    {
+        vbSetDate(f->DTPickerDa, *vbCDate(Archivio().leggi(1).dataTesto()));
+        vbSetDate(f->DTPickerA, *vbCDate(Archivio().leggi(NumeroEstrazioni).dataTesto()));
+    }
     void metodo(const QString& codice)
     {
         f->txtCapoGioco->setText(QStringLiteral(" metodo"));
@@ -84,8 +92,7 @@ TEST(frmQuorvaneAbbinati, PairedAlgorithmsListAsTheLiteralVersionAndClearTogethe
     Finestra w(casuali());
     w.ruote({1, 6}, {1, 6, 11});
     const qint32 n = NumeroEstrazioni;
-    vbSetDate(w.f->DTPickerDa, *vbCDate(Archivio().leggi(1).dataTesto()));
-    vbSetDate(w.f->DTPickerA, *vbCDate(Archivio().leggi(n).dataTesto()));
+    w.tuttoLArchivio();
     vbSetComboText(w.f->cboColpi, QStringLiteral(" 4"));
     w.f->chkUltime->setChecked(true);
     w.metodo(kMetodo);
@@ -135,12 +142,41 @@ TEST(frmQuorvaneAbbinati, PairedAlgorithmsListAsTheLiteralVersionAndClearTogethe
     EXPECT_TRUE(w.f->CodiciAlgoritmiAbbinati.empty());
 }
 
+// The window's bar follows the search from empty, wherever the last run
+// left it, to full; with the last cases its end is the cases taken.
+TEST(frmQuorvaneAbbinati, PairedAlgorithmsProgressMovesAsTheSearchGoes)
+{
+    Finestra w(casuali());
+    w.ruote({1, 6}, {1, 6, 11});
+    const qint32 n = NumeroEstrazioni;
+    w.tuttoLArchivio();
+    std::vector<int> valori;
+    QObject::connect(w.f->ProgressBar1, &QProgressBar::valueChanged, [&](int v) { valori.push_back(v); });
+    for (const bool perSortite : {false, true}) {
+        SCOPED_TRACE(perSortite ? "last cases" : "dates");
+        if (perSortite) {
+            QTest::mouseClick(w.f->optPeriodo[1], Qt::LeftButton, {},
+                              QPoint(6, w.f->optPeriodo[1]->height() / 2));
+            ASSERT_TRUE(w.f->optPeriodo[1]->isChecked());
+            vbSetComboText(w.f->cboSortite, QStringLiteral("20"));
+        }
+        w.metodo(kMetodo);
+        valori.clear();
+        QTest::mouseClick(w.f->cmdAlgoAbbinati, Qt::LeftButton);
+        ASSERT_GT(w.f->lstAlgoritmiAbbinati->count(), 0);
+        ASSERT_GT(valori.size(), 5u);
+        EXPECT_EQ(valori.front(), 0);
+        EXPECT_TRUE(std::is_sorted(valori.begin(), valori.end()));
+        EXPECT_EQ(valori.back(), w.f->ProgressBar1->maximum());
+        EXPECT_EQ(w.f->ProgressBar1->maximum(), perSortite ? 20 : n - 1 - 6);
+    }
+}
+
 TEST(frmQuorvaneAbbinati, PairedAlgorithmsRefuseACodeWithoutASpia)
 {
     Finestra w(casuali());
     w.ruote({1}, {1});
-    vbSetDate(w.f->DTPickerDa, *vbCDate(Archivio().leggi(1).dataTesto()));
-    vbSetDate(w.f->DTPickerA, *vbCDate(Archivio().leggi(NumeroEstrazioni).dataTesto()));
+    w.tuttoLArchivio();
     w.metodo(kMetodo.left(9));
     w.a.fake.expectMsgBox(QStringLiteral("Impossibile calcolare gli abbinamenti: capogioco mancante."), vbOK);
     QTest::mouseClick(w.f->cmdAlgoAbbinati, Qt::LeftButton);

@@ -286,3 +286,29 @@ TEST(frmQuorvaneMulti, ARowOfTheOrdinaryListDropsTheMultiWheelWheels)
     EXPECT_TRUE(RuoteRicercaMulti.isEmpty());
     EXPECT_TRUE(RuoteGiocoMulti.isEmpty());
 }
+
+// The rows of the last run are not left in the method-search list: clicked
+// there, they would be played on the wheels put back, not on the run's.
+TEST(frmQuorvaneMulti, AfterTheAutomaticSearchTheResultListIsEmpty)
+{
+    Finestra w;
+    frmQuorvane* f = w.f;
+    f->vbShow();
+    vbSetDate(f->DTPickerDa, dataDi(1));
+    for (int i = 0; i <= 11; ++i) {
+        f->chkRuota[size_t(i)]->setChecked(i == 1 || i == 2);
+        f->chkRuotaG[size_t(i)]->setChecked(i == 6 || i == 8);
+    }
+    f->optTipo[1]->setChecked(true);
+    QTest::mouseClick(f->cmdCalcola, Qt::LeftButton);
+    ASSERT_GT(f->ListViewOrdin2->count(), 0);
+
+    QTest::mouseClick(f->cmdRicercaAutomatica, Qt::LeftButton);
+    QTest::mouseClick(f->cmdAvviaRicercaAutomatica, Qt::LeftButton);
+    frmMultiRuota* m = Forms::find<frmMultiRuota>();
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->ListViewMultiruote->count(), 4);   // one search wheel by one play wheel, one row each
+    EXPECT_EQ(f->ListViewOrdin2->count(), 0);
+    EXPECT_EQ(f->txtCapoGioco->text(), "");
+    EXPECT_FALSE(f->cmdReport[0]->isEnabled());
+}

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -130,4 +131,45 @@ TEST(frmQuorvaneReport, RefusedInputsEndBeforeEitherWindow)
     EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbExclamation);
     EXPECT_EQ(Forms::find<frmReportQuorvane>(), nullptr);
     EXPECT_EQ(Forms::find<frmDettaglioQuorvane>(), nullptr);
+}
+
+// Numbers the search refuses as too large are refused here alike, with its
+// messages, before the summary shows anything; a number of cases below 1 is
+// no refusal (the run takes no case).
+TEST(frmQuorvaneReport, HugeColpiOrCasesAreRefusedBeforeTheSummary)
+{
+    Finestra w;
+    frmQuorvane* f = w.f;
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    auto digita = [](QComboBox* c, const char* testo) {
+        c->setFocus();
+        c->lineEdit()->selectAll();
+        QTest::keyClicks(c, QString::fromLatin1(testo));
+    };
+    digita(f->cboColpi, "99999");
+    w.a.fake.expectMsgBox(QStringLiteral("Inserire il n. di colpi di gioco !"), vbOK);
+    QTest::mouseClick(f->cmdReport[0], Qt::LeftButton);
+    EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbExclamation);
+    EXPECT_EQ(Forms::find<frmReportQuorvane>(), nullptr);
+
+    digita(f->cboColpi, "3");
+    QTest::mouseClick(f->optPeriodo[1], Qt::LeftButton, {}, QPoint(6, f->optPeriodo[1]->height() / 2));
+    ASSERT_TRUE(f->optPeriodo[1]->isChecked());
+    // The option emptied the results: the method made current again.
+    f->txtCapoGioco->setProperty("Tag", QStringLiteral("101+0001000711111"));
+    f->cmdReport[0]->setEnabled(true);
+    digita(f->cboSortite, "99999");
+    w.a.fake.expectMsgBox(QStringLiteral("Inserire il n. di sortite da ricercare!"), vbOK);
+    QTest::mouseClick(f->cmdReport[0], Qt::LeftButton);
+    EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbExclamation);
+    EXPECT_EQ(Forms::find<frmReportQuorvane>(), nullptr);
+    EXPECT_EQ(Forms::find<frmDettaglioQuorvane>(), nullptr);
+
+    digita(f->cboSortite, "0");
+    QTest::mouseClick(f->cmdReport[0], Qt::LeftButton);
+    auto* report = Forms::find<frmReportQuorvane>();
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->righe()[2], QStringLiteral("0 sortite del numero spia al 20/01/2024"));
+    EXPECT_TRUE(report->righe().contains(QStringLiteral(" Casi rilevati   :     0")));
 }

@@ -124,3 +124,32 @@ TEST(frmQuorvaneRicerca, ADateOutsideTheArchiveOrAWheelWithoutNumbersSearchesNot
         EXPECT_EQ(w.f->ListViewOrdin2->count(), 0);
     }
 }
+
+// The draw of the date is looked up before the number of cases is asked for:
+// a refused date is told alone, and a refused number of cases comes after
+// the picker moved onto the draw found.
+TEST(frmQuorvaneRicerca, TheDateIsLookedUpBeforeTheNumberOfCases)
+{
+    Finestra w;
+    frmQuorvane* f = w.f;
+    QTest::mouseClick(f->optPeriodo[1], Qt::LeftButton, {}, QPoint(6, f->optPeriodo[1]->height() / 2));
+    ASSERT_TRUE(f->optPeriodo[1]->isChecked());
+    f->cboSortite->setEditText(QStringLiteral("0"));
+    w.sceltaData(1, kPrima.addDays(-10));
+    w.a.fake.expectMsgBox("La data non può essere inferiore alla data inizio gestione archivi ("
+                              + vbDateText(kPrima) + ")",
+                          vbOK);
+    QTest::mouseClick(f->cmdCalcola, Qt::LeftButton);
+    EXPECT_EQ(w.a.fake.msgBoxCalls().size(), 1u);
+    EXPECT_FALSE(ElaborazioneInCorso);
+
+    const QDate estratta = kPrima.addDays(7 * 250);
+    vbSetDate(f->DTPRicerca, estratta.addDays(3));
+    w.a.fake.expectMsgBox("Inserire il n. di sortite da ricercare!", vbOK);
+    QTest::mouseClick(f->cmdCalcola, Qt::LeftButton);
+    EXPECT_EQ(w.a.fake.msgBoxCalls().size(), 2u);
+    EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbExclamation);
+    EXPECT_EQ(f->DTPRicerca->date(), estratta);
+    EXPECT_EQ(f->ListViewOrdin2->count(), 0);
+    EXPECT_FALSE(ElaborazioneInCorso);
+}

@@ -19,6 +19,11 @@ std::optional<OutputFile> askOutputFile(const QString& proposedName, IfExists if
     OutputFile file{*name, WriteMode::Replace};
     if (!fileExists(*name))
         return file;
+    // The question was about the file there, which may differ from the name
+    // typed in letter case only: that file is replaced or added to, never
+    // left beside a new one.
+    if (const QString existing = existingFile(*name); !existing.isEmpty())
+        file.path = existing;
     if (ifExists == IfExists::AskOverwrite) {
         const int answer = vbMsgBox(QStringLiteral("Il file ") + *name
                                         + QStringLiteral(" è già esistente. Sovrascrivi ?"),

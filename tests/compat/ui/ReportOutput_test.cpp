@@ -3,6 +3,7 @@
 #include "compat/ui/LinePrinter.h"
 #include "support/ui/FakePlatform.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -23,9 +24,6 @@ protected:
     FakePlatformScope scope{fake};
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("Report.Txt"));
-    QString overwrite = QStringLiteral("Il file ") + path + QStringLiteral(" è già esistente. Sovrascrivi ?");
-    QString append = QStringLiteral("Il file ") + path
-                     + QStringLiteral(" è già esistente. Le informazioni vanno aggiunte in calce ?");
 
     void existing()
     {
@@ -63,41 +61,54 @@ TEST_F(ReportOutputTest, CancelOrEmptyNameWritesNothing)
     EXPECT_TRUE(fake.msgBoxCalls().empty());
 }
 
+// Whether the name is chosen as it stands on disk or in another letter case,
+// the file there is the one asked about and written: no second file appears.
 TEST_F(ReportOutputTest, OverwriteQuestionOnlyYesReplaces)
 {
-    existing();
-    fake.expectSave(path);
-    fake.expectMsgBox(overwrite, vbNo);
-    EXPECT_FALSE(save(IfExists::AskOverwrite, {QStringLiteral("nuovo")}));
-    EXPECT_EQ(bytesOf(path), QByteArray("vecchio\r\n"));
-    ASSERT_EQ(fake.msgBoxCalls().size(), 1u);
-    EXPECT_EQ(fake.msgBoxCalls()[0].style, vbYesNo + vbExclamation + vbDefaultButton2);
-    EXPECT_EQ(fake.msgBoxCalls()[0].title, QStringLiteral("Conferma"));
+    for (const QString& chosen : {path, dir.filePath(QStringLiteral("report.TXT"))}) {
+        SCOPED_TRACE(chosen.toStdString());
+        existing();
+        const QString overwrite =
+            QStringLiteral("Il file ") + chosen + QStringLiteral(" è già esistente. Sovrascrivi ?");
+        fake.expectSave(chosen);
+        fake.expectMsgBox(overwrite, vbNo);
+        EXPECT_FALSE(save(IfExists::AskOverwrite, {QStringLiteral("nuovo")}));
+        EXPECT_EQ(bytesOf(path), QByteArray("vecchio\r\n"));
+        EXPECT_EQ(fake.msgBoxCalls().back().style, vbYesNo + vbExclamation + vbDefaultButton2);
+        EXPECT_EQ(fake.msgBoxCalls().back().title, QStringLiteral("Conferma"));
 
-    fake.expectSave(path);
-    fake.expectMsgBox(overwrite, vbYes);
-    EXPECT_TRUE(save(IfExists::AskOverwrite, {QStringLiteral("nuovo")}));
-    EXPECT_EQ(bytesOf(path), QByteArray("nuovo\r\n"));
+        fake.expectSave(chosen);
+        fake.expectMsgBox(overwrite, vbYes);
+        EXPECT_TRUE(save(IfExists::AskOverwrite, {QStringLiteral("nuovo")}));
+        EXPECT_EQ(bytesOf(path), QByteArray("nuovo\r\n"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Report.Txt")});
+    }
 }
 
 TEST_F(ReportOutputTest, AppendQuestionYesAppendsNoReplacesCancelKeeps)
 {
-    existing();
-    fake.expectSave(path);
-    fake.expectMsgBox(append, vbCancel);
-    EXPECT_FALSE(save(IfExists::AskAppend, {QStringLiteral("x")}));
-    EXPECT_EQ(bytesOf(path), QByteArray("vecchio\r\n"));
-    EXPECT_EQ(fake.msgBoxCalls()[0].style, vbYesNoCancel + vbExclamation + vbDefaultButton2);
+    for (const QString& chosen : {path, dir.filePath(QStringLiteral("report.txt"))}) {
+        SCOPED_TRACE(chosen.toStdString());
+        existing();
+        const QString append = QStringLiteral("Il file ") + chosen
+                               + QStringLiteral(" è già esistente. Le informazioni vanno aggiunte in calce ?");
+        fake.expectSave(chosen);
+        fake.expectMsgBox(append, vbCancel);
+        EXPECT_FALSE(save(IfExists::AskAppend, {QStringLiteral("x")}));
+        EXPECT_EQ(bytesOf(path), QByteArray("vecchio\r\n"));
+        EXPECT_EQ(fake.msgBoxCalls().back().style, vbYesNoCancel + vbExclamation + vbDefaultButton2);
 
-    fake.expectSave(path);
-    fake.expectMsgBox(append, vbYes);
-    EXPECT_TRUE(save(IfExists::AskAppend, {QStringLiteral("aggiunto")}));
-    EXPECT_EQ(bytesOf(path), QByteArray("vecchio\r\naggiunto\r\n"));
+        fake.expectSave(chosen);
+        fake.expectMsgBox(append, vbYes);
+        EXPECT_TRUE(save(IfExists::AskAppend, {QStringLiteral("aggiunto")}));
+        EXPECT_EQ(bytesOf(path), QByteArray("vecchio\r\naggiunto\r\n"));
 
-    fake.expectSave(path);
-    fake.expectMsgBox(append, vbNo);
-    EXPECT_TRUE(save(IfExists::AskAppend, {QStringLiteral("solo")}));
-    EXPECT_EQ(bytesOf(path), QByteArray("solo\r\n"));
+        fake.expectSave(chosen);
+        fake.expectMsgBox(append, vbNo);
+        EXPECT_TRUE(save(IfExists::AskAppend, {QStringLiteral("solo")}));
+        EXPECT_EQ(bytesOf(path), QByteArray("solo\r\n"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Report.Txt")});
+    }
 }
 
 TEST_F(ReportOutputTest, AFailedWriteIsReportedNeverDone)
