@@ -245,9 +245,11 @@ TEST(frmConsultaEstrazioni, EveryCaptionShowsWholeAtTheFont)
     setScreenOverride(QRect(0, 0, 1920, 1080)); // the widths asked for, not cut to a screen
     f->vbShow();
     auto controlla = [f](const char* stato) {
-        for (QWidget* w : f->findChildren<QWidget*>())
-            if (w->isVisibleTo(f))
+        for (QWidget* w : f->findChildren<QWidget*>()) {
+            if (w->isVisibleTo(f)) {
                 EXPECT_TRUE(mostraIntero(w)) << stato << " " << w->objectName().toStdString();
+            }
+        }
     };
     controlla("all wheels");
     t.clic(f->optTipoVis[2]);
