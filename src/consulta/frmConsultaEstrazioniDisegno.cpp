@@ -57,6 +57,7 @@ QLineEdit* casella(QWidget* padre, const char* n, const char* testo, const char*
     if (*suggerimento)
         t->setToolTip(QString::fromUtf8(suggerimento));
     t->setMaximumWidth(twipsToPx(600));
+    soloCifre(t);   // typed keys are filtered by the board; a paste or a drop here
     return t;
 }
 

@@ -261,6 +261,7 @@ void frmConsultaEstrazioni::collegaTrova()
         for (QLineEdit* t : o.caselle) {
             onKeyPress(this, t, t->objectName() + QStringLiteral("_KeyPress"),
                        [](int tasto) { return SoloNumeri(tasto); });
+            soloCifre(t);
             // The confirm reads the boxes itself and the clear empties them.
             convalidaUscendo(t, kIntervalloObiettivo, {ok, elimina});
         }

@@ -14,6 +14,7 @@
 #include "core/Procedure.h"
 #include "metodi/RicercaMultiRuota.h"
 #include "metodi/frmMultiRuota.h"
+#include "shell/Controlli.h"
 #include "shell/frmElaborazioni.h"
 #include "shell/modArchivio.h"
 #include "shell/modCalendario.h"
@@ -93,6 +94,7 @@ void frmQuorvane::collegaMulti()
                [this] { txtDataFine->setSelection(0, 10); });
     onKeyPress(this, txtDataFine, QStringLiteral("txtDataFine_KeyPress"),
                [](int tasto) { return tasto == '/' ? tasto : SoloNumeri(tasto); });
+    soloCifre(txtDataFine, QStringLiteral("/"));
     on(cmdRicercaAutomatica, &QPushButton::clicked, QStringLiteral("cmdRicercaAutomatica_Click"),
        [this] { cmdRicercaAutomatica_Click(); });
     on(cmdEsci, &QPushButton::clicked, QStringLiteral("cmdEsci_Click"),

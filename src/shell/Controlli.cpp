@@ -356,12 +356,12 @@ namespace {
 
 class ValidatoreCifre final : public QValidator {
 public:
-    using QValidator::QValidator;
+    ValidatoreCifre(QObject* padre, QString altri) : QValidator(padre), altri_(std::move(altri)) {}
     State validate(QString& testo, int& pos) const override
     {
         const QString cifre = testo.trimmed();
         for (QChar c : cifre)
-            if (c < u'0' || c > u'9')
+            if ((c < u'0' || c > u'9') && !altri_.contains(c))
                 return Invalid;
         if (cifre.size() != testo.size()) {
             const int prima = int(testo.indexOf(cifre));
@@ -370,11 +370,14 @@ public:
         }
         return Acceptable;
     }
+
+private:
+    QString altri_;
 };
 
 } // namespace
 
-void soloCifre(QLineEdit* casella)
+void soloCifre(QLineEdit* casella, const QString& altri)
 {
-    casella->setValidator(new ValidatoreCifre(casella));
+    casella->setValidator(new ValidatoreCifre(casella, altri));
 }

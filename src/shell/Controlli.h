@@ -174,5 +174,6 @@ int interoDigitatoOZero(const QString& testo);
 // Keeps a box to digits by every route, not only typing: a paste, a drop or
 // the context menu that would leave anything else in it is refused whole,
 // as a typed non-digit is dropped ("-7" must not become 7); blanks and line
-// breaks around the digits are dropped.
-void soloCifre(QLineEdit* casella);
+// breaks around the digits are dropped. `altri` are the other characters the
+// box takes when typed (the "/" of a typed date).
+void soloCifre(QLineEdit* casella, const QString& altri = {});

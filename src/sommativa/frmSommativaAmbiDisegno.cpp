@@ -215,6 +215,7 @@ void frmSommativaAmbi::collega()
                 PulisciRisultati();
             return SoloNumeri(tasto);
         });
+        soloCifre(t);
     }
     on(DTPickerA, &QDateEdit::dateChanged, QStringLiteral("DTPickerA_Change"),
        [this] { AllineaDataFinale(); });

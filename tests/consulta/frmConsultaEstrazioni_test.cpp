@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QFocusEvent>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFrame>
@@ -672,6 +673,27 @@ TEST(frmConsultaEstrazioni, ValueBoxesTakeDigitsAndCheckTheirRange)
     esci(f->txtRitardo);
     EXPECT_EQ(f->lblDescrFamiglia->text(), "Ultimo ritardo => a 50");
     EXPECT_EQ(f->Stato.TipoAnalisi, 8);
+}
+
+// What typing keeps out of a value box, a paste keeps out too.
+TEST(frmConsultaEstrazioni, ValueBoxesRefuseAPasteTypingWouldNotGive)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    for (QLineEdit* box : {f->txtSomma, f->txtDistanza, f->txtRitardo, f->txtNumeroEstrazioni,
+                           f->txtCicli}) {
+        const QString prima = box->text();
+        for (const char* incollato : {"12abc", "-7", "1 2"}) {
+            QGuiApplication::clipboard()->setText(QString::fromLatin1(incollato));
+            box->selectAll();
+            box->paste();
+            EXPECT_EQ(box->text(), prima) << box->objectName().toStdString() << " " << incollato;
+        }
+        QGuiApplication::clipboard()->setText(QStringLiteral(" 77\r\n"));
+        box->selectAll();
+        box->paste();
+        EXPECT_EQ(box->text(), "77") << box->objectName().toStdString();
+    }
 }
 
 } // namespace

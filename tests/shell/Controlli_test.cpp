@@ -3,8 +3,10 @@
 #include "compat/vbformat.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLineEdit>
@@ -175,4 +177,21 @@ TEST(Controlli, ADateTypedAsShownGivesThatDate)
         EXPECT_EQ(d->date(), c.data) << c.digitato;
         EXPECT_EQ(d->text(), c.data.toString(u"dd/MM/yyyy")) << c.digitato;
     }
+}
+
+// A box that takes a typed date keeps its "/" on a paste, and nothing else.
+TEST(Controlli, ABoxOfDigitsAndSlashesRefusesAnyOtherPaste)
+{
+    QLineEdit box;
+    soloCifre(&box, QStringLiteral("/"));
+    box.setText(QStringLiteral("01/01/2026"));
+    const auto incolla = [&box](const char* testo) {
+        QGuiApplication::clipboard()->setText(QString::fromLatin1(testo));
+        box.selectAll();
+        box.paste();
+        return box.text();
+    };
+    EXPECT_EQ(incolla("27/02/2026x"), "01/01/2026");
+    EXPECT_EQ(incolla("27-02-2026"), "01/01/2026");
+    EXPECT_EQ(incolla(" 27/02/2026\n"), "27/02/2026");
 }
