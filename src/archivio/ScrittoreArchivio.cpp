@@ -38,12 +38,17 @@ std::set<int> anniIndicizzati(ArchivioEstrazioni& a)
 
 // Year records for the stored years that `anni` lacks, each at its year's
 // first draw; `anni` gains them. A stop between the draw write and the year
-// write leaves such years behind.
+// write leaves such years behind, the last stored draw's year among them:
+// while that one is indexed, nothing is missing and no draw is read.
 QByteArray anniMancanti(ArchivioEstrazioni& a, std::set<int>& anni)
 {
     QByteArray mancanti;
     constexpr qint32 kBlocco = 1024;
     const qint32 tot = a.numeroEstrazioni();
+    if (tot < 1)
+        return mancanti;
+    if (const auto ultima = a.leggi(tot).data(); ultima && anni.count(ultima->year()))
+        return mancanti;
     for (qint32 j0 = 1; j0 <= tot; j0 += kBlocco) {
         const qint32 n = std::min(kBlocco, tot - j0 + 1);
         const QByteArray blocco = a.leggiBlocco(j0, n);

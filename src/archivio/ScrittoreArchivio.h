@@ -53,9 +53,10 @@ struct EsitoScrittura {
 bool recordValido(const RecEstrazione& r);
 
 // Both writers first mend what an earlier write cut short: a file ending in
-// part of a record is cut back to its last whole record, and the year index
-// gains a record for every year whose draws are stored but not indexed
-// (pointing at the year's first draw). Whole records never change.
+// part of a record is cut back to its last whole record, and when the last
+// stored draw's year is not indexed the year index gains a record for every
+// year whose draws are stored but not indexed (pointing at the year's first
+// draw). Whole records never change.
 
 // Appends `records` (whole 66-byte records, dates strictly increasing and after
 // the last stored draw) as one write, flushed, then a year record for each draw
