@@ -150,16 +150,16 @@ QHBoxLayout* PulsantiUscita(Form* f, QPushButton*& cmdStampa, QPushButton*& cmdP
 void LarghezzeColonne(QAbstractItemView* lista, QHeaderView* intestazione, const std::vector<int>& twips,
                       const QStringList& campioni)
 {
+    // A value is measured as the list's own cells measure their text.
+    QStyleOptionViewItem cella;
+    cella.initFrom(lista);
+    cella.font = lista->font();
+    cella.fontMetrics = QFontMetrics(cella.font);
+    cella.features = QStyleOptionViewItem::HasDisplay;
+    cella.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
     for (int c = 0; c < int(twips.size()); ++c) {
         int larghezza = std::max(twipsToPx(twips[size_t(c)]), intestazione->sectionSizeHint(c));
         if (c < campioni.size() && !campioni[c].isEmpty()) {
-            // Measured as the list's own cells measure their text.
-            QStyleOptionViewItem cella;
-            cella.initFrom(lista);
-            cella.font = lista->font();
-            cella.fontMetrics = QFontMetrics(cella.font);
-            cella.features = QStyleOptionViewItem::HasDisplay;
-            cella.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
             cella.text = campioni[c];
             const QSize misura = lista->style()->sizeFromContents(QStyle::CT_ItemViewItem, &cella, QSize(), lista);
             larghezza = std::max(larghezza, misura.width());

@@ -73,11 +73,12 @@ void ApriArchivio()
         compat::vbMsgBox(m, compat::vbExclamation | compat::vbOKOnly);
 
     // The next write drops the partial record; until then it is only read past.
-    const qint32 incompleti = Archivio().byteIncompleti();
-    const QString ultima =
-        Archivio().numeroEstrazioni() > 0 ? DataEstrazione(Archivio().numeroEstrazioni()) : QString();
-    if (const QString m = MessaggioRecordIncompleto(incompleti, ultima); !m.isEmpty())
-        compat::vbMsgBox(m, compat::vbExclamation | compat::vbOKOnly);
+    if (const qint32 incompleti = Archivio().byteIncompleti(); incompleti > 0) {
+        const qint32 n = Archivio().numeroEstrazioni();
+        const QString ultima = n > 0 ? DataEstrazione(n) : QString();
+        compat::vbMsgBox(MessaggioRecordIncompleto(incompleti, ultima),
+                         compat::vbExclamation | compat::vbOKOnly);
+    }
 }
 
 bool ArchivioInSolaLettura()
@@ -126,7 +127,8 @@ QString MessaggioRecordIncompleto(qint32 byte, const QString& ultimaData)
         return {};
     QString m = QStringLiteral("L'archivio Estrazioni.ind termina con un record incompleto (")
                 + QString::number(byte)
-                + QStringLiteral(" byte su 66), resto di una scrittura interrotta: non viene letto "
+                + QStringLiteral(" byte su ") + QString::number(kLunghezzaRecEstrazione)
+                + QStringLiteral("), resto di una scrittura interrotta: non viene letto "
                                  "e sarà eliminato alla prossima memorizzazione di estrazioni.");
     if (!ultimaData.isEmpty())
         m += QStringLiteral(" L'ultima estrazione completa è quella del ") + ultimaData

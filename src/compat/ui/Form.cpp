@@ -305,7 +305,7 @@ void Form::resizeEvent(QResizeEvent* e)
     // spontaneous) is what the window asks for; while cut, only the side it
     // changed.
     if (loaded_ && !adattando_ && !e->spontaneous() && isVisible()) {
-        if (contenuto_) {
+        if (scorrimento_) {
             if (e->size().width() != e->oldSize().width())
                 progetto_.setWidth(e->size().width());
             if (e->size().height() != e->oldSize().height())

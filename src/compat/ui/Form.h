@@ -183,11 +183,10 @@ private:
     QEventLoop* modalLoop_ = nullptr;
     QPointer<QPushButton> defaultButton_;
 
-    // While cut to the screen: the scroll area, the widget holding the
-    // controls inside it, the size asked for, and the window's own size
-    // limits, given back when it shows whole again.
+    // While cut to the screen: the scroll area (its widget holds the
+    // controls), the size asked for, and the window's own size limits,
+    // given back when it shows whole again.
     QScrollArea* scorrimento_ = nullptr;
-    QWidget* contenuto_ = nullptr;
     QSize progetto_;
     QSize minimoProprio_, massimoProprio_;
     bool adattando_ = false;

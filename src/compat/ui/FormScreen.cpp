@@ -130,7 +130,7 @@ private:
     QPointer<QWidget> fuoco_;
 };
 
-// Settles the layouts of `radice` at once, the inner ones first, as the
+// Settles the layouts of `w` at once, the inner ones first, as the
 // pending layout requests would: a control just hidden gives its room back.
 void assesta(QWidget* w)
 {
@@ -162,7 +162,7 @@ QMargins Form::frameMarginsEstimate() const
 
 QSize Form::neededSize() const
 {
-    const QWidget* radice = contenuto_ ? contenuto_ : static_cast<const QWidget*>(this);
+    const QWidget* radice = scorrimento_ ? scorrimento_->widget() : static_cast<const QWidget*>(this);
     QSize s(0, 0);
     if (const QLayout* l = radice->layout())
         s = l->totalMinimumSize();
@@ -170,10 +170,8 @@ QSize Form::neededSize() const
     // asked for: a window made narrow on purpose hides the rest.
     QRect coperta;
     copertura(radice, radice, coperta);
-    if (coperta.isValid()) {
-        const QSize limite = contenuto_ ? progetto_ : size();
-        s = s.expandedTo(QSize(coperta.right() + 1, coperta.bottom() + 1).boundedTo(limite));
-    }
+    if (coperta.isValid())
+        s = s.expandedTo(QSize(coperta.right() + 1, coperta.bottom() + 1).boundedTo(wantedSize()));
     return s;
 }
 
@@ -203,26 +201,27 @@ void Form::fitToScreen(bool wholly)
 
 bool Form::fitSize(const QSize& massimo)
 {
-    if (!contenuto_ && entra(size(), massimo))
+    if (!scorrimento_ && entra(size(), massimo))
         return false;
     const QSize serve = neededSize();
-    const QSize voluto = contenuto_ ? progetto_.expandedTo(serve) : size();
+    const QSize voluto = scorrimento_ ? progetto_.expandedTo(serve) : size();
     if (entra(voluto, massimo)) { // whole again
         unwrapScrollArea();
         resize(voluto);
         return false;
     }
     if (entra(serve, massimo)) { // its controls let it shrink
-        if (contenuto_)
+        if (scorrimento_)
             unwrapScrollArea();
         resize(voluto.boundedTo(massimo));
         return true;
     }
-    if (!contenuto_) {
+    if (!scorrimento_) {
         progetto_ = voluto;
         wrapInScrollArea();
     }
-    contenuto_->setMinimumSize(serve);
+    QWidget* contenuto = scorrimento_->widget();
+    contenuto->setMinimumSize(serve);
     // A bar takes room across the side that is not cut, where there is some.
     const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scorrimento_);
     QSize s = voluto;
@@ -231,7 +230,7 @@ bool Form::fitSize(const QSize& massimo)
     if (serve.height() > massimo.height())
         s.rwidth() += barra;
     resize(s.boundedTo(massimo));
-    contenuto_->resize(contenuto_->size().expandedTo(serve));
+    contenuto->resize(contenuto->size().expandedTo(serve));
     return true;
 }
 
@@ -247,15 +246,16 @@ void Form::moveWhollyInside(const QRect& area)
 
 QSize Form::wantedSize() const
 {
-    return contenuto_ ? progetto_ : size();
+    return scorrimento_ ? progetto_ : size();
 }
 
 void Form::setWantedSize(const QSize& s)
 {
-    assesta(contenuto_ ? contenuto_ : this);
-    if (contenuto_) {
+    if (scorrimento_) {
+        assesta(scorrimento_->widget());
         progetto_ = s;
     } else {
+        assesta(this);
         FlagScope guardia(adattando_);
         resize(s);
     }
@@ -314,14 +314,13 @@ void Form::wrapInScrollArea()
     finestra->addWidget(area);
     area->show();
     scorrimento_ = area;
-    contenuto_ = contenuto;
 }
 
 void Form::unwrapScrollArea()
 {
     FuocoTenuto fuoco(this);
     QScrollArea* area = std::exchange(scorrimento_, nullptr);
-    QWidget* contenuto = std::exchange(contenuto_, nullptr);
+    QWidget* contenuto = area->widget();
     QLayout* l = contenuto->layout();
     QWidget* menu = nullptr;
     if (QLayout* finestra = layout()) {

@@ -310,17 +310,16 @@ QString documentFile(const QString& file, int document)
 
 std::unique_ptr<ILinePrinter> QtPrinting::open()
 {
-    return openOn(chosen_ != nullptr);
+    return openOn(chosen_.get());
 }
 
 std::unique_ptr<ILinePrinter> QtPrinting::openDefault()
 {
-    return openOn(false);
+    return openOn(nullptr);
 }
 
-std::unique_ptr<ILinePrinter> QtPrinting::openOn(bool afterDialog)
+std::unique_ptr<ILinePrinter> QtPrinting::openOn(const QPrinter* chosen)
 {
-    const QPrinter* chosen = afterDialog ? chosen_.get() : nullptr;
     const PrintTarget target =
         printTarget(chosen != nullptr, chosen ? chosen->printerName() : QString(),
                     chosen ? chosen->outputFileName() : QString(),

@@ -139,7 +139,8 @@ public:
     std::unique_ptr<ILinePrinter> openDefault() override;
 
 private:
-    std::unique_ptr<ILinePrinter> openOn(bool afterDialog);
+    // The printer the dialog set up, or nullptr for the default printer.
+    std::unique_ptr<ILinePrinter> openOn(const QPrinter* chosen);
     std::unique_ptr<QPrinter> chosen_;
 };
 
