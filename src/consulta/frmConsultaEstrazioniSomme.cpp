@@ -73,10 +73,13 @@ void frmConsultaEstrazioni::convalidaUscendo(QLineEdit* t, Intervallo r, std::ve
                 [this, t, r, propri = std::move(propri)](Qt::FocusReason motivo) {
                     // Another window, a message box or a menu takes the focus from the
                     // whole board, not from the box; a box hidden with its panel is left alone.
+                    // A click on one of `propri` presses it; a Tab onto it does not.
                     const QWidget* verso = QApplication::focusWidget();
+                    const bool premuto = motivo == Qt::MouseFocusReason &&
+                                         std::find(propri.begin(), propri.end(), verso) != propri.end();
                     if (convalidaInCorso_ || motivo == Qt::ActiveWindowFocusReason ||
                         motivo == Qt::PopupFocusReason || !verso || verso == t || verso->window() != this ||
-                        !t->isVisible() || std::find(propri.begin(), propri.end(), verso) != propri.end())
+                        !t->isVisible() || premuto)
                         return;
                     convalida(t, r);
                 });
