@@ -9,6 +9,7 @@
 #include "core/ArchivioMemoria.h"
 #include "shell/frmMain.h"
 #include "support/ui/AmbienteServizi.h"
+#include "support/ui/TabelloneProva.h"
 #include "support/ui/PdfText.h"
 
 #include <QAction>
@@ -262,13 +263,7 @@ TEST(frmConsultaEstrazioni, EveryCaptionShowsWholeAtTheFont)
     controlla("compact");
 
     // At a larger font the period column grows, and the full width with it.
-    const QFont prima = QApplication::font();
-    QFont grande = prima;
-    grande.setPointSizeF(prima.pointSizeF() * 1.25);
-    QApplication::setFont(grande);
-    auto* g = Forms::create<frmConsultaEstrazioni>();
-    g->vbShow();
-    QApplication::setFont(prima);
+    auto* g = TabelloneAFontGrande();
     for (QWidget* w : g->fraTipi->findChildren<QWidget*>())
         EXPECT_TRUE(mostraIntero(w)) << w->objectName().toStdString();
     EXPECT_GT(vbWidth(g), 15585);
