@@ -232,7 +232,7 @@ private:
     // check the value themselves when pressed.
     void convalidaUscendo(QLineEdit* t, Intervallo r, std::vector<QWidget*> propri);
     // The range check; a refusal keeps the focus in the box.
-    bool convalida(QLineEdit* t, Intervallo r);
+    void convalida(QLineEdit* t, Intervallo r);
     void chiudiRiepilogo();
     void cmdStampa_Click();
     void mostraRiepilogo(const QStringList& righe);

@@ -85,10 +85,10 @@ void frmConsultaEstrazioni::convalidaUscendo(QLineEdit* t, Intervallo r, std::ve
                 });
 }
 
-bool frmConsultaEstrazioni::convalida(QLineEdit* t, Intervallo r)
+void frmConsultaEstrazioni::convalida(QLineEdit* t, Intervallo r)
 {
     if (NelIntervallo(t->text(), r))
-        return true;
+        return;
     FlagScope guardia(convalidaInCorso_);
     vbMsgBox(MessaggioIntervallo(r), vbExclamation);
     // Cancel: the focus goes back to the box, and the control it had reached
@@ -99,7 +99,6 @@ bool frmConsultaEstrazioni::convalida(QLineEdit* t, Intervallo r)
         t->setSelection(0, 3);
     });
     t->setSelection(0, 3);
-    return false;
 }
 
 // The target and options are read again at every run, so a value typed into
