@@ -228,10 +228,11 @@ private:
     void lasciaSommeDistanze();
     bool filtroCaselle(QObject* o, QEvent* e);
     // A value box's range check, run when the focus leaves it for another
-    // control of this board other than `propri`, which check the value themselves.
+    // control of this board, unless a click on one of `propri` took it: they
+    // check the value themselves when pressed.
     void convalidaUscendo(QLineEdit* t, Intervallo r, std::vector<QWidget*> propri);
     // The range check; a refusal keeps the focus in the box.
-    bool convalida(QLineEdit* t, Intervallo r);
+    void convalida(QLineEdit* t, Intervallo r);
     void chiudiRiepilogo();
     void cmdStampa_Click();
     void mostraRiepilogo(const QStringList& righe);

@@ -73,19 +73,22 @@ void frmConsultaEstrazioni::convalidaUscendo(QLineEdit* t, Intervallo r, std::ve
                 [this, t, r, propri = std::move(propri)](Qt::FocusReason motivo) {
                     // Another window, a message box or a menu takes the focus from the
                     // whole board, not from the box; a box hidden with its panel is left alone.
+                    // A click on one of `propri` presses it; a Tab onto it does not.
                     const QWidget* verso = QApplication::focusWidget();
+                    const bool premuto = motivo == Qt::MouseFocusReason &&
+                                         std::find(propri.begin(), propri.end(), verso) != propri.end();
                     if (convalidaInCorso_ || motivo == Qt::ActiveWindowFocusReason ||
                         motivo == Qt::PopupFocusReason || !verso || verso == t || verso->window() != this ||
-                        !t->isVisible() || std::find(propri.begin(), propri.end(), verso) != propri.end())
+                        !t->isVisible() || premuto)
                         return;
                     convalida(t, r);
                 });
 }
 
-bool frmConsultaEstrazioni::convalida(QLineEdit* t, Intervallo r)
+void frmConsultaEstrazioni::convalida(QLineEdit* t, Intervallo r)
 {
     if (NelIntervallo(t->text(), r))
-        return true;
+        return;
     FlagScope guardia(convalidaInCorso_);
     vbMsgBox(MessaggioIntervallo(r), vbExclamation);
     // Cancel: the focus goes back to the box, and the control it had reached
@@ -96,7 +99,6 @@ bool frmConsultaEstrazioni::convalida(QLineEdit* t, Intervallo r)
         t->setSelection(0, 3);
     });
     t->setSelection(0, 3);
-    return false;
 }
 
 // The target and options are read again at every run, so a value typed into

@@ -57,7 +57,8 @@ QGroupBox* pannello(QWidget* padre, const char* nome, const char* titolo, double
 // rows in 3510, when their captions fit at the font in use. Otherwise each
 // box is as wide as its widest caption needs, a row holds as many as the
 // designed width takes, the rows close up to the boxes' own height and the
-// panel grows downwards for them: it stays over the cells, with every number whole.
+// panel grows downwards for them, over the top of its summary at a large font,
+// with every number whole.
 void disponiNumeri(frmConsultaEstrazioni& f)
 {
     constexpr double kLargoGriglia = 3850, kAltoGriglia = 3510, kAltoCasella = 330;
@@ -302,8 +303,9 @@ void frmConsultaEstrazioni::mostraPannelli(QGroupBox* pannello, QGroupBox* riepi
         }
     pannello->setVisible(true);
     riepilogo->setVisible(true);
-    pannello->raise();
+    // The panel on top: grown at a large font, it covers its summary's top.
     riepilogo->raise();
+    pannello->raise();
     if (pannello == fraSomme)
         txtSommaTot[0]->setFocus();
     else if (pannello == fraDistanze)

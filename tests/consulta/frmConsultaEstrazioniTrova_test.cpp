@@ -218,6 +218,17 @@ TEST(frmConsultaEstrazioniTrova, EveryNumberBoxShowsItsWholeNumberAndThePanelFit
     t.clic(f->cmdOk);
     ASSERT_EQ(f->ListViewNumeri->count(), 1);
     EXPECT_EQ(f->ListViewNumeri->item(1)->text(0), " 88");
+
+    // At a larger font the panel grows down over the top of its summary: it
+    // stays within the board and above the summary, its buttons in reach.
+    auto* g = TabelloneAFontGrande();
+    g->mnuMostraNumeri->trigger();
+    QGroupBox* p = g->fraTrovaNumeri;
+    ASSERT_TRUE(p->geometry().intersects(g->fraRiepilogoNumeri->geometry()));
+    EXPECT_TRUE(g->rect().contains(QRect(p->mapTo(g, QPoint(0, 0)), p->size())));
+    for (QWidget* w : {static_cast<QWidget*>(g->cmdOk), static_cast<QWidget*>(g->cmdElimina),
+                       static_cast<QWidget*>(g->chkNumero[90])})
+        EXPECT_EQ(g->childAt(w->mapTo(g, w->rect().center())), w) << qPrintable(w->objectName());
 }
 
 TEST(frmConsultaEstrazioniTrova, OpeningAnotherPanelStopsTheSearchWithoutARedraw)

@@ -9,6 +9,7 @@
 #include "core/ArchivioMemoria.h"
 #include "shell/frmMain.h"
 #include "support/ui/AmbienteServizi.h"
+#include "support/ui/TabelloneProva.h"
 #include "support/ui/PdfText.h"
 
 #include <QAction>
@@ -262,13 +263,7 @@ TEST(frmConsultaEstrazioni, EveryCaptionShowsWholeAtTheFont)
     controlla("compact");
 
     // At a larger font the period column grows, and the full width with it.
-    const QFont prima = QApplication::font();
-    QFont grande = prima;
-    grande.setPointSizeF(prima.pointSizeF() * 1.25);
-    QApplication::setFont(grande);
-    auto* g = Forms::create<frmConsultaEstrazioni>();
-    g->vbShow();
-    QApplication::setFont(prima);
+    auto* g = TabelloneAFontGrande();
     for (QWidget* w : g->fraTipi->findChildren<QWidget*>())
         EXPECT_TRUE(mostraIntero(w)) << w->objectName().toStdString();
     EXPECT_GT(vbWidth(g), 15585);
@@ -649,8 +644,9 @@ TEST(frmConsultaEstrazioni, ValueBoxesTakeDigitsAndCheckTheirRange)
     f->txtDistanza->clear();
     QTest::keyClicks(f->txtDistanza, "9a0");
     EXPECT_EQ(f->txtDistanza->text(), "90");
+    // Tab onto the option box that, clicked, would press the button: the box's own check.
     t.a.fake.expectMsgBox(QStringLiteral("inserisci un numero tra 1 e 89 !"), vbOK);
-    t.clic(f->txtSomma);
+    QTest::keyClick(f->txtDistanza, Qt::Key_Tab);
     ASSERT_FALSE(t.a.fake.msgBoxCalls().empty());
     EXPECT_EQ(t.a.fake.msgBoxCalls().back().style, vbExclamation);
     QCoreApplication::processEvents();   // the refused value stays selected

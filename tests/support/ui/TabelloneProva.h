@@ -5,6 +5,7 @@
 #include "consulta/frmConsultaEstrazioni.h"
 #include "support/ui/AmbienteServizi.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTest>
@@ -37,3 +38,16 @@ struct TabelloneProva {
         return v;
     }
 };
+
+// Another board, built and shown at a font a quarter larger than the program's.
+inline frmConsultaEstrazioni* TabelloneAFontGrande()
+{
+    const QFont prima = QApplication::font();
+    QFont grande = prima;
+    grande.setPointSizeF(prima.pointSizeF() * 1.25);
+    QApplication::setFont(grande);
+    auto* g = compat::Forms::create<frmConsultaEstrazioni>();
+    g->vbShow();
+    QApplication::setFont(prima);
+    return g;
+}
