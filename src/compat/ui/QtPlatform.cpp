@@ -108,7 +108,14 @@ int QtMessageBox::show(const QString& prompt, int style, const QString& title)
         defaultIndex = 0;
     box.setDefaultButton(pushes[defaultIndex]);
 
+    // A message shown while a computation holds the hourglass waits for the
+    // user: over it the pointer is the ordinary one.
+    const bool occupato = QApplication::overrideCursor() != nullptr;
+    if (occupato)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
     box.exec();
+    if (occupato)
+        QApplication::restoreOverrideCursor();
     const qsizetype clicked = pushes.indexOf(box.clickedButton());
     if (clicked >= 0)
         return buttons[clicked].result;

@@ -1,8 +1,10 @@
 #include "compat/AppError.h"
+#include "compat/ui/Controls.h"
 #include "compat/ui/LinePrinter.h"
 #include "compat/ui/QtPlatform.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -82,6 +84,22 @@ TEST(QtMessageBox, ShowsItalianButtonsAndMapsTheAnswer)
                   c.expected);
         EXPECT_TRUE(seen);
     }
+}
+
+// Under the hourglass of a computation a message shows the ordinary pointer,
+// and the hourglass comes back when it is answered.
+TEST(QtMessageBox, ShowsTheOrdinaryPointerUnderTheHourglass)
+{
+    BusyCursor attesa;
+    Qt::CursorShape durante = Qt::WaitCursor;
+    QTimer::singleShot(0, [&] {
+        durante = QApplication::overrideCursor()->shape();
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->buttons().front()->click();
+    });
+    EXPECT_EQ(QtMessageBox().show(QStringLiteral("Avviso"), vbOKOnly, QStringLiteral("Titolo")), vbOK);
+    EXPECT_EQ(durante, Qt::ArrowCursor);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
 }
 
 TEST(QtKeyboard, EscInAnyWindowLatchesUntilCleared)
