@@ -44,7 +44,7 @@ frmMultiRuota::frmMultiRuota()
                                           QStringLiteral("Pres./Quantità"), QStringLiteral("% Pres."),
                                           QStringLiteral("Numero"), QStringLiteral("R.ricerca"),
                                           QStringLiteral("R.gioco")});
-    dimensionaColonne();
+    // The column widths are set at load, once the spia column has its header.
     ListViewMultiruote->setSortKey(3);
     ListViewMultiruote->setSortOrder(Qt::DescendingOrder);
     ListViewMultiruote->setSorted(true);

@@ -180,6 +180,9 @@ private:
     // The capogioco's paired algorithms and numbers and the numbers to play
     // (frmQuorvaneAbbinati.cpp).
     void collegaAbbinati();
+    // The colpi typed in cboColpi, as the report reads them too; false, after
+    // the message and with the focus there, when below 1 or too many to hold.
+    bool chiediColpi(int& colpi);
     void cmdAlgoAbbinati_Click();
     void cmdCancellaAlgoritmiAbbinati_Click();
     void cmdNumAbbinati_Click();

@@ -41,16 +41,6 @@ int quantiRichiesti(const QComboBox* c)
     return std::min(interoDigitatoOZero(c->currentText()), c->count());
 }
 
-bool chiediColpi(QComboBox* cboColpi, int& colpi)
-{
-    colpi = interoDigitatoOZero(cboColpi->currentText());
-    if (colpi >= 1)
-        return true;
-    vbMsgBox(QStringLiteral("Inserire il n. di colpi di gioco !"), vbExclamation);
-    cboColpi->setFocus();
-    return false;
-}
-
 // The draw of the play date, the first after it when it has none; the box
 // shows the draw's date. Nothing after a refused date (its lookup said why).
 std::optional<qint32> estrazioneDiGioco(QLineEdit* txtDataFine)
@@ -158,6 +148,16 @@ void frmQuorvane::collegaAbbinati()
        [this] { cmdVediNumeri_Click(); });
 }
 
+bool frmQuorvane::chiediColpi(int& colpi)
+{
+    colpi = interoDigitatoOZero(cboColpi->currentText());
+    if (colpi >= 1)
+        return true;
+    vbMsgBox(QStringLiteral("Inserire il n. di colpi di gioco !"), vbExclamation);
+    cboColpi->setFocus();
+    return false;
+}
+
 // ---------------------------------------------------------------------------
 // Paired algorithms
 
@@ -175,7 +175,7 @@ void frmQuorvane::cmdAlgoAbbinati_Click()
     ParametriAlgoAbbinati p;
     if (!periodoAbbinati(*this, p))
         return;
-    if (!chiediColpi(cboColpi, p.colpi))
+    if (!chiediColpi(p.colpi))
         return;
     if (!spuntata(chkUltime))
         p.estrazioneFine -= p.colpi;
@@ -235,7 +235,7 @@ void frmQuorvane::cmdNumAbbinati_Click()
     if (!gioco)
         return;
     int colpi = 0;
-    if (!chiediColpi(cboColpi, colpi))
+    if (!chiediColpi(colpi))
         return;
     const std::array<bool, 12> ruote = ruoteSpuntate(chkRuotaG);
     ListViewOrdin->clear();
@@ -283,7 +283,7 @@ void frmQuorvane::cmdVediNumeri_Click()
     if (!gioco)
         return;
     int colpi = 0;
-    if (!chiediColpi(cboColpi, colpi))
+    if (!chiediColpi(colpi))
         return;
     // A method taken from the multi-wheel results keeps its own wheels.
     const bool multiRicerca = !RuoteRicercaMulti.isEmpty();

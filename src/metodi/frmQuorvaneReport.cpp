@@ -101,12 +101,8 @@ void frmQuorvane::cmdReport_Click(int index)
     vbSetText(txtDataFine, vbDateText(DataTrovata));
     // Typed numbers are read as the search reads them, and one too large for
     // it is refused with its message before the summary shows anything.
-    p.colpi = interoDigitatoOZero(cboColpi->currentText());
-    if (p.colpi < 1) {
-        vbMsgBox(QStringLiteral("Inserire il n. di colpi di gioco !"), vbExclamation);
-        cboColpi->setFocus();
+    if (!chiediColpi(p.colpi))
         return;
-    }
     p.perSortite = !optPeriodo[0]->isChecked();
     if (p.perSortite) {
         // Below 1 it is no refusal here: the run just finds no case.
