@@ -1,5 +1,7 @@
 #include "compat/AppError.h"
 
+#include <cerrno>
+
 namespace compat {
 
 QString errorDescription(int number)
@@ -12,7 +14,9 @@ QString errorDescription(int number)
     case 13: return QStringLiteral("Tipo non corrispondente");
     case 52: return QStringLiteral("Nome o numero di file non valido");
     case 53: return QStringLiteral("Impossibile trovare il file");
+    case 61: return QStringLiteral("Disco pieno");
     case 63: return QStringLiteral("Numero di record non valido");
+    case 70: return QStringLiteral("Autorizzazione negata");
     case 75: return QStringLiteral("Errore di accesso al percorso/file");
     case 76: return QStringLiteral("Impossibile trovare il percorso");
     default: return {};
@@ -22,6 +26,24 @@ QString errorDescription(int number)
 void raise(int number, const QString& source)
 {
     throw AppError{number, errorDescription(number), source};
+}
+
+int errorNumberOf(int systemError)
+{
+    switch (systemError) {
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT: return 61;
+    case EACCES:
+    case EPERM:
+    case EROFS: return 70;
+    default: return 75;
+    }
+}
+
+void raiseSystemError(int systemError)
+{
+    raise(errorNumberOf(systemError));
 }
 
 } // namespace compat

@@ -19,6 +19,11 @@ QString errorDescription(int number);
 // Throws the run-time error `number` with its standard description.
 [[noreturn]] void raise(int number, const QString& source = {});
 
+// The run-time error that stands for a failed system call's errno: no space
+// 61, no permission 70, anything else 75.
+int errorNumberOf(int systemError);
+[[noreturn]] void raiseSystemError(int systemError);
+
 // Thrown by the scripted platform's process end; every trap lets it through.
 struct ProcessEnded {
     int code = 0;

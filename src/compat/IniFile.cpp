@@ -1,11 +1,11 @@
 #include "compat/IniFile.h"
 
 #include "compat/cp1252.h"
+#include "compat/files.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 
 namespace compat {
 
@@ -155,14 +155,12 @@ bool IniFile::set(const QString& section, const QString& key,
         lines.append(newLine);
     }
 
-    QSaveFile out(path_);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
+    QByteArray testo;
     for (const QByteArray& l : lines) {
-        out.write(l);
-        out.write("\r\n", 2);
+        testo += l;
+        testo += "\r\n";
     }
-    return out.commit();
+    return replaceFile(path_, testo);
 }
 
 } // namespace compat

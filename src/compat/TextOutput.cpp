@@ -1,10 +1,16 @@
 #include "compat/TextOutput.h"
 
+#include "compat/AppError.h"
 #include "compat/cp1252.h"
+#include "compat/files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+
+#include <unistd.h>
 
 namespace compat {
 
@@ -17,12 +23,21 @@ QString reasonOf(const QFileDevice& device)
     case QFileDevice::ResourceError: return QStringLiteral("spazio su disco esaurito o risorsa non disponibile");
     case QFileDevice::OpenError: return QStringLiteral("impossibile aprire il file");
     case QFileDevice::WriteError: return QStringLiteral("errore di scrittura");
-    case QFileDevice::RenameError:
-    case QFileDevice::CopyError: return QStringLiteral("impossibile sostituire il file esistente");
     default: break;
     }
     const QString s = device.errorString();
     return s.isEmpty() ? QStringLiteral("errore sconosciuto") : s;
+}
+
+// The reason for a run-time error number of a failed write.
+QString reasonOf(int number)
+{
+    switch (number) {
+    case 61: return QStringLiteral("spazio su disco esaurito");
+    case 70: return QStringLiteral("accesso negato");
+    case 76: return QStringLiteral("percorso non trovato");
+    default: return QStringLiteral("errore di scrittura");
+    }
 }
 
 } // namespace
@@ -44,43 +59,39 @@ TextOutput::TextOutput(const QString& path, WriteMode mode) : path_(path), mode_
                  + QStringLiteral(": è una cartella.");
         return;
     }
-    if (mode == WriteMode::Replace) {
-        auto f = std::make_unique<QSaveFile>(path);
-        if (!f->open(QIODevice::WriteOnly))
-            fail(*f, QStringLiteral("Impossibile creare il file "));
-        device_ = std::move(f);
-    } else {
-        auto f = std::make_unique<QFile>(path);
-        if (!f->open(QIODevice::WriteOnly | QIODevice::Append))
-            fail(*f, QStringLiteral("Impossibile aprire il file "));
-        device_ = std::move(f);
+    if (mode == WriteMode::Append) {
+        file_ = std::make_unique<QFile>(path);
+        if (!file_->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+            fail(*file_, QStringLiteral("Impossibile aprire il file "));
+        else
+            sizeBefore_ = file_->size();
     }
 }
 
 TextOutput::~TextOutput()
 {
-    if (done_ || !device_)
-        return;
-    if (auto* save = dynamic_cast<QSaveFile*>(device_.get()))
-        save->cancelWriting(); // the old file stays as it was
-    else
-        device_->close();
+    if (!done_ && file_ && file_->isOpen())
+        file_->close();
+}
+
+void TextOutput::fail(const QString& what, const QString& reason)
+{
+    if (error_.isEmpty())
+        error_ = what + path_ + QStringLiteral(": ") + reason + u'.';
 }
 
 void TextOutput::fail(const QFileDevice& device, const QString& what)
 {
-    if (error_.isEmpty())
-        error_ = what + path_ + QStringLiteral(": ") + reasonOf(device) + u'.';
+    fail(what, reasonOf(device));
 }
 
 void TextOutput::writeLine(QStringView line)
 {
-    if (failed() || done_ || !device_)
+    if (failed() || done_)
         return;
     QByteArray bytes = toCp1252(line);
     bytes.append("\r\n");
-    if (device_->write(bytes) != bytes.size())
-        fail(*device_, QStringLiteral("Errore di scrittura nel file "));
+    text_ += bytes;
 }
 
 bool TextOutput::commit()
@@ -88,21 +99,33 @@ bool TextOutput::commit()
     if (done_)
         return !failed();
     done_ = true;
-    if (!device_)
+    if (mode_ == WriteMode::Append)
+        return commitAppend();
+    if (failed())
         return false;
-    if (auto* save = dynamic_cast<QSaveFile*>(device_.get())) {
-        if (failed()) {
-            save->cancelWriting();
-            return false;
-        }
-        if (!save->commit())
-            fail(*save, QStringLiteral("Impossibile scrivere il file "));
-        return !failed();
+    int number = 0;
+    if (!replaceFile(path_, text_, nullptr, &number))
+        fail(QStringLiteral("Impossibile scrivere il file "), reasonOf(number));
+    return !failed();
+}
+
+bool TextOutput::commitAppend()
+{
+    if (!file_ || !file_->isOpen())
+        return false;
+    if (!failed()) {
+        // One unbuffered write, so that a failure is seen here and nothing is
+        // left in a buffer to be written later.
+        errno = 0;
+        const bool scritto = file_->write(text_) == text_.size();
+        if (!scritto || ::fdatasync(file_->handle()) != 0)
+            fail(QStringLiteral("Errore di scrittura nel file "),
+                 reasonOf(errno ? errorNumberOf(errno) : 75));
     }
-    auto* file = static_cast<QFile*>(device_.get());
-    if (!failed() && !file->flush())
-        fail(*file, QStringLiteral("Errore di scrittura nel file "));
-    file->close();
+    // What reached the file of a failed addition is taken away again.
+    if (failed() && ::ftruncate(file_->handle(), off_t(sizeBefore_)) == 0)
+        ::fdatasync(file_->handle());
+    file_->close();
     return !failed();
 }
 

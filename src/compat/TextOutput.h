@@ -6,19 +6,20 @@
 //   for (const QString& l : lines) out.writeLine(l);
 //   if (!out.commit()) show(out.error());
 //
-// Replace writes a temporary file beside the target and renames it over the
-// target only in commit(), so a failure (or an output dropped without
-// commit) leaves an existing file whole. Append adds at the end of an
-// existing file (creating a missing one) and never truncates it. After the
+// Replace gathers the text and hands it to replaceFile() in commit(), so a
+// failure (or an output dropped without commit) leaves an existing file
+// whole. Append adds at the end of an existing file (creating a missing one);
+// when the addition fails the file is cut back to what it held. After the
 // first failure further lines are ignored and commit() returns false;
 // error() gives the reason in Italian.
-#include <QSaveFile>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 #include <memory>
 
 class QFile;
+class QFileDevice;
 
 namespace compat {
 
@@ -39,11 +40,15 @@ public:
     QString path() const { return path_; }
 
 private:
+    void fail(const QString& what, const QString& reason);
     void fail(const QFileDevice& device, const QString& what);
+    bool commitAppend();
 
     QString path_;
     WriteMode mode_;
-    std::unique_ptr<QFileDevice> device_;
+    QByteArray text_;               // Replace: the whole new file
+    std::unique_ptr<QFile> file_;   // Append: the file added to
+    qint64 sizeBefore_ = 0;
     QString error_;
     bool done_ = false;
 };

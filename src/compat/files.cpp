@@ -5,10 +5,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <algorithm>
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace compat {
@@ -16,12 +20,53 @@ namespace compat {
 namespace {
 WriteFault gWriteFault;
 OpenFault gOpenFault;
+WriteWatch gWriteWatch;
+
+// Writes `size` bytes from `data` at `offset` of the descriptor, piece by
+// piece, under the test hooks; the errno of the failure, 0 when every byte
+// reached the file.
+int scriviTutto(int fd, const QString& path, const char* data, qint64 size, qint64 offset = 0)
+{
+    constexpr qint64 kPezzo = 64 * 1024;
+    qint64 scritti = 0;
+    while (scritti < size) {
+        qint64 pezzo = std::min(kPezzo, size - scritti);
+        qint64 passano = pezzo;
+        if (gWriteFault) {
+            const qint64 n = gWriteFault(path, pezzo);
+            if (n >= 0)
+                passano = std::min(n, pezzo);
+        }
+        qint64 fatti = 0;
+        while (fatti < passano) {
+            const ssize_t r = ::pwrite(fd, data + scritti + fatti, size_t(passano - fatti),
+                                       off_t(offset + scritti + fatti));
+            if (r < 0 && errno == EINTR)
+                continue;
+            if (r <= 0)
+                return r < 0 ? errno : EIO;
+            fatti += r;
+        }
+        scritti += fatti;
+        if (gWriteWatch)
+            gWriteWatch(path, scritti);
+        if (passano < pezzo)
+            return EIO;
+    }
+    return 0;
+}
 
 bool apertura(QFile& f, QIODevice::OpenMode mode)
 {
     if (gOpenFault && gOpenFault(f.fileName()))
         return false;
     return f.open(mode);
+}
+
+// A refused opening: no permission is told apart, anything else is 75.
+int erroreApertura(const QFile& f)
+{
+    return f.error() == QFileDevice::PermissionsError ? 70 : 75;
 }
 }
 
@@ -117,7 +162,7 @@ void RandomFile::openAs(const QString& path, int recordLength, bool readOnly)
         raise(53);
     file_->setFileName(path);
     if (!apertura(*file_, (readOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite) | QIODevice::Unbuffered))
-        raise(75);
+        raise(erroreApertura(*file_));
     recLen_ = recordLength;
 }
 
@@ -127,7 +172,7 @@ void RandomFile::reopen()
         raise(52);
     auto nuovo = std::make_unique<QFile>(file_->fileName());
     if (!apertura(*nuovo, file_->openMode()))
-        raise(75);
+        raise(erroreApertura(*nuovo));
     file_ = std::move(nuovo);
 }
 
@@ -200,59 +245,98 @@ void RandomFile::putMany(qint64 n, QByteArrayView data)
 
 void RandomFile::write(qint64 offset, QByteArrayView data)
 {
-    qint64 passano = data.size();
-    if (gWriteFault) {
-        const qint64 f = gWriteFault(file_->fileName(), data.size());
-        if (f >= 0)
-            passano = std::min(f, passano);
-    }
-    if (!file_->seek(offset))
-        raise(75);
-    if (passano > 0 && file_->write(data.data(), passano) != passano)
-        raise(75);
-    if (passano < data.size())
-        raise(75);
+    if (const int err = scriviTutto(file_->handle(), file_->fileName(), data.data(), data.size(),
+                                    offset))
+        raiseSystemError(err);
 }
 
 void RandomFile::truncate(qint64 bytes)
 {
     if (!file_->isOpen())
         raise(52);
-    if (!file_->resize(bytes))
-        raise(75);
+    if (::ftruncate(file_->handle(), off_t(bytes)) != 0)
+        raiseSystemError(errno);
 }
 
 void RandomFile::flush()
 {
     if (!file_->isOpen())
         raise(52);
-    if (!file_->flush() || ::fdatasync(file_->handle()) != 0)
-        raise(75);
+    if (::fdatasync(file_->handle()) != 0)
+        raiseSystemError(errno);
 }
 
-bool replaceFile(const QString& path, QByteArrayView data, QString* error)
+namespace {
+
+// The file a replacement of `path` writes: the target of a symbolic link, so
+// that the link stays.
+QString destinazione(const QString& path)
 {
-    const auto fallito = [&] {
+    const QFileInfo fi(path);
+    return fi.isSymLink() ? fi.symLinkTarget() : path;
+}
+
+} // namespace
+
+bool replaceFile(const QString& path, QByteArrayView data, QString* error, int* number)
+{
+    const auto esito = [&](int n) {
         if (error)
-            *error = errorDescription(75);
-        return false;
+            *error = n ? errorDescription(n) : QString();
+        if (number)
+            *number = n;
+        return n == 0;
     };
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return fallito();
-    qint64 passano = data.size();
-    if (gWriteFault) {
-        const qint64 n = gWriteFault(path, data.size());
-        if (n >= 0)
-            passano = std::min(n, passano);
+    const QString target = destinazione(path);
+    const QFileInfo fi(target);
+    if (!fi.absoluteDir().exists())
+        return esito(76);
+    if (fi.isDir())
+        return esito(75);
+
+    // The temporary file stands beside the target, so that the rename is
+    // atomic: until it, the old file is untouched.
+    QByteArray temporaneo;
+    int fd = -1;
+    for (int tentativo = 0; fd < 0 && tentativo < 100; ++tentativo) {
+        temporaneo = QFile::encodeName(fi.absoluteDir().filePath(
+            QStringLiteral(".%1.%2.tmp")
+                .arg(fi.fileName())
+                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))));
+        fd = ::open(temporaneo.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return esito(errorNumberOf(errno));
     }
-    if ((passano > 0 && f.write(data.data(), passano) != passano) || passano < data.size()) {
-        f.cancelWriting();
-        return fallito();
+    if (fd < 0)
+        return esito(75);
+    const QByteArray nome = QFile::encodeName(target);
+    int err = 0;
+    if (struct stat vecchio {}; ::stat(nome.constData(), &vecchio) == 0
+                                && ::fchmod(fd, vecchio.st_mode & 07777) != 0)
+        err = errno;
+    if (!err)
+        err = scriviTutto(fd, path, data.data(), data.size());
+    if (!err && ::fsync(fd) != 0)
+        err = errno;
+    if (::close(fd) != 0 && !err)
+        err = errno;
+    if (!err && gWriteFault && gWriteFault(path, 0) == 0)
+        err = EIO;
+    if (!err && ::rename(temporaneo.constData(), nome.constData()) != 0)
+        err = errno;
+    if (err) {
+        ::unlink(temporaneo.constData());
+        return esito(errorNumberOf(err));
     }
-    if (!f.commit())
-        return fallito();
-    return true;
+    // The new name reaches the disk with its folder; a failure here loses
+    // nothing, the data are synced already.
+    if (const int cartella = ::open(QFile::encodeName(fi.absolutePath()).constData(),
+                                    O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        cartella >= 0) {
+        ::fsync(cartella);
+        ::close(cartella);
+    }
+    return esito(0);
 }
 
 void setWriteFault(WriteFault fault)
@@ -263,6 +347,11 @@ void setWriteFault(WriteFault fault)
 void setOpenFault(OpenFault fault)
 {
     gOpenFault = std::move(fault);
+}
+
+void setWriteWatch(WriteWatch watch)
+{
+    gWriteWatch = std::move(watch);
 }
 
 bool fileExists(QStringView path)

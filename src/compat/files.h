@@ -61,15 +61,15 @@ public:
     QByteArray get(qint64 n);
     // `count` consecutive records from n, as one block (past the end: zeros).
     QByteArray getMany(qint64 n, qint64 count);
-    // Writes record n whole (padded or cut to the record length); AppError 75
-    // when the write does not complete.
+    // Writes record n whole (padded or cut to the record length). When the
+    // write does not complete: AppError 61 (no space), 70 (no permission) or
+    // 75, as for every failed write, cut or flush below.
     void put(qint64 n, QByteArrayView data);
-    // Writes `data` (whole records) from record n on in one write; AppError 75
-    // when it does not complete.
+    // Writes `data` (whole records) from record n on in one write.
     void putMany(qint64 n, QByteArrayView data);
-    // Cuts or extends the file to `bytes`; AppError 75 on failure.
+    // Cuts or extends the file to `bytes`.
     void truncate(qint64 bytes);
-    // Hands what was written to the disk; AppError 75 on failure.
+    // Hands what was written to the disk.
     void flush();
 
 private:
@@ -81,10 +81,12 @@ private:
     int recLen_ = 0;
 };
 
-// Tests inject write failures here: before each write to a random-access file
-// the hook gets the file's path and the write's size and returns how many of
-// its bytes reach the file before the write fails, or -1 to let it through.
-// An empty function removes the hook.
+// Tests inject write failures here: before each piece of a write to a
+// random-access file or to a replacement (pieces of at most 64 KiB) the hook
+// gets the file's path and the piece's size and returns how many of its bytes
+// reach the file before the write fails, or -1 to let it through. A
+// replacement asks once more with size 0 before its rename: 0 fails the
+// rename. An empty function removes the hook.
 using WriteFault = std::function<qint64(const QString& path, qint64 size)>;
 void setWriteFault(WriteFault fault);
 
@@ -94,10 +96,22 @@ void setWriteFault(WriteFault fault);
 using OpenFault = std::function<bool(const QString& path)>;
 void setOpenFault(OpenFault fault);
 
-// Replaces the file at `path` with `data` through a temporary file renamed at
-// the end, so a failure leaves an existing file whole. Honours the write
-// fault hook. False with *error set (in Italian) on failure.
-bool replaceFile(const QString& path, QByteArrayView data, QString* error = nullptr);
+// Tests stand for a crash here: after each piece of a write reaches its file
+// the hook gets the path (for a replacement, the file being replaced) and the
+// bytes the write has put there so far; a test may end the process in it. An
+// empty function removes the hook.
+using WriteWatch = std::function<void(const QString& path, qint64 written)>;
+void setWriteWatch(WriteWatch watch);
+
+// Replaces the file at `path` with `data`: written whole to a temporary file
+// beside it, synced, then renamed over it. Every failed write, sync or rename
+// is seen before the old file is touched; the temporary file is then removed
+// and an existing file stays byte for byte. A symbolic link is kept and its
+// target replaced. False on failure, with the run-time error in *number (61
+// no space, 70 no permission, 75 any other fault, 76 no such folder) and its
+// description in *error.
+bool replaceFile(const QString& path, QByteArrayView data, QString* error = nullptr,
+                 int* number = nullptr);
 
 // True when at least one ordinary, non-hidden file matches the path (the
 // name may hold the wildcards * and ?); any error gives False.

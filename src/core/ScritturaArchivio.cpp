@@ -1,7 +1,11 @@
 #include "core/ScritturaArchivio.h"
 
+#include "compat/AppError.h"
+#include "compat/files.h"
+
 #include <QDir>
-#include <QSaveFile>
+#include <QFile>
+#include <QFileInfo>
 
 ContenutoArchivio contenutoArchivio(const std::vector<RecEstrazione>& estrazioni)
 {
@@ -24,13 +28,29 @@ QString scriviArchivio(const std::vector<RecEstrazione>& estrazioni, const QStri
     if (!QDir().mkpath(cartella))
         return QStringLiteral("impossibile creare ") + cartella;
     const ContenutoArchivio c = contenutoArchivio(estrazioni);
-    QSaveFile est(QDir(cartella).filePath(QStringLiteral("Estrazioni.ind")));
-    QSaveFile anni(QDir(cartella).filePath(QStringLiteral("anni.ind")));
-    if (!est.open(QIODevice::WriteOnly) || !anni.open(QIODevice::WriteOnly))
-        return QStringLiteral("impossibile scrivere in ") + cartella;
-    est.write(c.estrazioni);
-    anni.write(c.anni);
-    if (!est.commit() || !anni.commit())
-        return QStringLiteral("scrittura non riuscita in ") + cartella;
+    const QString est = QDir(cartella).filePath(QStringLiteral("Estrazioni.ind"));
+    const QString anni = QDir(cartella).filePath(QStringLiteral("anni.ind"));
+    const auto fallita = [](const QString& percorso, const QString& errore) {
+        return QStringLiteral("scrittura non riuscita di ") + percorso + QStringLiteral(" (")
+               + errore + u')';
+    };
+    if (QFileInfo(anni).isDir())
+        return fallita(anni, compat::errorDescription(75));
+    // The draws go first; should the year index then fail, the old draws
+    // are put back, so the two files never disagree.
+    QFile vecchio(est);
+    const bool cerano = vecchio.open(QIODevice::ReadOnly);
+    const QByteArray vecchie = cerano ? vecchio.readAll() : QByteArray();
+    vecchio.close();
+    QString errore;
+    if (!compat::replaceFile(est, c.estrazioni, &errore))
+        return fallita(est, errore);
+    if (!compat::replaceFile(anni, c.anni, &errore)) {
+        if (cerano)
+            compat::replaceFile(est, vecchie);
+        else
+            QFile::remove(est);
+        return fallita(anni, errore);
+    }
     return {};
 }

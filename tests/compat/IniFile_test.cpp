@@ -1,5 +1,7 @@
 #include "compat/IniFile.h"
+#include "LimiteFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -86,3 +88,19 @@ TEST_F(IniTest, WriteIntoAMissingFolderFailsSilently)
 }
 
 } // namespace
+
+TEST_F(IniTest, AWriteOnAFullDiskLeavesTheFileAsItWas)
+{
+    const QByteArray prima = "[Options]\r\nGiorni estrazione=NNYNYNY\r\n[Forms]\r\nMainLeft=120\r\n"
+                             "MainTop=45\r\nMainHeight=6000\r\n";
+    scrivi(prima);
+    bool ok = true;
+    {
+        LimiteFile disco(26);
+        ok = ini.set(QStringLiteral("Options"), QStringLiteral("Giorni estrazione"),
+                     QStringLiteral("NNYNYNN"));
+    }
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(leggi(), prima);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}

@@ -1,4 +1,5 @@
 #include "compat/TextOutput.h"
+#include "LimiteFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,5 +84,27 @@ TEST_F(TextOutputTest, FailuresAreReportedWithTheirReason)
             out.writeLine(u"riga di prova che riempie il buffer");
         EXPECT_FALSE(out.commit());
         EXPECT_TRUE(out.error().contains(QStringLiteral("/dev/full"))) << out.error().toStdString();
+    }
+}
+
+TEST_F(TextOutputTest, AFullDiskFailsTheReportAndLeavesTheOldFileAsItWas)
+{
+    // A short report, all of it in a buffer until the end: its failure must
+    // still be seen, in either mode.
+    for (const WriteMode mode : {WriteMode::Replace, WriteMode::Append}) {
+        const QString path = file("d.Txt");
+        put(path, "gia presente\r\n");
+        QString error;
+        bool ok = true;
+        {
+            LimiteFile disco(20);
+            ok = writeTextLines(path, {QStringLiteral("Riepilogo del metodo"), QStringLiteral("x")},
+                                mode, &error);
+        }
+        EXPECT_FALSE(ok);
+        EXPECT_TRUE(error.contains(QStringLiteral("spazio su disco esaurito")))
+            << error.toStdString();
+        EXPECT_EQ(bytesOf(path), QByteArray("gia presente\r\n"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 }

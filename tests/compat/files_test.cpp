@@ -1,10 +1,15 @@
 #include "compat/AppError.h"
 #include "compat/files.h"
+#include "LimiteFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
 
 namespace {
 
@@ -129,3 +134,95 @@ TEST(RandomFile, FailedReopenKeepsTheHandleThatWrote)
 }
 
 } // namespace
+
+namespace {
+
+// What a folder holds, names and bytes: a failed replacement leaves no
+// temporary file behind and the old file as it was.
+std::map<QString, QByteArray> cartella(const QTemporaryDir& d)
+{
+    std::map<QString, QByteArray> m;
+    const QDir dir(d.path());
+    for (const QString& n : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot))
+        m[n] = contenuto(dir.filePath(n));
+    return m;
+}
+
+} // namespace
+
+TEST(ReplaceFile, AShortWriteOnAFullDiskLeavesTheOldFileAndNoTemporary)
+{
+    struct Caso {
+        const char* nome;
+        qint64 nuovi;   // bytes of the new content
+        qint64 limite;  // what the disk takes
+    };
+    // Small contents never reach the disk before the rename unless every
+    // write is seen; large ones fail in the middle.
+    const Caso casi[] = {{"piccolo", 133, 26}, {"nulla entra", 133, 0}, {"grande", 200'000, 70'000},
+                         {"un pezzo esatto", 64 * 1024 + 1, 64 * 1024}};
+    for (const Caso& c : casi) {
+        QTemporaryDir d;
+        const QString p = d.filePath("Quorvane.ini");
+        QFile vecchio(p);
+        ASSERT_TRUE(vecchio.open(QIODevice::WriteOnly));
+        vecchio.write("[Options]\r\nGiorni estrazione=NNYNYNY\r\n");
+        vecchio.close();
+        const auto prima = cartella(d);
+        QString errore;
+        int numero = 0;
+        bool ok = true;
+        {
+            LimiteFile disco(c.limite);
+            ok = compat::replaceFile(p, QByteArray(c.nuovi, 'x'), &errore, &numero);
+        }
+        EXPECT_FALSE(ok) << c.nome;
+        EXPECT_EQ(numero, 61) << c.nome;
+        EXPECT_EQ(errore, QStringLiteral("Disco pieno")) << c.nome;
+        EXPECT_EQ(cartella(d), prima) << c.nome;
+    }
+}
+
+TEST(ReplaceFile, ASoundReplacementKeepsTheModeAndALinkAndAFailedRenameKeepsTheOldFile)
+{
+    QTemporaryDir d;
+    const QString p = d.filePath("vero.txt");
+    ASSERT_TRUE(compat::replaceFile(p, "uno"));
+    QFile::setPermissions(p, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    ASSERT_TRUE(QFile::link(p, d.filePath("collegamento.txt")));
+    ASSERT_TRUE(compat::replaceFile(d.filePath("collegamento.txt"), "due"));
+    EXPECT_TRUE(QFileInfo(d.filePath("collegamento.txt")).isSymLink());
+    EXPECT_EQ(contenuto(p), "due");
+    const auto altri = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    EXPECT_EQ(QFile::permissions(p) & altri, QFile::ReadGroup);
+    const auto prima = cartella(d);
+    compat::setWriteFault([](const QString&, qint64 size) -> qint64 { return size == 0 ? 0 : -1; });
+    int numero = 0;
+    EXPECT_FALSE(compat::replaceFile(p, "tre", nullptr, &numero));
+    compat::setWriteFault({});
+    EXPECT_EQ(numero, 75);
+    EXPECT_EQ(cartella(d), prima);
+    EXPECT_FALSE(compat::replaceFile(d.filePath("manca/x.txt"), "x", nullptr, &numero));
+    EXPECT_EQ(numero, 76);
+}
+
+TEST(RandomFile, AWriteOnAFullDiskIsDiskFull)
+{
+    QTemporaryDir d;
+    compat::RandomFile f;
+    f.open(d.filePath("r.bin"), 66);
+    f.put(1, QByteArray(66, 'a'));
+    LimiteFile disco(100);
+    for (const auto& scrivi : std::initializer_list<std::function<void()>>{
+             [&] { f.put(2, QByteArray(66, 'b')); },
+             [&] { f.putMany(2, QByteArray(132, 'b')); },
+             [&] { f.truncate(200); }}) {
+        try {
+            scrivi();
+            ADD_FAILURE() << "the write was to fail";
+        } catch (const AppError& e) {
+            EXPECT_EQ(e.number, 61);
+            EXPECT_EQ(e.description, QStringLiteral("Disco pieno"));
+        }
+    }
+}
