@@ -1,14 +1,53 @@
 // Writes Archivi/Estrazioni.ind and Archivi/anni.ind in a program folder from
 // the bundled draw history. With --se-mancante an existing archive is left
-// untouched: a rebuild never overwrites draws a user stored.
+// untouched: a rebuild never overwrites draws a user stored. Only a missing or
+// empty anni.ind is written again, from the draws themselves.
+#include "compat/files.h"
 #include "compat/paths.h"
 #include "core/ScritturaArchivio.h"
 #include "core/StoricoTsv.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+
+namespace {
+
+enum class Indice { Lasciato, Riscritto, NonRiuscito };
+
+// Writes the year index of the draws in `est` when `anni` is missing or empty
+// and `est` holds whole records only; Estrazioni.ind itself is only read.
+Indice riscriviAnni(const QString& est, const QString& anni)
+{
+    const QFileInfo infoAnni(anni);
+    if (infoAnni.exists() && infoAnni.size() > 0)
+        return Indice::Lasciato;
+    QFile f(est);
+    if (!f.open(QIODevice::ReadOnly))
+        return Indice::Lasciato;
+    const QByteArray dati = f.readAll();
+    if (f.error() != QFileDevice::NoError || dati.isEmpty() || dati.size() % kLunghezzaRecEstrazione != 0)
+        return Indice::Lasciato;
+    std::vector<RecEstrazione> estrazioni;
+    for (qsizetype i = 0; i < dati.size(); i += kLunghezzaRecEstrazione)
+        estrazioni.push_back(
+            RecEstrazione::daBytes(QByteArrayView(dati).sliced(i, kLunghezzaRecEstrazione)));
+    const QByteArray indice = contenutoArchivio(estrazioni).anni;
+    QString errore;
+    if (!compat::replaceFile(anni, indice, &errore)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(anni), qPrintable(errore));
+        return Indice::NonRiuscito;
+    }
+    std::printf("anni.ind mancante o vuoto in %s: riscritto da Estrazioni.ind (%lld anni), "
+                "le estrazioni restano come sono\n",
+                qPrintable(infoAnni.path()),
+                static_cast<long long>(indice.size() / kLunghezzaRecAnno));
+    return Indice::Riscritto;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -23,7 +62,11 @@ int main(int argc, char** argv)
     const QString est = compat::resolvePath(cartella, u"Estrazioni.ind");
     const QString anni = compat::resolvePath(cartella, u"anni.ind");
     if (seMancante && (QFileInfo::exists(est) || QFileInfo::exists(anni))) {
-        std::printf("archivio presente in %s: lasciato com'è\n", qPrintable(cartella));
+        const Indice i = riscriviAnni(est, anni);
+        if (i == Indice::NonRiuscito)
+            return 1;
+        if (i == Indice::Lasciato)
+            std::printf("archivio presente in %s: lasciato com'è\n", qPrintable(cartella));
         return 0;
     }
     const StoricoTsv storico = leggiStoricoTsv(args[0]);

@@ -34,7 +34,8 @@ bool fileAggiornamentoValido(const QByteArray& dati)
     return true;
 }
 
-EsameAggiornamento esaminaAggiornamento(const QByteArray& dati, QDate dataUltimaArchivio)
+EsameAggiornamento esaminaAggiornamento(const QByteArray& dati, QDate dataUltimaArchivio,
+                                        QDate oggi)
 {
     using E = EsameAggiornamento::Esito;
     EsameAggiornamento e;
@@ -42,13 +43,22 @@ EsameAggiornamento esaminaAggiornamento(const QByteArray& dati, QDate dataUltima
         return e;
     e.primaData = *record(dati, 0).data();
     e.ultimaData = *record(dati, quanti(dati) - 1).data();
-    if (e.primaData > dataUltimaArchivio)
+    if (dataFutura(dati, oggi).isValid())
+        e.esito = E::Futuro;
+    else if (e.primaData > dataUltimaArchivio)
         e.esito = E::Discontinuo;
     else if (e.ultimaData > dataUltimaArchivio)
         e.esito = E::DaAccodare;
     else
         e.esito = E::NienteDiNuovo;
     return e;
+}
+
+QDate dataFutura(const QByteArray& dati, QDate oggi)
+{
+    // Dates strictly increase in a sound file: the last one is the latest.
+    const auto ultima = RecEstrazione::daBytes(dati.right(kLunghezzaRecEstrazione)).data();
+    return ultima && *ultima > oggi ? *ultima : QDate();
 }
 
 QByteArray recordDopo(const QByteArray& dati, QDate dataUltima)

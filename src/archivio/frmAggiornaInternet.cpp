@@ -251,11 +251,14 @@ void frmAggiornaInternet::cmdApri_Click()
         return;
     }
     const QByteArray dati = f.readAll();
-    const EsameAggiornamento e = esaminaAggiornamento(dati, DataUltimaArchivio);
+    const EsameAggiornamento e = esaminaAggiornamento(dati, DataUltimaArchivio, Oggi());
     using E = EsameAggiornamento::Esito;
     switch (e.esito) {
     case E::Corrotto:
         ErroreFile(percorsoLocale());
+        return;
+    case E::Futuro:
+        AvvisoDataFutura(e.ultimaData);
         return;
     case E::Discontinuo:
         vbMsgBox(QStringLiteral("Discontinuità di memorizzazione - Aggiornamento impossibile"),

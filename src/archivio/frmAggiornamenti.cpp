@@ -91,10 +91,15 @@ void frmAggiornamenti::cmdApri_Click()
     QByteArray dati;
     if (f.open(QIODevice::ReadOnly))
         dati = f.readAll();
-    const EsameAggiornamento e = esaminaAggiornamento(dati, DataUltimaArchivio);
+    const EsameAggiornamento e = esaminaAggiornamento(dati, DataUltimaArchivio, Oggi());
     using E = EsameAggiornamento::Esito;
     if (f.error() != QFileDevice::NoError || e.esito == E::Corrotto) {
         ErroreFile(*nome);
+        return;
+    }
+    if (e.esito == E::Futuro) {
+        lblFile->setText(QString());
+        AvvisoDataFutura(e.ultimaData);
         return;
     }
     lblFile->setText(vbDateText(e.ultimaData));

@@ -286,10 +286,6 @@ bool frmInputEstrazioni::memorizza()
     }
     const bool correzione = !modoNuova();
     const int n = richiesti();
-    if (correzione) {
-        const RecEstrazione vecchio = Archivio().leggi(EstrazioneCorrente);
-        GiornoSettimanaCorrente = vecchio.giorno();
-    }
     const auto valori = [this] {
         ValoriCaselle v{};
         for (int k = 1; k <= kCaselle; ++k)
@@ -318,9 +314,10 @@ bool frmInputEstrazioni::memorizza()
         && !conferma(QStringLiteral("Ci sono numeri uguali su stessa ruota. Memorizzi ugualmente ? ")))
         return false;
 
-    for (int i = 1; i <= 7; ++i)
-        if (vbWeekdayName(i) == lblGiornoEstraz->text())
-            GiornoEtichetta = i;
+    // Both weekday digits are the stored date's, wherever the -1/+1 buttons
+    // moved it from: the weekday restrictions read them.
+    const QDate data = dataCaselle();
+    GiornoSettimanaCorrente = GiornoEtichetta = data.isValid() ? vbWeekday(data) : 0;
     if (GiornoSettimanaCorrente < 1 || GiornoSettimanaCorrente > 7) {
         vbMsgBox(QStringLiteral("Errore durante la memorizzazione del giorno della settimana. Riprovare!"));
         return false;

@@ -57,9 +57,28 @@ void AvvisoRiapertura(const EsitoScrittura& e)
              vbOKOnly | vbExclamation);
 }
 
+QDate Oggi()
+{
+    return platform().clock().now().date();
+}
+
+void AvvisoDataFutura(QDate ultima)
+{
+    vbMsgBox(QStringLiteral("Il file contiene estrazioni con data successiva a oggi (")
+                 + vbDateText(ultima)
+                 + QStringLiteral("): aggiornamento non eseguito. Controllare la data del "
+                                  "computer."),
+             vbOKOnly | vbCritical, QStringLiteral("Aggiornamento archivi"));
+}
+
 bool AllineaArchivio(const QByteArray& dati, QLabel* lblNumero, QLabel* lblAnno)
 {
     const QString titolo = QStringLiteral("Aggiornamento archivi");
+    // Judged again: the clock may have been set back since the file was opened.
+    if (const QDate futura = dataFutura(dati, Oggi()); futura.isValid()) {
+        AvvisoDataFutura(futura);
+        return false;
+    }
     if (!ScritturaConsentita())
         return false;
     BloccoScrittura blocco;

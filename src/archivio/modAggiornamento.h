@@ -20,6 +20,11 @@ void AvvisoArchivioOccupato(const QString& titolo = {});
 // could not be opened again (the program goes on with the handle it has).
 void AvvisoRiapertura(const EsitoScrittura& e);
 
+// Today's date by the platform's clock, against which update files are judged.
+QDate Oggi();
+// Refuses an update file holding a draw after today, naming its latest date.
+void AvvisoDataFutura(QDate ultima);
+
 // Merges a sound update file into the archive: the records dated after the
 // archive's last draw, read again now, in one write. Shows the outcome,
 // updates the two labels to the last draw appended, and moves the search

@@ -89,7 +89,8 @@ EsitoApertura ArchivioEstrazioni::apri(const QString& cartellaProgramma)
     apriFile(estrazioni_, u"Estrazioni.ind", kLunghezzaRecEstrazione, esito.estrazioniVuoto,
              esito.estrazioniIlleggibile);
     apriFile(anni_, u"anni.ind", kLunghezzaRecAnno, esito.anniVuoto, esito.anniIlleggibile);
-    if (estrazioni_.isOpen() && estrazioni_.lof() == 0)
+    // A file with no whole record holds no draw: the remains of a cut write.
+    if (estrazioni_.isOpen() && estrazioni_.lof() < kLunghezzaRecEstrazione)
         esito.estrazioniVuoto = true;
     if (anni_.isOpen() && anni_.lof() == 0)
         esito.anniVuoto = true;

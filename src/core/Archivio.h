@@ -11,7 +11,7 @@
 // What the opening found.
 struct EsitoApertura {
     bool cartellaMancante = false;   // no Archivi folder
-    bool estrazioniVuoto = false;
+    bool estrazioniVuoto = false;    // also when it holds no whole record
     bool anniVuoto = false;
     bool estrazioniIlleggibile = false;   // there, but it cannot be read
     bool anniIlleggibile = false;

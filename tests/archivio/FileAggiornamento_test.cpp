@@ -7,6 +7,8 @@ namespace {
 
 using Esito = EsameAggiornamento::Esito;
 
+const QDate kOggi(2026, 3, 1);
+
 QByteArray file(const std::vector<RecEstrazione>& r)
 {
     QByteArray b;
@@ -65,19 +67,45 @@ TEST(FileAggiornamento, ExaminedAgainstTheArchivesLastDraw)
         {QDate(2026, 2, 1), Esito::NienteDiNuovo},
     };
     for (const Caso& c : casi) {
-        const EsameAggiornamento e = esaminaAggiornamento(f, c.ultimaArchivio);
+        const EsameAggiornamento e = esaminaAggiornamento(f, c.ultimaArchivio, kOggi);
         EXPECT_EQ(e.esito, c.esito) << c.ultimaArchivio.toString().toStdString();
         EXPECT_EQ(e.primaData, QDate(2026, 1, 3));
         EXPECT_EQ(e.ultimaData, QDate(2026, 1, 8));
     }
     // One record only: on or before the archive's end, or discontinuous.
-    EXPECT_EQ(esaminaAggiornamento(f.left(66), QDate(2026, 1, 3)).esito, Esito::NienteDiNuovo);
-    EXPECT_EQ(esaminaAggiornamento(f.left(66), QDate(2026, 1, 2)).esito, Esito::Discontinuo);
-    EXPECT_EQ(esaminaAggiornamento(f.left(65), QDate(2026, 1, 2)).esito, Esito::Corrotto);
+    const auto esito = [&](qsizetype byte, QDate ultima) {
+        return esaminaAggiornamento(f.left(byte), ultima, kOggi).esito;
+    };
+    EXPECT_EQ(esito(66, QDate(2026, 1, 3)), Esito::NienteDiNuovo);
+    EXPECT_EQ(esito(66, QDate(2026, 1, 2)), Esito::Discontinuo);
+    EXPECT_EQ(esito(65, QDate(2026, 1, 2)), Esito::Corrotto);
 
     EXPECT_EQ(recordDopo(f, QDate(2026, 1, 3)), f.mid(66));
     EXPECT_EQ(recordDopo(f, QDate(2026, 1, 4)), f.mid(66));
     EXPECT_EQ(recordDopo(f, QDate(2026, 1, 8)), QByteArray());
+}
+
+TEST(FileAggiornamento, ADrawAfterTodayRefusesTheWholeFile)
+{
+    const QByteArray f = file(tre());   // 03/01 .. 08/01/2026
+    struct Caso {
+        QDate oggi;
+        QDate ultimaArchivio;
+        Esito esito;
+    };
+    const Caso casi[] = {
+        {QDate(2026, 1, 8), QDate(2026, 1, 3), Esito::DaAccodare},   // the last draw is today's
+        {QDate(2026, 1, 7), QDate(2026, 1, 3), Esito::Futuro},
+        {QDate(2026, 1, 7), QDate(2026, 1, 2), Esito::Futuro},       // also when discontinuous
+        {QDate(2026, 1, 7), QDate(2026, 1, 8), Esito::Futuro},       // and with nothing new
+        {QDate(2025, 6, 1), QDate(2026, 1, 3), Esito::Futuro},
+    };
+    for (const Caso& c : casi) {
+        const EsameAggiornamento e = esaminaAggiornamento(f, c.ultimaArchivio, c.oggi);
+        EXPECT_EQ(e.esito, c.esito) << c.oggi.toString().toStdString();
+        EXPECT_EQ(e.ultimaData, QDate(2026, 1, 8));
+        EXPECT_EQ(dataFutura(f, c.oggi), c.esito == Esito::Futuro ? QDate(2026, 1, 8) : QDate());
+    }
 }
 
 TEST(FileAggiornamento, ExportStartsAtItsFixedRecord)

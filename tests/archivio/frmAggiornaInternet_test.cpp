@@ -88,7 +88,8 @@ QByteArray bytes(const std::vector<RecEstrazione>& r, size_t da, size_t a)
     return b;
 }
 
-// The archive holds the first three draws (to 02/01/2026).
+// The archive holds the first three draws (to 02/01/2026); today is the
+// last draw's day.
 struct Ambiente : AmbienteServizi {
     std::vector<RecEstrazione> tutte = storico();
     Server server;
@@ -102,6 +103,7 @@ struct Ambiente : AmbienteServizi {
     Ambiente() : AmbienteServizi(primeTre())
     {
         InizializzazioneFatta = false;
+        fake.setNow(QDateTime(QDate(2026, 1, 6), QTime(21, 0)));
         imposta("Options", "Url", server.url());
         fake.setHttpTimeoutMs(2000);
         auto* main = Forms::get<frmMain>();
@@ -178,6 +180,23 @@ TEST(frmAggiornaInternet, UpToDateAndTwoRecordFilesAreJudgedByTheirContent)
     a.fake.expectMsgBox(QStringLiteral("Aggiornamento archivi al 03/01/2026 effettuato"), vbOK);
     a.scarica();
     EXPECT_EQ(a.estrazioni(), bytes(a.tutte, 0, 4));
+}
+
+TEST(frmAggiornaInternet, AnAnswerDatedAfterTodayIsRefused)
+{
+    Ambiente a;
+    const QByteArray prima = a.estrazioni();
+    a.server.risposte[kMsg] = {200, ""};
+    a.server.risposte[kBin] = {200, bytes(a.tutte, 1, 5)};
+    a.fake.setNow(QDateTime(QDate(2026, 1, 5), QTime(23, 59)));
+    a.fake.expectMsgBox(QStringLiteral("Il file contiene estrazioni con data successiva a oggi "
+                                       "(06/01/2026): aggiornamento non eseguito. Controllare la "
+                                       "data del computer."),
+                        vbOK);
+    a.scarica();
+    ASSERT_EQ(a.fake.msgBoxCalls().size(), 1u);
+    EXPECT_EQ(a.estrazioni(), prima);
+    EXPECT_TRUE(a.f->isLoaded());
 }
 
 TEST(frmAggiornaInternet, ErrorPagesAndShortAnswersKeepTheLocalCopy)

@@ -37,7 +37,10 @@ QByteArray bytes(const std::vector<RecEstrazione>& r, size_t da = 0)
     return b;
 }
 
-// The archive ends on 30/12/2025; `tutte` runs on over two New Years.
+const QDateTime kOggi(QDate(2027, 1, 2), QTime(8, 0));
+
+// The archive ends on 30/12/2025; `tutte` runs on over two New Years, to
+// today's date.
 struct Ambiente : AmbienteServizi {
     std::vector<RecEstrazione> tutte;
     frmAggiornamenti* f = nullptr;
@@ -45,6 +48,7 @@ struct Ambiente : AmbienteServizi {
         : AmbienteServizi({t.begin(), t.begin() + 3}), tutte(std::move(t))
     {
         InizializzazioneFatta = false;
+        fake.setNow(kOggi);
         auto* main = Forms::get<frmMain>();
         main->vbShow();
         main->mnuEstrazioniAggiorna->trigger();
@@ -135,6 +139,37 @@ TEST(frmAggiornamenti, RefusedFilesWriteNothingAndDisableTheMerge)
     QTest::mouseClick(a.f->cmdApri, Qt::LeftButton);
     EXPECT_EQ(a.estrazioni(), primaE);
     EXPECT_EQ(a.anni(), primaA);
+    EXPECT_TRUE(a.f->isLoaded());
+}
+
+TEST(frmAggiornamenti, AFileDatedAfterTodayIsRefusedAtTheOpeningAndAtTheMerge)
+{
+    Ambiente a;
+    const QByteArray primaE = a.estrazioni(), primaA = a.anni();
+    const QString rifiuto = QStringLiteral("Il file contiene estrazioni con data successiva a oggi "
+                                           "(02/01/2027): aggiornamento non eseguito. Controllare "
+                                           "la data del computer.");
+    const QString nome = a.aggiornamento(bytes(a.tutte, 1));
+    a.fake.setNow(kOggi.addDays(-1));
+    a.fake.expectMsgBox(rifiuto, vbOK);
+    a.apri(nome);
+    ASSERT_EQ(a.fake.msgBoxCalls().size(), 1u);
+    EXPECT_EQ(a.fake.msgBoxCalls()[0].style, vbOKOnly | vbCritical);
+    EXPECT_EQ(a.fake.msgBoxCalls()[0].title, kTitolo);
+    EXPECT_EQ(a.f->lblFile->text(), "");
+    EXPECT_FALSE(a.f->cmdAggiorna->isEnabled());
+
+    // Opened with the clock right, merged after it was set back a day.
+    a.fake.setNow(kOggi);
+    a.apri(nome);
+    ASSERT_TRUE(a.f->cmdAggiorna->isEnabled());
+    a.fake.setNow(kOggi.addDays(-1));
+    a.fake.expectMsgBox(rifiuto, vbOK);
+    QTest::mouseClick(a.f->cmdAggiorna, Qt::LeftButton);
+    ASSERT_EQ(a.fake.msgBoxCalls().size(), 2u);
+    EXPECT_EQ(a.estrazioni(), primaE);
+    EXPECT_EQ(a.anni(), primaA);
+    EXPECT_EQ(NumeroEstrazioni, 3);
     EXPECT_TRUE(a.f->isLoaded());
 }
 

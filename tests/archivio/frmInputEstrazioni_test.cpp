@@ -111,12 +111,12 @@ TEST(frmInputEstrazioni, NewDrawIsProposedTypedAndStoredByteForByte)
     a.scrivi(1, QStringLiteral("a1b2"));
     EXPECT_EQ(a.f->txtEstratto[1]->text(), "12");
     a.riempi(55);
-    // Moved to the Saturday: the weekday digit stays the proposed Friday's.
+    // Moved from the proposed Friday to the Saturday: both weekday digits are Saturday's.
     QTest::mouseClick(a.f->cmdSuccessiva, Qt::LeftButton);
     EXPECT_EQ(a.data(), "28/02/2026");
     QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
 
-    QByteArray atteso = primaE + "67";
+    QByteArray atteso = primaE + "77";
     atteso += char(4);
     atteso += "28022026";
     for (int k = 1; k <= 55; ++k)
@@ -269,11 +269,12 @@ TEST(frmInputEstrazioni, CorrectionRewritesInPlaceAndStaysInItsYear)
     for (int i = 0; i < 3; ++i)
         vbPress(a.f->cmdPrecedente);
     EXPECT_EQ(a.data(), "30/12/2025");
-    vbPress(a.f->cmdPrecedente);
+    QTest::mouseClick(a.f->cmdPrecedente, Qt::LeftButton);
     a.scrivi(1, QStringLiteral("77"));
     QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
-    // Weekday digit kept (Tuesday, 3); the shown one is the Monday (2).
+    // Moved from the Tuesday (3) to the Monday (2): both weekday digits follow.
     QByteArray r = primaE.mid(66, 66);
+    r[0] = '2';
     r[1] = '2';
     r.replace(3, 8, "29122025");
     r[11] = char(77);

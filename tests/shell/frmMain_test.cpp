@@ -96,6 +96,12 @@ TEST(frmMain, StartUpRefusalsEndTheProcessWithTheirMessage)
          QStringLiteral("Archivio Estrazioni.ind mancante/i !"), QStringLiteral("Errore")},
         {"both empty", false, "", "",
          QStringLiteral("Archivio Estrazioni.ind Anni.ind mancante/i !"), QStringLiteral("Errore")},
+        // No whole record: no draw, however sound the part.
+        {"draws of 30 bytes", false, RecEstrazione::crea(QDate(1871, 1, 7), 1).toBytes().left(30),
+         "2026      1\r",
+         QStringLiteral("Archivio Estrazioni.ind mancante/i !"), QStringLiteral("Errore")},
+        {"draws of 65 bytes, empty years", false, QByteArray(65, '1'), "",
+         QStringLiteral("Archivio Estrazioni.ind Anni.ind mancante/i !"), QStringLiteral("Errore")},
         {"unreadable draws", false, "", "2026      1\r",
          QStringLiteral("Archivio Estrazioni.ind non leggibile/i !"), QStringLiteral("Errore")},
     };
