@@ -118,7 +118,6 @@ void ArchivioEstrazioni::chiudi()
 
 void ArchivioEstrazioni::riapriEstrazioni()
 {
-    invalidaVistaArchivio();
     estrazioni_.reopen();
 }
 
