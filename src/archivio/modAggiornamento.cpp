@@ -50,6 +50,14 @@ void AvvisoRiapertura(const EsitoScrittura& e)
 {
     if (!e.ok() || !e.nonRiaperto)
         return;
+    if (e.leggeIlVecchio) {
+        vbMsgBox(QStringLiteral("Memorizzazione eseguita, ma l'archivio non è stato riaperto (")
+                     + e.dettaglio
+                     + QStringLiteral("): fino alla prossima memorizzazione o al riavvio il "
+                                      "programma legge l'archivio com'era prima."),
+                 vbOKOnly | vbExclamation);
+        return;
+    }
     vbMsgBox(QStringLiteral("Memorizzazione eseguita, ma l'archivio Estrazioni.ind non è stato "
                             "riaperto (")
                  + e.dettaglio

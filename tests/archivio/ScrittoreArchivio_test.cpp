@@ -1,7 +1,9 @@
 #include "ArchivioTest.h"
 #include "archivio/ScrittoreArchivio.h"
 #include "compat/files.h"
+#include "core/ScritturaArchivio.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,7 +62,7 @@ TEST(ScrittoreArchivio, YearsFirstDrawAppendsRecordAndYearByteForByte)
     const EsitoScrittura e = accodaEstrazioni(t.a, b, r.toBytes());
     ASSERT_TRUE(e.ok());
     EXPECT_EQ(e.primo, 3);
-    EXPECT_EQ(e.anniAggiunti, 1);
+    EXPECT_TRUE(e.indiceRiscritto);
     EXPECT_EQ(t.estrazioni(), primaE + r.toBytes());
     EXPECT_EQ(t.anni(), primaA + QByteArray("20263      \r"));
     EXPECT_EQ(t.a.numeroEstrazioni(), 3);
@@ -85,7 +87,7 @@ TEST(ScrittoreArchivio, YearRecordOnlyForANewYearNotYetIndexed)
 {
     // The index already lists 2026 (a stale extra line): no second record.
     Archivio t(fineAnno());
-    t.a.fileAnni().put(3, RecAnno::crea(2026, 3).toBytes());
+    t.a.fileAnni().put(2, RecAnno::crea(2026, 3).toBytes());
     const QByteArray primaA = t.anni();
     BloccoScrittura b;
     ASSERT_TRUE(accodaEstrazioni(t.a, b, nuova(QDate(2026, 1, 2), 1).toBytes()).ok());
@@ -177,7 +179,8 @@ TEST(ScrittoreArchivio, PartialTrailingRecordsAreCutBackBeforeEveryWrite)
         EXPECT_EQ(t.anni(), interoA);
     }
     {
-        // A write that fails after the cut leaves the whole records only.
+        // A write that fails after the cut leaves the whole draws only, and
+        // says so; the year index is left as it was.
         Archivio t(fineAnno());
         const QByteArray interoE = t.estrazioni(), interoA = t.anni();
         strappa(t);
@@ -186,7 +189,7 @@ TEST(ScrittoreArchivio, PartialTrailingRecordsAreCutBackBeforeEveryWrite)
             EXPECT_EQ(accodaEstrazioni(t.a, b, r.toBytes()).errore, E::Scrittura);
         }
         EXPECT_EQ(t.estrazioni(), interoE);
-        EXPECT_EQ(t.anni(), interoA);
+        EXPECT_EQ(t.anni(), interoA + "2026");
     }
 }
 
@@ -212,7 +215,7 @@ TEST(ScrittoreArchivio, YearsMissingFromTheIndexAreAddedByTheNextWrite)
         const RecEstrazione nuovo = nuova(QDate(2027, 1, 5), 2);
         const EsitoScrittura e = accodaEstrazioni(t.a, b, nuovo.toBytes());
         ASSERT_TRUE(e.ok());
-        EXPECT_EQ(e.anniAggiunti, 2);
+        EXPECT_TRUE(e.indiceRiscritto);
         EXPECT_EQ(t.estrazioni(), primaE + nuovo.toBytes());
         EXPECT_EQ(t.anni(), QByteArray("20251      \r") + attesi);
         EXPECT_EQ(t.a.cercaEstrazione(u"05/01/2027", false).estrazione, 6);
@@ -225,6 +228,55 @@ TEST(ScrittoreArchivio, YearsMissingFromTheIndexAreAddedByTheNextWrite)
         c.setGiornoSettimana(primaE[3 * 66]);
         ASSERT_TRUE(correggiEstrazione(t.a, b, 4, c).ok());
         EXPECT_EQ(t.anni(), QByteArray("20251      \r") + attesi);
+    }
+}
+
+TEST(ScrittoreArchivio, AYearIndexThatIsNotTheDrawsOwnIsWrittenAfreshByTheNextWrite)
+{
+    std::vector<BozzaEstrazione> bozze;   // two draws a year, 1949 to 1952
+    for (int anno = 1949; anno <= 1952; ++anno)
+        for (int giorno : {8, 15})
+            bozze.push_back({QDate(anno, 1, giorno), {{1, {1, 2, 3, 4, 5}}}});
+    const std::vector<RecEstrazione> draws = componi(bozze);
+    const QByteArray giusto = contenutoArchivio(draws).anni;
+    const auto anno = [&](int i) { return giusto.mid(i * kLunghezzaRecAnno, kLunghezzaRecAnno); };
+    const std::pair<const char*, QByteArray> indici[] = {
+        {"a year removed from the middle", anno(0) + anno(2) + anno(3)},
+        {"a year missing at the end", anno(0) + anno(1) + anno(2)},
+        {"a year in the wrong place", anno(0) + anno(2) + anno(3) + anno(1)},
+        {"a year pointing at the wrong draw",
+         anno(0) + RecAnno::crea(1950, 4).toBytes() + anno(2) + anno(3)},
+    };
+    const struct {
+        const char* nome;
+        std::vector<RecEstrazione> record;
+        qint32 corretta;   // the draw the record corrects; 0: the records are appended
+    } scritture[] = {
+        {"a draw of the last year", {nuova(QDate(1952, 1, 22), 3)}, 0},
+        {"a correction", {nuova(QDate(1950, 1, 9), 1)}, 3},
+        {"a merge into a new year", {nuova(QDate(1952, 1, 22), 3), nuova(QDate(1953, 1, 3), 1)}, 0},
+    };
+    BloccoScrittura b;
+    for (const auto& [danno, indice] : indici) {
+        for (const auto& s : scritture) {
+            Archivio t(draws);
+            t.cartella.scriviFile(QStringLiteral("Archivi/anni.ind"), indice);
+            std::vector<RecEstrazione> dopo = draws;
+            QByteArray accodate;
+            for (const RecEstrazione& r : s.record)
+                accodate += r.toBytes();
+            if (s.corretta)
+                dopo[size_t(s.corretta - 1)] = s.record[0];
+            else
+                dopo.insert(dopo.end(), s.record.begin(), s.record.end());
+            EXPECT_TRUE((s.corretta ? correggiEstrazione(t.a, b, s.corretta, s.record[0])
+                                    : accodaEstrazioni(t.a, b, accodate))
+                            .ok());
+            const QByteArray atteso = contenutoArchivio(dopo).anni;
+            EXPECT_EQ(t.anni(), atteso) << danno << ", " << s.nome;
+            // Read at once by the archive.
+            EXPECT_EQ(t.a.fileAnni().getMany(1, t.a.numeroAnni()), atteso) << danno << ", " << s.nome;
+        }
     }
 }
 
