@@ -133,27 +133,64 @@ EsitoScrittura scritta(qint32 primo, qint32 ultimo, bool indiceRiscritto)
     return r;
 }
 
-// The records appended in place, flushed; on failure the draw file is cut
-// back to its whole records.
-EsitoScrittura accoda(ArchivioEstrazioni& a, const QByteArray& records)
+// One draw appended in place. A cut there leaves at most part of that draw,
+// which the opening tells and the next write drops.
+EsitoScrittura accodaUna(ArchivioEstrazioni& a, const QByteArray& record)
 {
     auto& fEstr = a.fileEstrazioni();
     const qint32 presenti = a.numeroEstrazioni();
     const qint64 interi = byteInteri(a);
-    const QByteArray indice = indiceAtteso(a, records);
+    const QByteArray indice = indiceAtteso(a, record);
     bool riscritto = false;
     try {
         tagliaCoda(fEstr, interi);
-        fEstr.putMany(presenti + 1, records);
+        fEstr.putMany(presenti + 1, record);
         fEstr.flush();
         riscritto = aggiornaIndice(a, indice);
     } catch (const compat::AppError& e) {
         return fallita(ripristina(fEstr, interi), e);
     }
-    EsitoScrittura esito = scritta(
-        presenti + 1, presenti + qint32(records.size() / kLunghezzaRecEstrazione), riscritto);
+    EsitoScrittura esito = scritta(presenti + 1, presenti + 1, riscritto);
     riapri(a, esito);
     if (riscritto)
+        riapriSostituito(a, a.fileAnni(), esito);
+    return esito;
+}
+
+// Many draws: written with the stored ones to a new file that replaces the
+// old whole, so that a crash leaves the old draws or all the new ones; then
+// the year index the same way. A crash between the two leaves years missing
+// from the index, which the next write finds and mends.
+EsitoScrittura fondi(ArchivioEstrazioni& a, const QByteArray& records)
+{
+    auto& fEstr = a.fileEstrazioni();
+    const qint32 presenti = a.numeroEstrazioni();
+    const qint64 lunghezza = fEstr.lof();
+    const QByteArray vecchio =
+        fEstr.getMany(1, (lunghezza + kLunghezzaRecEstrazione - 1) / kLunghezzaRecEstrazione)
+            .left(lunghezza);
+    const QByteArray nuovo = vecchio.left(byteInteri(a)) + records;
+    const QByteArray indice = indiceAnni(qint32(nuovo.size() / kLunghezzaRecEstrazione),
+                                         [&](qint32 i) { return annoDi(recordA(nuovo, i - 1)); });
+    try {
+        sostituisci(a.percorsoEstrazioni(), nuovo);
+    } catch (const compat::AppError& e) {
+        return errore(Errore::Scrittura, 0, e.description);
+    }
+    EsitoScrittura esito =
+        scritta(presenti + 1, qint32(nuovo.size() / kLunghezzaRecEstrazione), false);
+    riapriSostituito(a, fEstr, esito);
+    try {
+        esito.indiceRiscritto = aggiornaIndice(a, indice);
+    } catch (const compat::AppError& e) {
+        // The old draws go back, so that the two files agree.
+        const bool rimesso = compat::replaceFile(a.percorsoEstrazioni(), vecchio);
+        EsitoScrittura r = errore(rimesso ? Errore::Scrittura : Errore::NonRipristinato, 0,
+                                  e.description);
+        riapriSostituito(a, fEstr, r);
+        return r;
+    }
+    if (esito.indiceRiscritto)
         riapriSostituito(a, a.fileAnni(), esito);
     return esito;
 }
@@ -222,7 +259,7 @@ EsitoScrittura accodaEstrazioni(ArchivioEstrazioni& a, const BloccoScrittura& bl
             return errore(Errore::FuoriOrdine, i + 1);
         precedente = d;
     }
-    return accoda(a, records);
+    return quanti == 1 ? accodaUna(a, records) : fondi(a, records);
 }
 
 EsitoScrittura correggiEstrazione(ArchivioEstrazioni& a, const BloccoScrittura& blocco, qint32 n,

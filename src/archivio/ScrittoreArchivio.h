@@ -63,9 +63,11 @@ bool recordValido(const RecEstrazione& r);
 // shared in-memory view.
 
 // Appends `records` (whole 66-byte records, dates strictly increasing and after
-// the last stored draw) as one write, flushed; on any failure the draw file is
-// cut back to its whole records. The draw file is opened again afterwards, as
-// every reader expects.
+// the last stored draw). One record is appended in place and flushed; on any
+// failure the draw file is cut back to its whole records. Many (a merge) are
+// written with the stored draws to a new file that replaces the old one whole,
+// so that even a crash leaves the old draws or all the new ones. The draw
+// file is opened again afterwards, as every reader expects.
 EsitoScrittura accodaEstrazioni(ArchivioEstrazioni& a, const BloccoScrittura& blocco,
                                 const QByteArray& records);
 

@@ -3,8 +3,12 @@
 #include "compat/files.h"
 #include "core/ScritturaArchivio.h"
 
+#include <QDir>
 #include <functional>
 #include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -280,6 +284,83 @@ TEST(ScrittoreArchivio, AYearIndexThatIsNotTheDrawsOwnIsWrittenAfreshByTheNextWr
     }
 }
 
+// Runs `corpo` in a child process that stands for the program; its exit code
+// (-1 when it did not exit).
+int inUnFiglio(const std::function<void()>& corpo)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        corpo();
+        ::_exit(0);
+    }
+    int stato = 0;
+    ::waitpid(pid, &stato, 0);
+    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+}
+
+TEST(ScrittoreArchivio, AMergeCutByACrashLeavesTheOldDrawsOrAllTheNewOnes)
+{
+    // Enough draws for the draw file to be written in several pieces.
+    const std::vector<RecEstrazione> tutte = estrazioniCasuali(QDate(1990, 1, 6), 5000, 3, 7);
+    const std::vector<RecEstrazione> vecchie(tutte.begin(), tutte.begin() + 2500);
+    QByteArray nuove;
+    for (size_t i = vecchie.size(); i < tutte.size(); ++i)
+        nuove += tutte[i].toBytes();
+    const ContenutoArchivio prima = contenutoArchivio(vecchie);
+    const ContenutoArchivio dopo = contenutoArchivio(tutte);
+    constexpr int kFine = 42;
+    struct Caso {
+        const char* quando;
+        const char* file;
+        qint64 byte;   // written when the process ends; -1: all, just before the rename
+        bool nuoveEstrazioni;
+    };
+    const Caso casi[] = {
+        {"at the first piece of the draws", "Estrazioni.ind", 0, false},
+        {"midway through the draws", "Estrazioni.ind", 200 * 1024, false},
+        {"before the draws' rename", "Estrazioni.ind", -1, false},
+        {"at the first piece of the year index", "anni.ind", 0, true},
+        {"before the year index's rename", "anni.ind", -1, true},
+    };
+    for (const Caso& c : casi) {
+        Archivio t(vecchie);
+        const int uscita = inUnFiglio([&] {
+            const QString file = QString::fromLatin1(c.file);
+            compat::setWriteWatch([&](const QString& path, qint64 scritti) {
+                if (c.byte >= 0 && path.endsWith(file) && scritti >= c.byte)
+                    ::_exit(kFine);
+            });
+            compat::setWriteFault([&](const QString& path, qint64 pezzo) -> qint64 {
+                if (c.byte < 0 && pezzo == 0 && path.endsWith(file))
+                    ::_exit(kFine);
+                return -1;
+            });
+            BloccoScrittura b;
+            accodaEstrazioni(t.a, b, nuove);
+        });
+        ASSERT_EQ(uscita, kFine) << c.quando;
+
+        // The program starts again: it reads no leftover of the cut merge.
+        t.a.chiudi();
+        EXPECT_EQ(QDir(t.cartella.archivi()).entryList(QDir::Files, QDir::Name),
+                  QStringList({QStringLiteral("Estrazioni.ind"), QStringLiteral("anni.ind")}))
+            << c.quando;
+        ASSERT_TRUE(t.a.apri(t.cartella.percorso()).ok()) << c.quando;
+        EXPECT_EQ(t.estrazioni(), c.nuoveEstrazioni ? dopo.estrazioni : prima.estrazioni)
+            << c.quando;
+        EXPECT_EQ(t.anni(), prima.anni) << c.quando;
+        if (!c.nuoveEstrazioni)
+            continue;
+        // The next store gives the index its missing years.
+        const RecEstrazione r = nuova(tutte.back().data()->addDays(3), tutte.back().ProgressivoAnno() + 1);
+        BloccoScrittura b;
+        ASSERT_TRUE(accodaEstrazioni(t.a, b, r.toBytes()).ok()) << c.quando;
+        std::vector<RecEstrazione> conNuova = tutte;
+        conNuova.push_back(r);
+        EXPECT_EQ(t.anni(), contenutoArchivio(conNuova).anni) << c.quando;
+    }
+}
+
 TEST(ScrittoreArchivio, FailedWriteLeavesBothFilesAsTheyWere)
 {
     BloccoScrittura b;
@@ -328,6 +409,30 @@ TEST(ScrittoreArchivio, FailedReopenAfterAWriteIsToldAndTheArchiveStaysReadable)
     EXPECT_EQ(t.estrazioni().mid(66), c.toBytes() + r.toBytes());
     EXPECT_TRUE(accodaEstrazioni(t.a, b, nuova(QDate(2026, 1, 3), 2).toBytes()).ok());
     EXPECT_EQ(t.a.numeroEstrazioni(), 4);
+}
+
+TEST(ScrittoreArchivio, AMergedFileThatCannotBeOpenedAgainIsOnlyReadTillItOpens)
+{
+    BloccoScrittura b;
+    Archivio t(fineAnno());
+    const QByteArray primaE = t.estrazioni();
+    const QByteArray fuse = nuova(QDate(2026, 1, 2), 1).toBytes() + nuova(QDate(2026, 1, 3), 2).toBytes();
+    const QByteArray dopo = nuova(QDate(2026, 1, 5), 3).toBytes();
+    {
+        AperturaNegata negata(QStringLiteral("Estrazioni.ind"));
+        const EsitoScrittura e = accodaEstrazioni(t.a, b, fuse);
+        EXPECT_TRUE(e.ok());
+        EXPECT_TRUE(e.nonRiaperto && e.leggeIlVecchio);
+        EXPECT_EQ(t.estrazioni(), primaE + fuse);
+        // The open handle is the replaced file's: read as it was, and a
+        // draw written through it would be lost.
+        EXPECT_EQ(t.a.numeroEstrazioni(), 2);
+        EXPECT_EQ(accodaEstrazioni(t.a, b, dopo).errore, E::Scrittura);
+        EXPECT_EQ(t.estrazioni(), primaE + fuse);
+    }
+    ASSERT_TRUE(accodaEstrazioni(t.a, b, dopo).ok());
+    EXPECT_EQ(t.estrazioni(), primaE + fuse + dopo);
+    EXPECT_EQ(t.a.numeroEstrazioni(), 5);
 }
 
 TEST(ScrittoreArchivio, CorrectionRewritesInPlaceWithinItsYear)
