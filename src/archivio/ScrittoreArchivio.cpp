@@ -95,10 +95,14 @@ bool ripristina(compat::RandomFile& f, qint64 interi)
     }
 }
 
-// A write that failed: undone (`rimesso`), the files are as they were.
-EsitoScrittura fallita(bool rimesso, const compat::AppError& e)
+// A write that failed and was undone (`rimesso`): the draws are as they were,
+// and so is every byte unless a partial record was dropped on the way.
+EsitoScrittura fallita(bool rimesso, bool codaTolta, const compat::AppError& e)
 {
-    return errore(rimesso ? Errore::Scrittura : Errore::NonRipristinato, 0, e.description);
+    const Errore tipo = !rimesso   ? Errore::NonRipristinato
+                        : codaTolta ? Errore::RecordIncompletoRimosso
+                                    : Errore::Scrittura;
+    return errore(tipo, 0, e.description);
 }
 
 // The draw file opened again after a write in place, as readers expect; a
@@ -140,6 +144,7 @@ EsitoScrittura accodaUna(ArchivioEstrazioni& a, const QByteArray& record)
     auto& fEstr = a.fileEstrazioni();
     const qint32 presenti = a.numeroEstrazioni();
     const qint64 interi = byteInteri(a);
+    const bool coda = fEstr.lof() != interi;
     const QByteArray indice = indiceAtteso(a, record);
     bool riscritto = false;
     try {
@@ -148,7 +153,7 @@ EsitoScrittura accodaUna(ArchivioEstrazioni& a, const QByteArray& record)
         fEstr.flush();
         riscritto = aggiornaIndice(a, indice);
     } catch (const compat::AppError& e) {
-        return fallita(ripristina(fEstr, interi), e);
+        return fallita(ripristina(fEstr, interi), coda, e);
     }
     EsitoScrittura esito = scritta(presenti + 1, presenti + 1, riscritto);
     riapri(a, esito);
@@ -295,6 +300,7 @@ EsitoScrittura correggiEstrazione(ArchivioEstrazioni& a, const BloccoScrittura& 
 
     auto& fEstr = a.fileEstrazioni();
     const qint64 interi = byteInteri(a);
+    const bool coda = fEstr.lof() != interi;
     // The draw keeps its year, so the index stays the one the stored draws call for.
     const QByteArray indice = indiceAtteso(a, {});
     bool riscritto = false;
@@ -312,7 +318,7 @@ EsitoScrittura correggiEstrazione(ArchivioEstrazioni& a, const BloccoScrittura& 
             rimesso = false;
         }
         invalidaVistaArchivio();
-        return fallita(ripristina(fEstr, interi) && rimesso, e);
+        return fallita(ripristina(fEstr, interi) && rimesso, coda, e);
     }
     invalidaVistaArchivio();
     EsitoScrittura esito = scritta(n, n, riscritto);

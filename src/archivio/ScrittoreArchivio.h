@@ -34,6 +34,9 @@ struct EsitoScrittura {
         AnnoDiverso,         // a correction would move the draw into another year
         ArchivioDanneggiato, // the last stored draw has no date
         Scrittura,           // the write failed; both files are as they were
+        // The write failed; the stored draws are as they were, but the partial
+        // record that ended the draw file was dropped on the way.
+        RecordIncompletoRimosso,
         NonRipristinato,     // the write failed and putting the files back failed too
     };
     Errore errore = Errore::Nessuno;

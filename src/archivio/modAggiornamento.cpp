@@ -32,6 +32,11 @@ QString MessaggioScrittura(const EsitoScrittura& e)
     case E::Scrittura:
         return QStringLiteral("Errore durante la memorizzazione (") + e.dettaglio
                + QStringLiteral("): l'archivio è rimasto com'era.");
+    case E::RecordIncompletoRimosso:
+        return QStringLiteral("Errore durante la memorizzazione (") + e.dettaglio
+               + QStringLiteral("): l'estrazione non è stata memorizzata; è stato rimosso solo il "
+                                "record incompleto in fondo all'archivio, le estrazioni "
+                                "memorizzate sono invariate.");
     case E::NonRipristinato:
         return QStringLiteral("Errore durante la memorizzazione (") + e.dettaglio
                + QStringLiteral("): l'archivio potrebbe essere danneggiato !");

@@ -190,7 +190,7 @@ TEST(ScrittoreArchivio, PartialTrailingRecordsAreCutBackBeforeEveryWrite)
         strappa(t);
         {
             Guasto g(QStringLiteral("Estrazioni.ind"), 30);
-            EXPECT_EQ(accodaEstrazioni(t.a, b, r.toBytes()).errore, E::Scrittura);
+            EXPECT_EQ(accodaEstrazioni(t.a, b, r.toBytes()).errore, E::RecordIncompletoRimosso);
         }
         EXPECT_EQ(t.estrazioni(), interoE);
         EXPECT_EQ(t.anni(), interoA + "2026");

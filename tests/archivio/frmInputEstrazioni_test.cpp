@@ -4,6 +4,7 @@
 #include "compat/ui/Controls.h"
 #include "core/ArchivioMemoria.h"
 #include "shell/frmMain.h"
+#include "support/LimiteFile.h"
 #include "support/ui/AmbienteServizi.h"
 
 #include <QAction>
@@ -236,6 +237,40 @@ TEST(frmInputEstrazioni, StoreWhoseReopenFailsSaysSoAndShowsTheStoredDraw)
     QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
     EXPECT_EQ(NumeroEstrazioni, 7);
     EXPECT_EQ(a.fake.msgBoxCalls().size(), 1u);
+}
+
+TEST(frmInputEstrazioni, AStoreOnAFullDiskSaysWhatItLeftBehind)
+{
+    const QString errore = QStringLiteral("Errore durante la memorizzazione (Disco pieno): ");
+    const struct {
+        const char* caso;
+        int coda;   // bytes of a record cut short that end the draw file
+        QString messaggio;
+    } casi[] = {
+        {"whole records", 0, errore + QStringLiteral("l'archivio è rimasto com'era.")},
+        {"a partial record at the end", 33,
+         errore + QStringLiteral("l'estrazione non è stata memorizzata; è stato rimosso solo il "
+                                 "record incompleto in fondo all'archivio, le estrazioni "
+                                 "memorizzate sono invariate.")},
+    };
+    for (const auto& c : casi) {
+        Ambiente a;
+        const QByteArray interi = a.estrazioni(), primaA = a.anni();
+        a.cartella.scriviFile(QStringLiteral("Archivi/Estrazioni.ind"),
+                              interi + QByteArray(c.coda, '7'));
+        QTest::mouseClick(a.f->cmdNuova, Qt::LeftButton);
+        a.riempi(55);
+        a.fake.expectMsgBox(c.messaggio, vbOK);
+        {
+            LimiteFile disco(interi.size() + 10);
+            QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
+        }
+        EXPECT_EQ(a.fake.msgBoxCalls().size(), 1u) << c.caso;
+        EXPECT_EQ(a.estrazioni(), interi) << c.caso;
+        EXPECT_EQ(a.anni(), primaA) << c.caso;
+        EXPECT_TRUE(a.f->cmdMemorizza->isEnabled()) << c.caso;
+        a.fake.expectMsgBox(kSalvare, vbNo);
+    }
 }
 
 TEST(frmInputEstrazioni, CloseWithEmptyBoxesAsksNothing)
