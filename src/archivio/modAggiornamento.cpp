@@ -2,6 +2,7 @@
 
 #include "archivio/FileAggiornamento.h"
 #include "compat/vbdate.h"
+#include "compat/ui/Controls.h"
 #include "compat/ui/Platform.h"
 #include "compat/ui/Twips.h"
 #include "shell/Controlli.h"
@@ -105,6 +106,10 @@ bool AllineaArchivio(const QByteArray& dati, QLabel* lblNumero, QLabel* lblAnno)
     if (!nuovi.isEmpty()) {
         esito = accodaEstrazioni(Archivio(), blocco, nuovi);
         ArchivioScritto(!esito.ok());
+        // What the user did during the write reaches its handlers now, while
+        // the lock still refuses another write with its warning; behind the
+        // message box below the window system would drop it unseen.
+        vbDoEvents();
         if (!esito.ok()) {
             vbMsgBox(MessaggioScrittura(esito), vbOKOnly | vbCritical, titolo);
             return false;
