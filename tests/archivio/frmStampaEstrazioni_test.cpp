@@ -110,7 +110,7 @@ TEST(frmStampaEstrazioni, RefusalsComeBeforeThePrinterAndNothingIsPrinted)
     f->chkDettagliata->setChecked(true);
     a.fake.expectMsgBox(QStringLiteral("Data errata !"), vbOK);
     a.stampa();
-    EXPECT_EQ(a.fake.msgBoxCalls().back().style, vbExclamation);
+    EXPECT_EQ(a.fake.msgBoxCall(-1).style, vbExclamation);
 
     // Grid of every wheel: refused after the dialog.
     QTest::mouseClick(f->chkData, Qt::LeftButton);

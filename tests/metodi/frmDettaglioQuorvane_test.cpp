@@ -70,7 +70,7 @@ struct Finestra {
         a.fake.expectPrinterDialog(copie);
         QTest::mouseClick(f->cmdStampa, Qt::LeftButton);
         EXPECT_EQ(a.fake.printedDocuments().size(), 1u);
-        return a.fake.printedDocuments().back();
+        return a.fake.printedDocument(-1);
     }
 };
 

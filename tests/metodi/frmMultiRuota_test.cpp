@@ -344,7 +344,7 @@ TEST(frmMultiRuota, OutputsDescribeTheRunAndTheFileAsksWhetherToAppend)
     const QString file = w.a.cartella.percorso() + "/multi.txt";
     w.a.fake.expectSave(file);
     Finestra::clic(m->cmdPrintToFile);
-    EXPECT_EQ(w.a.fake.fileCalls().back().request.initialName, kDidascalia);
+    EXPECT_EQ(w.a.fake.fileCall(-1).request.initialName, kDidascalia);
     QStringList l = readCp1252Lines(file);
     const int blocco = 17 + int(righe.size());
     ASSERT_EQ(l.size(), blocco);
@@ -360,7 +360,7 @@ TEST(frmMultiRuota, OutputsDescribeTheRunAndTheFileAsksWhetherToAppend)
     w.a.fake.expectSave(file);
     w.a.fake.expectMsgBox(domanda, vbYes);
     Finestra::clic(m->cmdPrintToFile);
-    EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbYesNoCancel + vbExclamation + vbDefaultButton2);
+    EXPECT_EQ(w.a.fake.msgBoxCall(-1).style, vbYesNoCancel + vbExclamation + vbDefaultButton2);
     l = readCp1252Lines(file);
     ASSERT_EQ(l.size(), 2 * blocco);
     EXPECT_EQ(l[blocco], "Quorvane 2");
