@@ -75,7 +75,7 @@ TEST(frmStampaEstrazioni, ThreeCopiesAreThreeDocumentsFromPageOne)
     ASSERT_EQ(docs.size(), 3u);
     for (const auto& d : docs) {
         EXPECT_EQ(d.lines, docs[0].lines);
-        EXPECT_EQ(pagine(d.lines).size(), 2); // 120 draws: 100 + 20
+        ASSERT_EQ(pagine(d.lines).size(), 2); // 120 draws: 100 + 20
         EXPECT_TRUE(pagine(d.lines)[0].endsWith(u"Pag.   1"));
         EXPECT_TRUE(pagine(d.lines)[1].endsWith(u"Pag.   2"));
     }

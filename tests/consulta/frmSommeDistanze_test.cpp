@@ -150,6 +150,7 @@ TEST(frmSommeDistanze, FromTheBoardToTheChartAndBackByClicks)
     EXPECT_EQ(grafico->lblDescrizione->text(), "12/03/2024 - Ambo 1 - 2");
     EXPECT_EQ(grafico->Dati().etichette,
               (QStringList{"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RO", "TO", "VE", "NZ"}));
+    ASSERT_FALSE(grafico->Dati().somme.isEmpty() || grafico->Dati().distanze.isEmpty());
     EXPECT_EQ(grafico->Dati().somme.front(), "90");
     EXPECT_EQ(grafico->Dati().distanze.front(), "30");
     Ambiente::clic(grafico->cmdTipoGrafico);

@@ -173,6 +173,7 @@ TEST(frmMultiRuota, AutomaticSearchGathersEveryRunAndARowBecomesTheCurrentMethod
         EXPECT_GE(trovate[i - 1][3], trovate[i][3]);
 
     // A click on a row: its method with its own wheels; the report runs on them.
+    ASSERT_GE(trovate.size(), 2u);
     const QStringList prima = trovate[0];
     Finestra::clicRiga(m->ListViewMultiruote, 1);
     EXPECT_EQ(f->txtCapoGioco->text(), prima[0]);
@@ -337,6 +338,7 @@ TEST(frmMultiRuota, OutputsDescribeTheRunAndTheFileAsksWhetherToAppend)
     frmMultiRuota* m = w.multi();
     ASSERT_GT(m->ListViewMultiruote->count(), 0);
     const std::vector<CelleMultiRuota> righe = m->righe();
+    ASSERT_FALSE(righe.empty());
 
     // Options changed after the run change nothing in its output.
     vbSetComboText(f->cboColpi, "12");
@@ -386,6 +388,7 @@ TEST(frmMultiRuota, OutputsDescribeTheRunAndTheFileAsksWhetherToAppend)
     Finestra::clic(m->cmdStampa);
     ASSERT_EQ(w.a.fake.printedDocuments().size(), 1u);
     const QStringList stampato = w.a.fake.printedDocuments()[0].lines;
+    ASSERT_GE(stampato.size(), 2);
     EXPECT_EQ(stampato[1], "Quorvane 2");
     EXPECT_TRUE(stampato.contains("Colpi di gioco                : 6"));
     EXPECT_EQ(stampato.count(LinePrinter::kNewPage), 0);

@@ -170,6 +170,6 @@ TEST(frmQuorvaneReport, HugeColpiOrCasesAreRefusedBeforeTheSummary)
     QTest::mouseClick(f->cmdReport[0], Qt::LeftButton);
     auto* report = Forms::find<frmReportQuorvane>();
     ASSERT_NE(report, nullptr);
-    EXPECT_EQ(report->righe()[2], QStringLiteral("0 sortite del numero spia al 20/01/2024"));
+    EXPECT_EQ(report->righe().value(2), QStringLiteral("0 sortite del numero spia al 20/01/2024"));
     EXPECT_TRUE(report->righe().contains(QStringLiteral(" Casi rilevati   :     0")));
 }

@@ -174,6 +174,7 @@ TEST(frmSommativaAmbi, RowsDetailAndOutputsOfTheRun)
     const EsitoSommativa e = cercaSommativa(*vista, cal, p);
     EXPECT_EQ(f->ListViewRisultati->columnHeader(5), e.intestazioneNumeri);
     EXPECT_TRUE(e.intestazioneNumeri.startsWith("Numeri al "));
+    ASSERT_EQ(e.righe.size(), 85u);
     for (int i = 1; i <= 85; ++i) {
         const QTreeWidgetItem* r = f->ListViewRisultati->item(i);
         const RigaSommativa& x = e.righe[size_t(i - 1)];
@@ -223,6 +224,7 @@ TEST(frmSommativaAmbi, RowsDetailAndOutputsOfTheRun)
     ASSERT_EQ(w.a.fake.printedDocuments().size(), 1u);
     const QStringList stampato = w.a.fake.printedDocuments()[0].lines;
     EXPECT_EQ(stampato.count(LinePrinter::kNewPage), 1);
+    ASSERT_GE(stampato.size(), 2);
     EXPECT_EQ(stampato[1], " Metodo sommativo per ambi By ostrel");
 
     // Details: text file, and two printed copies each on its own pages.
