@@ -265,8 +265,8 @@ TEST(frmAggiornaInternet, DownloadWhileAnotherWindowWritesTheArchiveSaysSo)
         a.fake.expectMsgBox(QStringLiteral("Archivio in aggiornamento: riprovare al termine."), vbOK);
         a.scarica();
         EXPECT_TRUE(a.server.richieste.isEmpty());
-        EXPECT_EQ(a.fake.msgBoxCalls().back().style, vbOKOnly | vbExclamation);
-        EXPECT_EQ(a.fake.msgBoxCalls().back().title, "Aggiornamento archivi");
+        EXPECT_EQ(a.fake.msgBoxCall(-1).style, vbOKOnly | vbExclamation);
+        EXPECT_EQ(a.fake.msgBoxCall(-1).title, "Aggiornamento archivi");
     }
     // Once the lock is free the same press downloads.
     a.fake.expectMsgBox(kDomanda, vbNo);

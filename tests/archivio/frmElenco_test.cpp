@@ -143,7 +143,7 @@ TEST(frmElenco, ClickingADateCopiesTheRowsNumbersTabSeparated)
     const auto v = vistaArchivio(Archivio());
     EXPECT_EQ(campi[0], QString::number(v->numero(120, 1, 1)));
     EXPECT_EQ(campi[50], "0"); // no Nazionale in 2001
-    EXPECT_EQ(a.fake.msgBoxCalls().back().style, vbInformation);
+    EXPECT_EQ(a.fake.msgBoxCall(-1).style, vbInformation);
 }
 
 TEST(frmElenco, ClickingANumberTogglesItsHighlight)
@@ -291,8 +291,8 @@ TEST(frmElenco, TextExportWritesTheFortyTwoLinesAndAsksBeforeReplacing)
     const QString file = QDir(a.cartella.percorso()).filePath(QStringLiteral("elenco.txt"));
     a.fake.expectSave(file);
     a.clic(a.f->cmdPrintToFile);
-    EXPECT_EQ(a.fake.fileCalls().back().request.initialName, "Elenco_estrazioni.txt");
-    EXPECT_EQ(a.fake.fileCalls().back().request.title, "Salva risultati su file");
+    EXPECT_EQ(a.fake.fileCall(-1).request.initialName, "Elenco_estrazioni.txt");
+    EXPECT_EQ(a.fake.fileCall(-1).request.title, "Salva risultati su file");
     QFile letto(file);
     ASSERT_TRUE(letto.open(QIODevice::ReadOnly));
     const QByteArray contenuto = letto.readAll();

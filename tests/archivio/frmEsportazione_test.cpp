@@ -58,10 +58,10 @@ TEST(frmEsportazione, ExportMergedIntoACutArchiveRestoresBothFiles)
                                 + QStringLiteral(" effettuata"),
                             vbOK);
         QTest::mouseClick(a.f()->cmdEsporta, Qt::LeftButton);
-        EXPECT_EQ(a.fake.fileCalls().back().request.title, "Salva");
-        EXPECT_EQ(a.fake.fileCalls().back().request.filter,
+        EXPECT_EQ(a.fake.fileCall(-1).request.title, "Salva");
+        EXPECT_EQ(a.fake.fileCall(-1).request.filter,
                   "File aggiornamento Trevalda (*.bin)|*.bin|File aggiornamento Trevalda (*.trv)|*.trv");
-        EXPECT_EQ(a.fake.msgBoxCalls().back().title, kTitolo);
+        EXPECT_EQ(a.fake.msgBoxCall(-1).title, kTitolo);
         EXPECT_EQ(a.f(), nullptr);
         esportato = a.leggi("esp.bin");
         EXPECT_EQ(esportato, estrazioniIntere.mid((kPrimoRecordEsportato - 1) * 66));

@@ -152,7 +152,7 @@ TEST(frmInputEstrazioni, FirstDrawOfAYearAddsItsYearRecord)
                                             "38 39 40 41 42 43 44 45 46 47 48 49 50 51 52 53 54 55"));
     // All boxes empty: the store decodes the paste box itself.
     QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
-    EXPECT_EQ(a.estrazioni().size(), 6 * 66);
+    ASSERT_EQ(a.estrazioni().size(), 6 * 66);
     EXPECT_EQ(quint8(a.estrazioni()[5 * 66 + 2]), 1);
     EXPECT_EQ(a.anni(), primaA + "20276      \r");
 }

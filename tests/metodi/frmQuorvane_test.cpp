@@ -509,8 +509,8 @@ TEST(frmQuorvane, SearchListsTheBestRowsAndAClickMakesTheCurrentMethod)
                           vbOK);
     w.a.fake.expectMsgBox(" 1' su BA + 23 uguale a zero - Caso non giocabile!", vbOK);
     w.clic(1);
-    EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbInformation);
-    EXPECT_EQ(w.a.fake.msgBoxCalls().back().title, "Attenzione");
+    EXPECT_EQ(w.a.fake.msgBoxCall(-1).style, vbInformation);
+    EXPECT_EQ(w.a.fake.msgBoxCall(-1).title, "Attenzione");
     EXPECT_EQ(f->txtCapoGioco->text(), " 1' su BA + 23");
     EXPECT_EQ(f->lblCapo->text(), "");
     EXPECT_FALSE(f->cmdReport[0]->isEnabled());

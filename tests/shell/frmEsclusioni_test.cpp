@@ -48,7 +48,7 @@ TEST(frmEsclusioni, DefaultsAndConfirm)
     EXPECT_EQ(giorniSpuntati(f), "YNNNNNN");
     EXPECT_FALSE(f->chkLoadTipsAtStartup->isChecked());
     vbPress(f->cmdHelp);
-    EXPECT_EQ(a.fake.shellCalls().back(), "help.context 3020");
+    EXPECT_EQ(a.fake.shellCall(-1), "help.context 3020");
     vbPress(f->cmdOk);
     EXPECT_EQ(a.ini("Options", "Show Tips at Startup"), "0");
 }

@@ -529,7 +529,7 @@ TEST(frmMain, WebCommandSaysWhenTheAddressCannotBeOpened)
     a.fake.expectMsgBox(QStringLiteral("Impossibile aprire l'indirizzo http://www.example.org/ nel browser."),
                         vbOK);
     f->mnuStrumentiWeb->trigger();
-    EXPECT_EQ(a.fake.msgBoxCalls().back().style, vbExclamation);
+    EXPECT_EQ(a.fake.msgBoxCall(-1).style, vbExclamation);
     // An address that is no web page never reaches the desktop, and says so too.
     a.ini("Options", "Url", QStringLiteral("httpx:cartella"));
     a.fake.expectMsgBox(QStringLiteral("Impossibile aprire l'indirizzo httpx:cartella nel browser."), vbOK);

@@ -107,7 +107,7 @@ TEST(frmSommativaAmbi, StartBeforeTheFirstAllowedDrawIsRefused)
     w.a.fake.expectMsgBox(DataEstrazione(3861), vbOK);
     w.a.fake.expectMsgBox("Data minima ammessa 6/1/1945!", vbOK);
     w.calcola();
-    EXPECT_EQ(w.a.fake.msgBoxCalls().back().title, "Errore data inizio ricerca");
+    EXPECT_EQ(w.a.fake.msgBoxCall(-1).title, "Errore data inizio ricerca");
     EXPECT_EQ(f->ListViewRisultati->count(), 0);
 
     prova(3862);
@@ -174,6 +174,7 @@ TEST(frmSommativaAmbi, RowsDetailAndOutputsOfTheRun)
     const EsitoSommativa e = cercaSommativa(*vista, cal, p);
     EXPECT_EQ(f->ListViewRisultati->columnHeader(5), e.intestazioneNumeri);
     EXPECT_TRUE(e.intestazioneNumeri.startsWith("Numeri al "));
+    ASSERT_EQ(e.righe.size(), 85u);
     for (int i = 1; i <= 85; ++i) {
         const QTreeWidgetItem* r = f->ListViewRisultati->item(i);
         const RigaSommativa& x = e.righe[size_t(i - 1)];
@@ -197,7 +198,7 @@ TEST(frmSommativaAmbi, RowsDetailAndOutputsOfTheRun)
     const QString file = w.cartella("risultati");
     w.a.fake.expectSave(file);
     QTest::mouseClick(f->cmdPrintToFile, Qt::LeftButton);
-    EXPECT_EQ(w.a.fake.fileCalls().back().request.initialName, "Metodo sommativo per ricerca ambo_BA");
+    EXPECT_EQ(w.a.fake.fileCall(-1).request.initialName, "Metodo sommativo per ricerca ambo_BA");
     QStringList righe = readCp1252Lines(file);
     ASSERT_EQ(righe.size(), 10 + 85);
     EXPECT_EQ(righe[2], " Intervallo di simulazione    : dal " + inizio + " al " + fine);
@@ -223,13 +224,14 @@ TEST(frmSommativaAmbi, RowsDetailAndOutputsOfTheRun)
     ASSERT_EQ(w.a.fake.printedDocuments().size(), 1u);
     const QStringList stampato = w.a.fake.printedDocuments()[0].lines;
     EXPECT_EQ(stampato.count(LinePrinter::kNewPage), 1);
+    ASSERT_GE(stampato.size(), 2);
     EXPECT_EQ(stampato[1], " Metodo sommativo per ambi By ostrel");
 
     // Details: text file, and two printed copies each on its own pages.
     const QString dettagli = w.cartella("dettagli.txt");
     w.a.fake.expectSave(dettagli);
     QTest::mouseClick(f->cmdPrintTofileDettagli, Qt::LeftButton);
-    EXPECT_EQ(w.a.fake.fileCalls().back().request.initialName, "Metodo sommativo per ricerca ambo_BA_dettagli");
+    EXPECT_EQ(w.a.fake.fileCall(-1).request.initialName, "Metodo sommativo per ricerca ambo_BA_dettagli");
     righe = readCp1252Lines(dettagli);
     ASSERT_EQ(righe.size(), 11 + 10);
     EXPECT_EQ(righe[5], " Dettaglio giocate    " + e.righe[0].algoritmo + " dal " + inizio + " al " + fine);

@@ -107,6 +107,7 @@ TEST_F(LinePrinterTest, FullPageBreaksBeforeTheLineThatDoesNotFitAndCountsPages)
 
     ASSERT_EQ(out.docs.size(), 1u);
     const QStringList& t = out.docs[0].lines;
+    ASSERT_FALSE(t.isEmpty());
     EXPECT_EQ(t.count(PdfLinePrinter::kNewPage), 2);
     EXPECT_EQ(t.indexOf(PdfLinePrinter::kNewPage), lines - 1); // before the line that did not fit
     EXPECT_EQ(t.back(), PdfLinePrinter::kEndDoc);

@@ -74,8 +74,8 @@ TEST_F(ReportOutputTest, OverwriteQuestionOnlyYesReplaces)
         fake.expectMsgBox(overwrite, vbNo);
         EXPECT_FALSE(save(IfExists::AskOverwrite, {QStringLiteral("nuovo")}));
         EXPECT_EQ(bytesOf(path), QByteArray("vecchio\r\n"));
-        EXPECT_EQ(fake.msgBoxCalls().back().style, vbYesNo + vbExclamation + vbDefaultButton2);
-        EXPECT_EQ(fake.msgBoxCalls().back().title, QStringLiteral("Conferma"));
+        EXPECT_EQ(fake.msgBoxCall(-1).style, vbYesNo + vbExclamation + vbDefaultButton2);
+        EXPECT_EQ(fake.msgBoxCall(-1).title, QStringLiteral("Conferma"));
 
         fake.expectSave(chosen);
         fake.expectMsgBox(overwrite, vbYes);
@@ -96,7 +96,7 @@ TEST_F(ReportOutputTest, AppendQuestionYesAppendsNoReplacesCancelKeeps)
         fake.expectMsgBox(append, vbCancel);
         EXPECT_FALSE(save(IfExists::AskAppend, {QStringLiteral("x")}));
         EXPECT_EQ(bytesOf(path), QByteArray("vecchio\r\n"));
-        EXPECT_EQ(fake.msgBoxCalls().back().style, vbYesNoCancel + vbExclamation + vbDefaultButton2);
+        EXPECT_EQ(fake.msgBoxCall(-1).style, vbYesNoCancel + vbExclamation + vbDefaultButton2);
 
         fake.expectSave(chosen);
         fake.expectMsgBox(append, vbYes);
@@ -121,7 +121,7 @@ TEST_F(ReportOutputTest, AFailedWriteIsReportedNeverDone)
                           + QStringLiteral(": percorso non trovato."),
                       vbOK);
     EXPECT_FALSE(writeOutputFile(*f, {QStringLiteral("x")}));
-    EXPECT_EQ(fake.msgBoxCalls().back().style, vbCritical);
+    EXPECT_EQ(fake.msgBoxCall(-1).style, vbCritical);
 }
 
 TEST_F(ReportOutputTest, PrinterDialogCopiesAndFailures)
