@@ -20,5 +20,6 @@ protected:
     void formUnload(bool& cancel) override;
 
 private:
+    void allarga();
     void cmdStampa_Click();
 };
