@@ -15,7 +15,9 @@ int titleRoomPx(const QWidget* w, int width)
     o.titleBarFlags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                       Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
     o.rect = QRect(0, 0, width, w->style()->pixelMetric(QStyle::PM_TitleBarHeight, &o, w));
-    return w->style()->subControlRect(QStyle::CC_TitleBar, &o, QStyle::SC_TitleBarLabel, w).width();
+    // Desktops pad the title on either side by about a button's width.
+    const int pad = w->style()->pixelMetric(QStyle::PM_TitleBarHeight, &o, w);
+    return w->style()->subControlRect(QStyle::CC_TitleBar, &o, QStyle::SC_TitleBarLabel, w).width() - 2 * pad;
 }
 
 int titleTextPx(const QWidget* w)
