@@ -144,14 +144,9 @@ void frmQuorvane::costruisci()
         const QFontMetrics fm = ListViewOrdin2->fontMetrics();
         const char* campioni[] = {"  99' su NZ x 99' su NZ + 99", "99999 / 99999", "100,0 %  ",
                                   "Differenza", "99999"};
-        int larghezza = 0;
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < 5; ++i)
             ListViewOrdin2->setColumnWidth(i, fm.horizontalAdvance(QString::fromLatin1(campioni[i])) + 16);
-            larghezza += ListViewOrdin2->columnWidth(i);
-        }
-        // Every column in sight without scrolling sideways.
-        ListViewOrdin2->setMinimumWidth(larghezza + 2 * ListViewOrdin2->frameWidth()
-                                        + ListViewOrdin2->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+        ColonneInVista(ListViewOrdin2, ListViewOrdin2->header());
     }
     ListViewOrdin = CreaControllo<ReportListView>(c, QStringLiteral("ListViewOrdin"));
     ListViewOrdin->setColumnHeaders({QStringLiteral("Pres./Quantità"), QStringLiteral("Descrizione"),

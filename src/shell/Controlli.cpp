@@ -168,6 +168,23 @@ void LarghezzeColonne(QAbstractItemView* lista, QHeaderView* intestazione, const
     }
 }
 
+void ColonneInVista(QAbstractItemView* lista, const QHeaderView* intestazione)
+{
+    const int serve = intestazione->length() + 2 * lista->frameWidth() +
+                      lista->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lista);
+    lista->setMinimumWidth(std::max(lista->minimumWidth(), serve));
+}
+
+void AllargaPerTesto(QWidget* w, const QString& testo, std::initializer_list<QWidget*> seguenti)
+{
+    const int manca = w->fontMetrics().horizontalAdvance(testo) - w->contentsRect().width();
+    if (manca <= 0)
+        return;
+    w->resize(w->width() + manca, w->height());
+    for (QWidget* s : seguenti)
+        s->move(s->x() + manca, s->y());
+}
+
 // ---------------------------------------------------------------------------
 // Wheel boxes
 

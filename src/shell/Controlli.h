@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QStyle>
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <type_traits>
 #include <vector>
@@ -77,6 +78,15 @@ QHBoxLayout* PulsantiUscita(compat::Form* f, QPushButton*& cmdStampa, QPushButto
 // given) show whole at the list's font.
 void LarghezzeColonne(QAbstractItemView* lista, QHeaderView* intestazione, const std::vector<int>& twips,
                       const QStringList& campioni = {});
+
+// A list at least as wide as its shown columns and a vertical scroll bar:
+// no column needs scrolling sideways.
+void ColonneInVista(QAbstractItemView* lista, const QHeaderView* intestazione);
+
+// Twips are laid out at the common look's font: a control whose designed
+// width is too narrow for `testo`, the longest text it shows, grows until
+// that text is whole, and the controls after it in its row move along.
+void AllargaPerTesto(QWidget* w, const QString& testo, std::initializer_list<QWidget*> seguenti = {});
 
 // ---------------------------------------------------------------------------
 // Wheel boxes
