@@ -183,7 +183,8 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
     const QPoint giorno = puntoNelTesto(testo, 1), mese = puntoNelTesto(testo, 4),
                  fineAnno = puntoNelTesto(testo, 10);
 
-    enum Ingresso { Tab, DoppioClicGiorno, ClicGiorno, CtrlA, ClicMese, ClicFineAnno, Incolla };
+    // IncollaMenu: what the context menu's "Incolla" does.
+    enum Ingresso { Tab, DoppioClicGiorno, ClicGiorno, CtrlA, ClicMese, ClicFineAnno, Incolla, IncollaMenu };
     const struct {
         Ingresso ingresso;
         const char* digitato;
@@ -214,6 +215,8 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
         {Tab, "31/04/2025", QDate(2025, 2, 27), true},
         {Incolla, "31/02/2026", QDate(2025, 2, 27), true},
         {Incolla, "15/06/1990", QDate(1990, 6, 15), false},
+        {IncollaMenu, "31/02/2026", QDate(2025, 2, 27), true},
+        {IncollaMenu, "15/06/1990", QDate(1990, 6, 15), false},
     };
     for (const auto& c : casi) {
         const QString digitato = QString::fromLatin1(c.digitato);
@@ -229,14 +232,18 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
             QTest::mouseDClick(testo, Qt::LeftButton, {}, clic);
         else
             QTest::mouseClick(testo, Qt::LeftButton, {}, clic);
-        if (c.ingresso == CtrlA || c.ingresso == Incolla)
+        if (c.ingresso == CtrlA || c.ingresso == Incolla || c.ingresso == IncollaMenu)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
         ASSERT_EQ(QApplication::focusWidget(), d) << c.digitato;
         if (c.errata)
             fake.expectMsgBox(QStringLiteral("Data errata !"), vbOK);
-        if (c.ingresso == Incolla) {
+        if (c.ingresso == Incolla || c.ingresso == IncollaMenu)
             QGuiApplication::clipboard()->setText(digitato);
+        if (c.ingresso == Incolla) {
             QTest::keyClick(d, Qt::Key_V, Qt::ControlModifier);
+        } else if (c.ingresso == IncollaMenu) {
+            testo->paste();
+            QCoreApplication::processEvents();
         } else {
             QTest::keyClicks(d, digitato);
         }

@@ -8,7 +8,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace compat {
 
@@ -42,6 +44,12 @@ DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
     committed_ = date();
     lineEdit()->installEventFilter(this);
     connect(this, &QDateEdit::dateChanged, this, &DatePicker::changed);
+    // Text put in past the keys (the context menu's paste, the selection
+    // pasted with the middle button) is read once the editor is done with it.
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        foreign_ = text;
+        QTimer::singleShot(0, this, &DatePicker::adoptForeignText);
+    });
 }
 
 void DatePicker::changed(QDate date)
@@ -91,14 +99,19 @@ void DatePicker::restart()
     movedOn_ = false;
 }
 
+void DatePicker::beginTyping()
+{
+    if (typing_)
+        return;
+    typing_ = true;
+    before_ = date();
+    parts_ = {before_.day(), before_.month(), before_.year()};
+}
+
 void DatePicker::typeDigit(QChar digit)
 {
     const int s = typingSection();
-    if (!typing_) {
-        typing_ = true;
-        before_ = date();
-        parts_ = {before_.day(), before_.month(), before_.year()};
-    }
+    beginTyping();
     digits_ += digit;
     parts_[s] = digits_.toInt();
     // A section is full when no further digit could follow: what the month
@@ -175,7 +188,6 @@ QDate DatePicker::typedDate() const
 bool DatePicker::commit()
 {
     restart();
-    adoptForeignText();
     if (!typing_)
         return true;
     typing_ = false;
@@ -196,19 +208,19 @@ bool DatePicker::commit()
     return false;
 }
 
-// Text that reached the editor past the keys (the context menu's paste, the
-// selection pasted with the middle button) is read as typed from the day.
+// The editor takes a whole date as it is and drops (or shows as it stands)
+// anything else: that text is read here as typed from the day, so that a
+// date that does not exist is told as when it is typed.
 void DatePicker::adoptForeignText()
 {
-    if (typing_)
+    const QString text = std::exchange(foreign_, QString());
+    if (text.isNull() || (!typing_ && text == textFromDateTime(dateTime())))
         return;
-    const QString shown = textFromDateTime(dateTime());
-    const QString text = lineEdit()->text();
-    if (text == shown)
-        return;
-    lineEdit()->setText(shown);
+    beginTyping();
+    showTyped();
     selectSection(Day);
     typeText(text);
+    commit();
 }
 
 void DatePicker::keyPressEvent(QKeyEvent* event)

@@ -45,6 +45,7 @@ private:
     int typingSection();
     void selectSection(int section);
     void restart();
+    void beginTyping();
     void typeDigit(QChar digit);
     void typeSeparator();
     void typeText(const QString& text);
@@ -63,6 +64,7 @@ private:
     bool applying_ = false;   // setting a date the typing reached
     std::array<int, 3> parts_{};   // day, month, year as typed
     QDate before_;            // the date when the typing began
+    QString foreign_;         // text put in past the keys, not yet read
     QDate committed_;
 };
 
