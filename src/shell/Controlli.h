@@ -3,6 +3,8 @@
 // its own name, the wheel-box row, the period block, the Italian day and
 // month names, numbers typed in boxes, and the typed access
 // through which the shell's procedures reach a window's controls.
+#include "compat/ui/DatePicker.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStyle>
@@ -15,7 +17,6 @@
 class QAbstractButton;
 class QAbstractItemView;
 class QComboBox;
-class QDateEdit;
 class QGridLayout;
 class QHBoxLayout;
 class QHeaderView;
@@ -49,8 +50,9 @@ W* CreaControllo(QWidget* padre, const QString& nome, const QString& testo = {})
     return w;
 }
 
-// A date picker as the program shows dates: dd/MM/yyyy, Italian calendar popup.
-QDateEdit* creaData(QWidget* padre, const QString& nome);
+// A date picker as the program shows dates: dd/MM/yyyy, Italian calendar
+// popup, typed as the original's picker is typed (compat::DatePicker).
+compat::DatePicker* creaData(QWidget* padre, const QString& nome);
 
 // A combo box. An editable one takes typed text as typed: nothing completes
 // it inline (typing 7 must not read as 70), the list fills the box only when

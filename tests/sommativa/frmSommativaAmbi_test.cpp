@@ -10,6 +10,7 @@
 #include "sommativa/frmSommativaAmbi.h"
 #include "support/ui/AmbienteServizi.h"
 #include "support/ui/AvvioProgramma.h"
+#include "support/ui/DigitazioneProva.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -327,6 +328,33 @@ TEST(frmSommativaAmbi, EndDateButtonsAndDrawsStoredSinceOpening)
     QTest::mouseClick(f->chkRuota[11], Qt::LeftButton);
     EXPECT_EQ(f->RuotaScelta, 11);
     EXPECT_FALSE(f->chkRuota[1]->isChecked());
+}
+
+// Draws every 3 days to 25/12/2001. A typed end date is put on its draw once
+// it is whole: put on a draw at each digit, it became another date under the
+// typing.
+TEST(frmSommativaAmbi, ATypedEndDateIsAlignedOnceItIsWhole)
+{
+    Finestra w(estrazioniCasuali(QDate(2001, 1, 2), 120, 3, 6));
+    frmSommativaAmbi* f = w.f;
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    const struct {
+        const char* tasti;
+        QDate data;
+        const char* indice;
+    } casi[] = {
+        {"05/06/2001", QDate(2001, 6, 7), "3"},   // no draw that day: the next one
+        {"13/3/2001", QDate(2001, 3, 15), "5"},
+    };
+    for (const auto& c : casi) {
+        QTest::mouseClick(f->cmdUltima, Qt::LeftButton);
+        clicNelTesto(f->DTPickerA, 1);
+        digitaAlFuoco(c.tasti);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(f->DTPickerA->date(), c.data) << c.tasti;
+        EXPECT_EQ(f->lblIndiceAl->text(), c.indice) << c.tasti;
+    }
 }
 
 TEST(frmSommativaAmbi, AGrownIndexSelectorKeepsTheResults)
