@@ -2,6 +2,7 @@
 
 // The window's controls as designed, and which handler each event runs.
 #include "compat/ui/Controls.h"
+#include "compat/ui/DatePicker.h"
 #include "compat/ui/ReportListView.h"
 #include "shell/Controlli.h"
 #include "shell/modArchivio.h"
@@ -326,14 +327,16 @@ void frmQuorvane::collega()
                if (attivo)
                    optPeriodo_Click();
            });
-    // A change from the user is the picker's Change followed by its Click.
-    on(DTPickerA, &QDateEdit::dateChanged, QStringLiteral("DTPickerA_Change"), [this] {
+    // A change from the user is the picker's Change followed by its Click,
+    // once a typed date is whole: the lookups of the dates on the way to it
+    // would refuse them with a message in the middle of the typing.
+    on(DTPickerA, &DatePicker::dateCommitted, QStringLiteral("DTPickerA_Change"), [this] {
         const bool utente = !vbDateSetByCode(DTPickerA);
         DTPickerA_Change();
         if (utente)
             DTPickerA_Click();
     });
-    on(DTPickerDa, &QDateEdit::dateChanged, QStringLiteral("DTPickerDa_Change"), [this] {
+    on(DTPickerDa, &DatePicker::dateCommitted, QStringLiteral("DTPickerDa_Change"), [this] {
         const bool utente = !vbDateSetByCode(DTPickerDa);
         DTPickerDa_Change();
         if (utente)

@@ -131,8 +131,8 @@ CaselleRuote caselle(const std::array<B*, 12>& a)
 // row 0 of its grid: `inizio` (a "Dal" label when null), DTPickerDa, a free
 // column 2, "al", DTPickerA, a free column 5.
 struct BloccoPeriodo {
-    QDateEdit* DTPickerDa = nullptr;
-    QDateEdit* DTPickerA = nullptr;
+    compat::DatePicker* DTPickerDa = nullptr;
+    compat::DatePicker* DTPickerA = nullptr;
     QGridLayout* griglia = nullptr;
 };
 BloccoPeriodo creaBloccoPeriodo(QWidget* riquadro, QWidget* inizio = nullptr);
