@@ -230,8 +230,9 @@ void frmAggiornaInternet::scarica(int& passaggio, QByteArray& ricevuti)
     passaggio = 18;
     // The earlier copy is replaced only by a complete, sound transfer.
     QString errore;
-    if (!replaceFile(percorsoLocale(), ricevuti, &errore))
-        throw AppError{75, errore, QString()};
+    int numero = 0;
+    if (!replaceFile(percorsoLocale(), ricevuti, &errore, &numero))
+        throw AppError{numero, errore, QString()};
     passaggio = 24;
 }
 

@@ -5,6 +5,7 @@
 #include "core/ArchivioMemoria.h"
 #include "shell/frmMain.h"
 #include "support/ui/AmbienteServizi.h"
+#include "LimiteFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -206,6 +207,30 @@ TEST(frmInputEstrazioni, QuestionsAndRefusalsWriteNothing)
     QTest::mouseClick(a.f->cmdEsci, Qt::LeftButton);
     EXPECT_FALSE(a.f->isLoaded());
     EXPECT_EQ(a.estrazioni().size(), 6 * 66);
+}
+
+// Half of the new record reaches the disk before it is full: the message
+// names the full disk, and the cut-back leaves both files as they were.
+TEST(frmInputEstrazioni, AStoreOnAFullDiskSaysSo)
+{
+    Ambiente a;
+    const QByteArray primaE = a.estrazioni(), primaA = a.anni();
+    QTest::mouseClick(a.f->cmdNuova, Qt::LeftButton);
+    a.riempi(55);
+    a.fake.expectMsgBox(QStringLiteral("Errore durante la memorizzazione (Disco pieno): l'archivio "
+                                       "è rimasto com'era."),
+                        vbOK);
+    {
+        LimiteFile disco(primaE.size() + 33);
+        QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
+    }
+    EXPECT_EQ(a.estrazioni(), primaE);
+    EXPECT_EQ(a.anni(), primaA);
+    EXPECT_EQ(NumeroEstrazioni, 5);
+    // With room again the same numbers are stored whole.
+    QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
+    EXPECT_EQ(a.estrazioni().left(primaE.size()), primaE);
+    EXPECT_EQ(a.estrazioni().size(), primaE.size() + 66);
 }
 
 TEST(frmInputEstrazioni, StoreWhoseReopenFailsSaysSoAndShowsTheStoredDraw)
