@@ -8,6 +8,7 @@
 #include "compat/ui/Controls.h"
 #include "compat/ui/Platform.h"
 #include "compat/ui/Colors.h"
+#include "compat/ui/TitleBar.h"
 #include "compat/ui/Twips.h"
 #include "core/TabellaImpostazioni.h"
 #include "shell/frmMessaggi.h"
@@ -22,6 +23,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 using namespace compat;
 
@@ -70,7 +72,8 @@ frmAggiornaInternet::frmAggiornaInternet()
     cmdAggiorna->setObjectName(QStringLiteral("cmdAggiorna"));
     cmdAggiorna->hide();
     cmdAggiorna->setEnabled(false);
-    setFixedSize(twipsToPx(5600), twipsToPx(3300));
+    // Wider where the desktop's title bar needs it for the title.
+    setFixedSize(std::max(twipsToPx(5600), titleWidthPx(this)), twipsToPx(3300));
 
     on(cmdScarica, &QPushButton::clicked, QStringLiteral("cmdScarica_Click"),
        [this] { cmdScarica_Click(); });
@@ -227,8 +230,9 @@ void frmAggiornaInternet::scarica(int& passaggio, QByteArray& ricevuti)
     passaggio = 18;
     // The earlier copy is replaced only by a complete, sound transfer.
     QString errore;
-    if (!replaceFile(percorsoLocale(), ricevuti, &errore))
-        throw AppError{75, errore, QString()};
+    int numero = 0;
+    if (!replaceFile(percorsoLocale(), ricevuti, &errore, &numero))
+        throw AppError{numero, errore, QString()};
     passaggio = 24;
 }
 

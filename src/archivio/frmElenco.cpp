@@ -101,7 +101,9 @@ frmElenco::frmElenco()
     on(cmdUltima, &QPushButton::clicked, QStringLiteral("cmdUltima_Click"),
        [this] { vaiA(NumeroEstrazioni, false); });
     on(VScroll1, &QScrollBar::valueChanged, QStringLiteral("VScroll1_Change"), [this] { VScroll1_Change(); });
-    on(DTPickerA, &QDateEdit::dateChanged, QStringLiteral("DTPickerA_Change"), [this] {
+    // A typed date is gone to once it is complete: going at its first digit
+    // would take the focus away from the rest of it.
+    on(DTPickerA, &DatePicker::dateCommitted, QStringLiteral("DTPickerA_Change"), [this] {
         // Dates set by the program itself are always a draw's date.
         if (vbDateSetByCode(DTPickerA))
             return;

@@ -3,11 +3,11 @@
 // paging buttons, the scroll bar, the mouse wheel and a date; highlighted by
 // the settings of frmEvidenziaElenco; printed or written to a text file.
 #include "archivio/PaginaElenco.h"
+#include "compat/ui/DatePicker.h"
 #include "compat/ui/Form.h"
 
 class GrigliaElenco;
 class QCheckBox;
-class QDateEdit;
 class QPushButton;
 class QScrollBar;
 class QWheelEvent;
@@ -19,7 +19,7 @@ public:
 
     GrigliaElenco* lblGrid;
     QScrollBar* VScroll1;
-    QDateEdit* DTPickerA;
+    compat::DatePicker* DTPickerA;
     QPushButton* cmdPrecedente;
     QPushButton* cmdSuccessiva;
     QPushButton* cmdPrecedentePag;

@@ -3,6 +3,7 @@
 
 #include "archivio/InputEstrazioni.h"
 #include "compat/vb.h"
+#include "compat/vbdate.h"
 #include "compat/ui/Colors.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/Twips.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QStyle>
+#include <algorithm>
 
 using namespace compat;
 
@@ -88,6 +90,13 @@ void frmInputEstrazioni::creaControlli()
     vbMove(lblAnnoEstrazione, 1570, 720, 800, 300);
     lblGiornoEstraz = CreaControllo<QLabel>(Frame2, QStringLiteral("lblGiornoEstraz"), {});
     vbMove(lblGiornoEstraz, 2400, 720, 1100, 300);
+    AllargaPerTesto(lblDescEstrazione, lblDescEstrazione->text(),
+                    {lblNumeroAnnoEstraz, lblAnnoEstrazione, lblGiornoEstraz});
+    // The row keeps its designed end inside the frame, as far as the longest weekday leaves room.
+    int giorno = 0;
+    for (int g = 1; g <= 7; ++g)
+        giorno = std::max(giorno, lblGiornoEstraz->fontMetrics().horizontalAdvance(vbWeekdayName(g)));
+    lblGiornoEstraz->resize(std::max(giorno, twipsToPx(3500) - lblGiornoEstraz->x()), lblGiornoEstraz->height());
     Slider1 = new QSlider(Qt::Horizontal, Frame2);
     Slider1->setObjectName(QStringLiteral("Slider1"));
     Slider1->setToolTip(QStringLiteral("Slider numero estrazione"));

@@ -141,6 +141,7 @@ QLabel* EtichettaAggiornamento(QWidget* padre, const QString& nome, const QStrin
 {
     auto* e = CreaControllo<QLabel>(padre, nome, testo);
     compat::vbMove(e, l, t, w, h);
+    AllargaPerTesto(e, testo);
     return e;
 }
 

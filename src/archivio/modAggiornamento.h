@@ -36,6 +36,7 @@ QString FiltroAggiornamenti(bool apertura);
 
 // The controls of the update and export windows, named, captioned and placed
 // in twips (left, top, width, height); the buttons show a picture and a word.
+// A label grows where the font in use needs more room for its caption.
 QLabel* EtichettaAggiornamento(QWidget* padre, const QString& nome, const QString& testo, double l,
                                double t, double w, double h);
 QPushButton* PulsanteAggiornamento(QWidget* padre, const char* nome, QStyle::StandardPixmap icona,

@@ -13,13 +13,20 @@ namespace {
 
 constexpr int kMaxValue = 999;
 
-QList<QByteArray> readLines(const QString& path, bool* exists)
+// `exists` false for a missing file; `whole` false for a file that is there
+// but could not be read to its end.
+QList<QByteArray> readLines(const QString& path, bool* exists, bool* whole = nullptr)
 {
     QFile f(path);
     *exists = f.open(QIODevice::ReadOnly);
+    if (whole)
+        *whole = *exists ? true : !QFileInfo::exists(path);
     if (!*exists)
         return {};
-    QList<QByteArray> lines = f.readAll().split('\n');
+    const QByteArray all = f.readAll();
+    if (whole && f.error() != QFileDevice::NoError)
+        *whole = false;
+    QList<QByteArray> lines = all.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     for (QByteArray& l : lines)
@@ -112,9 +119,10 @@ QString IniFile::get(const QString& section, const QString& key, const QString& 
 bool IniFile::set(const QString& section, const QString& key,
                   const std::optional<QString>& value) const
 {
-    bool exists = false;
-    QList<QByteArray> lines = readLines(path_, &exists);
-    if (exists && !QFileInfo(path_).isWritable())
+    bool exists = false, whole = false;
+    QList<QByteArray> lines = readLines(path_, &exists, &whole);
+    // Written from a part of the file, the rest of the settings would be lost.
+    if (!whole || (exists && !QFileInfo(path_).isWritable()))
         return false;
 
     const QByteArray newLine = toCp1252(key) + '=' + (value ? toCp1252(*value) : QByteArray());

@@ -84,8 +84,8 @@ TextFile TextFile::create(const QString& path)
     auto f = std::make_unique<QFile>(path);
     if (!QFileInfo(path).absoluteDir().exists())
         raise(76);
-    if (!f->open(QIODevice::WriteOnly | QIODevice::Truncate))
-        raise(75);
+    if (!f->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        raise(erroreApertura(*f));
     return TextFile(std::move(f));
 }
 
@@ -94,8 +94,8 @@ TextFile TextFile::append(const QString& path)
     auto f = std::make_unique<QFile>(path);
     if (!QFileInfo(path).absoluteDir().exists())
         raise(76);
-    if (!f->open(QIODevice::WriteOnly | QIODevice::Append))
-        raise(75);
+    if (!f->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        raise(erroreApertura(*f));
     return TextFile(std::move(f));
 }
 
@@ -105,8 +105,10 @@ void TextFile::writeLine(QStringView line)
         raise(52);
     QByteArray bytes = toCp1252(line);
     bytes.append("\r\n");
+    // Unbuffered: a full disk fails this very line, not a flush nobody sees.
+    errno = 0;
     if (file_->write(bytes) != bytes.size())
-        raise(75);
+        raiseSystemError(errno ? errno : EIO);
 }
 
 void TextFile::close()
@@ -293,6 +295,11 @@ bool replaceFile(const QString& path, QByteArrayView data, QString* error, int* 
         return esito(76);
     if (fi.isDir())
         return esito(75);
+    // A file that may not be written is not replaced either, though its
+    // folder would allow the rename.
+    const QByteArray nome = QFile::encodeName(target);
+    if (::access(nome.constData(), W_OK) != 0 && errno != ENOENT)
+        return esito(errorNumberOf(errno));
 
     // The temporary file stands beside the target, so that the rename is
     // atomic: until it, the old file is untouched.
@@ -309,7 +316,6 @@ bool replaceFile(const QString& path, QByteArrayView data, QString* error, int* 
     }
     if (fd < 0)
         return esito(75);
-    const QByteArray nome = QFile::encodeName(target);
     int err = 0;
     if (struct stat vecchio {}; ::stat(nome.constData(), &vecchio) == 0
                                 && ::fchmod(fd, vecchio.st_mode & 07777) != 0)

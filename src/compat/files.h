@@ -19,7 +19,7 @@ public:
     TextFile& operator=(TextFile&&) noexcept;
     ~TextFile();
 
-    void writeLine(QStringView line);              // AppError 75 when the write fails
+    void writeLine(QStringView line);              // AppError 61/70/75 when the write fails
     void close();
 
 private:
@@ -106,8 +106,9 @@ void setWriteWatch(WriteWatch watch);
 // Replaces the file at `path` with `data`: written whole to a temporary file
 // beside it, synced, then renamed over it. Every failed write, sync or rename
 // is seen before the old file is touched; the temporary file is then removed
-// and an existing file stays byte for byte. A symbolic link is kept and its
-// target replaced. False on failure, with the run-time error in *number (61
+// and an existing file stays byte for byte. An existing file this process may
+// not write is refused (70). A symbolic link is kept and its target replaced.
+// False on failure, with the run-time error in *number (61
 // no space, 70 no permission, 75 any other fault, 76 no such folder) and its
 // description in *error.
 bool replaceFile(const QString& path, QByteArrayView data, QString* error = nullptr,

@@ -4,6 +4,7 @@
 #include "compat/ui/LinePrinter.h"
 #include "compat/ui/Platform.h"
 #include "compat/ui/ReportOutput.h"
+#include "compat/ui/TitleBar.h"
 #include "compat/ui/Twips.h"
 #include "core/TabellaImpostazioni.h"
 #include "shell/modAspetto.h"
@@ -11,6 +12,8 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
+#include <algorithm>
 
 using namespace compat;
 
@@ -25,8 +28,47 @@ frmAnalisi::frmAnalisi()
     cmdStampa = PulsanteImmagine(this, QStringLiteral("cmdStampa"), QStyle::SP_FileDialogDetailedView, QString());
     cmdStampa->setGeometry(twipsToPx(1980), twipsToPx(2640), twipsToPx(1395), twipsToPx(345));
     resize(twipsToPx(3495), twipsToPx(3105));
+    // The boards write the lines and the title: the window widens for them.
+    connect(lstAnalisi->model(), &QAbstractItemModel::rowsInserted, this, &frmAnalisi::allarga);
+    connect(this, &QWidget::windowTitleChanged, this, &frmAnalisi::allarga);
     on(cmdOk, &QPushButton::clicked, QStringLiteral("cmdOk_Click"), [this] { vbUnload(this); });
     on(cmdStampa, &QPushButton::clicked, QStringLiteral("cmdStampa_Click"), [this] { cmdStampa_Click(); });
+}
+
+void frmAnalisi::allarga()
+{
+    // Twips are laid out at the common look's font: the list grows until its
+    // widest line shows whole beside a vertical scroll bar, the window until
+    // the list and the title fit, and the print button keeps to the list's
+    // right edge. It never narrows: lines come and go as the board moves.
+    const int margine = width() - lstAnalisi->geometry().right() - 1;
+    const int righe = lstAnalisi->sizeHintForColumn(0) + 2 * lstAnalisi->frameWidth() +
+                      style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lstAnalisi);
+    const int larga = std::max({width(), lstAnalisi->x() + righe + margine, titleWidthPx(this)});
+    if (larga == width())
+        return;
+    lstAnalisi->resize(larga - lstAnalisi->x() - margine, lstAnalisi->height());
+    cmdStampa->move(lstAnalisi->geometry().right() + 1 - cmdStampa->width(), cmdStampa->y());
+    resize(larga, height());
+}
+
+void frmAnalisi::scostaDalleCelle(const QWidget* tabellone, const QWidget* celle)
+{
+    const QRect area = availableScreenPx();
+    const QRect t = tabellone->frameGeometry();
+    // Until the desktop has framed this window, the board's frame stands in for its own.
+    const QSize cornice = t.size() - tabellone->size();
+    const QRect qui(pos(), size() + cornice.expandedTo(frameGeometry().size() - size()));
+    const QRect sopra(celle->mapToGlobal(QPoint(0, 0)), celle->size());
+    if (area.isEmpty() || !qui.intersects(sopra))
+        return;
+    const int y = std::clamp(t.top(), area.top(), std::max(area.top(), area.bottom() + 1 - qui.height()));
+    for (const int x : {t.right() + 1, t.left() - qui.width()})
+        if (x >= area.left() && x + qui.width() <= area.right() + 1) {
+            move(x, y);
+            return;
+        }
+    move(sopra.center().x() < area.center().x() ? area.right() + 1 - qui.width() : area.left(), y);
 }
 
 void frmAnalisi::formLoad()

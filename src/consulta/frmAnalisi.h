@@ -15,10 +15,16 @@ public:
     QPushButton* cmdOk;
     QPushButton* cmdStampa;
 
+    // Just opened by a board over its cells `celle`: the window moves beside
+    // the board, or, where the screen has no room beside it, to the screen's
+    // side away from the cells. Elsewhere it keeps its place.
+    void scostaDalleCelle(const QWidget* tabellone, const QWidget* celle);
+
 protected:
     void formLoad() override;
     void formUnload(bool& cancel) override;
 
 private:
+    void allarga();
     void cmdStampa_Click();
 };

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -129,10 +130,14 @@ void frmConsultaEstrazioni::chiudiRiepilogo()
 void frmConsultaEstrazioni::mostraRiepilogo(const QStringList& righe)
 {
     auto* a = Forms::get<frmAnalisi>();
+    const bool apre = Stato.Riepilogo && !a->isVisible();
     if (Stato.Riepilogo)
         a->vbShow();
     a->lstAnalisi->clear();
     a->lstAnalisi->addItems(righe);
+    // Placed once its lines have given it its width.
+    if (apre)
+        a->scostaDalleCelle(this, Frame1);
 }
 
 // The value boxes: digits only, the whole value selected on entry.

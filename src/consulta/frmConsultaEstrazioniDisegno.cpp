@@ -61,15 +61,6 @@ QLineEdit* casella(QWidget* padre, const char* n, const char* testo, const char*
     return t;
 }
 
-// Twips are laid out at the common look's font: a designed width too narrow
-// for the longest text the control shows grows until that text is whole.
-void allargaPerTesto(QWidget* w, const QString& testo)
-{
-    const int serve = w->fontMetrics().horizontalAdvance(testo) + w->width() - w->contentsRect().width();
-    if (w->width() < serve)
-        w->resize(serve, w->height());
-}
-
 } // namespace
 
 void frmConsultaEstrazioni::costruisci()
@@ -139,7 +130,7 @@ void frmConsultaEstrazioni::costruisciGriglia(QWidget* corpo)
             // The row dates of the one-wheel layout take the pictures' place.
             lblData[r] = crea<QLabel>(Frame1, NomeElemento("lblData", r));
             vbMove(lblData[r], 150, top, 1020, 330);
-            allargaPerTesto(lblData[r], QStringLiteral("00/00/0000"));
+            AllargaPerTesto(lblData[r], QStringLiteral("00/00/0000"));
             lblData[r]->setVisible(false);
             lblData[r]->installEventFilter(this);
         }

@@ -110,6 +110,9 @@ void costruisciNumeri(frmConsultaEstrazioni& f, QWidget* corpo)
     f.ListViewNumeri = CreaControllo<ReportListView>(f.fraRiepilogoNumeri, QStringLiteral("ListViewNumeri"));
     f.ListViewNumeri->setColumnHeaders({QStringLiteral("N."), QStringLiteral("Sortite")});
     vbMove(f.ListViewNumeri, 120, 240, 2700, 1875);
+    // Narrow columns of short numbers, both in sight without scrolling sideways.
+    LarghezzeColonne(f.ListViewNumeri, f.ListViewNumeri->header(), {0, 0},
+                     {QStringLiteral(" 90"), QStringLiteral("9999")});
     f.cmdEliminaNumeri = PulsanteImmagine(f.fraRiepilogoNumeri, QStringLiteral("cmdEliminaNumeri"),
                                           QStyle::SP_DialogResetButton, QString());
     vbMove(f.cmdEliminaNumeri, 2880, 1710, 975, 405);

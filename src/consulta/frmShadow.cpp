@@ -11,6 +11,10 @@
 
 using namespace compat;
 
+namespace {
+constexpr double kTopNazionale = 4360;
+}
+
 frmShadow::frmShadow()
 {
     setObjectName(QStringLiteral("frmShadow"));
@@ -21,7 +25,8 @@ frmShadow::frmShadow()
     Frame1 = CreaControllo<QGroupBox>(this, QStringLiteral("Frame1"));
     vbMove(Frame1, 120, 480, 3855, 5200);
     for (int r = 0; r <= 10; ++r) {
-        const double top = 200 + 400.0 * r;
+        // As on the board, the Nazionale row stands apart, level with its label.
+        const double top = r == 10 ? kTopNazionale : 200 + 400.0 * r;
         if (r <= 9) {
             imgRuota[r] = CreaControllo<QLabel>(Frame1, NomeElemento("imgRuota", r), SigleRuote[r + 1]);
             vbMove(imgRuota[r], 150, top, 500, 405);
@@ -38,10 +43,12 @@ frmShadow::frmShadow()
         }
     }
     lblNazionale = CreaControllo<QLabel>(Frame1, QStringLiteral("lblNazionale"), QStringLiteral("Nazionale"));
-    vbMove(lblNazionale, 120, 4360, 1095, 375);
-    Label1 = CreaControllo<QLabel>(this, QStringLiteral("Label1"), QStringLiteral("Tutte le ruote"));
+    vbMove(lblNazionale, 120, kTopNazionale, 1095, 375);
+    // Under the cells, inside their frame; its text at the top, clear of the
+    // frame's lower edge.
+    Label1 = CreaControllo<QLabel>(Frame1, QStringLiteral("Label1"), QStringLiteral("Tutte le ruote"));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     vbMove(Label1, 240, 4905, 3360, 375);
     txtDescrizione = CreaControllo<QLineEdit>(this, QStringLiteral("txtDescrizione"));
     vbMove(txtDescrizione, 180, 5760, 3735, 375);
-    Label1->raise();
 }

@@ -134,6 +134,7 @@ void frmSommeDistanze::costruisci()
     vbMove(lblDescrizioneRuota, 60, 540, 1275, 315);
     Label4 = CreaControllo<QLabel>(this, QStringLiteral("Label4"), QStringLiteral("Verifica valori uguali in ---->"));
     vbMove(Label4, 1320, 5040, 2475, 315);
+    AllargaPerTesto(Label4, Label4->text());
     chkColonne = pulsanteInterruttore(this, "chkColonne", "Colonne", "Evidenzia valori uguali nelle colonne");
     vbMove(chkColonne, 3870, 4980, 1400, 375);
     chkRighe = pulsanteInterruttore(this, "chkRighe", "Righe", "Evidenzia valori uguali nelle righe");

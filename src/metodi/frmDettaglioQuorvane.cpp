@@ -24,7 +24,6 @@ constexpr int kColonne = 9;
 const char* const kIntestazioni[kColonne] = {"Sortita condizione", "Ruota", "Numeri in gioco",
                                              "Ambata", "Ambo", "Data esito", "Colpo",
                                              "Ruota esito", "Prog."};
-const int kLarghezze[kColonne] = {1440, 750, 3500, 800, 1100, 1200, 850, 1000, 1};
 // Table rows printed on a page under its heading.
 constexpr int kRighePagina = 45;
 
@@ -88,14 +87,10 @@ frmDettaglioQuorvane::frmDettaglioQuorvane()
     lvDettaglioVincite->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     lvDettaglioVincite->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     lvDettaglioVincite->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft);
-    // The widest values of fixed width: dates, Str of the numbers and colpi, wheel codes.
-    LarghezzeColonne(lvDettaglioVincite, lvDettaglioVincite->horizontalHeader(),
-                     std::vector<int>(kLarghezze, kLarghezze + kColonne - 1),
-                     {QStringLiteral("00/00/0000"), {}, {}, QStringLiteral(" 90"), QStringLiteral(" 90- 90"),
-                      QStringLiteral("00/00/0000"), QStringLiteral(" 99"), QStringLiteral("NZ")});
     // "Prog." is one twip wide in the design: it never shows.
     lvDettaglioVincite->setColumnHidden(kColonne - 1, true);
     lvDettaglioVincite->setMinimumSize(twipsToPx(11000), 360);
+    dimensionaColonne({}, {});
 
     cmdOk = CreaControllo<QPushButton>(this, QStringLiteral("cmdOk"), QStringLiteral("Esci"));
     QHBoxLayout* pulsanti = PulsantiUscita(this, cmdStampa, cmdPrintToFile, cmdOk);
@@ -119,7 +114,29 @@ void frmDettaglioQuorvane::formLoad()
 
 void frmDettaglioQuorvane::mostraEsito(std::shared_ptr<const EsitoBacktest> esito)
 {
+    // The wheels and the numbers differ from case to case; the widest of each sizes its column.
+    const QFontMetrics fm = lvDettaglioVincite->fontMetrics();
+    QString ruote, numeri;
+    if (esito)
+        for (const CasoDettaglio& c : esito->casi) {
+            if (fm.horizontalAdvance(c.ruote) > fm.horizontalAdvance(ruote))
+                ruote = c.ruote;
+            if (fm.horizontalAdvance(c.numeri) > fm.horizontalAdvance(numeri))
+                numeri = c.numeri;
+        }
     modello_->imposta(std::move(esito));
+    dimensionaColonne(ruote, numeri);
+}
+
+void frmDettaglioQuorvane::dimensionaColonne(const QString& ruote, const QString& numeri)
+{
+    // Each column as wide as its header and its widest value, all in sight:
+    // the other columns hold dates, Str of the numbers and colpi, wheel codes.
+    QHeaderView* h = lvDettaglioVincite->horizontalHeader();
+    LarghezzeColonne(lvDettaglioVincite, h, std::vector<int>(kColonne - 1, 0),
+                     {QStringLiteral("00/00/0000"), ruote, numeri, QStringLiteral(" 90"), QStringLiteral(" 90- 90"),
+                      QStringLiteral("00/00/0000"), QStringLiteral(" 99"), QStringLiteral("NZ")});
+    ColonneInVista(lvDettaglioVincite, h);
 }
 
 int frmDettaglioQuorvane::righe() const

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QLabel;
+class QString;
 class QPushButton;
 class QTableView;
 struct EsitoBacktest;
@@ -51,6 +52,7 @@ protected:
 private:
     void cmdStampa_Click();
     void cmdPrintToFile_Click();
+    void dimensionaColonne(const QString& ruote, const QString& numeri);
 
     ModelloDettaglio* modello_;
 };

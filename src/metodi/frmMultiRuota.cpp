@@ -94,6 +94,7 @@ void frmMultiRuota::dimensionaColonne()
                      {QStringLiteral(" 5' su MI +  5' su NZ"), QStringLiteral("99999"),
                       QStringLiteral("99999 / 99999"), QStringLiteral("100,0 %"), QStringLiteral("90"),
                       QStringLiteral("Tutte+NZ"), QStringLiteral("MI-NA-NZ")});
+    ColonneInVista(ListViewMultiruote, ListViewMultiruote->header());
 }
 
 void frmMultiRuota::queryUnload(int unloadMode, bool& cancel)

@@ -73,8 +73,8 @@ public:
 
     // Period, monthly index, colpi, validity positions.
     std::array<QRadioButton*, 2> optPeriodo{};
-    QDateEdit* DTPickerDa;
-    QDateEdit* DTPickerA;
+    compat::DatePicker* DTPickerDa;
+    compat::DatePicker* DTPickerA;
     QLabel* lblIndiceDal;
     QLabel* lblIndiceAl;
     QComboBox* cboSortite;

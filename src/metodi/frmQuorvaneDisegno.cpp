@@ -2,6 +2,7 @@
 
 // The window's controls as designed, and which handler each event runs.
 #include "compat/ui/Controls.h"
+#include "compat/ui/DatePicker.h"
 #include "compat/ui/ReportListView.h"
 #include "shell/Controlli.h"
 #include "shell/modArchivio.h"
@@ -144,14 +145,9 @@ void frmQuorvane::costruisci()
         const QFontMetrics fm = ListViewOrdin2->fontMetrics();
         const char* campioni[] = {"  99' su NZ x 99' su NZ + 99", "99999 / 99999", "100,0 %  ",
                                   "Differenza", "99999"};
-        int larghezza = 0;
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < 5; ++i)
             ListViewOrdin2->setColumnWidth(i, fm.horizontalAdvance(QString::fromLatin1(campioni[i])) + 16);
-            larghezza += ListViewOrdin2->columnWidth(i);
-        }
-        // Every column in sight without scrolling sideways.
-        ListViewOrdin2->setMinimumWidth(larghezza + 2 * ListViewOrdin2->frameWidth()
-                                        + ListViewOrdin2->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+        ColonneInVista(ListViewOrdin2, ListViewOrdin2->header());
     }
     ListViewOrdin = CreaControllo<ReportListView>(c, QStringLiteral("ListViewOrdin"));
     ListViewOrdin->setColumnHeaders({QStringLiteral("Pres./Quantità"), QStringLiteral("Descrizione"),
@@ -331,14 +327,16 @@ void frmQuorvane::collega()
                if (attivo)
                    optPeriodo_Click();
            });
-    // A change from the user is the picker's Change followed by its Click.
-    on(DTPickerA, &QDateEdit::dateChanged, QStringLiteral("DTPickerA_Change"), [this] {
+    // A change from the user is the picker's Change followed by its Click,
+    // once a typed date is whole: the lookups of the dates on the way to it
+    // would refuse them with a message in the middle of the typing.
+    on(DTPickerA, &DatePicker::dateCommitted, QStringLiteral("DTPickerA_Change"), [this] {
         const bool utente = !vbDateSetByCode(DTPickerA);
         DTPickerA_Change();
         if (utente)
             DTPickerA_Click();
     });
-    on(DTPickerDa, &QDateEdit::dateChanged, QStringLiteral("DTPickerDa_Change"), [this] {
+    on(DTPickerDa, &DatePicker::dateCommitted, QStringLiteral("DTPickerDa_Change"), [this] {
         const bool utente = !vbDateSetByCode(DTPickerDa);
         DTPickerDa_Change();
         if (utente)

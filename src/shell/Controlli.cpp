@@ -14,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -35,58 +34,11 @@ QString NomeElemento(const char* base, int i)
     return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(i);
 }
 
-namespace {
-
-// A date picker moves on to the next section by itself once a section can
-// take no more digits ("01", "4"), so a "/" typed after it would skip one
-// section more and the date would come out wrong. That "/" is dropped; one
-// typed after a section that could still take a digit ("1/1/2026") moves on
-// as usual.
-class SeparatoreDopoSalto final : public QObject {
-public:
-    explicit SeparatoreDopoSalto(QDateEdit* data) : QObject(data), data_(data)
-    {
-        data->installEventFilter(this);
-        // A click on the text (its own line edit) may choose another section.
-        if (auto* testo = data->findChild<QLineEdit*>())
-            testo->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* oggetto, QEvent* evento) override
-    {
-        if (evento->type() == QEvent::MouseButtonPress || evento->type() == QEvent::FocusOut) {
-            sezioneCifra_ = -1;
-            return false;
-        }
-        if (oggetto != data_ || evento->type() != QEvent::KeyPress)
-            return false;
-        const QString testo = static_cast<QKeyEvent*>(evento)->text();
-        const int sezione = data_->currentSectionIndex();
-        if (testo.size() == 1 && testo[0].isDigit()) {
-            sezioneCifra_ = sezione;
-            return false;
-        }
-        const bool saltata = sezioneCifra_ >= 0 && sezione != sezioneCifra_;
-        sezioneCifra_ = -1;
-        return saltata && testo.size() == 1 && !testo[0].isLetterOrNumber()
-               && data_->displayFormat().contains(testo[0]);
-    }
-
-private:
-    QDateEdit* data_;
-    int sezioneCifra_ = -1;   // the section the last key, a digit, went to
-};
-
-} // namespace
-
-QDateEdit* creaData(QWidget* padre, const QString& nome)
+DatePicker* creaData(QWidget* padre, const QString& nome)
 {
-    auto* d = CreaControllo<QDateEdit>(padre, nome);
-    d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    auto* d = CreaControllo<DatePicker>(padre, nome);
     d->setCalendarPopup(true);
     d->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-    new SeparatoreDopoSalto(d);
     return d;
 }
 
@@ -166,6 +118,23 @@ void LarghezzeColonne(QAbstractItemView* lista, QHeaderView* intestazione, const
         }
         intestazione->resizeSection(c, larghezza);
     }
+}
+
+void ColonneInVista(QAbstractItemView* lista, const QHeaderView* intestazione)
+{
+    const int serve = intestazione->length() + 2 * lista->frameWidth() +
+                      lista->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lista);
+    lista->setMinimumWidth(std::max(lista->minimumWidth(), serve));
+}
+
+void AllargaPerTesto(QWidget* w, const QString& testo, std::initializer_list<QWidget*> seguenti)
+{
+    const int manca = w->fontMetrics().horizontalAdvance(testo) - w->contentsRect().width();
+    if (manca <= 0)
+        return;
+    w->resize(w->width() + manca, w->height());
+    for (QWidget* s : seguenti)
+        s->move(s->x() + manca, s->y());
 }
 
 // ---------------------------------------------------------------------------

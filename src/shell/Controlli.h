@@ -3,10 +3,13 @@
 // its own name, the wheel-box row, the period block, the Italian day and
 // month names, numbers typed in boxes, and the typed access
 // through which the shell's procedures reach a window's controls.
+#include "compat/ui/DatePicker.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStyle>
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <type_traits>
 #include <vector>
@@ -14,7 +17,6 @@
 class QAbstractButton;
 class QAbstractItemView;
 class QComboBox;
-class QDateEdit;
 class QGridLayout;
 class QHBoxLayout;
 class QHeaderView;
@@ -48,8 +50,9 @@ W* CreaControllo(QWidget* padre, const QString& nome, const QString& testo = {})
     return w;
 }
 
-// A date picker as the program shows dates: dd/MM/yyyy, Italian calendar popup.
-QDateEdit* creaData(QWidget* padre, const QString& nome);
+// A date picker as the program shows dates: dd/MM/yyyy, Italian calendar
+// popup, typed as the original's picker is typed (compat::DatePicker).
+compat::DatePicker* creaData(QWidget* padre, const QString& nome);
 
 // A combo box. An editable one takes typed text as typed: nothing completes
 // it inline (typing 7 must not read as 70), the list fills the box only when
@@ -77,6 +80,15 @@ QHBoxLayout* PulsantiUscita(compat::Form* f, QPushButton*& cmdStampa, QPushButto
 // given) show whole at the list's font.
 void LarghezzeColonne(QAbstractItemView* lista, QHeaderView* intestazione, const std::vector<int>& twips,
                       const QStringList& campioni = {});
+
+// A list at least as wide as its shown columns and a vertical scroll bar:
+// no column needs scrolling sideways.
+void ColonneInVista(QAbstractItemView* lista, const QHeaderView* intestazione);
+
+// Twips are laid out at the common look's font: a control whose designed
+// width is too narrow for `testo`, the longest text it shows, grows until
+// that text is whole, and the controls after it in its row move along.
+void AllargaPerTesto(QWidget* w, const QString& testo, std::initializer_list<QWidget*> seguenti = {});
 
 // ---------------------------------------------------------------------------
 // Wheel boxes
@@ -119,8 +131,8 @@ CaselleRuote caselle(const std::array<B*, 12>& a)
 // row 0 of its grid: `inizio` (a "Dal" label when null), DTPickerDa, a free
 // column 2, "al", DTPickerA, a free column 5.
 struct BloccoPeriodo {
-    QDateEdit* DTPickerDa = nullptr;
-    QDateEdit* DTPickerA = nullptr;
+    compat::DatePicker* DTPickerDa = nullptr;
+    compat::DatePicker* DTPickerA = nullptr;
     QGridLayout* griglia = nullptr;
 };
 BloccoPeriodo creaBloccoPeriodo(QWidget* riquadro, QWidget* inizio = nullptr);

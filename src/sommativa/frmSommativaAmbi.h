@@ -44,7 +44,7 @@ public:
     std::array<QLabel*, 5> Label{};
     QLineEdit* txtGiocate;
     QLabel* Label4;
-    QDateEdit* DTPickerA;
+    compat::DatePicker* DTPickerA;
     QLabel* lblIndiceAl;
     QPushButton* cmdPrecedente;
     QPushButton* cmdSuccessiva;

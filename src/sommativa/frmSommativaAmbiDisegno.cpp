@@ -217,7 +217,8 @@ void frmSommativaAmbi::collega()
         });
         soloCifre(t);
     }
-    on(DTPickerA, &QDateEdit::dateChanged, QStringLiteral("DTPickerA_Change"),
+    // Aligned once a typed date is complete, not at each of its digits.
+    on(DTPickerA, &DatePicker::dateCommitted, QStringLiteral("DTPickerA_Change"),
        [this] { AllineaDataFinale(); });
     on(cmdPrecedente, &QPushButton::clicked, QStringLiteral("cmdPrecedente_Click"),
        [this] { cmdPrecedente_Click(); });

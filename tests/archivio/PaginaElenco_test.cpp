@@ -296,6 +296,8 @@ TEST(PaginaElenco, FormationsOfTheSettingsWindow)
     cadenze.insert(cadenze.end(), due.begin(), due.end());
     EXPECT_EQ(cadenze.size(), 18u);
     EXPECT_EQ(numeriFormazione(FormazioneCadenza, 0), (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90}));
+    ASSERT_EQ(numeriFormazione(FormazioneDecina, 0).size(), 10u);
+    ASSERT_EQ(numeriFormazione(FormazioneDecina, 8).size(), 10u);
     EXPECT_EQ(numeriFormazione(FormazioneDecina, 0).front(), 1);
     EXPECT_EQ(numeriFormazione(FormazioneDecina, 0).back(), 10);
     EXPECT_EQ(numeriFormazione(FormazioneDecina, 8).front(), 81);

@@ -46,7 +46,7 @@ TEST(StampaEstrazioni, OneWheelPageHoldsAHundredDrawsInTwoColumns)
     const auto a = memoria(estrazioniCasuali(QDate(2001, 1, 2), 101, 3, 5));
     const QStringList cento = TestoStampa(ElencoEstrazioni(*a, richiesta(1, 1, 100)));
     EXPECT_EQ(conta(cento, QStringLiteral("<<pagina>>")), 0);
-    EXPECT_EQ(cento.size(), 56);
+    ASSERT_EQ(cento.size(), 56);
     // Header: titles centred, the page number at column 65.
     EXPECT_EQ(cento[1].indexOf(u"Quorvane"), ColonnaCentrata(57) - 1);
     EXPECT_EQ(cento[3], QString(33, u' ') + QStringLiteral("Ruota : Bari"));
@@ -61,7 +61,7 @@ TEST(StampaEstrazioni, OneWheelPageHoldsAHundredDrawsInTwoColumns)
     ASSERT_EQ(conta(centouno, QStringLiteral("<<pagina>>")), 1);
     const int p2 = int(centouno.indexOf(QStringLiteral("<<pagina>>")));
     EXPECT_EQ(centouno.mid(0, p2), cento);
-    EXPECT_EQ(centouno.size() - p2 - 1, 56); // the last page has its 50 rows too
+    ASSERT_EQ(centouno.size() - p2 - 1, 56); // the last page has its 50 rows too
     EXPECT_EQ(centouno[p2 + 5], QString(64, u' ') + QStringLiteral("Pag.   2"));
     EXPECT_EQ(centouno[p2 + 7], QString(5, u' ') + VoceRuota(*a, 101, 1));
     EXPECT_TRUE(centouno[p2 + 8].isEmpty());
@@ -82,7 +82,7 @@ TEST(StampaEstrazioni, AllWheelsPageHoldsTwelveDrawsInBlockRows)
 {
     const auto a = memoria(estrazioniCasuali(QDate(2004, 1, 3), 13, 3, 9));
     const QStringList dodici = TestoStampa(ElencoEstrazioni(*a, richiesta(0, 1, 12)));
-    EXPECT_EQ(dodici.size(), 56);
+    ASSERT_EQ(dodici.size(), 56);
     EXPECT_EQ(conta(dodici, QStringLiteral("<<pagina>>")), 0);
     EXPECT_EQ(dodici[0], QString(11, u' ') + a->dataTesto(1) + QString(15, u' ') + a->dataTesto(2)
                              + QString(15, u' ') + a->dataTesto(3));
@@ -159,6 +159,7 @@ TEST(StampaEstrazioni, NearDateGivesEachYearItsFirstDrawOnOrAfterTheDay)
     r.chiaveData = 316;
     r.ruota = 0;
     const QStringList tutte = TestoStampa(ElencoEstrazioni(*a, r));
+    ASSERT_FALSE(tutte.isEmpty());
     EXPECT_EQ(tutte[0], QString(11, u' ') + QStringLiteral("17/03/2001") + QString(15, u' ')
                             + QStringLiteral("16/03/2002"));
 }

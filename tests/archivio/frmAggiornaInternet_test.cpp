@@ -4,8 +4,10 @@
 #include "shell/frmMain.h"
 #include "shell/frmMessaggi.h"
 #include "support/ui/AmbienteServizi.h"
+#include "LimiteFile.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QMap>
 #include <QPushButton>
@@ -114,15 +116,17 @@ struct Ambiente : AmbienteServizi {
     QByteArray estrazioni() const { return cartella.leggiFile("Archivi/Estrazioni.ind"); }
     QByteArray locale() const { return cartella.leggiFile("Archivi/AggiornamentoTrevalda.bin"); }
     void scarica() { QTest::mouseClick(f->cmdScarica, Qt::LeftButton); }
-    QString rapporto(int numero, const QString& descrizione, int passaggio, int dimensione)
+    QString rapporto(int numero, const QString& descrizione, int passaggio, int dimensione,
+                     const QString& nomeFile = {})
     {
         return QStringLiteral("Errore n. %1 %2 dopo il passaggio n. %3 in routine agg. lotto da "
-                              "internet!\r\nNome file: \r\nDimensioni file: %4\r\nVerificare url e "
+                              "internet!\r\nNome file: %5\r\nDimensioni file: %4\r\nVerificare url e "
                               "riprovare a scaricare l'aggiornamento.")
             .arg(numero)
             .arg(descrizione)
             .arg(passaggio)
-            .arg(dimensione);
+            .arg(dimensione)
+            .arg(nomeFile);
     }
 };
 
@@ -235,6 +239,33 @@ TEST(frmAggiornaInternet, ErrorPagesAndShortAnswersKeepTheLocalCopy)
     EXPECT_EQ(a.locale(), bytes(a.tutte, 2, 5));
 }
 
+// A sound answer that the full disk cannot take: the failure report names
+// the save, nothing is merged, and an earlier copy is still whole.
+TEST(frmAggiornaInternet, ASaveOnAFullDiskEndsInTheFailureReportAndKeepsTheEarlierCopy)
+{
+    const std::optional<QByteArray> casi[] = {std::nullopt, QByteArray("copia precedente")};
+    for (const auto& prima : casi) {
+        Ambiente a;
+        const QByteArray estrazioni = a.estrazioni();
+        const QString locale = a.cartella.percorso() + QStringLiteral("/Archivi/AggiornamentoTrevalda.bin");
+        if (prima)
+            a.cartella.scriviFile(QStringLiteral("Archivi/AggiornamentoTrevalda.bin"), *prima);
+        a.server.risposte[kMsg] = {200, ""};
+        a.server.risposte[kBin] = {200, bytes(a.tutte, 1, 5)};
+        a.fake.expectMsgBox(a.rapporto(61, QStringLiteral("Disco pieno"), 18, 4 * 66 - 1, locale),
+                            vbOK);
+        {
+            LimiteFile disco(100);
+            a.scarica();
+        }
+        EXPECT_EQ(a.f->lblStatus->text(), "Errore di connessione.");
+        EXPECT_EQ(QFile::exists(locale), prima.has_value());
+        if (prima)
+            EXPECT_EQ(a.locale(), *prima);
+        EXPECT_EQ(a.estrazioni(), estrazioni);
+    }
+}
+
 TEST(frmAggiornaInternet, AnHttpErrorPutsItsCodeAndReasonOnTheStatusLine)
 {
     Ambiente a;
@@ -265,8 +296,8 @@ TEST(frmAggiornaInternet, DownloadWhileAnotherWindowWritesTheArchiveSaysSo)
         a.fake.expectMsgBox(QStringLiteral("Archivio in aggiornamento: riprovare al termine."), vbOK);
         a.scarica();
         EXPECT_TRUE(a.server.richieste.isEmpty());
-        EXPECT_EQ(a.fake.msgBoxCalls().back().style, vbOKOnly | vbExclamation);
-        EXPECT_EQ(a.fake.msgBoxCalls().back().title, "Aggiornamento archivi");
+        EXPECT_EQ(a.fake.msgBoxCall(-1).style, vbOKOnly | vbExclamation);
+        EXPECT_EQ(a.fake.msgBoxCall(-1).title, "Aggiornamento archivi");
     }
     // Once the lock is free the same press downloads.
     a.fake.expectMsgBox(kDomanda, vbNo);

@@ -84,8 +84,8 @@ TEST(frmAggiornamenti, OverlappingFileMergesOverTwoNewYears)
     const QByteArray primaE = a.estrazioni(), primaA = a.anni();
 
     a.apri(a.aggiornamento(bytes(a.tutte, 1)));   // from 27/12/2025: overlaps
-    EXPECT_EQ(a.fake.fileCalls().back().request.title, "Apri");
-    EXPECT_EQ(a.fake.fileCalls().back().request.filter,
+    EXPECT_EQ(a.fake.fileCall(-1).request.title, "Apri");
+    EXPECT_EQ(a.fake.fileCall(-1).request.filter,
               "File aggiornamento Trevalda (*.bin)|*.bin|File aggiornamento Trevalda (*.trv)|*.trv|"
               "Tutti i file (*.*)|*.*");
     EXPECT_EQ(a.f->lblFile->text(), "02/01/2027");
@@ -96,7 +96,7 @@ TEST(frmAggiornamenti, OverlappingFileMergesOverTwoNewYears)
     EXPECT_EQ(a.estrazioni(), primaE + bytes(a.tutte, 3));
     EXPECT_EQ(a.anni(), primaA + "20264      \r" + "20276      \r");
     EXPECT_EQ(NumeroEstrazioni, 6);
-    EXPECT_EQ(a.fake.msgBoxCalls().back().title, kTitolo);
+    EXPECT_EQ(a.fake.msgBoxCall(-1).title, kTitolo);
     EXPECT_EQ(a.ini("Settings", "FineRicerca"), "6");
     EXPECT_FALSE(a.f->isLoaded());
 }

@@ -11,6 +11,7 @@
 #include "shell/modAspetto.h"
 #include "shell/modCalendario.h"
 #include "support/ui/AmbienteServizi.h"
+#include "support/ui/DigitazioneProva.h"
 #include "support/ui/PdfText.h"
 #include "support/ui/SchermoProva.h"
 
@@ -32,13 +33,14 @@ namespace {
 
 // `quante` draws every 3 days from 02/01/2001.
 struct Ambiente : AmbienteServizi {
-    explicit Ambiente(int quante = 120) : AmbienteServizi(estrazioniCasuali(QDate(2001, 1, 2), quante, 3, 4))
+    explicit Ambiente(int quante = 120, QDate inizio = QDate(2001, 1, 2))
+        : AmbienteServizi(estrazioniCasuali(inizio, quante, 3, 4)), inizio(inizio)
     {
         CaricaNomiRuote();
         f = Forms::get<frmElenco>();
         f->vbShow();
     }
-    QDate data(qint32 n) const { return QDate(2001, 1, 2).addDays(3 * (n - 1)); }
+    QDate data(qint32 n) const { return inizio.addDays(3 * (n - 1)); }
     qint32 ultima() const { return f->pagina().ultima; }
     void clic(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
     void clicCella(int cella) { QTest::mouseClick(f->lblGrid, Qt::LeftButton, {}, f->lblGrid->rettangoloCella(cella).center()); }
@@ -49,6 +51,7 @@ struct Ambiente : AmbienteServizi {
                       Qt::NoScrollPhase, false);
         QApplication::sendEvent(su, &e);
     }
+    QDate inizio;
     frmElenco* f;
 };
 
@@ -110,6 +113,40 @@ TEST(frmElenco, GoingToADateShowsThePageEndingThereOrAtTheNextDraw)
     EXPECT_EQ(a.f->DTPickerA->date(), a.data(10));
 }
 
+// Draws every 3 days from 01/01/1974 to 16/06/1976 (draw 300). A date typed
+// in the box is gone to once it is whole: at its last digit, on Enter, or
+// when the focus leaves the box; an arrow step goes at once.
+TEST(frmElenco, ADateTypedInTheBoxIsGoneToOnceItIsWhole)
+{
+    Ambiente a(300, QDate(1974, 1, 1));
+    a.f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(a.f));
+    const struct {
+        int sezione;            // where the click lands: 1 the day, 4 the month
+        const char* tasti;
+        int fine;               // 0 none, else the key that ends the typing
+        qint32 ultima;
+    } casi[] = {
+        {1, "15/03/1975", 0, 147},
+        {1, "18/03", Qt::Key_Return, 270},
+        {1, "18/03", Qt::Key_Tab, 270},
+        {4, "", Qt::Key_Down, 290},   // 16/05/1976 has no draw: the next one
+    };
+    for (const auto& c : casi) {
+        a.clic(a.f->cmdUltima);
+        clicNelTesto(a.f->DTPickerA, c.sezione);
+        ASSERT_EQ(QApplication::focusWidget(), a.f->DTPickerA);
+        digitaAlFuoco(c.tasti);
+        if (c.fine) {
+            EXPECT_EQ(a.ultima(), 300) << c.tasti;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(c.fine));
+        }
+        EXPECT_EQ(a.ultima(), c.ultima) << c.tasti;
+        EXPECT_EQ(a.f->DTPickerA->date(), a.data(c.ultima)) << c.tasti;
+        EXPECT_EQ(QApplication::focusWidget(), a.f->VScroll1) << c.tasti;
+    }
+}
+
 TEST(frmElenco, MonthlyIndexMarksTheLastDrawOfEachMonth)
 {
     Ambiente a;
@@ -143,7 +180,7 @@ TEST(frmElenco, ClickingADateCopiesTheRowsNumbersTabSeparated)
     const auto v = vistaArchivio(Archivio());
     EXPECT_EQ(campi[0], QString::number(v->numero(120, 1, 1)));
     EXPECT_EQ(campi[50], "0"); // no Nazionale in 2001
-    EXPECT_EQ(a.fake.msgBoxCalls().back().style, vbInformation);
+    EXPECT_EQ(a.fake.msgBoxCall(-1).style, vbInformation);
 }
 
 TEST(frmElenco, ClickingANumberTogglesItsHighlight)
@@ -291,8 +328,8 @@ TEST(frmElenco, TextExportWritesTheFortyTwoLinesAndAsksBeforeReplacing)
     const QString file = QDir(a.cartella.percorso()).filePath(QStringLiteral("elenco.txt"));
     a.fake.expectSave(file);
     a.clic(a.f->cmdPrintToFile);
-    EXPECT_EQ(a.fake.fileCalls().back().request.initialName, "Elenco_estrazioni.txt");
-    EXPECT_EQ(a.fake.fileCalls().back().request.title, "Salva risultati su file");
+    EXPECT_EQ(a.fake.fileCall(-1).request.initialName, "Elenco_estrazioni.txt");
+    EXPECT_EQ(a.fake.fileCall(-1).request.title, "Salva risultati su file");
     QFile letto(file);
     ASSERT_TRUE(letto.open(QIODevice::ReadOnly));
     const QByteArray contenuto = letto.readAll();

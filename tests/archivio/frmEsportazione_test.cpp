@@ -5,6 +5,7 @@
 #include "compat/ui/Controls.h"
 #include "shell/frmMain.h"
 #include "support/ui/AmbienteServizi.h"
+#include "LimiteFile.h"
 
 #include <QAction>
 #include <QFile>
@@ -58,10 +59,10 @@ TEST(frmEsportazione, ExportMergedIntoACutArchiveRestoresBothFiles)
                                 + QStringLiteral(" effettuata"),
                             vbOK);
         QTest::mouseClick(a.f()->cmdEsporta, Qt::LeftButton);
-        EXPECT_EQ(a.fake.fileCalls().back().request.title, "Salva");
-        EXPECT_EQ(a.fake.fileCalls().back().request.filter,
+        EXPECT_EQ(a.fake.fileCall(-1).request.title, "Salva");
+        EXPECT_EQ(a.fake.fileCall(-1).request.filter,
                   "File aggiornamento Trevalda (*.bin)|*.bin|File aggiornamento Trevalda (*.trv)|*.trv");
-        EXPECT_EQ(a.fake.msgBoxCalls().back().title, kTitolo);
+        EXPECT_EQ(a.fake.msgBoxCall(-1).title, kTitolo);
         EXPECT_EQ(a.f(), nullptr);
         esportato = a.leggi("esp.bin");
         EXPECT_EQ(esportato, estrazioniIntere.mid((kPrimoRecordEsportato - 1) * 66));
@@ -115,6 +116,32 @@ TEST(frmEsportazione, NeverOverTheProgramsOwnFilesNorAfterAFailedWrite)
     a.fake.expectSave(std::nullopt);
     QTest::mouseClick(a.f()->cmdEsporta, Qt::LeftButton);
     EXPECT_NE(a.f(), nullptr);
+}
+
+// Eight draws are well within any write buffer: the failure is still told,
+// and neither an empty nor a cut file is left where the export was to go.
+TEST(frmEsportazione, OnAFullDiskTheExportFailsAndLeavesTheFileAsItWas)
+{
+    const std::optional<QByteArray> casi[] = {std::nullopt, QByteArray("esportazione precedente")};
+    for (const auto& prima : casi) {
+        Ambiente a(estrazioniCasuali(QDate(1871, 1, 7), kPrimoRecordEsportato + 7, 7, 11));
+        if (prima)
+            a.cartella.scriviFile(QStringLiteral("esp.bin"), *prima);
+        a.fake.expectSave(a.percorso("esp.bin"));
+        a.fake.expectMsgBox(QStringLiteral("Esportazione archivio ") + a.percorso("esp.bin")
+                                + QStringLiteral(" non riuscita (Disco pieno)"),
+                            vbOK);
+        {
+            LimiteFile disco(100);
+            QTest::mouseClick(a.f()->cmdEsporta, Qt::LeftButton);
+        }
+        ASSERT_EQ(a.fake.msgBoxCalls().size(), 1u);
+        EXPECT_EQ(a.fake.msgBoxCalls()[0].style, vbOKOnly | vbCritical);
+        EXPECT_EQ(QFile::exists(a.percorso("esp.bin")), prima.has_value());
+        if (prima)
+            EXPECT_EQ(a.leggi("esp.bin"), *prima);
+        EXPECT_NE(a.f(), nullptr);
+    }
 }
 
 TEST(frmEsportazione, ShortArchiveExportsAnEmptyFile)

@@ -7,6 +7,7 @@
 #include "shell/frmMain.h"
 #include "support/LimiteFile.h"
 #include "support/ui/AmbienteServizi.h"
+#include "LimiteFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -160,7 +161,7 @@ TEST(frmInputEstrazioni, FirstDrawOfAYearAddsItsYearRecord)
                                             "38 39 40 41 42 43 44 45 46 47 48 49 50 51 52 53 54 55"));
     // All boxes empty: the store decodes the paste box itself.
     QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
-    EXPECT_EQ(a.estrazioni().size(), 6 * 66);
+    ASSERT_EQ(a.estrazioni().size(), 6 * 66);
     EXPECT_EQ(quint8(a.estrazioni()[5 * 66 + 2]), 1);
     EXPECT_EQ(a.anni(), primaA + "20276      \r");
 }
@@ -214,6 +215,30 @@ TEST(frmInputEstrazioni, QuestionsAndRefusalsWriteNothing)
     QTest::mouseClick(a.f->cmdEsci, Qt::LeftButton);
     EXPECT_FALSE(a.f->isLoaded());
     EXPECT_EQ(a.estrazioni().size(), 6 * 66);
+}
+
+// Half of the new record reaches the disk before it is full: the message
+// names the full disk, and the cut-back leaves both files as they were.
+TEST(frmInputEstrazioni, AStoreOnAFullDiskSaysSo)
+{
+    Ambiente a;
+    const QByteArray primaE = a.estrazioni(), primaA = a.anni();
+    QTest::mouseClick(a.f->cmdNuova, Qt::LeftButton);
+    a.riempi(55);
+    a.fake.expectMsgBox(QStringLiteral("Errore durante la memorizzazione (Disco pieno): l'archivio "
+                                       "è rimasto com'era."),
+                        vbOK);
+    {
+        LimiteFile disco(primaE.size() + 33);
+        QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
+    }
+    EXPECT_EQ(a.estrazioni(), primaE);
+    EXPECT_EQ(a.anni(), primaA);
+    EXPECT_EQ(NumeroEstrazioni, 5);
+    // With room again the same numbers are stored whole.
+    QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
+    EXPECT_EQ(a.estrazioni().left(primaE.size()), primaE);
+    EXPECT_EQ(a.estrazioni().size(), primaE.size() + 66);
 }
 
 TEST(frmInputEstrazioni, StoreWhoseReopenFailsSaysSoAndShowsTheStoredDraw)

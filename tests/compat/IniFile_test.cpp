@@ -1,10 +1,13 @@
 #include "compat/IniFile.h"
+#include "ArchivioTest.h"
 #include "LimiteFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -103,4 +106,25 @@ TEST_F(IniTest, AWriteOnAFullDiskLeavesTheFileAsItWas)
     EXPECT_FALSE(ok);
     EXPECT_EQ(leggi(), prima);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// A file the user may not write, or may write but not read: a write from what
+// could be read would drop every other setting.
+TEST_F(IniTest, AFileThatCannotBeReadOrWrittenIsLeftAsItWas)
+{
+    const QByteArray prima = "[Options]\r\nGiorni estrazione=NNYNYNY\r\n[Forms]\r\nMainTop=45\r\n";
+    scrivi(prima);
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0777);
+    for (const mode_t modo : {0444, 0222}) {
+        ::chmod(QFile::encodeName(path).constData(), modo);
+        bool ok = true;
+        {
+            SenzaPrivilegi utente;
+            if (!utente.attivo())
+                GTEST_SKIP() << "cannot run as an unprivileged user";
+            ok = ini.set(QStringLiteral("Forms"), QStringLiteral("MainLeft"), QStringLiteral("1"));
+        }
+        EXPECT_FALSE(ok) << modo;
+        EXPECT_EQ(leggi(), prima) << modo;
+    }
 }

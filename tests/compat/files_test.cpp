@@ -1,5 +1,6 @@
 #include "compat/AppError.h"
 #include "compat/files.h"
+#include "ArchivioTest.h"
 #include "LimiteFile.h"
 
 #include <QDir>
@@ -10,6 +11,8 @@
 
 #include <functional>
 #include <map>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -206,7 +209,23 @@ TEST(ReplaceFile, ASoundReplacementKeepsTheModeAndALinkAndAFailedRenameKeepsTheO
     EXPECT_EQ(numero, 76);
 }
 
-TEST(RandomFile, AWriteOnAFullDiskIsDiskFull)
+TEST(ReplaceFile, AFileTheUserMayNotWriteIsRefusedAndKept)
+{
+    QTemporaryDir d;
+    const QString p = d.filePath("sola_lettura.bin");
+    ASSERT_TRUE(compat::replaceFile(p, "vecchio"));
+    ::chmod(QFile::encodeName(d.path()).constData(), 0777);   // the rename alone would be allowed
+    ::chmod(QFile::encodeName(p).constData(), 0444);
+    SenzaPrivilegi utente;
+    if (!utente.attivo())
+        GTEST_SKIP() << "cannot run as an unprivileged user";
+    int numero = 0;
+    EXPECT_FALSE(compat::replaceFile(p, "nuovo", nullptr, &numero));
+    EXPECT_EQ(numero, 70);
+    EXPECT_EQ(contenuto(p), "vecchio");
+}
+
+TEST(FileWrite, OnAFullDiskIsDiskFull)
 {
     QTemporaryDir d;
     compat::RandomFile f;
@@ -216,7 +235,8 @@ TEST(RandomFile, AWriteOnAFullDiskIsDiskFull)
     for (const auto& scrivi : std::initializer_list<std::function<void()>>{
              [&] { f.put(2, QByteArray(66, 'b')); },
              [&] { f.putMany(2, QByteArray(132, 'b')); },
-             [&] { f.truncate(200); }}) {
+             [&] { f.truncate(200); },
+             [&] { compat::TextFile::append(d.filePath("Errori.log")).writeLine(QString(120, u'x')); }}) {
         try {
             scrivi();
             ADD_FAILURE() << "the write was to fail";

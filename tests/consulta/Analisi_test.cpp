@@ -157,6 +157,7 @@ TEST(Analisi, RepeatedNumbersAreListedMostFrequentFirstAndColouredByGroup)
     // Only the same position: 40 third on Bari and Roma, first on Napoli.
     m = tabellone(righe);
     e = esegui(AnalisiNumeriRipetuti, m, 0, true, true);
+    ASSERT_FALSE(e.righe.isEmpty());
     EXPECT_EQ(e.righe.first(), "---> 3 numeri isotopi ripetuti <---");
     EXPECT_TRUE(e.righe.contains("40 : BA,RO"));
     EXPECT_FALSE(m.at(5, 1).marcata());
@@ -238,6 +239,7 @@ TEST(Analisi, DrawnAndUndrawnNumbers)
                                     "", "", "", "", "", "", "81,"}));
     EXPECT_TRUE(marcati(m).empty());
     e = d.esegui(AnalisiNonUsciti, 2, m);
+    ASSERT_FALSE(e.righe.isEmpty());
     EXPECT_EQ(e.righe.first(), "---> Non sono usciti  80 numeri <---");
     EXPECT_EQ(e.righe.size(), 11);
 
@@ -256,6 +258,7 @@ TEST(Analisi, DrawnAndUndrawnNumbers)
     EXPECT_EQ(e.righe, (QStringList{""}));
     EXPECT_TRUE(marcati(m).empty());
     e = d.esegui(AnalisiNonUscitiScorsa, 1, m);
+    ASSERT_FALSE(e.righe.isEmpty());
     EXPECT_EQ(e.righe.first(), "Non usciti la scorsa estrazione : 5 numeri");
 }
 

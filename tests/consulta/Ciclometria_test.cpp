@@ -83,6 +83,7 @@ TEST(Ciclometria, IsotopesPairOnlyTheSamePosition)
     // Cells 3 and 8 hold the third numbers of the first two rows; cell 9 the fourth.
     ModelloCelle m = tabellone({{1, 2, 40, 4, 6}, {7, 8, 50, 50, 13}});
     const QStringList righe = somma(m, 90, false, true);
+    ASSERT_FALSE(righe.isEmpty());
     EXPECT_EQ(righe.first(), "Somma 90 di numeri isotopi");
     EXPECT_EQ(celleMarcate(m), (std::set<int>{3, 8}));
     m = tabellone({{1, 2, 40, 4, 6}, {7, 8, 50, 50, 13}});

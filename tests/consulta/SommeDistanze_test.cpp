@@ -177,6 +177,7 @@ TEST(SommeDistanze, ChartOfAPairColumn)
     const DatiGrafico g = GraficoCoppia(t, 0, kSigle);
     EXPECT_EQ(g.titolo, "12/03/2024 - Ambo 1 - 2");
     ASSERT_EQ(g.etichette.size(), 11);
+    ASSERT_FALSE(g.somme.isEmpty() || g.distanze.isEmpty());
     EXPECT_EQ(g.etichette.front(), "BA");
     EXPECT_EQ(g.etichette.back(), "NZ");
     EXPECT_EQ(g.somme.front(), "90");
@@ -187,6 +188,7 @@ TEST(SommeDistanze, ChartOfAPairColumn)
     const DatiGrafico h = GraficoCoppia(s, 9, kSigle);
     EXPECT_EQ(h.titolo, "Bari - Ambo 4 - 5");
     ASSERT_EQ(h.etichette.size(), 10);
+    ASSERT_FALSE(h.somme.isEmpty() || h.distanze.isEmpty());
     EXPECT_EQ(h.etichette.front(), "10/02/24");
     EXPECT_EQ(h.somme.front(), "5");
     EXPECT_EQ(h.distanze.front(), "1");
@@ -199,6 +201,7 @@ TEST(SommeDistanze, ChartOfARow)
     ASSERT_TRUE(g);
     EXPECT_EQ(g->titolo, "Bari - 12/03/2024");
     ASSERT_EQ(g->etichette.size(), 10);
+    ASSERT_FALSE(g->somme.isEmpty() || g->distanze.isEmpty());
     EXPECT_EQ(g->etichette.front(), "1 - 2");
     EXPECT_EQ(g->etichette.back(), "4 - 5");
     EXPECT_EQ(g->somme.front(), "90");

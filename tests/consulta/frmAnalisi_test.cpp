@@ -2,7 +2,9 @@
 #include "compat/ui/Twips.h"
 #include "consulta/frmAnalisi.h"
 #include "support/ui/AmbienteServizi.h"
+#include "support/ui/TabelloneProva.h"
 
+#include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -67,6 +69,56 @@ TEST(frmAnalisi, KeepsItsPlace)
     EXPECT_EQ(Forms::find<frmAnalisi>(), nullptr);
     EXPECT_EQ(AmbienteServizi::ini("Forms", "AnalisiLeft"), "3000");
     EXPECT_EQ(AmbienteServizi::ini("Forms", "AnalisiTop"), "1500");
+}
+
+TEST(frmAnalisi, OpensBesideTheBoardsCellsWhereTheScreenHasRoom)
+{
+    // Where the board stands on which screen, and where its summary opens.
+    enum Dove { aDestra, aSinistra, alBordoDestro, alPostoSuo };
+    const struct {
+        const char* nome;
+        QRect schermo;
+        int sinistraTabellone;   // pixels; the board's own width from the right edge when negative
+        const char* salvato;     // stored AnalisiLeft, AnalisiTop
+        Dove dove;
+    } casi[] = {
+        {"room at the right", QRect(0, 0, 1366, 768), 0, nullptr, aDestra},
+        {"room at the left", QRect(0, 0, 1366, 768), -1, nullptr, aSinistra},
+        {"no room beside", QRect(0, 0, 1024, 768), 0, nullptr, alBordoDestro},
+        {"a place off the cells", QRect(0, 0, 1366, 768), 0, "6000", alPostoSuo},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        TabelloneProva t;
+        setScreenOverride(c.schermo);
+        if (c.salvato) {
+            AmbienteServizi::imposta("Forms", "AnalisiLeft", QString::fromLatin1(c.salvato));
+            AmbienteServizi::imposta("Forms", "AnalisiTop", QString::fromLatin1(c.salvato));
+        }
+        t.f->fitToScreen();
+        t.f->move(c.sinistraTabellone < 0 ? c.schermo.right() + 1 - t.f->frameGeometry().width() : 0, 0);
+        t.clic(t.f->cmdUscitiScorsa);
+        auto* a = Forms::find<frmAnalisi>();
+        ASSERT_NE(a, nullptr);
+        ASSERT_TRUE(a->isVisible());
+        const QRect riepilogo = a->frameGeometry(), tabellone = t.f->frameGeometry();
+        const QRect celle(t.f->Frame1->mapToGlobal(QPoint(0, 0)), t.f->Frame1->size());
+        EXPECT_FALSE(riepilogo.intersects(celle));
+        EXPECT_TRUE(c.schermo.contains(riepilogo));
+        switch (c.dove) {
+        case aDestra: EXPECT_EQ(riepilogo.left(), tabellone.right() + 1); break;
+        case aSinistra: EXPECT_EQ(riepilogo.right() + 1, tabellone.left()); break;
+        case alBordoDestro: EXPECT_EQ(riepilogo.right(), c.schermo.right()); break;
+        case alPostoSuo: EXPECT_EQ(riepilogo.topLeft(), QPoint(400, 400)); break;
+        }
+        if (c.dove != alPostoSuo) {
+            EXPECT_EQ(riepilogo.top(), tabellone.top());
+        }
+        // Moved by the user meanwhile, it stays where it is at the next redraw.
+        a->move(riepilogo.topLeft() + QPoint(0, 10));
+        t.clic(t.f->cmdUscitiScorsa);
+        EXPECT_EQ(a->pos(), riepilogo.topLeft() + QPoint(0, 10));
+    }
 }
 
 } // namespace

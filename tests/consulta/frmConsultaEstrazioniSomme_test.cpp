@@ -124,7 +124,7 @@ TEST(frmConsultaEstrazioniSomme, ABadValueIsToldOnceAndOnlyWhenTheFocusMovesWith
     t.clic(f->txtSomma);
     QApplication::processEvents();
     EXPECT_EQ(messaggi.size(), 4u);
-    EXPECT_EQ(messaggi.back().style, vbExclamation);
+    EXPECT_EQ(t.a.fake.msgBoxCall(-1).style, vbExclamation);
     EXPECT_EQ(QApplication::focusWidget(), f->txtDistanza);
     QTest::keyClicks(f->txtDistanza, "30");
     t.clic(f->txtSomma);

@@ -106,7 +106,7 @@ TEST(frmConsultaEstrazioniTrova, TargetsNoPairReachesAreSearchedAndOnlyHugeOnesR
     t.a.fake.expectMsgBox(QStringLiteral("inserisci un numero tra -32768 e 32767 !"), vbOK);
     t.clic(f->txtSommaTot[3]);
     QApplication::processEvents();
-    EXPECT_EQ(t.a.fake.msgBoxCalls().back().style, vbExclamation);
+    EXPECT_EQ(t.a.fake.msgBoxCall(-1).style, vbExclamation);
     EXPECT_EQ(QApplication::focusWidget(), f->txtSommaTot[2]);
     t.a.fake.expectMsgBox(QStringLiteral("inserisci un numero tra -32768 e 32767 !"), vbOK);
     t.clic(f->cmdOkSomme);

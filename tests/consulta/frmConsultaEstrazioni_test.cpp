@@ -723,3 +723,35 @@ TEST(frmConsultaEstrazioni, PrintsTheBoardAsShownAndReportsAMissingPrinter)
 }
 
 } // namespace
+
+namespace {
+
+// On paper: no text over another, the Nazionale label level with its numbers.
+TEST(frmConsultaEstrazioni, ThePrintedBoardKeepsItsRowsAndCaptionApart)
+{
+    Tabellone t;
+    frmConsultaEstrazioni* f = t.f;
+    t.clic(f->optTipoVis[1]);   // a number in every cell
+    t.clic(f->cmdStampa);
+    ASSERT_EQ(t.a.fake.printedDocuments().size(), 1u);
+    const auto parole = testsupport::pdfWords(t.a.fake.printedDocuments()[0].pdf);
+    QStringList riga;
+    for (const auto& a : parole) {
+        for (const auto& b : parole)
+            EXPECT_FALSE(&a < &b && a.left < b.right && b.left < a.right && a.top < b.bottom &&
+                         b.top < a.bottom)
+                << a.text.toStdString() << " over " << b.text.toStdString();
+        if (a.text != u"Nazionale")
+            continue;
+        const double centro = (a.top + a.bottom) / 2;
+        for (const auto& b : parole)
+            if (b.left > a.right && b.top < centro && centro < b.bottom)
+                riga << b.text;
+    }
+    QStringList attesa;
+    for (int i = 51; i <= 55; ++i)
+        attesa << f->txtEstratto[i]->text();
+    EXPECT_EQ(riga.join(u' ').toStdString(), attesa.join(u' ').toStdString());
+}
+
+} // namespace

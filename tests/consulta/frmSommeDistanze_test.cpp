@@ -150,6 +150,7 @@ TEST(frmSommeDistanze, FromTheBoardToTheChartAndBackByClicks)
     EXPECT_EQ(grafico->lblDescrizione->text(), "12/03/2024 - Ambo 1 - 2");
     EXPECT_EQ(grafico->Dati().etichette,
               (QStringList{"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RO", "TO", "VE", "NZ"}));
+    ASSERT_FALSE(grafico->Dati().somme.isEmpty() || grafico->Dati().distanze.isEmpty());
     EXPECT_EQ(grafico->Dati().somme.front(), "90");
     EXPECT_EQ(grafico->Dati().distanze.front(), "30");
     Ambiente::clic(grafico->cmdTipoGrafico);
@@ -230,9 +231,9 @@ TEST(frmSommeDistanze, TextFileByteForByte)
     const QString percorso = e.a.cartella.percorso() + QStringLiteral("/somme.txt");
     e.a.fake.expectSave(percorso);
     Ambiente::clic(t->cmdPrintToFile);
-    EXPECT_EQ(e.a.fake.fileCalls()[0].request.initialName, "SommeDistanze_12_03_2024");
-    EXPECT_EQ(e.a.fake.fileCalls()[0].request.title, "Salva risultati su file");
-    EXPECT_EQ(e.a.fake.fileCalls()[0].request.filter, "File di testo (*.Txt)|*.Txt");
+    EXPECT_EQ(e.a.fake.fileCall(0).request.initialName, "SommeDistanze_12_03_2024");
+    EXPECT_EQ(e.a.fake.fileCall(0).request.title, "Salva risultati su file");
+    EXPECT_EQ(e.a.fake.fileCall(0).request.filter, "File di testo (*.Txt)|*.Txt");
 
     QStringList righe = {QString(10, u' '),
                          QString(26, u' ') + "Quorvane - Somme e distanze",
@@ -266,7 +267,7 @@ TEST(frmSommeDistanze, TextFileByteForByte)
     e.a.fake.expectSave(percorso);
     e.a.fake.expectMsgBox("Il file " + percorso + " è già esistente. Sovrascrivi ?", vbYes);
     Ambiente::clic(t->cmdPrintToFile);
-    EXPECT_EQ(e.a.fake.fileCalls().back().request.initialName, "SommeDistanze_Bari      ");
+    EXPECT_EQ(e.a.fake.fileCall(-1).request.initialName, "SommeDistanze_Bari      ");
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QList<QByteArray> scritte = f.readAll().split('\n');
     ASSERT_EQ(scritte.size(), 23);   // 22 lines and nothing after the last CR LF

@@ -165,7 +165,9 @@ TEST(Backtest, MissingNumbersNeverWinNorMakeACapogioco)
     EXPECT_EQ(e.casiRilevati, 1);
     EXPECT_EQ(e.ambate, 0);
     EXPECT_EQ(e.casiFavorevoli, 0);
-    EXPECT_EQ(righeRisultati(e).last(), QStringLiteral(" Attesa media    :   0,0 colpi"));
+    const QStringList righe = righeRisultati(e);
+    ASSERT_FALSE(righe.isEmpty());
+    EXPECT_EQ(righe.last(), QStringLiteral(" Attesa media    :   0,0 colpi"));
 }
 
 TEST(Backtest, PeriodEndsCasesAndMonthlyFilter)
@@ -176,6 +178,7 @@ TEST(Backtest, PeriodEndsCasesAndMonthlyFilter)
     p.sortite = 1; // only the last case, scanning back from the end
     EsitoBacktest e = prova(b, p, kTutte);
     EXPECT_EQ(e.casiRilevati, 1);
+    ASSERT_FALSE(e.casi.empty());
     EXPECT_EQ(e.casi.at(0).estrazione, 5);
     p.sortite = 0;
     EXPECT_EQ(prova(b, p, kTutte).casiRilevati, 0);
@@ -361,6 +364,7 @@ TEST(TestiBacktest, HeadingLinesInOrder)
     i.descriviRicerca = QStringLiteral("sortite del numero spia");
     i.giorni = QStringLiteral("Solo nelle estrazioni del  sabato");
     const QStringList l = righeIntestazione(i);
+    ASSERT_GE(l.size(), 7);
     EXPECT_EQ(l[2], QStringLiteral("10 sortite del numero spia al 28/12/2024"));
     EXPECT_EQ(l[3], QStringLiteral("Indice mensile      : Tutti"));
     EXPECT_EQ(l[6], i.giorni);
@@ -375,6 +379,7 @@ TEST(TestiBacktest, FiguresLineUpAndNeverDivideByZero)
     e.ambate = 12345;
     e.sommaColpi = 15;
     QStringList l = righeRisultati(e);
+    ASSERT_GE(l.size(), 8);
     EXPECT_EQ(l[2], QStringLiteral(" Casi favorevoli :     7 (35,0 %)"));
     EXPECT_EQ(l[3], QStringLiteral(" Casi negativi   :    13 (65,0 %)"));
     EXPECT_EQ(l[5], QStringLiteral(" Ambate          :  12345"));
@@ -384,19 +389,19 @@ TEST(TestiBacktest, FiguresLineUpAndNeverDivideByZero)
     e.casiRilevati = 10;
     e.casiInGioco = 3;
     e.casiFavorevoli = 6;
-    EXPECT_EQ(righeRisultati(e)[3], QStringLiteral(" Casi negativi   :     1 (10,0 %)"));
+    EXPECT_EQ(righeRisultati(e).value(3), QStringLiteral(" Casi negativi   :     1 (10,0 %)"));
     e.casiRilevati = 5;
     e.casiInGioco = 2;
     e.casiFavorevoli = 4;
-    EXPECT_EQ(righeRisultati(e)[4], QStringLiteral(" Casi in gioco   :     1 (1 già sfaldato/i)"));
+    EXPECT_EQ(righeRisultati(e).value(4), QStringLiteral(" Casi in gioco   :     1 (1 già sfaldato/i)"));
     e.casiRilevati = 1234;
-    EXPECT_EQ(righeRisultati(e)[1], QStringLiteral(" Casi rilevati   :  1234"));
+    EXPECT_EQ(righeRisultati(e).value(1), QStringLiteral(" Casi rilevati   :  1234"));
 
     // A large archive: the product of the percentage never overflows.
     e = {};
     e.casiRilevati = 40000;
     e.casiFavorevoli = 30000;
-    EXPECT_EQ(righeRisultati(e)[2], QStringLiteral(" Casi favorevoli :  30000 (75,0 %)"));
+    EXPECT_EQ(righeRisultati(e).value(2), QStringLiteral(" Casi favorevoli :  30000 (75,0 %)"));
 
     for (const QString& riga : righeRisultati(EsitoBacktest{})) {
         EXPECT_FALSE(riga.contains(QStringLiteral("nan"), Qt::CaseInsensitive));

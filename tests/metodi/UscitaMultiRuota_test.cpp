@@ -90,6 +90,7 @@ TEST(UscitaMultiRuota, SettingLinesFollowTheOptionsOfTheRun)
     o.posizioni = {false, true, true, true, true, true};   // all five: no positions in the kind
     o.valoreFisso = false;
     QStringList l = righeDescrizioneMultiRuota(o);
+    ASSERT_GE(l.size(), 5);
     EXPECT_EQ(l[0], "Intervallo di ricerca         : 10 sortite del numero spia");
     EXPECT_EQ(l[1], "Ruota/e di ricerca condizione : Tutte");
     EXPECT_EQ(l[2], "Ruota/e di gioco              : ");
@@ -104,12 +105,13 @@ TEST(UscitaMultiRuota, SettingLinesFollowTheOptionsOfTheRun)
     o.didascaliaFisso = "Differenza fissa";
     o.intestazioneSpia = "Differenza";
     l = righeDescrizioneMultiRuota(o);
+    ASSERT_GE(l.size(), 5);
     EXPECT_EQ(l[3], "Tipo di gioco                 : Differenza spia");
     EXPECT_EQ(l[4], "Spia                          : Differenza fissa  7");
     const QStringList f = fileMultiRuota(o, "  breve  ", {});
+    ASSERT_EQ(f.size(), 17);
     EXPECT_EQ(f[9], QStringLiteral("breve").leftJustified(50));
     EXPECT_TRUE(f[12].contains("| % pres. | D. | ric. |"));
-    EXPECT_EQ(f.size(), 17);
 }
 
 namespace {
@@ -155,7 +157,7 @@ TEST(UscitaMultiRuota, PrintedPagesHold77RowsThen87)
     EXPECT_EQ(s[11].text, "");
     EXPECT_TRUE(s[13].text.startsWith("| Descrizione algoritmo"));
     EXPECT_EQ(s[15].text, "");
-    EXPECT_EQ(s[16].text, fileMultiRuota(opzioni(), kDidascalia, righe(1))[15]);
+    EXPECT_EQ(s[16].text, fileMultiRuota(opzioni(), kDidascalia, righe(1)).value(15));
     const size_t pagina = 16 + 77;
     ASSERT_TRUE(s[pagina].newPage);
     EXPECT_EQ(s[pagina + 1].text, "");

@@ -70,7 +70,7 @@ struct Finestra {
         a.fake.expectPrinterDialog(copie);
         QTest::mouseClick(f->cmdStampa, Qt::LeftButton);
         EXPECT_EQ(a.fake.printedDocuments().size(), 1u);
-        return a.fake.printedDocuments().back();
+        return a.fake.printedDocument(-1);
     }
 };
 
@@ -102,7 +102,7 @@ TEST(frmDettaglioQuorvane, PagesHold45RowsUnderTheirHeading)
         // The second page: the whole heading and one row.
         const qsizetype salto = doc.lines.indexOf(PdfLinePrinter::kNewPage);
         const QStringList seconda = doc.lines.mid(salto + 1);
-        EXPECT_EQ(seconda.size(), 8 + 1 + 1); // heading, the row, end of document
+        ASSERT_EQ(seconda.size(), 8 + 1 + 1); // heading, the row, end of document
         EXPECT_TRUE(seconda[1].startsWith(QString(16, u' ') + QStringLiteral("Quorvane by Miravell")));
         EXPECT_TRUE(seconda[2].contains(QStringLiteral("Condizione di gioco")));
         EXPECT_TRUE(seconda[6].startsWith(QStringLiteral(" | Sortita")));
@@ -134,6 +134,7 @@ TEST(frmDettaglioQuorvane, RowsPrintInTheirColumnsAndALongFieldPushesTheNextToAN
     const QStringList& l = doc.lines;
     const qsizetype riga = l.indexOf(QStringLiteral("   02/01/2024    BA      ") + lungo);
     ASSERT_GE(riga, 0) << l.join(u'\n').toStdString();
+    ASSERT_LT(riga + 1, l.size());
     EXPECT_EQ(l[riga + 1].toStdString(),
               (QString(64, u' ') + QStringLiteral(" 17     17- 25  05/01/2024    1     BA")).toStdString());
 }

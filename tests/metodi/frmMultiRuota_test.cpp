@@ -173,6 +173,7 @@ TEST(frmMultiRuota, AutomaticSearchGathersEveryRunAndARowBecomesTheCurrentMethod
         EXPECT_GE(trovate[i - 1][3], trovate[i][3]);
 
     // A click on a row: its method with its own wheels; the report runs on them.
+    ASSERT_GE(trovate.size(), 2u);
     const QStringList prima = trovate[0];
     Finestra::clicRiga(m->ListViewMultiruote, 1);
     EXPECT_EQ(f->txtCapoGioco->text(), prima[0]);
@@ -337,6 +338,7 @@ TEST(frmMultiRuota, OutputsDescribeTheRunAndTheFileAsksWhetherToAppend)
     frmMultiRuota* m = w.multi();
     ASSERT_GT(m->ListViewMultiruote->count(), 0);
     const std::vector<CelleMultiRuota> righe = m->righe();
+    ASSERT_FALSE(righe.empty());
 
     // Options changed after the run change nothing in its output.
     vbSetComboText(f->cboColpi, "12");
@@ -344,7 +346,7 @@ TEST(frmMultiRuota, OutputsDescribeTheRunAndTheFileAsksWhetherToAppend)
     const QString file = w.a.cartella.percorso() + "/multi.txt";
     w.a.fake.expectSave(file);
     Finestra::clic(m->cmdPrintToFile);
-    EXPECT_EQ(w.a.fake.fileCalls().back().request.initialName, kDidascalia);
+    EXPECT_EQ(w.a.fake.fileCall(-1).request.initialName, kDidascalia);
     QStringList l = readCp1252Lines(file);
     const int blocco = 17 + int(righe.size());
     ASSERT_EQ(l.size(), blocco);
@@ -360,7 +362,7 @@ TEST(frmMultiRuota, OutputsDescribeTheRunAndTheFileAsksWhetherToAppend)
     w.a.fake.expectSave(file);
     w.a.fake.expectMsgBox(domanda, vbYes);
     Finestra::clic(m->cmdPrintToFile);
-    EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbYesNoCancel + vbExclamation + vbDefaultButton2);
+    EXPECT_EQ(w.a.fake.msgBoxCall(-1).style, vbYesNoCancel + vbExclamation + vbDefaultButton2);
     l = readCp1252Lines(file);
     ASSERT_EQ(l.size(), 2 * blocco);
     EXPECT_EQ(l[blocco], "Quorvane 2");
@@ -386,6 +388,7 @@ TEST(frmMultiRuota, OutputsDescribeTheRunAndTheFileAsksWhetherToAppend)
     Finestra::clic(m->cmdStampa);
     ASSERT_EQ(w.a.fake.printedDocuments().size(), 1u);
     const QStringList stampato = w.a.fake.printedDocuments()[0].lines;
+    ASSERT_GE(stampato.size(), 2);
     EXPECT_EQ(stampato[1], "Quorvane 2");
     EXPECT_TRUE(stampato.contains("Colpi di gioco                : 6"));
     EXPECT_EQ(stampato.count(LinePrinter::kNewPage), 0);

@@ -137,7 +137,7 @@ TEST(frmQuorvaneAbbinati, PairedAlgorithmsListAsTheLiteralVersionAndClearTogethe
     w.f->cboColpi->setEditText(QStringLiteral("0"));
     w.a.fake.expectMsgBox(QStringLiteral("Inserire il n. di colpi di gioco !"), vbOK);
     QTest::mouseClick(w.f->cmdAlgoAbbinati, Qt::LeftButton);
-    EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbExclamation);
+    EXPECT_EQ(w.a.fake.msgBoxCall(-1).style, vbExclamation);
     EXPECT_EQ(w.f->lstAlgoritmiAbbinati->count(), 0);
     EXPECT_TRUE(w.f->CodiciAlgoritmiAbbinati.empty());
 }
@@ -180,7 +180,7 @@ TEST(frmQuorvaneAbbinati, PairedAlgorithmsRefuseACodeWithoutASpia)
     w.metodo(kMetodo.left(9));
     w.a.fake.expectMsgBox(QStringLiteral("Impossibile calcolare gli abbinamenti: capogioco mancante."), vbOK);
     QTest::mouseClick(w.f->cmdAlgoAbbinati, Qt::LeftButton);
-    EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbOKOnly);
+    EXPECT_EQ(w.a.fake.msgBoxCall(-1).style, vbOKOnly);
     EXPECT_EQ(w.f->lstAlgoritmiAbbinati->count(), 0);
 }
 
@@ -280,7 +280,7 @@ TEST(frmQuorvaneAbbinati, NumbersToPlayOpenANewWindowWhoseFileIsAsShown)
     const QString path = w.a.cartella.percorso() + QStringLiteral("/NumeriQuorvane.Txt");
     w.a.fake.expectSave(path);
     QTest::mouseClick(c->cmdPrintToFile, Qt::LeftButton);
-    EXPECT_EQ(w.a.fake.fileCalls().back().request.initialName, QStringLiteral("NumeriQuorvane"));
+    EXPECT_EQ(w.a.fake.fileCall(-1).request.initialName, QStringLiteral("NumeriQuorvane"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("Numeri da giocare su :  BA NA dopo il 12/03/2024\r\n"

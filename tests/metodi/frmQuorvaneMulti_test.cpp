@@ -251,7 +251,7 @@ TEST(frmQuorvaneMulti, TheTranslationTakesTheRowsWheelsOnlyForAPlayableMethod)
                           vbOK);
     w.a.fake.expectMsgBox(" 1' su BA + 23 uguale a zero - Caso non giocabile!", vbOK);
     vbPress(f->cmdTraduciAlgoMultiRuota);
-    EXPECT_EQ(w.a.fake.msgBoxCalls().back().title, "Attenzione");
+    EXPECT_EQ(w.a.fake.msgBoxCall(-1).title, "Attenzione");
     EXPECT_EQ(f->txtCapoGioco->text(), " 1' su BA + 23");
     EXPECT_EQ(f->lblCapo->text(), "");
     EXPECT_FALSE(f->cmdReport[0]->isEnabled());

@@ -122,13 +122,13 @@ TEST(frmQuorvaneReport, RefusedInputsEndBeforeEitherWindow)
     w.f->txtCapoGioco->setProperty("Tag", QString());
     w.a.fake.expectMsgBox(QStringLiteral("Inserire almeno il capogioco."), vbOK);
     QTest::mouseClick(w.f->cmdReport[0], Qt::LeftButton);
-    EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbOKOnly);
+    EXPECT_EQ(w.a.fake.msgBoxCall(-1).style, vbOKOnly);
 
     w.f->txtCapoGioco->setProperty("Tag", QStringLiteral("101+0001000711111"));
     w.f->cboColpi->setEditText(QStringLiteral("0"));
     w.a.fake.expectMsgBox(QStringLiteral("Inserire il n. di colpi di gioco !"), vbOK);
     QTest::mouseClick(w.f->cmdReport[0], Qt::LeftButton);
-    EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbExclamation);
+    EXPECT_EQ(w.a.fake.msgBoxCall(-1).style, vbExclamation);
     EXPECT_EQ(Forms::find<frmReportQuorvane>(), nullptr);
     EXPECT_EQ(Forms::find<frmDettaglioQuorvane>(), nullptr);
 }
@@ -150,7 +150,7 @@ TEST(frmQuorvaneReport, HugeColpiOrCasesAreRefusedBeforeTheSummary)
     digita(f->cboColpi, "99999");
     w.a.fake.expectMsgBox(QStringLiteral("Inserire il n. di colpi di gioco !"), vbOK);
     QTest::mouseClick(f->cmdReport[0], Qt::LeftButton);
-    EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbExclamation);
+    EXPECT_EQ(w.a.fake.msgBoxCall(-1).style, vbExclamation);
     EXPECT_EQ(Forms::find<frmReportQuorvane>(), nullptr);
 
     digita(f->cboColpi, "3");
@@ -162,7 +162,7 @@ TEST(frmQuorvaneReport, HugeColpiOrCasesAreRefusedBeforeTheSummary)
     digita(f->cboSortite, "99999");
     w.a.fake.expectMsgBox(QStringLiteral("Inserire il n. di sortite da ricercare!"), vbOK);
     QTest::mouseClick(f->cmdReport[0], Qt::LeftButton);
-    EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbExclamation);
+    EXPECT_EQ(w.a.fake.msgBoxCall(-1).style, vbExclamation);
     EXPECT_EQ(Forms::find<frmReportQuorvane>(), nullptr);
     EXPECT_EQ(Forms::find<frmDettaglioQuorvane>(), nullptr);
 
@@ -170,6 +170,6 @@ TEST(frmQuorvaneReport, HugeColpiOrCasesAreRefusedBeforeTheSummary)
     QTest::mouseClick(f->cmdReport[0], Qt::LeftButton);
     auto* report = Forms::find<frmReportQuorvane>();
     ASSERT_NE(report, nullptr);
-    EXPECT_EQ(report->righe()[2], QStringLiteral("0 sortite del numero spia al 20/01/2024"));
+    EXPECT_EQ(report->righe().value(2), QStringLiteral("0 sortite del numero spia al 20/01/2024"));
     EXPECT_TRUE(report->righe().contains(QStringLiteral(" Casi rilevati   :     0")));
 }

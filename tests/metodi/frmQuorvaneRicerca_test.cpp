@@ -148,7 +148,7 @@ TEST(frmQuorvaneRicerca, TheDateIsLookedUpBeforeTheNumberOfCases)
     w.a.fake.expectMsgBox("Inserire il n. di sortite da ricercare!", vbOK);
     QTest::mouseClick(f->cmdCalcola, Qt::LeftButton);
     EXPECT_EQ(w.a.fake.msgBoxCalls().size(), 2u);
-    EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbExclamation);
+    EXPECT_EQ(w.a.fake.msgBoxCall(-1).style, vbExclamation);
     EXPECT_EQ(f->DTPRicerca->date(), estratta);
     EXPECT_EQ(f->ListViewOrdin2->count(), 0);
     EXPECT_FALSE(ElaborazioneInCorso);

@@ -6,6 +6,7 @@
 #include "shell/frmElaborazioni.h"
 #include "shell/modRestrizioni.h"
 #include "support/ui/AmbienteServizi.h"
+#include "support/ui/DigitazioneProva.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -233,6 +234,38 @@ TEST(frmQuorvane, TheEndPickerMovesThePlayDateAndOnlyTheUsersChangeClears)
     // A start on the last draw of its month shows "U".
     vbSetDate(f->DTPickerDa, QDate(2001, 6, 30));
     EXPECT_EQ(f->lblIndiceDal->text(), "U");
+}
+
+// The dates on the way to a typed one are not looked up: typing 30/06/2001
+// over the last draw's 07/07/2001 passes through 30/07/2001, after the
+// archive, which the lookup would refuse with a message mid-typing.
+TEST(frmQuorvane, APeriodDateTypedOverAnotherIsLookedUpOnlyOnceWhole)
+{
+    Finestra w(archivioNoto());
+    frmQuorvane* f = w.f;
+    w.cercaNoto();
+    ASSERT_EQ(f->ListViewOrdin2->count(), 5);
+    f->vbShow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f));
+    struct Caso {
+        QDateEdit* picker;
+        const char* digitato;
+        QDate data;
+    };
+    const Caso casi[] = {{f->DTPickerA, "30/06/2001", QDate(2001, 6, 30)},
+                         {f->DTPickerDa, "31/05/2001", QDate(2001, 5, 31)}};
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.digitato);
+        clicNelTesto(c.picker, 1);
+        digitaAlFuoco(c.digitato);
+        EXPECT_TRUE(w.a.fake.msgBoxCalls().empty());
+        EXPECT_EQ(c.picker->date(), c.data);
+        EXPECT_EQ(f->ListViewOrdin2->count(), 0);   // the user's change clears
+    }
+    EXPECT_EQ(f->DTPRicerca->date(), QDate(2001, 6, 30));
+    EXPECT_EQ(f->txtDataFine->text(), "30/06/2001");
+    EXPECT_FALSE(f->lblIndiceDal->text().isEmpty());
+    EXPECT_FALSE(f->lblIndiceAl->text().isEmpty());
 }
 
 TEST(frmQuorvane, TheSearchWheelCountDecidesTheOneWheelOptions)
@@ -509,8 +542,8 @@ TEST(frmQuorvane, SearchListsTheBestRowsAndAClickMakesTheCurrentMethod)
                           vbOK);
     w.a.fake.expectMsgBox(" 1' su BA + 23 uguale a zero - Caso non giocabile!", vbOK);
     w.clic(1);
-    EXPECT_EQ(w.a.fake.msgBoxCalls().back().style, vbInformation);
-    EXPECT_EQ(w.a.fake.msgBoxCalls().back().title, "Attenzione");
+    EXPECT_EQ(w.a.fake.msgBoxCall(-1).style, vbInformation);
+    EXPECT_EQ(w.a.fake.msgBoxCall(-1).title, "Attenzione");
     EXPECT_EQ(f->txtCapoGioco->text(), " 1' su BA + 23");
     EXPECT_EQ(f->lblCapo->text(), "");
     EXPECT_FALSE(f->cmdReport[0]->isEnabled());

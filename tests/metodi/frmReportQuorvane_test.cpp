@@ -52,7 +52,7 @@ TEST(frmReportQuorvane, TextFileHoldsTheLinesAsTheyStand)
     w.a.fake.expectSave(w.path);
     QTest::mouseClick(w.f->cmdPrintToFile, Qt::LeftButton);
     EXPECT_EQ(w.file(), kFile);
-    EXPECT_EQ(w.a.fake.fileCalls()[0].request.initialName, QStringLiteral("ReportQuorvane"));
+    EXPECT_EQ(w.a.fake.fileCall(0).request.initialName, QStringLiteral("ReportQuorvane"));
 
     // An existing file: No keeps it, Yes replaces it.
     const QString domanda = QStringLiteral("Il file ") + w.path + QStringLiteral(" è già esistente. Sovrascrivi ?");

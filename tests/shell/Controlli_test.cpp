@@ -1,13 +1,19 @@
 #include "shell/Controlli.h"
 
+#include "compat/ui/Controls.h"
+#include "compat/vbdate.h"
 #include "compat/vbformat.h"
+#include "support/ui/DigitazioneProva.h"
+#include "support/ui/FakePlatform.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGuiApplication>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLineEdit>
 #include <QTest>
@@ -15,6 +21,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <limits>
+
+using namespace compat;
 
 namespace {
 
@@ -151,31 +159,100 @@ TEST(Controlli, WindowsWithoutTypedAccessGiveNoControls)
     EXPECT_EQ(nomeMese(13), "");
 }
 
-// A section that fills moves the picker on by itself: the "/" typed next is
-// not one more move, while after a section that did not fill it is the move.
-TEST(Controlli, ADateTypedAsShownGivesThatDate)
+// The picker over 27/02/2025, entered each way a user enters it, typed with
+// real keys and left with Tab. A click selects the section it lands in, all
+// the text selected starts the typing at the day, a full section or a
+// separator moves on (not both), and a date that does not exist is refused
+// once, the picker keeping its date.
+TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
 {
+    FakePlatform fake;
+    FakePlatformScope scope(fake);
     QWidget w;
-    QDateEdit* d = creaData(&w, "DTPickerA");
+    auto* prima = new QLineEdit(&w);
+    QDateEdit* d = creaData(&w, "DTPickerDa");
+    auto* dopo = new QLineEdit(&w);
+    auto* riga = new QHBoxLayout(&w);
+    for (QWidget* c : {static_cast<QWidget*>(prima), static_cast<QWidget*>(d), static_cast<QWidget*>(dopo)})
+        riga->addWidget(c);
     w.show();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    d->setFocus();
+    QLineEdit* testo = d->findChild<QLineEdit*>();
+    vbSetDate(d, QDate(2025, 2, 27));
+    const QPoint giorno = puntoNelTesto(testo, 1), mese = puntoNelTesto(testo, 4),
+                 fineAnno = puntoNelTesto(testo, 10);
+
+    // IncollaMenu: what the context menu's "Incolla" does.
+    enum Ingresso { Tab, DoppioClicGiorno, ClicGiorno, CtrlA, ClicMese, ClicFineAnno, Incolla, IncollaMenu };
     const struct {
+        Ingresso ingresso;
         const char* digitato;
         QDate data;
+        bool errata;
     } casi[] = {
-        {"01/01/2026", QDate(2026, 1, 1)}, {"1/1/2026", QDate(2026, 1, 1)},
-        {"01012026", QDate(2026, 1, 1)},   {"4/7/1990", QDate(1990, 7, 4)},
-        {"04/7/1990", QDate(1990, 7, 4)},  {"4071990", QDate(1990, 7, 4)},
-        {"31/12/2025", QDate(2025, 12, 31)},
+        {Tab, "01/03/2000", QDate(2000, 3, 1), false},
+        {Tab, "1/3/2000", QDate(2000, 3, 1), false},
+        {Tab, "01032000", QDate(2000, 3, 1), false},
+        {Tab, "15/6/1990", QDate(1990, 6, 15), false},
+        {Tab, "4071990", QDate(1990, 7, 4), false},
+        {Tab, "31/12/2025", QDate(2025, 12, 31), false},
+        {Tab, "31/03/2025", QDate(2025, 3, 31), false},   // a day February lacks
+        {DoppioClicGiorno, "01/03/2000", QDate(2000, 3, 1), false},
+        {DoppioClicGiorno, "15/6/1990", QDate(1990, 6, 15), false},
+        {ClicGiorno, "01/03/2000", QDate(2000, 3, 1), false},
+        {ClicGiorno, "1/3/2000", QDate(2000, 3, 1), false},
+        {ClicGiorno, "01032000", QDate(2000, 3, 1), false},
+        {ClicGiorno, "15/6/1990", QDate(1990, 6, 15), false},
+        {CtrlA, "01/01/2026", QDate(2026, 1, 1), false},
+        {CtrlA, "1/3/2000", QDate(2000, 3, 1), false},
+        {ClicMese, "6", QDate(2025, 6, 27), false},
+        {ClicMese, "11/2000", QDate(2000, 11, 27), false},
+        {ClicFineAnno, "1990", QDate(1990, 2, 27), false},
+        {ClicFineAnno, "01/03/2000", QDate(2000, 2, 27), false},
+        {ClicFineAnno, "01032000", QDate(2000, 2, 27), false},
+        {Tab, "31/02/2025", QDate(2025, 2, 27), true},
+        {Tab, "31/04/2025", QDate(2025, 2, 27), true},
+        {Incolla, "31/02/2026", QDate(2025, 2, 27), true},
+        {Incolla, "15/06/1990", QDate(1990, 6, 15), false},
+        {IncollaMenu, "31/02/2026", QDate(2025, 2, 27), true},
+        {IncollaMenu, "15/06/1990", QDate(1990, 6, 15), false},
     };
     for (const auto& c : casi) {
-        d->setDate(QDate(2020, 5, 6));
-        d->setSelectedSection(QDateTimeEdit::DaySection);
-        QTest::keyClicks(d, QString::fromLatin1(c.digitato));
-        EXPECT_EQ(d->date(), c.data) << c.digitato;
-        EXPECT_EQ(d->text(), c.data.toString(u"dd/MM/yyyy")) << c.digitato;
+        const QString digitato = QString::fromLatin1(c.digitato);
+        vbSetDate(d, QDate(2025, 2, 27));
+        prima->setFocus();
+        // Ctrl+A and the paste follow a click at the end of the year.
+        const QPoint clic = c.ingresso == ClicGiorno || c.ingresso == DoppioClicGiorno ? giorno
+                            : c.ingresso == ClicMese                                 ? mese
+                                                                                     : fineAnno;
+        if (c.ingresso == Tab)
+            QTest::keyClick(prima, Qt::Key_Tab);
+        else if (c.ingresso == DoppioClicGiorno)
+            QTest::mouseDClick(testo, Qt::LeftButton, {}, clic);
+        else
+            QTest::mouseClick(testo, Qt::LeftButton, {}, clic);
+        if (c.ingresso == CtrlA || c.ingresso == Incolla || c.ingresso == IncollaMenu)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        ASSERT_EQ(QApplication::focusWidget(), d) << c.digitato;
+        if (c.errata)
+            fake.expectMsgBox(QStringLiteral("Data errata !"), vbOK);
+        if (c.ingresso == Incolla || c.ingresso == IncollaMenu)
+            QGuiApplication::clipboard()->setText(digitato);
+        if (c.ingresso == Incolla) {
+            QTest::keyClick(d, Qt::Key_V, Qt::ControlModifier);
+        } else if (c.ingresso == IncollaMenu) {
+            testo->paste();
+            QCoreApplication::processEvents();
+        } else {
+            QTest::keyClicks(d, digitato);
+        }
+        QTest::keyClick(d, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), dopo) << c.digitato;
+        const std::string atteso = vbDateText(c.data).toStdString();
+        EXPECT_EQ(vbDateText(d->date()).toStdString(), atteso) << c.ingresso << ' ' << c.digitato;
+        EXPECT_EQ(d->text().toStdString(), atteso) << c.ingresso << ' ' << c.digitato;
+        fake.verifyAllUsed();
     }
 }
 

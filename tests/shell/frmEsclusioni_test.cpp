@@ -1,7 +1,10 @@
 #include "compat/ui/Controls.h"
 #include "shell/frmEsclusioni.h"
+#include "shell/frmMain.h"
 #include "support/ui/AmbienteServizi.h"
+#include "LimiteFile.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTest>
@@ -48,9 +51,35 @@ TEST(frmEsclusioni, DefaultsAndConfirm)
     EXPECT_EQ(giorniSpuntati(f), "YNNNNNN");
     EXPECT_FALSE(f->chkLoadTipsAtStartup->isChecked());
     vbPress(f->cmdHelp);
-    EXPECT_EQ(a.fake.shellCalls().back(), "help.context 3020");
+    EXPECT_EQ(a.fake.shellCall(-1), "help.context 3020");
     vbPress(f->cmdOk);
     EXPECT_EQ(a.ini("Options", "Show Tips at Startup"), "0");
+}
+
+// A day unticked and the program closed on a full disk: every setting stays,
+// and nothing is said.
+TEST(frmEsclusioni, OnAFullDiskTheSettingsFileStaysAsItWas)
+{
+    AmbienteServizi a(estrazioniCasuali(QDate(2001, 1, 2), 20, 7, 1));
+    const QByteArray prima = "[Options]\r\nGiorni estrazione=NNYNYNY\r\nShow Tips at Startup=1\r\n"
+                             "[Forms]\r\nMainLeft=1200\r\nMainTop=900\r\nMainWidth=9300\r\n"
+                             "MainHeight=6000\r\nfrmOpzioniLeft=1000\r\n";
+    a.cartella.scriviFile(QStringLiteral("Quorvane.ini"), prima);
+    InizializzazioneFatta = false;
+    auto* main = Forms::get<frmMain>();
+    main->vbShow();
+    {
+        LimiteFile disco(26);
+        main->mnuStrumentiOpzioni->trigger();
+        auto* f = Forms::find<frmEsclusioni>();
+        ASSERT_NE(f, nullptr);
+        QTest::mouseClick(f->chkDay[7], Qt::LeftButton);
+        QTest::mouseClick(f->cmdOk, Qt::LeftButton);
+        EXPECT_FALSE(f->isLoaded());
+        EXPECT_THROW(vbUnload(main), ProcessEnded);
+    }
+    EXPECT_EQ(a.cartella.leggiFile(QStringLiteral("Quorvane.ini")), prima);
+    EXPECT_TRUE(a.fake.msgBoxCalls().empty());
 }
 
 } // namespace

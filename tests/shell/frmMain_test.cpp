@@ -15,6 +15,17 @@
 #include "shell/modGuida.h"
 #include "support/ui/AvvioProgramma.h"
 #include "support/ui/SchermoProva.h"
+#include "support/ui/TestiInteri.h"
+#include "core/StoricoTsv.h"
+#include "archivio/frmAggiornaInternet.h"
+#include "archivio/frmAggiornamenti.h"
+#include "archivio/frmEsportazione.h"
+#include "archivio/frmEvidenziaElenco.h"
+#include "archivio/frmInputEstrazioni.h"
+#include "shell/frmEsclusioni.h"
+#include "shell/frmAboutMe.h"
+#include "shell/frmUrl.h"
+#include "sommativa/frmSommativaAmbi.h"
 #include "archivio/frmElenco.h"
 #include "consulta/frmAnalisi.h"
 #include "consulta/frmConsultaEstrazioni.h"
@@ -30,6 +41,12 @@
 #include "shell/frmMessaggi.h"
 
 #include <QAction>
+#include <QAbstractItemView>
+#include <QRadioButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QListWidget>
+#include <functional>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
@@ -529,7 +546,7 @@ TEST(frmMain, WebCommandSaysWhenTheAddressCannotBeOpened)
     a.fake.expectMsgBox(QStringLiteral("Impossibile aprire l'indirizzo http://www.example.org/ nel browser."),
                         vbOK);
     f->mnuStrumentiWeb->trigger();
-    EXPECT_EQ(a.fake.msgBoxCalls().back().style, vbExclamation);
+    EXPECT_EQ(a.fake.msgBoxCall(-1).style, vbExclamation);
     // An address that is no web page never reaches the desktop, and says so too.
     a.ini("Options", "Url", QStringLiteral("httpx:cartella"));
     a.fake.expectMsgBox(QStringLiteral("Impossibile aprire l'indirizzo httpx:cartella nel browser."), vbOK);
@@ -565,4 +582,197 @@ TEST(frmMain, TableCommandOpensTheDrawTableOnTheNewestDraws)
     EXPECT_EQ(t->pagina().ultima, 2);
     QTest::mouseClick(t->cmdPrecedente, Qt::LeftButton);
     EXPECT_EQ(t->pagina().ultima, 2);
+}
+
+namespace {
+
+// The window F that a menu command opens.
+template <class F>
+std::function<Form*()> dalMenu(QAction* comando)
+{
+    return [comando]() -> Form* {
+        comando->trigger();
+        return Forms::find<F>();
+    };
+}
+
+// The window F shown with its owner, as the program shows it.
+template <class F>
+std::function<Form*()> mostrata(const std::function<QWidget*()>& proprietario)
+{
+    return [proprietario]() -> Form* {
+        Forms::get<F>()->vbShow(proprietario());
+        return Forms::find<F>();
+    };
+}
+
+} // namespace
+
+// Every window the user opens, in each of its layouts and with results where
+// results are what it shows: the text of every label, button, check box, option
+// box and frame, the headers and values of its lists in sight, and its title.
+// The print layout is no window the user sees: its page is the print tests'.
+TEST(frmMain, EveryWindowShowsItsCaptionsWhole)
+{
+    Avvio a;
+    a.cartella.scrivi(
+        leggiStoricoTsv(QStringLiteral(QV_SOURCE_DIR) + "/data/estrazioni-1871-2026.tsv").estrazioni);
+    setScreenOverride(QRect(0, 0, 1366, 768));
+    frmMain* m = a.avvia();
+    const auto clic = [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); };
+    // On the circle: the option takes no click beyond its caption.
+    const auto opzione = [](QAbstractButton* o) {
+        QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2));
+    };
+    const auto clicRiga = [](ReportListView* v, int i) {
+        v->scrollToItem(v->item(i));
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->item(i)).center());
+    };
+    frmConsultaEstrazioni* tabellone = nullptr;
+    frmQuorvane* metodo = nullptr;
+    const auto principale = [m]() -> QWidget* { return m; };
+
+    // Shown whole another way, on purpose (besides what a window cut to the
+    // screen scrolls into view: its controls are measured against the
+    // scrolled content, not the part in view).
+    struct Eccezione {
+        std::function<bool(const QWidget*)> controllo;
+        bool titolo;
+    };
+    const auto nessuna = Eccezione{[](const QWidget*) { return false; }, false};
+    // The compact board is as narrow as its cells: the columns right of them
+    // lie past its edge, and its title shows whole in the full width (wider,
+    // the narrow board would show cut pieces of those columns).
+    const auto ridotta = Eccezione{[&](const QWidget* w) {
+                                       return w->mapTo(tabellone, QPoint(0, 0)).x() >
+                                              tabellone->Frame1->geometry().right();
+                                   },
+                                   true};
+    struct Finestra {
+        const char* come;
+        std::function<Form*()> apri;   // nullptr when it shows nothing to measure
+        Eccezione eccezione;
+    };
+    const Finestra finestre[] = {
+        {"main", [&]() -> Form* { return m; }, nessuna},
+        {"entry", dalMenu<frmInputEstrazioni>(m->mnuEstrazioniInserisci), nessuna},
+        {"board", [&]() -> Form* {
+             m->mnuEstrazioniConsulta->trigger();
+             tabellone = Forms::find<frmConsultaEstrazioni>();
+             return tabellone;
+         }, nessuna},
+        {"board delays", [&]() -> Form* { opzione(tabellone->optTipoVis[1]); return tabellone; }, nessuna},
+        {"board frequencies", [&]() -> Form* { opzione(tabellone->optTipoVis[2]); return tabellone; }, nessuna},
+        {"board numbers of the draw before", [&]() -> Form* {
+             opzione(tabellone->optTipoVis[0]);
+             clic(tabellone->cmdUscitiScorsa);
+             return tabellone;
+         }, nessuna},
+        {"summary", [&]() -> Form* {
+             auto* s = Forms::find<frmAnalisi>();
+             return s && s->lstAnalisi->count() > 0 ? s : nullptr;
+         }, nessuna},
+        {"board numbers panel", [&]() -> Form* { tabellone->mnuMostraNumeri->trigger(); return tabellone; }, nessuna},
+        {"board sums panel", [&]() -> Form* { tabellone->mnuMostraSomme->trigger(); return tabellone; }, nessuna},
+        {"board distances panel", [&]() -> Form* {
+             tabellone->mnuMostraDistanze->trigger();
+             return tabellone;
+         }, nessuna},
+        {"board one wheel", [&]() -> Form* { clic(tabellone->cmdRuota[1]); return tabellone; }, nessuna},
+        {"board compact", [&]() -> Form* { clic(tabellone->cmdResize); return tabellone; }, ridotta},
+        {"sums and distances", [&]() -> Form* {
+             clic(tabellone->cmdResize);
+             clic(tabellone->cmdRuota[0]);
+             clic(tabellone->cmdSommeDistanze);
+             return Forms::find<frmSommeDistanze>();
+         }, nessuna},
+        {"sums chart", [&]() -> Form* {
+             clic(Forms::find<frmSommeDistanze>()->lblRuota[1]);
+             return Forms::find<frmGraficoSomme>();
+         }, nessuna},
+        {"draw table", dalMenu<frmElenco>(m->mnuEstrazioniTabella), nessuna},
+        {"draw table settings", [&]() -> Form* {
+             clic(Forms::find<frmElenco>()->cmdSettaggi);
+             return Forms::find<frmEvidenziaElenco>();
+         }, nessuna},
+        {"update", dalMenu<frmAggiornamenti>(m->mnuEstrazioniAggiorna), nessuna},
+        {"internet update", dalMenu<frmAggiornaInternet>(m->mnuEstrazioniAggiornaInt), nessuna},
+        {"export", dalMenu<frmEsportazione>(m->mnuEstrazioniEsporta), nessuna},
+        {"print", dalMenu<frmStampaEstrazioni>(m->mnuEstrazioniStampa), nessuna},
+        {"method with its automatic search panel", [&]() -> Form* {
+             m->mnuQuorvane->trigger();
+             metodo = Forms::find<frmQuorvane>();
+             clic(metodo->cmdRicercaAutomatica);
+             return metodo;
+         }, nessuna},
+        {"method with results", [&]() -> Form* {
+             clic(metodo->cmdRicercaAutomatica);
+             clic(metodo->cmdCalcola);
+             if (metodo->ListViewOrdin2->count() == 0)
+                 return nullptr;
+             clicRiga(metodo->ListViewOrdin2, 1);
+             return metodo;
+         }, nessuna},
+        {"method report", [&]() -> Form* {
+             clic(metodo->cmdReport[0]);
+             return Forms::find<frmReportQuorvane>();
+         }, nessuna},
+        {"win detail", [&]() -> Form* {
+             clic(metodo->cmdReport[1]);
+             auto* d = Forms::find<frmDettaglioQuorvane>();
+             return d && d->righe() > 0 ? d : nullptr;
+         }, nessuna},
+        {"numbers to play", [&]() -> Form* {
+             clic(metodo->cmdVediNumeri);
+             return Forms::find<frmCapoAbbinamentiQuorvane>();
+         }, nessuna},
+        {"multi-wheel results", [&]() -> Form* {
+             clic(metodo->cmdRicercaAutomatica);
+             opzione(metodo->optRicerca[2]);
+             opzione(metodo->optGioco[1]);
+             metodo->cboQuanti->setCurrentIndex(0);
+             clic(metodo->cmdAvviaRicercaAutomatica);
+             auto* r = Forms::find<frmMultiRuota>();
+             return r && r->ListViewMultiruote->count() > 0 ? r : nullptr;
+         }, nessuna},
+        {"progress", mostrata<frmElaborazioni>([&] { return metodo; }), nessuna},
+        {"summative with results and a detail", [&]() -> Form* {
+             m->mnuSommativoAmbi->trigger();
+             auto* s = Forms::find<frmSommativaAmbi>();
+             clic(s->cmdCalcola);
+             if (s->ListViewRisultati->count() == 0)
+                 return nullptr;
+             clicRiga(s->ListViewRisultati, 1);
+             return s->ListViewDettaglio->count() > 0 ? s : nullptr;
+         }, nessuna},
+        {"restrictions", dalMenu<frmOpzioni>(m->mnuStrumentiRestrizioni), nessuna},
+        {"period", mostrata<frmDati>([] { return Forms::find<frmOpzioni>(); }), nessuna},
+        {"options", dalMenu<frmEsclusioni>(m->mnuStrumentiOpzioni), nessuna},
+        {"colours", dalMenu<frmColori>(m->mnuColori), nessuna},
+        {"messages", mostrata<frmMessaggi>(principale), nessuna},
+        // Modal from the menu: shown modeless here, laid out the same.
+        {"address", mostrata<frmUrl>(principale), nessuna},
+        {"about", mostrata<frmAboutMe>(principale), nessuna},
+    };
+    for (const Finestra& x : finestre) {
+        SCOPED_TRACE(x.come);
+        Form* f = x.apri();
+        ASSERT_NE(f, nullptr);
+        lasciaPassare();
+        ASSERT_TRUE(f->isVisible());
+        if (!x.eccezione.titolo) {
+            const QString t = titoloTagliato(f);
+            EXPECT_TRUE(t.isEmpty()) << t.toStdString();
+        }
+        for (QWidget* w : f->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(f) || w->window() != f || x.eccezione.controllo(w))
+                continue;
+            const QString t = testoTagliato(w, f);
+            EXPECT_TRUE(t.isEmpty()) << t.toStdString();
+            if (auto* v = qobject_cast<QAbstractItemView*>(w)) {
+                const QString c = colonnaTagliata(v);
+                EXPECT_TRUE(c.isEmpty()) << c.toStdString();
+            }
+        }
+    }
 }

@@ -48,7 +48,7 @@ TEST(GestioneErrore, QuestionBoxAndLogLine)
     int stile = vbYesNo;
     EXPECT_EQ(GestioneErrore("frmQuorvane", stile, "cmdCalcola_Click", "40", "", kErrore), vbYes);
     EXPECT_EQ(stile, 52);
-    EXPECT_EQ(a.fake.msgBoxCalls().back().title, "Errore inatteso");
+    EXPECT_EQ(a.fake.msgBoxCall(-1).title, "Errore inatteso");
     EXPECT_EQ(a.log(), "07/03/2025 09:05:03 Il programma Quorvane 2.5.0 ha prodotto l'errore 13 : "
                        "Tipo non corrispondente in frmQuorvane.cmdCalcola_Click riga 40"
                        " 6-Ignorato . Restrizioni:\r\n");
@@ -100,8 +100,8 @@ TEST(ErroreFile, CriticalBoxTitledErrore)
     Ambiente a;
     a.fake.expectMsgBox("anni.ind corrotto o mancante !", vbOK);
     ErroreFile("anni.ind");
-    EXPECT_EQ(a.fake.msgBoxCalls().back().style, vbCritical);
-    EXPECT_EQ(a.fake.msgBoxCalls().back().title, "Errore");
+    EXPECT_EQ(a.fake.msgBoxCall(-1).style, vbCritical);
+    EXPECT_EQ(a.fake.msgBoxCall(-1).title, "Errore");
 }
 
 } // namespace

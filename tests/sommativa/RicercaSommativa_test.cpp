@@ -316,6 +316,7 @@ TEST(SommativaRighe, ProgressCountsTheCyclesOneAfterAnother)
     });
     EXPECT_TRUE(fermata.interrotta);
     EXPECT_TRUE(fermata.righe.empty());
+    ASSERT_FALSE(fatti.empty());
     EXPECT_EQ(fatti.back(), 3);
 }
 

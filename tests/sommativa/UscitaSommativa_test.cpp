@@ -69,6 +69,7 @@ TEST(UscitaSommativa, ResultsFileLineByLine)
 
     // A heading text of 22 characters or more is cut at column 103.
     const QStringList lunga = fileRisultati(descrizione(), QString(30, u'x'), {});
+    ASSERT_GE(lunga.size(), 8);
     EXPECT_EQ(lunga[7].size(), 103);
     EXPECT_TRUE(lunga[7].endsWith(QString(22, u'x')));
 }

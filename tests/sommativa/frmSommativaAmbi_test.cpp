@@ -10,6 +10,7 @@
 #include "sommativa/frmSommativaAmbi.h"
 #include "support/ui/AmbienteServizi.h"
 #include "support/ui/AvvioProgramma.h"
+#include "support/ui/DigitazioneProva.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -107,7 +108,7 @@ TEST(frmSommativaAmbi, StartBeforeTheFirstAllowedDrawIsRefused)
     w.a.fake.expectMsgBox(DataEstrazione(3861), vbOK);
     w.a.fake.expectMsgBox("Data minima ammessa 6/1/1945!", vbOK);
     w.calcola();
-    EXPECT_EQ(w.a.fake.msgBoxCalls().back().title, "Errore data inizio ricerca");
+    EXPECT_EQ(w.a.fake.msgBoxCall(-1).title, "Errore data inizio ricerca");
     EXPECT_EQ(f->ListViewRisultati->count(), 0);
 
     prova(3862);
@@ -174,6 +175,7 @@ TEST(frmSommativaAmbi, RowsDetailAndOutputsOfTheRun)
     const EsitoSommativa e = cercaSommativa(*vista, cal, p);
     EXPECT_EQ(f->ListViewRisultati->columnHeader(5), e.intestazioneNumeri);
     EXPECT_TRUE(e.intestazioneNumeri.startsWith("Numeri al "));
+    ASSERT_EQ(e.righe.size(), 85u);
     for (int i = 1; i <= 85; ++i) {
         const QTreeWidgetItem* r = f->ListViewRisultati->item(i);
         const RigaSommativa& x = e.righe[size_t(i - 1)];
@@ -197,7 +199,7 @@ TEST(frmSommativaAmbi, RowsDetailAndOutputsOfTheRun)
     const QString file = w.cartella("risultati");
     w.a.fake.expectSave(file);
     QTest::mouseClick(f->cmdPrintToFile, Qt::LeftButton);
-    EXPECT_EQ(w.a.fake.fileCalls().back().request.initialName, "Metodo sommativo per ricerca ambo_BA");
+    EXPECT_EQ(w.a.fake.fileCall(-1).request.initialName, "Metodo sommativo per ricerca ambo_BA");
     QStringList righe = readCp1252Lines(file);
     ASSERT_EQ(righe.size(), 10 + 85);
     EXPECT_EQ(righe[2], " Intervallo di simulazione    : dal " + inizio + " al " + fine);
@@ -223,13 +225,14 @@ TEST(frmSommativaAmbi, RowsDetailAndOutputsOfTheRun)
     ASSERT_EQ(w.a.fake.printedDocuments().size(), 1u);
     const QStringList stampato = w.a.fake.printedDocuments()[0].lines;
     EXPECT_EQ(stampato.count(LinePrinter::kNewPage), 1);
+    ASSERT_GE(stampato.size(), 2);
     EXPECT_EQ(stampato[1], " Metodo sommativo per ambi By ostrel");
 
     // Details: text file, and two printed copies each on its own pages.
     const QString dettagli = w.cartella("dettagli.txt");
     w.a.fake.expectSave(dettagli);
     QTest::mouseClick(f->cmdPrintTofileDettagli, Qt::LeftButton);
-    EXPECT_EQ(w.a.fake.fileCalls().back().request.initialName, "Metodo sommativo per ricerca ambo_BA_dettagli");
+    EXPECT_EQ(w.a.fake.fileCall(-1).request.initialName, "Metodo sommativo per ricerca ambo_BA_dettagli");
     righe = readCp1252Lines(dettagli);
     ASSERT_EQ(righe.size(), 11 + 10);
     EXPECT_EQ(righe[5], " Dettaglio giocate    " + e.righe[0].algoritmo + " dal " + inizio + " al " + fine);
@@ -325,6 +328,33 @@ TEST(frmSommativaAmbi, EndDateButtonsAndDrawsStoredSinceOpening)
     QTest::mouseClick(f->chkRuota[11], Qt::LeftButton);
     EXPECT_EQ(f->RuotaScelta, 11);
     EXPECT_FALSE(f->chkRuota[1]->isChecked());
+}
+
+// Draws every 3 days to 25/12/2001. A typed end date is put on its draw once
+// it is whole: put on a draw at each digit, it became another date under the
+// typing.
+TEST(frmSommativaAmbi, ATypedEndDateIsAlignedOnceItIsWhole)
+{
+    Finestra w(estrazioniCasuali(QDate(2001, 1, 2), 120, 3, 6));
+    frmSommativaAmbi* f = w.f;
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    const struct {
+        const char* tasti;
+        QDate data;
+        const char* indice;
+    } casi[] = {
+        {"05/06/2001", QDate(2001, 6, 7), "3"},   // no draw that day: the next one
+        {"13/3/2001", QDate(2001, 3, 15), "5"},
+    };
+    for (const auto& c : casi) {
+        QTest::mouseClick(f->cmdUltima, Qt::LeftButton);
+        clicNelTesto(f->DTPickerA, 1);
+        digitaAlFuoco(c.tasti);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(f->DTPickerA->date(), c.data) << c.tasti;
+        EXPECT_EQ(f->lblIndiceAl->text(), c.indice) << c.tasti;
+    }
 }
 
 TEST(frmSommativaAmbi, AGrownIndexSelectorKeepsTheResults)

@@ -26,6 +26,22 @@ namespace {
 constexpr double kLinePitch = 1.05;
 constexpr double kMarginMm = 5.0;
 
+// The file a print to a file writes; empty for a printer.
+QString pdfFile(const QPrinter& p)
+{
+    return p.outputFormat() == QPrinter::PdfFormat ? p.outputFileName() : QString();
+}
+
+// A PDF that reached its file whole ends with its trailer. The PDF writer
+// buffers and never tells a failed write (a full disk): only the file shows it.
+bool pdfWhole(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() < 8 || !f.seek(f.size() - 8))
+        return false;
+    return f.read(8).trimmed().endsWith("%%EOF");
+}
+
 } // namespace
 
 QString resolveFontFamily(const QString& family)
@@ -87,9 +103,7 @@ LinePrinter::~LinePrinter()
     if (!s_->started)
         return;
     // A job never ended is thrown away.
-    const QString pdf = s_->printer->outputFormat() == QPrinter::PdfFormat
-                            ? s_->printer->outputFileName()
-                            : QString();
+    const QString pdf = pdfFile(*s_->printer);
     s_->printer->abort();
     if (s_->painter.isActive())
         s_->painter.end();
@@ -345,10 +359,15 @@ void LinePrinter::endDoc()
         if (s.lineUsed)
             flushLine();
         record(kEndDoc);
-        if (!s.painter.end() || s.printer->printerState() == QPrinter::Error)
+        const QString pdf = pdfFile(*s.printer);
+        if (!s.painter.end() || s.printer->printerState() == QPrinter::Error) {
             fail(QStringLiteral("Errore durante la stampa: il documento non è stato inviato."));
-        else if (recording_)
+        } else if (!pdf.isEmpty() && !pdfWhole(pdf)) {
+            fail(QStringLiteral("Impossibile stampare nel file ") + pdf + u'.');
+            QFile::remove(pdf);
+        } else if (recording_) {
             documentEnded(document_, s.transcript);
+        }
     }
     s.started = false;
     s.printer.reset();

@@ -275,7 +275,17 @@ bool QtShell::mailTo(const QString& address)
     return u.isValid() && QDesktopServices::openUrl(u);
 }
 
-QtPrinting::QtPrinting() = default;
+PrinterSystem systemPrinters()
+{
+    return {[] { return QPrinterInfo::defaultPrinterName(); },
+            [] { return QPrinterInfo::availablePrinterNames(); },
+            [](QPrinter& p, const QString& name) {
+                p.setOutputFormat(QPrinter::NativeFormat);
+                p.setPrinterName(name);
+            }};
+}
+
+QtPrinting::QtPrinting(PrinterSystem system) : system_(std::move(system)) {}
 QtPrinting::~QtPrinting() = default;
 
 std::optional<int> QtPrinting::ask()
@@ -330,10 +340,11 @@ std::unique_ptr<ILinePrinter> QtPrinting::openOn(const QPrinter* chosen)
     const PrintTarget target =
         printTarget(chosen != nullptr, chosen ? chosen->printerName() : QString(),
                     chosen ? chosen->outputFileName() : QString(),
-                    QPrinterInfo::defaultPrinterName(), QPrinterInfo::availablePrinterNames());
+                    system_.defaultPrinter(), system_.installed());
     if (!target.error.isEmpty())
         return LinePrinter::unavailable(target.error);
-    return std::make_unique<LinePrinter>([chosen, target](QPrinter& p, int document) {
+    return std::make_unique<LinePrinter>([chosen, target, sendTo = system_.sendTo](QPrinter& p,
+                                                                                  int document) {
         if (chosen) {
             p.setPageSize(chosen->pageLayout().pageSize());
             p.setColorMode(chosen->colorMode());
@@ -343,8 +354,7 @@ std::unique_ptr<ILinePrinter> QtPrinting::openOn(const QPrinter* chosen)
             p.setOutputFormat(QPrinter::PdfFormat);
             p.setOutputFileName(documentFile(target.file, document));
         } else {
-            p.setOutputFormat(QPrinter::NativeFormat);
-            p.setPrinterName(target.printer);
+            sendTo(p, target.printer);
         }
     });
 }

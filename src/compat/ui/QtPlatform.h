@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QNetworkAccessManager;
@@ -129,10 +130,20 @@ PrintTarget printTarget(bool afterDialog, const QString& chosenPrinter, const QS
 // documents after the first get "-2", "-3", ... before the extension.
 QString documentFile(const QString& file, int document);
 
+// The system's printers as the printing sees them; tests name their own and
+// catch the jobs sent to them.
+struct PrinterSystem {
+    std::function<QString()> defaultPrinter;
+    std::function<QStringList()> installed;
+    // Sets up `p` so that its job goes to the installed printer `name`.
+    std::function<void(QPrinter& p, const QString& name)> sendTo;
+};
+PrinterSystem systemPrinters();
+
 // The printer dialog and the printers share the printer last chosen.
 class QtPrinting final : public IPrinterDialog, public IPrinters {
 public:
-    QtPrinting();
+    explicit QtPrinting(PrinterSystem system = systemPrinters());
     ~QtPrinting() override;
     std::optional<int> ask() override;
     std::unique_ptr<ILinePrinter> open() override;
@@ -141,6 +152,7 @@ public:
 private:
     // The printer the dialog set up, or nullptr for the default printer.
     std::unique_ptr<ILinePrinter> openOn(const QPrinter* chosen);
+    PrinterSystem system_;
     std::unique_ptr<QPrinter> chosen_;
 };
 

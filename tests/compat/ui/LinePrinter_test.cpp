@@ -1,6 +1,7 @@
 #include "compat/ui/LinePrinter.h"
 
 #include "support/ui/PdfText.h"
+#include "LimiteFile.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -107,6 +108,7 @@ TEST_F(LinePrinterTest, FullPageBreaksBeforeTheLineThatDoesNotFitAndCountsPages)
 
     ASSERT_EQ(out.docs.size(), 1u);
     const QStringList& t = out.docs[0].lines;
+    ASSERT_FALSE(t.isEmpty());
     EXPECT_EQ(t.count(PdfLinePrinter::kNewPage), 2);
     EXPECT_EQ(t.indexOf(PdfLinePrinter::kNewPage), lines - 1); // before the line that did not fit
     EXPECT_EQ(t.back(), PdfLinePrinter::kEndDoc);
@@ -177,6 +179,25 @@ TEST_F(LinePrinterTest, FailureIsKeptAndLaterCallsDoNothing)
     none->print(u"x");
     none->endDoc();
     EXPECT_EQ(none->error(), QStringLiteral("Nessuna stampante installata."));
+}
+
+// A print to a file on a full disk: the cut file is no document sent.
+TEST_F(LinePrinterTest, APrintToAFileOnAFullDiskFailsAndLeavesNoCutFile)
+{
+    auto p = printer();
+    {
+        LimiteFile disco(2000);
+        for (int i = 0; i < 200; ++i) {
+            p->print(u"riga di un rapporto stampato su file");
+            p->endLine();
+        }
+        p->endDoc();
+    }
+    EXPECT_TRUE(p->failed());
+    EXPECT_EQ(p->error(), QStringLiteral("Impossibile stampare nel file ") + dir.path()
+                              + QStringLiteral("/t-1.pdf."));
+    EXPECT_TRUE(out.docs.empty());
+    EXPECT_FALSE(QFileInfo::exists(dir.path() + QStringLiteral("/t-1.pdf")));
 }
 
 TEST(ResolveFontFamily, KnownFamiliesFallBackToInstalledLookAlikes)

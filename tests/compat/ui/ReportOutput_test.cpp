@@ -2,6 +2,7 @@
 
 #include "compat/ui/LinePrinter.h"
 #include "support/ui/FakePlatform.h"
+#include "LimiteFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,8 +75,8 @@ TEST_F(ReportOutputTest, OverwriteQuestionOnlyYesReplaces)
         fake.expectMsgBox(overwrite, vbNo);
         EXPECT_FALSE(save(IfExists::AskOverwrite, {QStringLiteral("nuovo")}));
         EXPECT_EQ(bytesOf(path), QByteArray("vecchio\r\n"));
-        EXPECT_EQ(fake.msgBoxCalls().back().style, vbYesNo + vbExclamation + vbDefaultButton2);
-        EXPECT_EQ(fake.msgBoxCalls().back().title, QStringLiteral("Conferma"));
+        EXPECT_EQ(fake.msgBoxCall(-1).style, vbYesNo + vbExclamation + vbDefaultButton2);
+        EXPECT_EQ(fake.msgBoxCall(-1).title, QStringLiteral("Conferma"));
 
         fake.expectSave(chosen);
         fake.expectMsgBox(overwrite, vbYes);
@@ -96,7 +97,7 @@ TEST_F(ReportOutputTest, AppendQuestionYesAppendsNoReplacesCancelKeeps)
         fake.expectMsgBox(append, vbCancel);
         EXPECT_FALSE(save(IfExists::AskAppend, {QStringLiteral("x")}));
         EXPECT_EQ(bytesOf(path), QByteArray("vecchio\r\n"));
-        EXPECT_EQ(fake.msgBoxCalls().back().style, vbYesNoCancel + vbExclamation + vbDefaultButton2);
+        EXPECT_EQ(fake.msgBoxCall(-1).style, vbYesNoCancel + vbExclamation + vbDefaultButton2);
 
         fake.expectSave(chosen);
         fake.expectMsgBox(append, vbYes);
@@ -121,7 +122,48 @@ TEST_F(ReportOutputTest, AFailedWriteIsReportedNeverDone)
                           + QStringLiteral(": percorso non trovato."),
                       vbOK);
     EXPECT_FALSE(writeOutputFile(*f, {QStringLiteral("x")}));
-    EXPECT_EQ(fake.msgBoxCalls().back().style, vbCritical);
+    EXPECT_EQ(fake.msgBoxCall(-1).style, vbCritical);
+}
+
+// A short report on a full disk, replacing, adding to or creating the file:
+// told as a folder that cannot be written is, and the file is as it was.
+TEST_F(ReportOutputTest, AFullDiskIsReportedAndTheFileStaysAsItWas)
+{
+    struct Caso {
+        bool esiste;
+        IfExists domanda;
+        QString risposta;   // to the question about the existing file
+        QString messaggio;
+    };
+    const QString pieno = path + QStringLiteral(": spazio su disco esaurito.");
+    const Caso casi[] = {
+        {true, IfExists::AskOverwrite, QStringLiteral(" è già esistente. Sovrascrivi ?"),
+         QStringLiteral("Impossibile scrivere il file ") + pieno},
+        {true, IfExists::AskAppend,
+         QStringLiteral(" è già esistente. Le informazioni vanno aggiunte in calce ?"),
+         QStringLiteral("Errore di scrittura nel file ") + pieno},
+        {false, IfExists::AskOverwrite, {}, QStringLiteral("Impossibile scrivere il file ") + pieno},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.messaggio.toStdString());
+        QFile::remove(path);
+        if (c.esiste)
+            existing();
+        const QByteArray prima = bytesOf(path);
+        fake.expectSave(path);
+        if (c.esiste)
+            fake.expectMsgBox(QStringLiteral("Il file ") + path + c.risposta, vbYes);
+        fake.expectMsgBox(c.messaggio, vbOK);
+        {
+            LimiteFile disco(12);
+            EXPECT_FALSE(save(c.domanda, {QStringLiteral("Riepilogo"), QStringLiteral("riga")}));
+        }
+        ASSERT_FALSE(fake.msgBoxCalls().empty());
+        EXPECT_EQ(fake.msgBoxCalls().back().style, vbCritical);
+        EXPECT_EQ(fake.msgBoxCalls().back().title, QStringLiteral("Errore"));
+        EXPECT_EQ(bytesOf(path), prima);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), c.esiste ? 1 : 0);
+    }
 }
 
 TEST_F(ReportOutputTest, PrinterDialogCopiesAndFailures)

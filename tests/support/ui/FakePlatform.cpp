@@ -33,7 +33,40 @@ const char* kindName(FakePlatform::DialogKind kind)
     return kind == FakePlatform::DialogKind::Open ? "open" : "save";
 }
 
+template <class List>
+const auto& entry(const List& list, int i, const char* what, const std::source_location& at)
+{
+    const qsizetype n = qsizetype(list.size());
+    const qsizetype k = i < 0 ? n + i : i;
+    if (k >= 0 && k < n)
+        return list[k];
+    ADD_FAILURE_AT(at.file_name(), int(at.line()))
+        << what << " " << i << " asked for; " << n << " recorded";
+    static const std::decay_t<decltype(list[0])> none{};
+    return none;
+}
+
 } // namespace
+
+const FakePlatform::MsgBoxCall& FakePlatform::msgBoxCall(int i, Where at) const
+{
+    return entry(msgBoxCalls_, i, "message box", at);
+}
+
+const FakePlatform::FileCall& FakePlatform::fileCall(int i, Where at) const
+{
+    return entry(fileCalls_, i, "file dialog", at);
+}
+
+const FakePlatform::PrintedDocument& FakePlatform::printedDocument(int i, Where at) const
+{
+    return entry(printed_, i, "printed document", at);
+}
+
+const QString& FakePlatform::shellCall(int i, Where at) const
+{
+    return entry(shellCalls_, i, "shell call", at);
+}
 
 FakePlatform::FakePlatform()
     : folder_(tempDir_.path()), now_(QDate(2025, 1, 1), QTime(12, 0, 0))

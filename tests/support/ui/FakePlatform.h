@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <source_location>
 #include <vector>
 
 namespace compat {
@@ -71,6 +72,15 @@ public:
     // "help.contents", "help.context 12", "shell.openUrl <url>",
     // "shell.mailTo <address>", "shell.systemInfo", "net.setOnline".
     const QStringList& shellCalls() const { return shellCalls_; }
+
+    // Entry i of a record, counted from its end when negative (-1 = the
+    // last). One that was never recorded fails the test at the caller's line
+    // and reads as empty, so a missing call is told, not a crash.
+    using Where = std::source_location;
+    const MsgBoxCall& msgBoxCall(int i, Where at = Where::current()) const;
+    const FileCall& fileCall(int i, Where at = Where::current()) const;
+    const PrintedDocument& printedDocument(int i, Where at = Where::current()) const;
+    const QString& shellCall(int i, Where at = Where::current()) const;
 
     // Defaults: a fresh empty temporary folder, 01/01/2025 12:00:00, no Esc,
     // no other instance, shell calls succeed.

@@ -1,0 +1,382 @@
+#include "compat/ui/DatePicker.h"
+
+#include "compat/ui/Controls.h"
+#include "compat/ui/Platform.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTimer>
+#include <algorithm>
+#include <utility>
+
+namespace compat {
+
+namespace {
+
+// dd/MM/yyyy: where each section stands in the text.
+constexpr int kStart[] = {0, 3, 6};
+constexpr int kLength[] = {2, 2, 4};
+constexpr int kTextLength = 10;
+
+int sectionOf(int position)
+{
+    return position <= 2 ? 0 : position <= 5 ? 1 : 2;
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool isSeparator(QChar c)
+{
+    return c == u'/' || c == u'-' || c == u'.';
+}
+
+} // namespace
+
+DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
+{
+    setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    committed_ = date();
+    lineEdit()->installEventFilter(this);
+    connect(this, &QDateEdit::dateChanged, this, &DatePicker::changed);
+    // Text put in past the keys (the context menu's paste, the selection
+    // pasted with the middle button) is read once the editor is done with it.
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        foreign_ = text;
+        QTimer::singleShot(0, this, &DatePicker::adoptForeignText);
+    });
+}
+
+void DatePicker::changed(QDate date)
+{
+    if (applying_ && date == typedDate())
+        return;
+    // Set by code, picked in the calendar or stepped: any typing ends here.
+    typing_ = false;
+    restart();
+    if (date != committed_) {
+        committed_ = date;
+        emit dateCommitted(date);
+    }
+}
+
+// The section the next key goes to. A selection this picker did not make (a
+// click elsewhere, Ctrl+A, the focus arriving) starts the typing afresh
+// there; all the text selected starts it at the day.
+int DatePicker::typingSection()
+{
+    QLineEdit* e = lineEdit();
+    if (selLength_ > 0 && e->selectionStart() == selStart_ && e->selectionLength() == selLength_)
+        return section_;
+    restart();
+    if (!e->hasSelectedText())
+        section_ = sectionOf(e->cursorPosition());
+    else if (e->selectionLength() >= e->text().size())
+        section_ = Day;
+    else
+        section_ = sectionOf(e->selectionStart());
+    return section_;
+}
+
+void DatePicker::selectSection(int section)
+{
+    section_ = section;
+    selStart_ = kStart[section];
+    selLength_ = kLength[section];
+    // With a selection the editor takes it as the current section (the one
+    // the arrows step) without reading the text again.
+    lineEdit()->setSelection(selStart_, selLength_);
+}
+
+void DatePicker::restart()
+{
+    digits_.clear();
+    movedOn_ = false;
+}
+
+void DatePicker::beginTyping()
+{
+    if (typing_)
+        return;
+    typing_ = true;
+    before_ = date();
+    parts_ = {before_.day(), before_.month(), before_.year()};
+}
+
+void DatePicker::typeDigit(QChar digit)
+{
+    const int s = typingSection();
+    beginTyping();
+    digits_ += digit;
+    parts_[s] = digits_.toInt();
+    // A section is full when no further digit could follow: what the month
+    // on show is does not matter, so "31/03" typed over February is 31/03.
+    const bool full = s == Year ? digits_.size() == 4
+                                : digits_.size() == 2 || digit > (s == Day ? u'3' : u'1');
+    showTyped();
+    if (!full) {
+        movedOn_ = false;
+        selectSection(s);
+        return;
+    }
+    digits_.clear();
+    movedOn_ = s != Year;
+    selectSection(s == Year ? s : s + 1);
+    if (s == Year && allowed(typedDate()))
+        commit();
+}
+
+void DatePicker::typeSeparator()
+{
+    const int s = typingSection();
+    if (movedOn_) {
+        // The full section moved on already: this separator is that move.
+        movedOn_ = false;
+        return;
+    }
+    digits_.clear();
+    selectSection(std::min(s + 1, int(Year)));
+}
+
+void DatePicker::typeText(const QString& text)
+{
+    for (const QChar c : text) {
+        if (isDigit(c))
+            typeDigit(c);
+        else if (isSeparator(c))
+            typeSeparator();
+    }
+}
+
+// A date the typing reached is the picker's date at once (its Change runs);
+// one that does not exist, or not yet (a year half typed), is only shown.
+void DatePicker::showTyped()
+{
+    const QDate d = typedDate();
+    if (allowed(d) && d != date()) {
+        FlagScope scope(applying_);
+        setDate(d);
+        if (!typing_)
+            return;   // a handler put the picker on another date meanwhile
+    }
+    const QLatin1Char zero('0');
+    const QString text = QStringLiteral("%1/%2/%3")
+                             .arg(parts_[Day], 2, 10, zero)
+                             .arg(parts_[Month], 2, 10, zero)
+                             .arg(parts_[Year], 4, 10, zero);
+    if (lineEdit()->text() != text)
+        lineEdit()->setText(text);
+}
+
+bool DatePicker::allowed(QDate date) const
+{
+    return date.isValid() && date >= minimumDate() && date <= maximumDate();
+}
+
+QDate DatePicker::typedDate() const
+{
+    return QDate(parts_[Year], parts_[Month], parts_[Day]);
+}
+
+// Ends the typing: a date that exists stands and counts as committed; one
+// that does not is refused, once, and the picker goes back to the date it had.
+bool DatePicker::commit()
+{
+    restart();
+    if (!typing_)
+        return true;
+    typing_ = false;
+    if (allowed(typedDate())) {
+        if (date() != committed_) {
+            committed_ = date();
+            emit dateCommitted(committed_);
+        }
+        return true;
+    }
+    setDate(before_);
+    const QString text = textFromDateTime(dateTime());
+    if (lineEdit()->text() != text)
+        lineEdit()->setText(text);
+    if (hasFocus())
+        selectSection(section_);
+    vbMsgBox(QStringLiteral("Data errata !"), vbExclamation);
+    return false;
+}
+
+// The editor takes a whole date as it is and drops (or shows as it stands)
+// anything else: that text is read here as typed from the day, so that a
+// date that does not exist is told as when it is typed.
+void DatePicker::adoptForeignText()
+{
+    const QString text = std::exchange(foreign_, QString());
+    if (text.isNull() || (!typing_ && text == textFromDateTime(dateTime())))
+        return;
+    beginTyping();
+    showTyped();
+    selectSection(Day);
+    typeText(text);
+    commit();
+}
+
+void DatePicker::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        event->accept();
+        if (!isReadOnly()) {
+            typeText(QGuiApplication::clipboard()->text());
+            commit();
+        }
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        const int s = typingSection() + (event->key() == Qt::Key_Left ? -1 : 1);
+        restart();
+        selectSection(std::clamp(s, int(Day), int(Year)));
+        event->accept();
+        return;
+    }
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        restart();
+        selectSection(event->key() == Qt::Key_Home ? Day : Year);
+        event->accept();
+        return;
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        // The section stays; the next digit starts it afresh.
+        typingSection();
+        restart();
+        event->accept();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        commit();
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (!commit()) {
+            event->accept();
+            return;
+        }
+        break;
+    default: {
+        const QString text = event->text();
+        const bool plain =
+            !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if (plain && text.size() == 1 && text[0].isPrint()) {
+            event->accept();
+            if (isReadOnly())
+                return;
+            if (isDigit(text[0]))
+                typeDigit(text[0]);
+            else if (isSeparator(text[0]))
+                typeSeparator();
+            return;
+        }
+    }
+    }
+    QDateEdit::keyPressEvent(event);
+}
+
+void DatePicker::wheelEvent(QWheelEvent* event)
+{
+    if (!commit()) {
+        event->accept();
+        return;
+    }
+    QDateEdit::wheelEvent(event);
+}
+
+// The calendar's button: a date half typed is settled before the calendar opens.
+void DatePicker::mousePressEvent(QMouseEvent* event)
+{
+    if (!commit()) {
+        event->accept();
+        return;
+    }
+    QDateEdit::mousePressEvent(event);
+}
+
+void DatePicker::focusInEvent(QFocusEvent* event)
+{
+    QDateEdit::focusInEvent(event);
+    restart();
+    selLength_ = 0;
+}
+
+void DatePicker::focusOutEvent(QFocusEvent* event)
+{
+    commit();
+    QDateEdit::focusOutEvent(event);
+}
+
+// Tab and Shift+Tab go through the sections, then on to the next control,
+// without reading the text again (which would drop a day the month on show lacks).
+bool DatePicker::focusNextPrevChild(bool next)
+{
+    if (hasFocus()) {
+        const int s = typingSection() + (next ? 1 : -1);
+        if (s >= Day && s <= Year) {
+            restart();
+            selectSection(s);
+            return true;
+        }
+    }
+    return QAbstractSpinBox::focusNextPrevChild(next);
+}
+
+bool DatePicker::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lineEdit()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton)
+                break;
+            if (!hasFocus())
+                setFocus(Qt::MouseFocusReason);
+            restart();
+            selectSection(sectionOf(lineEdit()->cursorPositionAt(mouse->position().toPoint())));
+            return true;
+        }
+        case QEvent::MouseMove:
+            // No selection by dragging: a click selects one section.
+            if (static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton)
+                return true;
+            break;
+        default:
+            break;
+        }
+    }
+    return QDateEdit::eventFilter(watched, event);
+}
+
+QValidator::State DatePicker::validate(QString& text, int& pos) const
+{
+    const auto foreign = [](QChar c) { return !isDigit(c) && !isSeparator(c); };
+    if (text.size() > kTextLength || std::any_of(text.begin(), text.end(), foreign))
+        return QValidator::Invalid;
+    const bool whole = text.size() == kTextLength && text[2] == u'/' && text[5] == u'/';
+    if (whole && allowed(QDate(text.mid(6).toInt(), text.mid(3, 2).toInt(), text.left(2).toInt())))
+        return QDateEdit::validate(text, pos);
+    // Shown as it stands until the typing ends; never completed here.
+    return QValidator::Intermediate;
+}
+
+void DatePicker::fixup(QString&) const
+{
+    // An incomplete date or one that does not exist is never made into
+    // another date: left alone, it brings the picker back to the date it had.
+}
+
+} // namespace compat
