@@ -1,10 +1,11 @@
 #include "archivio/ScrittoreArchivio.h"
 
 #include "compat/AppError.h"
+#include "compat/files.h"
+#include "core/ArchivioMemoria.h"
+#include "core/ScritturaArchivio.h"
 
-#include <algorithm>
 #include <optional>
-#include <set>
 
 namespace {
 
@@ -12,83 +13,101 @@ bool gBloccato = false;
 
 using Errore = EsitoScrittura::Errore;
 
-EsitoScrittura errore(Errore e, qint32 record = 0)
+EsitoScrittura errore(Errore e, qint32 record = 0, const QString& dettaglio = {})
 {
     EsitoScrittura r;
     r.errore = e;
     r.recordErrato = record;
+    r.dettaglio = dettaglio;
     return r;
 }
 
-RecEstrazione recordA(const QByteArray& records, qint32 i)
+RecEstrazione recordA(QByteArrayView records, qint32 i)
 {
     return RecEstrazione::daBytes(
-        QByteArrayView(records).sliced(qsizetype(i) * kLunghezzaRecEstrazione,
-                                       kLunghezzaRecEstrazione));
+        records.sliced(qsizetype(i) * kLunghezzaRecEstrazione, kLunghezzaRecEstrazione));
 }
 
-std::set<int> anniIndicizzati(ArchivioEstrazioni& a)
+int annoDi(const RecEstrazione& r)
 {
-    std::set<int> anni;
-    const qint32 n = a.numeroAnni();
-    for (qint32 i = 1; i <= n; ++i)
-        anni.insert(a.leggiAnno(i).anno());
-    return anni;
+    const auto d = r.data();
+    return d ? d->year() : 0;
 }
 
-// Year records for the stored years that `anni` lacks, each at its year's
-// first draw; `anni` gains them. A stop between the draw write and the year
-// write leaves such years behind, the last stored draw's year among them:
-// while that one is indexed, nothing is missing and no draw is read.
-QByteArray anniMancanti(ArchivioEstrazioni& a, std::set<int>& anni)
+// The year index that the stored draws followed by `aggiunte` call for. The
+// stored ones are taken from the shared view, so nothing is read for them.
+QByteArray indiceAtteso(ArchivioEstrazioni& a, const QByteArray& aggiunte)
 {
-    QByteArray mancanti;
-    constexpr qint32 kBlocco = 1024;
-    const qint32 tot = a.numeroEstrazioni();
-    if (tot < 1)
-        return mancanti;
-    if (const auto ultima = a.leggi(tot).data(); ultima && anni.count(ultima->year()))
-        return mancanti;
-    for (qint32 j0 = 1; j0 <= tot; j0 += kBlocco) {
-        const qint32 n = std::min(kBlocco, tot - j0 + 1);
-        const QByteArray blocco = a.leggiBlocco(j0, n);
-        for (qint32 k = 0; k < n; ++k) {
-            const auto d = recordA(blocco, k).data();
-            if (d && anni.insert(d->year()).second)
-                mancanti += RecAnno::crea(d->year(), j0 + k).toBytes();
-        }
-    }
-    return mancanti;
+    const auto vista = vistaArchivio(a);
+    const qint32 n = vista->numeroEstrazioni();
+    return indiceAnni(n + qint32(aggiunte.size() / kLunghezzaRecEstrazione), [&](qint32 i) {
+        if (i > n)
+            return annoDi(recordA(aggiunte, i - n - 1));
+        return vista->dataValida(i) ? vista->data(i).year() : 0;
+    });
 }
 
-// Both files' sizes up to their last whole record: what lies past it is part
-// of a record whose write was cut short, which no reader takes.
-struct Intere {
-    qint64 estrazioni;
-    qint64 anni;
-};
-
-Intere dimensioniIntere(ArchivioEstrazioni& a)
+// Replaces one of the archive's files whole. On failure (AppError with the
+// run-time error) the old file stays byte for byte.
+void sostituisci(const QString& percorso, const QByteArray& dati)
 {
-    return {qint64(a.numeroEstrazioni()) * kLunghezzaRecEstrazione,
-            qint64(a.numeroAnni()) * kLunghezzaRecAnno};
+    int numero = 0;
+    if (!compat::replaceFile(percorso, dati, nullptr, &numero))
+        compat::raise(numero);
 }
 
-// Drops the partial records, so that what is appended lands on whole ones.
-void tagliaCode(ArchivioEstrazioni& a, const Intere& intere)
+// Writes the year index afresh unless it is `indice` byte for byte: a year
+// missing, out of order or pointing elsewhere, or a record cut short.
+bool aggiornaIndice(ArchivioEstrazioni& a, const QByteArray& indice)
 {
-    for (auto [file, dimensione] : {std::pair{&a.fileEstrazioni(), intere.estrazioni},
-                                    std::pair{&a.fileAnni(), intere.anni}}) {
-        if (file->lof() != dimensione) {
-            file->truncate(dimensione);
-            file->flush();
-        }
+    compat::RandomFile& f = a.fileAnni();
+    if (f.lof() == indice.size() && f.getMany(1, f.records()) == indice)
+        return false;
+    sostituisci(a.percorsoAnni(), indice);
+    return true;
+}
+
+// The draw file up to its last whole record: what lies past it is part of a
+// record whose write was cut short, which no reader takes.
+qint64 byteInteri(ArchivioEstrazioni& a)
+{
+    return qint64(a.numeroEstrazioni()) * kLunghezzaRecEstrazione;
+}
+
+// Drops the partial record, so that what is appended lands on whole ones.
+void tagliaCoda(compat::RandomFile& f, qint64 interi)
+{
+    if (f.lof() != interi) {
+        f.truncate(interi);
+        f.flush();
     }
 }
 
-// The draw file opened again after a write, as readers expect; a failure
-// leaves it open on the handle that wrote, and is told with the outcome.
-EsitoScrittura riapri(ArchivioEstrazioni& a, EsitoScrittura esito)
+// Puts the draw file back to its whole records; false when that fails too.
+bool ripristina(compat::RandomFile& f, qint64 interi)
+{
+    try {
+        f.truncate(interi);
+        f.flush();
+        return true;
+    } catch (const compat::AppError&) {
+        return false;
+    }
+}
+
+// A write that failed and was undone (`rimesso`): the draws are as they were,
+// and so is every byte unless a partial record was dropped on the way.
+EsitoScrittura fallita(bool rimesso, bool codaTolta, const compat::AppError& e)
+{
+    const Errore tipo = !rimesso   ? Errore::NonRipristinato
+                        : codaTolta ? Errore::RecordIncompletoRimosso
+                                    : Errore::Scrittura;
+    return errore(tipo, 0, e.description);
+}
+
+// The draw file opened again after a write in place, as readers expect; a
+// failure leaves it open on the handle that wrote, and is told.
+void riapri(ArchivioEstrazioni& a, EsitoScrittura& esito)
 {
     try {
         a.riapriEstrazioni();
@@ -96,23 +115,89 @@ EsitoScrittura riapri(ArchivioEstrazioni& a, EsitoScrittura esito)
         esito.nonRiaperto = true;
         esito.dettaglio = e.description;
     }
+}
+
+// A replaced file opened again; till that succeeds the old one is read.
+void riapriSostituito(ArchivioEstrazioni& a, compat::RandomFile& f, EsitoScrittura& esito)
+{
+    try {
+        a.riapriSostituito(f);
+    } catch (const compat::AppError& e) {
+        esito.nonRiaperto = esito.leggeIlVecchio = true;
+        esito.dettaglio = e.description;
+    }
+}
+
+EsitoScrittura scritta(qint32 primo, qint32 ultimo, bool indiceRiscritto)
+{
+    EsitoScrittura r;
+    r.primo = primo;
+    r.ultimo = ultimo;
+    r.indiceRiscritto = indiceRiscritto;
+    return r;
+}
+
+// One draw appended in place. A cut there leaves at most part of that draw,
+// which the opening tells and the next write drops.
+EsitoScrittura accodaUna(ArchivioEstrazioni& a, const QByteArray& record)
+{
+    auto& fEstr = a.fileEstrazioni();
+    const qint32 presenti = a.numeroEstrazioni();
+    const qint64 interi = byteInteri(a);
+    const bool coda = fEstr.lof() != interi;
+    const QByteArray indice = indiceAtteso(a, record);
+    bool riscritto = false;
+    try {
+        tagliaCoda(fEstr, interi);
+        fEstr.putMany(presenti + 1, record);
+        fEstr.flush();
+        riscritto = aggiornaIndice(a, indice);
+    } catch (const compat::AppError& e) {
+        return fallita(ripristina(fEstr, interi), coda, e);
+    }
+    EsitoScrittura esito = scritta(presenti + 1, presenti + 1, riscritto);
+    riapri(a, esito);
+    if (riscritto)
+        riapriSostituito(a, a.fileAnni(), esito);
     return esito;
 }
 
-// Puts both files back to the sizes given; false when that fails too.
-bool ripristina(ArchivioEstrazioni& a, qint64 estrazioni, qint64 anni)
+// Many draws: written with the stored ones to a new file that replaces the
+// old whole, so that a crash leaves the old draws or all the new ones; then
+// the year index the same way. A crash between the two leaves years missing
+// from the index, which the next write finds and mends.
+EsitoScrittura fondi(ArchivioEstrazioni& a, const QByteArray& records)
 {
-    bool ok = true;
-    for (auto [file, dimensione] : {std::pair{&a.fileEstrazioni(), estrazioni},
-                                    std::pair{&a.fileAnni(), anni}}) {
-        try {
-            file->truncate(dimensione);
-            file->flush();
-        } catch (const compat::AppError&) {
-            ok = false;
-        }
+    auto& fEstr = a.fileEstrazioni();
+    const qint32 presenti = a.numeroEstrazioni();
+    const qint64 lunghezza = fEstr.lof();
+    const QByteArray vecchio =
+        fEstr.getMany(1, (lunghezza + kLunghezzaRecEstrazione - 1) / kLunghezzaRecEstrazione)
+            .left(lunghezza);
+    const QByteArray nuovo = vecchio.left(byteInteri(a)) + records;
+    const QByteArray indice = indiceAnni(qint32(nuovo.size() / kLunghezzaRecEstrazione),
+                                         [&](qint32 i) { return annoDi(recordA(nuovo, i - 1)); });
+    try {
+        sostituisci(a.percorsoEstrazioni(), nuovo);
+    } catch (const compat::AppError& e) {
+        return errore(Errore::Scrittura, 0, e.description);
     }
-    return ok;
+    EsitoScrittura esito =
+        scritta(presenti + 1, qint32(nuovo.size() / kLunghezzaRecEstrazione), false);
+    riapriSostituito(a, fEstr, esito);
+    try {
+        esito.indiceRiscritto = aggiornaIndice(a, indice);
+    } catch (const compat::AppError& e) {
+        // The old draws go back, so that the two files agree.
+        const bool rimesso = compat::replaceFile(a.percorsoEstrazioni(), vecchio);
+        EsitoScrittura r = errore(rimesso ? Errore::Scrittura : Errore::NonRipristinato, 0,
+                                  e.description);
+        riapriSostituito(a, fEstr, r);
+        return r;
+    }
+    if (esito.indiceRiscritto)
+        riapriSostituito(a, a.fileAnni(), esito);
+    return esito;
 }
 
 } // namespace
@@ -155,8 +240,11 @@ EsitoScrittura accodaEstrazioni(ArchivioEstrazioni& a, const BloccoScrittura& bl
         return errore(Errore::Occupato);
     if (records.isEmpty() || records.size() % kLunghezzaRecEstrazione != 0)
         return errore(Errore::RecordNonValido, 1);
-    auto& fEstr = a.fileEstrazioni();
-    auto& fAnni = a.fileAnni();
+    try {
+        a.riapriSostituiti();
+    } catch (const compat::AppError& e) {
+        return errore(Errore::Scrittura, 0, e.description);
+    }
     const qint32 presenti = a.numeroEstrazioni();
     std::optional<QDate> precedente;
     if (presenti > 0) {
@@ -167,9 +255,6 @@ EsitoScrittura accodaEstrazioni(ArchivioEstrazioni& a, const BloccoScrittura& bl
 
     // Everything is checked before the first byte is written.
     const qint32 quanti = static_cast<qint32>(records.size() / kLunghezzaRecEstrazione);
-    const Intere intere = dimensioniIntere(a);
-    std::set<int> anni = anniIndicizzati(a);
-    QByteArray nuoviAnni = anniMancanti(a, anni);
     for (qint32 i = 0; i < quanti; ++i) {
         const RecEstrazione r = recordA(records, i);
         if (!recordValido(r))
@@ -177,33 +262,9 @@ EsitoScrittura accodaEstrazioni(ArchivioEstrazioni& a, const BloccoScrittura& bl
         const QDate d = *r.data();
         if (precedente && d <= *precedente)
             return errore(Errore::FuoriOrdine, i + 1);
-        if ((!precedente || d.year() != precedente->year()) && !anni.count(d.year())) {
-            anni.insert(d.year());
-            nuoviAnni += RecAnno::crea(d.year(), presenti + i + 1).toBytes();
-        }
         precedente = d;
     }
-
-    try {
-        tagliaCode(a, intere);
-        fEstr.putMany(presenti + 1, records);
-        fEstr.flush();
-        if (!nuoviAnni.isEmpty()) {
-            fAnni.putMany(intere.anni / kLunghezzaRecAnno + 1, nuoviAnni);
-            fAnni.flush();
-        }
-    } catch (const compat::AppError& e) {
-        EsitoScrittura r = errore(ripristina(a, intere.estrazioni, intere.anni)
-                                      ? Errore::Scrittura
-                                      : Errore::NonRipristinato);
-        r.dettaglio = e.description;
-        return r;
-    }
-    EsitoScrittura r;
-    r.primo = presenti + 1;
-    r.ultimo = presenti + quanti;
-    r.anniAggiunti = static_cast<int>(nuoviAnni.size() / kLunghezzaRecAnno);
-    return riapri(a, r);
+    return quanti == 1 ? accodaUna(a, records) : fondi(a, records);
 }
 
 EsitoScrittura correggiEstrazione(ArchivioEstrazioni& a, const BloccoScrittura& blocco, qint32 n,
@@ -211,6 +272,11 @@ EsitoScrittura correggiEstrazione(ArchivioEstrazioni& a, const BloccoScrittura& 
 {
     if (!blocco.preso())
         return errore(Errore::Occupato);
+    try {
+        a.riapriSostituiti();
+    } catch (const compat::AppError& e) {
+        return errore(Errore::Scrittura, 0, e.description);
+    }
     const qint32 presenti = a.numeroEstrazioni();
     if (n < 1 || n > presenti)
         return errore(Errore::FuoriOrdine, 1);
@@ -233,18 +299,16 @@ EsitoScrittura correggiEstrazione(ArchivioEstrazioni& a, const BloccoScrittura& 
     }
 
     auto& fEstr = a.fileEstrazioni();
-    auto& fAnni = a.fileAnni();
-    const Intere intere = dimensioniIntere(a);
-    std::set<int> anni = anniIndicizzati(a);
-    const QByteArray mancanti = anniMancanti(a, anni);
+    const qint64 interi = byteInteri(a);
+    const bool coda = fEstr.lof() != interi;
+    // The draw keeps its year, so the index stays the one the stored draws call for.
+    const QByteArray indice = indiceAtteso(a, {});
+    bool riscritto = false;
     try {
-        tagliaCode(a, intere);
+        tagliaCoda(fEstr, interi);
         fEstr.put(n, r.toBytes());
         fEstr.flush();
-        if (!mancanti.isEmpty()) {
-            fAnni.putMany(intere.anni / kLunghezzaRecAnno + 1, mancanti);
-            fAnni.flush();
-        }
+        riscritto = aggiornaIndice(a, indice);
     } catch (const compat::AppError& e) {
         bool rimesso = true;
         try {
@@ -253,13 +317,13 @@ EsitoScrittura correggiEstrazione(ArchivioEstrazioni& a, const BloccoScrittura& 
         } catch (const compat::AppError&) {
             rimesso = false;
         }
-        rimesso = ripristina(a, intere.estrazioni, intere.anni) && rimesso;
-        EsitoScrittura esito = errore(rimesso ? Errore::Scrittura : Errore::NonRipristinato);
-        esito.dettaglio = e.description;
-        return esito;
+        invalidaVistaArchivio();
+        return fallita(ripristina(fEstr, interi) && rimesso, coda, e);
     }
-    EsitoScrittura esito;
-    esito.primo = esito.ultimo = n;
-    esito.anniAggiunti = static_cast<int>(mancanti.size() / kLunghezzaRecAnno);
-    return riapri(a, esito);
+    invalidaVistaArchivio();
+    EsitoScrittura esito = scritta(n, n, riscritto);
+    riapri(a, esito);
+    if (riscritto)
+        riapriSostituito(a, a.fileAnni(), esito);
+    return esito;
 }

@@ -34,17 +34,23 @@ struct EsitoScrittura {
         AnnoDiverso,         // a correction would move the draw into another year
         ArchivioDanneggiato, // the last stored draw has no date
         Scrittura,           // the write failed; both files are as they were
+        // The write failed; the stored draws are as they were, but the partial
+        // record that ended the draw file was dropped on the way.
+        RecordIncompletoRimosso,
         NonRipristinato,     // the write failed and putting the files back failed too
     };
     Errore errore = Errore::Nessuno;
     qint32 primo = 0;        // records written (draw numbers)
     qint32 ultimo = 0;
-    int anniAggiunti = 0;    // year records appended
+    bool indiceRiscritto = false;   // the year index was written afresh
     qint32 recordErrato = 0; // 1-based position, in the caller's records, of the one refused
     QString dettaglio;       // the file error's text, for the report
-    // Stored, but the draw file could not be opened again afterwards: it stays
-    // open on the handle that wrote it (`dettaglio` says why).
+    // Stored, but a file could not be opened again afterwards (`dettaglio`
+    // says why): a file written in place stays open on the handle that wrote
+    // it; for a file replaced whole (`leggeIlVecchio`) the handle reads the
+    // old one until a later write opens it again.
     bool nonRiaperto = false;
+    bool leggeIlVecchio = false;
     bool ok() const { return errore == Errore::Nessuno; }
 };
 
@@ -52,23 +58,24 @@ struct EsitoScrittura {
 // within the year of at least 1, a real date, every number 0..90.
 bool recordValido(const RecEstrazione& r);
 
-// Both writers first mend what an earlier write cut short: a file ending in
-// part of a record is cut back to its last whole record, and when the last
-// stored draw's year is not indexed the year index gains a record for every
-// year whose draws are stored but not indexed (pointing at the year's first
-// draw). Whole records never change.
+// Both writers first drop a partial record that ends the draw file (part of
+// a draw whose write was cut short); whole records never change. After the
+// write, a year index that is not exactly the one the draws call for (one
+// record per year, in year order, each at its year's first draw) is written
+// afresh and replaces the old whole. The check takes the draws from the
+// shared in-memory view.
 
 // Appends `records` (whole 66-byte records, dates strictly increasing and after
-// the last stored draw) as one write, flushed, then a year record for each draw
-// whose year differs from the draw before it and has no year record yet. On any
-// failure both files are cut back to their last whole records. The draw file
-// is reopened afterwards, as every reader expects.
+// the last stored draw). One record is appended in place and flushed; on any
+// failure the draw file is cut back to its whole records. Many (a merge) are
+// written with the stored draws to a new file that replaces the old one whole,
+// so that even a crash leaves the old draws or all the new ones. The draw
+// file is opened again afterwards, as every reader expects.
 EsitoScrittura accodaEstrazioni(ArchivioEstrazioni& a, const BloccoScrittura& blocco,
                                 const QByteArray& records);
 
 // Rewrites draw n in place. Its date must stay in its year and strictly between
-// the draws around it. The year index only gains the years it lacks. On
-// failure the old record is written back. The caller drops the shared
-// in-memory view.
+// the draws around it. On failure the old record is written back. The shared
+// in-memory view is dropped.
 EsitoScrittura correggiEstrazione(ArchivioEstrazioni& a, const BloccoScrittura& blocco, qint32 n,
                                   const RecEstrazione& r);

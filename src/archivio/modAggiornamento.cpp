@@ -2,6 +2,7 @@
 
 #include "archivio/FileAggiornamento.h"
 #include "compat/vbdate.h"
+#include "compat/ui/Controls.h"
 #include "compat/ui/Platform.h"
 #include "compat/ui/Twips.h"
 #include "shell/Controlli.h"
@@ -32,6 +33,11 @@ QString MessaggioScrittura(const EsitoScrittura& e)
     case E::Scrittura:
         return QStringLiteral("Errore durante la memorizzazione (") + e.dettaglio
                + QStringLiteral("): l'archivio è rimasto com'era.");
+    case E::RecordIncompletoRimosso:
+        return QStringLiteral("Errore durante la memorizzazione (") + e.dettaglio
+               + QStringLiteral("): l'estrazione non è stata memorizzata; è stato rimosso solo il "
+                                "record incompleto in fondo all'archivio, le estrazioni "
+                                "memorizzate sono invariate.");
     case E::NonRipristinato:
         return QStringLiteral("Errore durante la memorizzazione (") + e.dettaglio
                + QStringLiteral("): l'archivio potrebbe essere danneggiato !");
@@ -50,6 +56,14 @@ void AvvisoRiapertura(const EsitoScrittura& e)
 {
     if (!e.ok() || !e.nonRiaperto)
         return;
+    if (e.leggeIlVecchio) {
+        vbMsgBox(QStringLiteral("Memorizzazione eseguita, ma l'archivio non è stato riaperto (")
+                     + e.dettaglio
+                     + QStringLiteral("): fino alla prossima memorizzazione o al riavvio il "
+                                      "programma legge l'archivio com'era prima."),
+                 vbOKOnly | vbExclamation);
+        return;
+    }
     vbMsgBox(QStringLiteral("Memorizzazione eseguita, ma l'archivio Estrazioni.ind non è stato "
                             "riaperto (")
                  + e.dettaglio
@@ -92,6 +106,10 @@ bool AllineaArchivio(const QByteArray& dati, QLabel* lblNumero, QLabel* lblAnno)
     if (!nuovi.isEmpty()) {
         esito = accodaEstrazioni(Archivio(), blocco, nuovi);
         ArchivioScritto(!esito.ok());
+        // What the user did during the write reaches its handlers now, while
+        // the lock still refuses another write with its warning; behind the
+        // message box below the window system would drop it unseen.
+        vbDoEvents();
         if (!esito.ok()) {
             vbMsgBox(MessaggioScrittura(esito), vbOKOnly | vbCritical, titolo);
             return false;

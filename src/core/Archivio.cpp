@@ -114,12 +114,28 @@ void ArchivioEstrazioni::chiudi()
     invalidaVistaArchivio();
     estrazioni_.close();
     anni_.close();
+    estrazioniDaRiaprire_ = anniDaRiaprire_ = false;
 }
 
 void ArchivioEstrazioni::riapriEstrazioni()
 {
-    invalidaVistaArchivio();
     estrazioni_.reopen();
+}
+
+void ArchivioEstrazioni::riapriSostituito(compat::RandomFile& f)
+{
+    bool& inSospeso = &f == &estrazioni_ ? estrazioniDaRiaprire_ : anniDaRiaprire_;
+    inSospeso = true;
+    f.reopen();
+    inSospeso = false;
+}
+
+void ArchivioEstrazioni::riapriSostituiti()
+{
+    if (estrazioniDaRiaprire_)
+        riapriSostituito(estrazioni_);
+    if (anniDaRiaprire_)
+        riapriSostituito(anni_);
 }
 
 qint32 ArchivioEstrazioni::numeroEstrazioni() const

@@ -50,6 +50,12 @@ public:
     // Reopens the draw file, as writers do after storing a record. When that
     // fails (AppError) the file stays open on the handle that wrote it.
     void riapriEstrazioni();
+    // Opens one of the two files again after a writer replaced it whole: till
+    // then its handle reads the old file, and nothing may be written through
+    // it. A failure (AppError) leaves it pending; riapriSostituiti() retries
+    // every pending one and throws while one still fails.
+    void riapriSostituito(compat::RandomFile& f);
+    void riapriSostituiti();
 
     // Whole records only: a partial trailing record is no draw.
     qint32 numeroEstrazioni() const;
@@ -78,11 +84,14 @@ public:
     compat::RandomFile& fileEstrazioni() { return estrazioni_; }
     compat::RandomFile& fileAnni() { return anni_; }
     QString percorsoEstrazioni() const { return estrazioni_.path(); }
+    QString percorsoAnni() const { return anni_.path(); }
 
 private:
     compat::RandomFile estrazioni_;
     compat::RandomFile anni_;
     bool solaLettura_ = false;
+    bool estrazioniDaRiaprire_ = false;
+    bool anniDaRiaprire_ = false;
 };
 
 // The wheel tables: names padded to 10 characters and two-letter codes,

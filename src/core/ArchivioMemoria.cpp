@@ -22,21 +22,38 @@ std::shared_ptr<const ArchivioMemoria> ArchivioMemoria::daBytes(const QByteArray
     return m;
 }
 
+namespace {
+const std::array<char, 8> kSenzaData{'0', '0', '0', '0', '0', '0', '0', '0'};
+} // namespace
+
 void ArchivioMemoria::riempi(const QByteArray& raw, qint32 n, QDate primaNz)
 {
-    n_ = n;
-    numeri_.assign(size_t(n + 1) * kNumeriEstrazione, 0);
-    giorni_.assign(size_t(n + 1), 0);
-    giorno_.assign(size_t(n + 1), 0);
-    progressivo_.assign(size_t(n + 1), 0);
-    dataCompatta_.assign(size_t(n + 1), std::array<char, 8>{'0', '0', '0', '0', '0', '0', '0', '0'});
+    n_ = 0;
+    numeri_.assign(kNumeriEstrazione, 0);
+    giorni_.assign(1, 0);
+    giorno_.assign(1, 0);
+    progressivo_.assign(1, 0);
+    dataCompatta_.assign(1, kSenzaData);
     danneggiati_ = 0;
     primoDanneggiato_ = 0;
+    primaRuota_[kNazionale] = 1;
+    aggiungi(raw, n, primaNz);
+}
 
-    qint32 primaNazionale = n + 1;
-    for (qint32 r = 1; r <= n; ++r) {
+void ArchivioMemoria::aggiungi(const QByteArray& raw, qint32 quanti, QDate primaNz)
+{
+    const qint32 da = n_ + 1;
+    const qint32 n = n_ += quanti;
+    numeri_.resize(size_t(n + 1) * kNumeriEstrazione, 0);
+    giorni_.resize(size_t(n + 1), 0);
+    giorno_.resize(size_t(n + 1), 0);
+    progressivo_.resize(size_t(n + 1), 0);
+    dataCompatta_.resize(size_t(n + 1), kSenzaData);
+
+    qint32 primaNazionale = primaRuota_[kNazionale] < da ? primaRuota_[kNazionale] : n + 1;
+    for (qint32 r = da; r <= n; ++r) {
         const auto* p = reinterpret_cast<const quint8*>(raw.constData())
-                        + size_t(r - 1) * kLunghezzaRecEstrazione;
+                        + size_t(r - da) * kLunghezzaRecEstrazione;
         bool danneggiato = false;
         const int g = p[0] - '0';
         if (g >= 1 && g <= 7)
@@ -68,7 +85,7 @@ void ArchivioMemoria::riempi(const QByteArray& raw, qint32 n, QDate primaNz)
     }
     // Regional wheels: as the shell's table says; the Nazionale from its first draw.
     primaRuota_ = {0, 174, 3575, 1, 3575, 1, 1, 1, 1, 1, 1, primaNazionale};
-    for (qint32 r = 1; r < std::min(primaNazionale, n + 1); ++r)
+    for (qint32 r = da; r < std::min(primaNazionale, n + 1); ++r)
         std::fill_n(&numeri_[size_t(r) * kNumeriEstrazione + 50], 5, quint8(0));
 }
 
@@ -130,7 +147,15 @@ const void* gFile = nullptr;
 std::shared_ptr<const ArchivioMemoria> vistaArchivio(ArchivioEstrazioni& a)
 {
     std::lock_guard lock(gMutex);
-    if (!gVista || gFile != &a || gVista->numeroEstrazioni() != a.numeroEstrazioni()) {
+    const qint32 n = a.numeroEstrazioni();
+    if (gVista && gFile == &a && gVista->numeroEstrazioni() < n) {
+        // Draws appended since: only they are read. The view is shared, so a
+        // new one is made.
+        const qint32 vecchie = gVista->numeroEstrazioni();
+        auto nuova = std::make_shared<ArchivioMemoria>(*gVista);
+        nuova->aggiungi(a.leggiBlocco(vecchie + 1, n - vecchie), n - vecchie, primaDataNazionale());
+        gVista = std::move(nuova);
+    } else if (!gVista || gFile != &a || gVista->numeroEstrazioni() != n) {
         gVista = ArchivioMemoria::costruisci(a);
         gFile = &a;
     }

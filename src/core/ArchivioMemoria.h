@@ -75,10 +75,15 @@ private:
     qint32 primoDanneggiato_ = 0;
 
     void riempi(const QByteArray& raw, qint32 n, QDate primaDataNazionale);
+    // Draws n + 1 .. n + quanti, from their records in `raw`.
+    void aggiungi(const QByteArray& raw, qint32 quanti, QDate primaDataNazionale);
+    friend std::shared_ptr<const ArchivioMemoria> vistaArchivio(ArchivioEstrazioni& a);
 };
 
 // The program's shared view of the open archive: built at the first call and
 // rebuilt whenever the number of stored draws differs from the view's, or
 // after invalidaVistaArchivio() (a correction rewrites a record in place).
+// When draws were only appended since, the view is extended with them alone:
+// writers never change a stored record without invalidating it.
 std::shared_ptr<const ArchivioMemoria> vistaArchivio(ArchivioEstrazioni& a);
 void invalidaVistaArchivio();

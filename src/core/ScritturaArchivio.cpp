@@ -11,16 +11,27 @@ ContenutoArchivio contenutoArchivio(const std::vector<RecEstrazione>& estrazioni
 {
     ContenutoArchivio c;
     c.estrazioni.reserve(qsizetype(estrazioni.size()) * kLunghezzaRecEstrazione);
-    int annoCorrente = -1;
-    for (std::size_t i = 0; i < estrazioni.size(); ++i) {
-        c.estrazioni += estrazioni[i].toBytes();
-        const int anno = estrazioni[i].data() ? estrazioni[i].data()->year() : 0;
-        if (anno != annoCorrente) {
-            c.anni += RecAnno::crea(anno, static_cast<qint32>(i + 1)).toBytes();
-            annoCorrente = anno;
+    for (const RecEstrazione& r : estrazioni)
+        c.estrazioni += r.toBytes();
+    c.anni = indiceAnni(qint32(estrazioni.size()), [&](qint32 i) {
+        const auto d = estrazioni[size_t(i - 1)].data();
+        return d ? d->year() : 0;
+    });
+    return c;
+}
+
+QByteArray indiceAnni(qint32 n, const std::function<int(qint32)>& anno)
+{
+    QByteArray indice;
+    int annoCorrente = 0;
+    for (qint32 i = 1; i <= n; ++i) {
+        const int a = anno(i);
+        if (a != 0 && a != annoCorrente) {
+            indice += RecAnno::crea(a, i).toBytes();
+            annoCorrente = a;
         }
     }
-    return c;
+    return indice;
 }
 
 QString scriviArchivio(const std::vector<RecEstrazione>& estrazioni, const QString& cartella)

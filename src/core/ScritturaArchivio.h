@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <vector>
 
 struct ContenutoArchivio {
@@ -15,6 +16,11 @@ struct ContenutoArchivio {
 
 // Both files' bytes for the draws, in the order given.
 ContenutoArchivio contenutoArchivio(const std::vector<RecEstrazione>& estrazioni);
+
+// The year index of `n` draws in date order, `anno(i)` giving the year of
+// draw i (1..n): one record at each year's first draw. A draw without a date
+// (year 0) stays in the year of the draw before it.
+QByteArray indiceAnni(qint32 n, const std::function<int(qint32)>& anno);
 
 // Writes both files into `cartella` (made when missing) through temporary
 // files renamed at the end, so no partial file is ever left. Returns an error

@@ -1,8 +1,14 @@
 #include "ArchivioTest.h"
 #include "archivio/ScrittoreArchivio.h"
 #include "compat/files.h"
+#include "core/ScritturaArchivio.h"
 
+#include <QDir>
+#include <functional>
 #include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -60,7 +66,7 @@ TEST(ScrittoreArchivio, YearsFirstDrawAppendsRecordAndYearByteForByte)
     const EsitoScrittura e = accodaEstrazioni(t.a, b, r.toBytes());
     ASSERT_TRUE(e.ok());
     EXPECT_EQ(e.primo, 3);
-    EXPECT_EQ(e.anniAggiunti, 1);
+    EXPECT_TRUE(e.indiceRiscritto);
     EXPECT_EQ(t.estrazioni(), primaE + r.toBytes());
     EXPECT_EQ(t.anni(), primaA + QByteArray("20263      \r"));
     EXPECT_EQ(t.a.numeroEstrazioni(), 3);
@@ -85,7 +91,7 @@ TEST(ScrittoreArchivio, YearRecordOnlyForANewYearNotYetIndexed)
 {
     // The index already lists 2026 (a stale extra line): no second record.
     Archivio t(fineAnno());
-    t.a.fileAnni().put(3, RecAnno::crea(2026, 3).toBytes());
+    t.a.fileAnni().put(2, RecAnno::crea(2026, 3).toBytes());
     const QByteArray primaA = t.anni();
     BloccoScrittura b;
     ASSERT_TRUE(accodaEstrazioni(t.a, b, nuova(QDate(2026, 1, 2), 1).toBytes()).ok());
@@ -177,16 +183,17 @@ TEST(ScrittoreArchivio, PartialTrailingRecordsAreCutBackBeforeEveryWrite)
         EXPECT_EQ(t.anni(), interoA);
     }
     {
-        // A write that fails after the cut leaves the whole records only.
+        // A write that fails after the cut leaves the whole draws only, and
+        // says so; the year index is left as it was.
         Archivio t(fineAnno());
         const QByteArray interoE = t.estrazioni(), interoA = t.anni();
         strappa(t);
         {
             Guasto g(QStringLiteral("Estrazioni.ind"), 30);
-            EXPECT_EQ(accodaEstrazioni(t.a, b, r.toBytes()).errore, E::Scrittura);
+            EXPECT_EQ(accodaEstrazioni(t.a, b, r.toBytes()).errore, E::RecordIncompletoRimosso);
         }
         EXPECT_EQ(t.estrazioni(), interoE);
-        EXPECT_EQ(t.anni(), interoA);
+        EXPECT_EQ(t.anni(), interoA + "2026");
     }
 }
 
@@ -212,7 +219,7 @@ TEST(ScrittoreArchivio, YearsMissingFromTheIndexAreAddedByTheNextWrite)
         const RecEstrazione nuovo = nuova(QDate(2027, 1, 5), 2);
         const EsitoScrittura e = accodaEstrazioni(t.a, b, nuovo.toBytes());
         ASSERT_TRUE(e.ok());
-        EXPECT_EQ(e.anniAggiunti, 2);
+        EXPECT_TRUE(e.indiceRiscritto);
         EXPECT_EQ(t.estrazioni(), primaE + nuovo.toBytes());
         EXPECT_EQ(t.anni(), QByteArray("20251      \r") + attesi);
         EXPECT_EQ(t.a.cercaEstrazione(u"05/01/2027", false).estrazione, 6);
@@ -225,6 +232,132 @@ TEST(ScrittoreArchivio, YearsMissingFromTheIndexAreAddedByTheNextWrite)
         c.setGiornoSettimana(primaE[3 * 66]);
         ASSERT_TRUE(correggiEstrazione(t.a, b, 4, c).ok());
         EXPECT_EQ(t.anni(), QByteArray("20251      \r") + attesi);
+    }
+}
+
+TEST(ScrittoreArchivio, AYearIndexThatIsNotTheDrawsOwnIsWrittenAfreshByTheNextWrite)
+{
+    std::vector<BozzaEstrazione> bozze;   // two draws a year, 1949 to 1952
+    for (int anno = 1949; anno <= 1952; ++anno)
+        for (int giorno : {8, 15})
+            bozze.push_back({QDate(anno, 1, giorno), {{1, {1, 2, 3, 4, 5}}}});
+    const std::vector<RecEstrazione> draws = componi(bozze);
+    const QByteArray giusto = contenutoArchivio(draws).anni;
+    const auto anno = [&](int i) { return giusto.mid(i * kLunghezzaRecAnno, kLunghezzaRecAnno); };
+    const std::pair<const char*, QByteArray> indici[] = {
+        {"a year removed from the middle", anno(0) + anno(2) + anno(3)},
+        {"a year missing at the end", anno(0) + anno(1) + anno(2)},
+        {"a year in the wrong place", anno(0) + anno(2) + anno(3) + anno(1)},
+        {"a year pointing at the wrong draw",
+         anno(0) + RecAnno::crea(1950, 4).toBytes() + anno(2) + anno(3)},
+    };
+    const struct {
+        const char* nome;
+        std::vector<RecEstrazione> record;
+        qint32 corretta;   // the draw the record corrects; 0: the records are appended
+    } scritture[] = {
+        {"a draw of the last year", {nuova(QDate(1952, 1, 22), 3)}, 0},
+        {"a correction", {nuova(QDate(1950, 1, 9), 1)}, 3},
+        {"a merge into a new year", {nuova(QDate(1952, 1, 22), 3), nuova(QDate(1953, 1, 3), 1)}, 0},
+    };
+    BloccoScrittura b;
+    for (const auto& [danno, indice] : indici) {
+        for (const auto& s : scritture) {
+            Archivio t(draws);
+            t.cartella.scriviFile(QStringLiteral("Archivi/anni.ind"), indice);
+            std::vector<RecEstrazione> dopo = draws;
+            QByteArray accodate;
+            for (const RecEstrazione& r : s.record)
+                accodate += r.toBytes();
+            if (s.corretta)
+                dopo[size_t(s.corretta - 1)] = s.record[0];
+            else
+                dopo.insert(dopo.end(), s.record.begin(), s.record.end());
+            EXPECT_TRUE((s.corretta ? correggiEstrazione(t.a, b, s.corretta, s.record[0])
+                                    : accodaEstrazioni(t.a, b, accodate))
+                            .ok());
+            const QByteArray atteso = contenutoArchivio(dopo).anni;
+            EXPECT_EQ(t.anni(), atteso) << danno << ", " << s.nome;
+            // Read at once by the archive.
+            EXPECT_EQ(t.a.fileAnni().getMany(1, t.a.numeroAnni()), atteso) << danno << ", " << s.nome;
+        }
+    }
+}
+
+// Runs `corpo` in a child process that stands for the program; its exit code
+// (-1 when it did not exit).
+int inUnFiglio(const std::function<void()>& corpo)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        corpo();
+        ::_exit(0);
+    }
+    int stato = 0;
+    ::waitpid(pid, &stato, 0);
+    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+}
+
+TEST(ScrittoreArchivio, AMergeCutByACrashLeavesTheOldDrawsOrAllTheNewOnes)
+{
+    // Enough draws for the draw file to be written in several pieces.
+    const std::vector<RecEstrazione> tutte = estrazioniCasuali(QDate(1990, 1, 6), 5000, 3, 7);
+    const std::vector<RecEstrazione> vecchie(tutte.begin(), tutte.begin() + 2500);
+    QByteArray nuove;
+    for (size_t i = vecchie.size(); i < tutte.size(); ++i)
+        nuove += tutte[i].toBytes();
+    const ContenutoArchivio prima = contenutoArchivio(vecchie);
+    const ContenutoArchivio dopo = contenutoArchivio(tutte);
+    constexpr int kFine = 42;
+    struct Caso {
+        const char* quando;
+        const char* file;
+        qint64 byte;   // written when the process ends; -1: all, just before the rename
+        bool nuoveEstrazioni;
+    };
+    const Caso casi[] = {
+        {"at the first piece of the draws", "Estrazioni.ind", 0, false},
+        {"midway through the draws", "Estrazioni.ind", 200 * 1024, false},
+        {"before the draws' rename", "Estrazioni.ind", -1, false},
+        {"at the first piece of the year index", "anni.ind", 0, true},
+        {"before the year index's rename", "anni.ind", -1, true},
+    };
+    for (const Caso& c : casi) {
+        Archivio t(vecchie);
+        const int uscita = inUnFiglio([&] {
+            const QString file = QString::fromLatin1(c.file);
+            compat::setWriteWatch([&](const QString& path, qint64 scritti) {
+                if (c.byte >= 0 && path.endsWith(file) && scritti >= c.byte)
+                    ::_exit(kFine);
+            });
+            compat::setWriteFault([&](const QString& path, qint64 pezzo) -> qint64 {
+                if (c.byte < 0 && pezzo == 0 && path.endsWith(file))
+                    ::_exit(kFine);
+                return -1;
+            });
+            BloccoScrittura b;
+            accodaEstrazioni(t.a, b, nuove);
+        });
+        ASSERT_EQ(uscita, kFine) << c.quando;
+
+        // The program starts again: it reads no leftover of the cut merge.
+        t.a.chiudi();
+        EXPECT_EQ(QDir(t.cartella.archivi()).entryList(QDir::Files, QDir::Name),
+                  QStringList({QStringLiteral("Estrazioni.ind"), QStringLiteral("anni.ind")}))
+            << c.quando;
+        ASSERT_TRUE(t.a.apri(t.cartella.percorso()).ok()) << c.quando;
+        EXPECT_EQ(t.estrazioni(), c.nuoveEstrazioni ? dopo.estrazioni : prima.estrazioni)
+            << c.quando;
+        EXPECT_EQ(t.anni(), prima.anni) << c.quando;
+        if (!c.nuoveEstrazioni)
+            continue;
+        // The next store gives the index its missing years.
+        const RecEstrazione r = nuova(tutte.back().data()->addDays(3), tutte.back().ProgressivoAnno() + 1);
+        BloccoScrittura b;
+        ASSERT_TRUE(accodaEstrazioni(t.a, b, r.toBytes()).ok()) << c.quando;
+        std::vector<RecEstrazione> conNuova = tutte;
+        conNuova.push_back(r);
+        EXPECT_EQ(t.anni(), contenutoArchivio(conNuova).anni) << c.quando;
     }
 }
 
@@ -276,6 +409,30 @@ TEST(ScrittoreArchivio, FailedReopenAfterAWriteIsToldAndTheArchiveStaysReadable)
     EXPECT_EQ(t.estrazioni().mid(66), c.toBytes() + r.toBytes());
     EXPECT_TRUE(accodaEstrazioni(t.a, b, nuova(QDate(2026, 1, 3), 2).toBytes()).ok());
     EXPECT_EQ(t.a.numeroEstrazioni(), 4);
+}
+
+TEST(ScrittoreArchivio, AMergedFileThatCannotBeOpenedAgainIsOnlyReadTillItOpens)
+{
+    BloccoScrittura b;
+    Archivio t(fineAnno());
+    const QByteArray primaE = t.estrazioni();
+    const QByteArray fuse = nuova(QDate(2026, 1, 2), 1).toBytes() + nuova(QDate(2026, 1, 3), 2).toBytes();
+    const QByteArray dopo = nuova(QDate(2026, 1, 5), 3).toBytes();
+    {
+        AperturaNegata negata(QStringLiteral("Estrazioni.ind"));
+        const EsitoScrittura e = accodaEstrazioni(t.a, b, fuse);
+        EXPECT_TRUE(e.ok());
+        EXPECT_TRUE(e.nonRiaperto && e.leggeIlVecchio);
+        EXPECT_EQ(t.estrazioni(), primaE + fuse);
+        // The open handle is the replaced file's: read as it was, and a
+        // draw written through it would be lost.
+        EXPECT_EQ(t.a.numeroEstrazioni(), 2);
+        EXPECT_EQ(accodaEstrazioni(t.a, b, dopo).errore, E::Scrittura);
+        EXPECT_EQ(t.estrazioni(), primaE + fuse);
+    }
+    ASSERT_TRUE(accodaEstrazioni(t.a, b, dopo).ok());
+    EXPECT_EQ(t.estrazioni(), primaE + fuse + dopo);
+    EXPECT_EQ(t.a.numeroEstrazioni(), 5);
 }
 
 TEST(ScrittoreArchivio, CorrectionRewritesInPlaceWithinItsYear)

@@ -1,9 +1,11 @@
+#include "archivio/frmAggiornamenti.h"
 #include "archivio/frmInputEstrazioni.h"
 #include "compat/files.h"
 #include "compat/ui/Colors.h"
 #include "compat/ui/Controls.h"
 #include "core/ArchivioMemoria.h"
 #include "shell/frmMain.h"
+#include "support/LimiteFile.h"
 #include "support/ui/AmbienteServizi.h"
 #include "LimiteFile.h"
 
@@ -14,11 +16,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace compat;
 
@@ -27,12 +31,16 @@ namespace {
 const QString kFuoriIntervallo = QStringLiteral("inserisci un numero tra 1 e 90 !");
 const QString kSalvare = QStringLiteral("Salvare i dati prima di chiudere?");
 
-// Ends on Thursday 26/02/2026 (draw 3 of 2026), after two draws of 2025.
-std::vector<RecEstrazione> archivio()
+// Ends on Thursday 26/02/2026 (draw 3 of 2026), after two draws of 2025;
+// `oltre` draws follow it, every other day.
+std::vector<RecEstrazione> archivio(int oltre = 0)
 {
+    std::vector<QDate> date = {QDate(2025, 12, 27), QDate(2025, 12, 30), QDate(2026, 1, 3),
+                               QDate(2026, 2, 24), QDate(2026, 2, 26)};
+    for (int i = 1; i <= oltre; ++i)
+        date.push_back(QDate(2026, 2, 26).addDays(2 * i));
     std::vector<BozzaEstrazione> b;
-    for (QDate d : {QDate(2025, 12, 27), QDate(2025, 12, 30), QDate(2026, 1, 3),
-                    QDate(2026, 2, 24), QDate(2026, 2, 26)}) {
+    for (QDate d : date) {
         BozzaEstrazione x{d, {}};
         for (int w = 1; w <= 11; ++w)
             x.ruote.push_back({w, {w, w + 11, w + 22, w + 33, w + 44}});
@@ -261,6 +269,87 @@ TEST(frmInputEstrazioni, StoreWhoseReopenFailsSaysSoAndShowsTheStoredDraw)
     QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
     EXPECT_EQ(NumeroEstrazioni, 7);
     EXPECT_EQ(a.fake.msgBoxCalls().size(), 1u);
+}
+
+TEST(frmInputEstrazioni, AStoreOnAFullDiskSaysWhatItLeftBehind)
+{
+    const QString errore = QStringLiteral("Errore durante la memorizzazione (Disco pieno): ");
+    const struct {
+        const char* caso;
+        int coda;   // bytes of a record cut short that end the draw file
+        QString messaggio;
+    } casi[] = {
+        {"whole records", 0, errore + QStringLiteral("l'archivio è rimasto com'era.")},
+        {"a partial record at the end", 33,
+         errore + QStringLiteral("l'estrazione non è stata memorizzata; è stato rimosso solo il "
+                                 "record incompleto in fondo all'archivio, le estrazioni "
+                                 "memorizzate sono invariate.")},
+    };
+    for (const auto& c : casi) {
+        Ambiente a;
+        const QByteArray interi = a.estrazioni(), primaA = a.anni();
+        a.cartella.scriviFile(QStringLiteral("Archivi/Estrazioni.ind"),
+                              interi + QByteArray(c.coda, '7'));
+        QTest::mouseClick(a.f->cmdNuova, Qt::LeftButton);
+        a.riempi(55);
+        a.fake.expectMsgBox(c.messaggio, vbOK);
+        {
+            LimiteFile disco(interi.size() + 10);
+            QTest::mouseClick(a.f->cmdMemorizza, Qt::LeftButton);
+        }
+        EXPECT_EQ(a.fake.msgBoxCalls().size(), 1u) << c.caso;
+        EXPECT_EQ(a.estrazioni(), interi) << c.caso;
+        EXPECT_EQ(a.anni(), primaA) << c.caso;
+        EXPECT_TRUE(a.f->cmdMemorizza->isEnabled()) << c.caso;
+        a.fake.expectMsgBox(kSalvare, vbNo);
+    }
+}
+
+TEST(frmInputEstrazioni, AStorePressedWhileAnUpdateIsMergedIsToldToWait)
+{
+    Ambiente a;
+    a.fake.setNow(QDateTime(QDate(2026, 3, 10), QTime(8, 0)));
+    QTest::mouseClick(a.f->cmdNuova, Qt::LeftButton);
+    a.riempi(55);
+    // An update file from the last stored draw on, with two new ones.
+    QByteArray aggiornamento;
+    const std::vector<RecEstrazione> tutte = archivio(2);
+    for (size_t i = 4; i < tutte.size(); ++i)
+        aggiornamento += tutte[i].toBytes();
+    a.cartella.scriviFile(QStringLiteral("agg.bin"), aggiornamento);
+    a.main->mnuEstrazioniAggiorna->trigger();
+    auto* agg = Forms::find<frmAggiornamenti>();
+    ASSERT_NE(agg, nullptr);
+    a.fake.expectOpen(a.cartella.percorso() + QStringLiteral("/agg.bin"));
+    QTest::mouseClick(agg->cmdApri, Qt::LeftButton);
+    ASSERT_TRUE(agg->cmdAggiorna->isEnabled());
+
+    // "Memorizza" clicked while the merge writes: the window system hands the
+    // click on once the program takes events again.
+    QPushButton* memorizza = a.f->cmdMemorizza;
+    compat::setWriteWatch([memorizza, cliccato = false](const QString&, qint64) mutable {
+        if (std::exchange(cliccato, true))
+            return;
+        const QPointF c = QRectF(memorizza->rect()).center();
+        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(
+                memorizza, new QMouseEvent(t, c, memorizza->mapToGlobal(c), Qt::LeftButton,
+                                           t == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                         : Qt::NoButton,
+                                           Qt::NoModifier));
+    });
+    a.fake.expectMsgBox(QStringLiteral("Archivio in aggiornamento: riprovare al termine."), vbOK);
+    a.fake.expectMsgBox(QStringLiteral("Aggiornamento archivi al 02/03/2026 effettuato"), vbOK);
+    QTest::mouseClick(agg->cmdAggiorna, Qt::LeftButton);
+    compat::setWriteWatch({});
+    QCoreApplication::processEvents();
+    ASSERT_EQ(a.fake.msgBoxCalls().size(), 2u);
+    EXPECT_EQ(a.fake.msgBoxCalls()[0].style, vbOKOnly | vbExclamation);
+    EXPECT_EQ(NumeroEstrazioni, 7);
+    // The typed draw waits in the window, to be stored after the merge.
+    EXPECT_TRUE(a.f->cmdMemorizza->isEnabled());
+    EXPECT_FALSE(a.f->txtEstratto[55]->text().isEmpty());
+    a.fake.expectMsgBox(kSalvare, vbNo);
 }
 
 TEST(frmInputEstrazioni, CloseWithEmptyBoxesAsksNothing)

@@ -88,4 +88,38 @@ TEST(ArchivioMemoria, SharedViewIsRebuiltWhenADrawIsAppended)
     EXPECT_NE(vistaArchivio(a.archivio), v2);
 }
 
+TEST(ArchivioMemoria, AGrownArchiveIsReadOnlyFromWhereTheViewEnded)
+{
+    // The Nazionale starts among the draws appended, one of them damaged.
+    auto e = estrazioniCasuali(QDate(2005, 4, 2), 20, 3, 5);
+    e[15].setNumero(3, 1, 200);
+    ArchivioAperto a({e.begin(), e.begin() + 8});
+    const auto prima = vistaArchivio(a.archivio);
+    // Draw 1 changed behind the view's back: only writers that leave the
+    // stored draws as they are rely on the view growing.
+    RecEstrazione cambiata = e[0];
+    cambiata.setNumero(1, 1, e[0].numero(1, 1) % 90 + 1);
+    a.archivio.fileEstrazioni().put(1, cambiata.toBytes());
+    QByteArray aggiunte;
+    for (size_t i = 8; i < e.size(); ++i)
+        aggiunte += e[i].toBytes();
+    a.archivio.fileEstrazioni().putMany(9, aggiunte);
+
+    const auto v = vistaArchivio(a.archivio);
+    EXPECT_EQ(v->numero(1, 1, 1), prima->numero(1, 1, 1));
+    a.archivio.fileEstrazioni().put(1, e[0].toBytes());
+    const auto intera = ArchivioMemoria::costruisci(a.archivio);
+    ASSERT_EQ(v->numeroEstrazioni(), 20);
+    EXPECT_EQ(v->primeEstrazioniRuote(), intera->primeEstrazioniRuote());
+    EXPECT_EQ(v->recordDanneggiati(), 1);
+    EXPECT_EQ(v->primoDanneggiato(), 16);
+    for (qint32 r = 1; r <= 20; ++r) {
+        EXPECT_EQ(v->giornoGiuliano(r), intera->giornoGiuliano(r)) << r;
+        EXPECT_EQ(v->dataTesto(r), intera->dataTesto(r)) << r;
+        EXPECT_EQ(QByteArrayView(v->numeri(r), kNumeriEstrazione),
+                  QByteArrayView(intera->numeri(r), kNumeriEstrazione))
+            << r;
+    }
+}
+
 } // namespace
