@@ -260,8 +260,9 @@ TEST(frmAggiornaInternet, ASaveOnAFullDiskEndsInTheFailureReportAndKeepsTheEarli
         }
         EXPECT_EQ(a.f->lblStatus->text(), "Errore di connessione.");
         EXPECT_EQ(QFile::exists(locale), prima.has_value());
-        if (prima)
+        if (prima) {
             EXPECT_EQ(a.locale(), *prima);
+        }
         EXPECT_EQ(a.estrazioni(), estrazioni);
     }
 }

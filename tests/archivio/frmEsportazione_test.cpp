@@ -138,8 +138,9 @@ TEST(frmEsportazione, OnAFullDiskTheExportFailsAndLeavesTheFileAsItWas)
         ASSERT_EQ(a.fake.msgBoxCalls().size(), 1u);
         EXPECT_EQ(a.fake.msgBoxCalls()[0].style, vbOKOnly | vbCritical);
         EXPECT_EQ(QFile::exists(a.percorso("esp.bin")), prima.has_value());
-        if (prima)
+        if (prima) {
             EXPECT_EQ(a.leggi("esp.bin"), *prima);
+        }
         EXPECT_NE(a.f(), nullptr);
     }
 }
