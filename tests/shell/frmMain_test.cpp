@@ -314,7 +314,7 @@ TEST(frmMain, AStoredSizeCutToTheScreenPlacesTheWindowWhollyOnIt)
     a.ini("Forms", "MainHeight", QStringLiteral("999999999"));
     frmMain* f = a.avvia();
     EXPECT_TRUE(sulloSchermo(f, schermo));
-    EXPECT_EQ(f->frameGeometry().topLeft(), schermo.topLeft());
+    EXPECT_EQ(frameRectPx(f).topLeft(), schermo.topLeft());
 }
 
 // Every window of the program, the ones reached from another too, opened
@@ -373,7 +373,7 @@ TEST(frmMain, EveryWindowLiesOnA1366Or1024Screen)
         QTimer::singleShot(0, [&] {
             auto* w = qobject_cast<Form*>(QApplication::activeModalWidget());
             ASSERT_NE(w, nullptr);
-            modale = w->frameGeometry();
+            modale = frameRectPx(w);
             vbUnload(w);
         });
         m->mnuHelpAbout->trigger();

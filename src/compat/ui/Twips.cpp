@@ -68,12 +68,30 @@ void vbMove(QWidget* w, double left, double top, double width, double height)
 namespace {
 
 QRect schermoSostituito;
+QRect disponibileSostituito;
+QMargins corniceSostituita;
 
 } // namespace
 
-void setScreenOverride(const QRect& px)
+void setScreenOverride(const QRect& px, const QRect& available, const QMargins& frame)
 {
     schermoSostituito = px;
+    disponibileSostituito = px.isEmpty() || available.isEmpty() ? px : available;
+    corniceSostituita = px.isEmpty() ? QMargins() : frame;
+}
+
+QMargins screenOverrideFrame()
+{
+    return corniceSostituita;
+}
+
+QRect frameRectPx(const QWidget* w)
+{
+    // Qt places a window by its frame's origin: the override's frame only
+    // stands in for the desktop's size of it.
+    if (!corniceSostituita.isNull())
+        return QRect(w->pos(), w->size().grownBy(corniceSostituita));
+    return w->frameGeometry();
 }
 
 QRect screenPx()
@@ -87,7 +105,7 @@ QRect screenPx()
 QRect availableScreenPx()
 {
     if (!schermoSostituito.isEmpty())
-        return schermoSostituito;
+        return disponibileSostituito;
     const QScreen* s = QGuiApplication::primaryScreen();
     return s ? s->availableGeometry() : QRect();
 }

@@ -4,6 +4,7 @@
 // frame is unknown until a window has been shown, and a size stored with the
 // frame but restored without it would grow the window at every run. For a
 // control they are its geometry within its parent.
+#include <QMargins>
 #include <QRect>
 #include <QRectF>
 
@@ -29,10 +30,16 @@ void vbMove(QWidget* w, double left, double top, double width, double height);
 // less its panels), in pixels.
 QRect screenPx();
 QRect availableScreenPx();
-// Stands a screen of that size in for the desktop's, wholly available, so
-// that the fitting of windows can be tried on small screens; an empty
-// rectangle gives the desktop's screen back.
-void setScreenOverride(const QRect& px);
+// Stands a screen of that size in for the desktop's, so that the fitting
+// and placing of windows can be tried on small screens: `available` is the
+// part left by its panels (all of it when empty), `frame` what its window
+// manager puts around every window (none when null). An empty rectangle
+// gives the desktop's screen back.
+void setScreenOverride(const QRect& px, const QRect& available = {}, const QMargins& frame = {});
+// The frame the override's desktop gives every window; null without one.
+QMargins screenOverrideFrame();
+// A window's frame (the outer window, title bar included) in pixels.
+QRect frameRectPx(const QWidget* window);
 
 // Screen.Width / Screen.Height: the primary screen.
 double screenWidthTwips();
