@@ -320,8 +320,10 @@ void frmMain::formResize()
 {
     if (isMinimized())
         return;
-    if (vbWidth(this) < 9300) {
-        vbSetWidth(this, 9300);
+    // The width kept is the frame's, as the one stored.
+    const double cornice = frameOf(this).width - vbWidth(this);
+    if (vbWidth(this) + cornice < 9300) {
+        vbSetWidth(this, 9300 - cornice);
     } else {
         const double x = vbRound((vbWidth(this) - 3950) / 2);
         vbSetLeft(Picture1, x - 840);
