@@ -401,8 +401,8 @@ void frmMain::mnuStrumentiPannello_Click()
             Form* f = finestre[i];
             if (f->isMinimized())
                 continue;
-            vbSetLeft(f, (screenWidthTwips() - vbWidth(f)) / 2);
-            vbSetTop(f, (screenHeightTwips() - vbHeight(f)) / 2);
+            const FrameTwips g = frameOf(f);
+            restoreFrameOrigin(f, (screenWidthTwips() - g.width) / 2, (screenHeightTwips() - g.height) / 2);
         }
     } catch (const ProcessEnded&) {
         throw;

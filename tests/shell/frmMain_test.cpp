@@ -443,6 +443,29 @@ TEST(frmMain, AMainWindowPlacedOnAWideScreenShowsItsCloseButtonOnANarrowerOne)
     EXPECT_EQ(stretto.right(), area.right());
 }
 
+// "Ripristina tutti i pannelli" centres every window but the main one by its
+// frame, its title bar kept below the panel.
+TEST(frmMain, ThePanelCommandCentresEveryOtherWindowWithItsTitleBarOnTheScreen)
+{
+    Avvio a;
+    a.archivio();
+    const QRect area = schermoConPannello(QRect(0, 0, 1366, 768));
+    frmMain* m = a.avvia();
+    const QRect principale = frameRectPx(m);
+    Form* finestre[] = {dalMenu<frmElenco>(m->mnuEstrazioniTabella),
+                        dalMenu<frmOpzioni>(m->mnuStrumentiRestrizioni)};
+    for (Form* f : finestre)
+        vbSetLeft(f, 0);
+    m->mnuStrumentiPannello->trigger();
+    EXPECT_EQ(frameRectPx(m), principale);
+    for (Form* f : finestre) {
+        const QRect r = frameRectPx(f);
+        const std::string nome = f->objectName().toStdString();
+        EXPECT_EQ(r.left(), twipsToPx((screenWidthTwips() - pxToTwips(r.width())) / 2)) << nome;
+        EXPECT_EQ(r.top(), std::max(area.top(), twipsToPx((screenHeightTwips() - pxToTwips(r.height())) / 2))) << nome;
+    }
+}
+
 // Every window of the program, the ones reached from another too, opened
 // on a small screen.
 TEST(frmMain, EveryWindowLiesOnA1366Or1024Screen)
