@@ -73,10 +73,7 @@ void frmAnalisi::scostaDalleCelle(const QWidget* tabellone, const QWidget* celle
 
 void frmAnalisi::formLoad()
 {
-    const FrameTwips f = keepOnScreen(
-        {vbVal(leggi(imp::AnalisiLeft)), vbVal(leggi(imp::AnalisiTop)), vbWidth(this), vbHeight(this)});
-    vbSetLeft(this, f.left);
-    vbSetTop(this, f.top);
+    restoreFrameOrigin(this, vbVal(leggi(imp::AnalisiLeft)), vbVal(leggi(imp::AnalisiTop)));
     Forms::current = this;
     ImpostaForm(this);
 }

@@ -142,9 +142,7 @@ void frmConsultaEstrazioni::formLoad()
                 top += 500;
                 left += 500;
             }
-        const FrameTwips f = keepOnScreen({left, top, vbWidth(this), vbHeight(this)});
-        vbSetLeft(this, f.left);
-        vbSetTop(this, f.top);
+        restoreFrameOrigin(this, left, top);
     });
     passo(8, proc, [&] {
         for (QPushButton* b : cmdNumero)

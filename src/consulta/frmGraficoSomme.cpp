@@ -78,11 +78,8 @@ void frmGraficoSomme::formLoad()
     // The legend's squares keep the colours of their series.
     vbSetBackColor(Label1[0], kColoreSomme);
     vbSetBackColor(Label1[1], kColoreDistanze);
-    const FrameTwips f = keepOnScreen({vbVal(leggi(imp::GraficoSommeDistanzeLeft)),
-                                       vbVal(leggi(imp::GraficoSommeDistanzeTop)), vbWidth(this),
-                                       vbHeight(this)});
-    vbSetLeft(this, f.left);
-    vbSetTop(this, f.top);
+    restoreFrameOrigin(this, vbVal(leggi(imp::GraficoSommeDistanzeLeft)),
+                       vbVal(leggi(imp::GraficoSommeDistanzeTop)));
     cmdTipoGrafico->setToolTip(QStringLiteral("Grafico a barre/Grafico a linee"));
 }
 

@@ -158,10 +158,7 @@ void frmSommeDistanze::costruisci()
 
 void frmSommeDistanze::formLoad()
 {
-    const FrameTwips f = keepOnScreen({vbVal(leggi(imp::SommeDistanzeLeft)), vbVal(leggi(imp::SommeDistanzeTop)),
-                                       vbWidth(this), vbHeight(this)});
-    vbSetLeft(this, f.left);
-    vbSetTop(this, f.top);
+    restoreFrameOrigin(this, vbVal(leggi(imp::SommeDistanzeLeft)), vbVal(leggi(imp::SommeDistanzeTop)));
     SommeDistanzeAperto = true;
     Forms::current = this;
     ImpostaForm(this);

@@ -158,9 +158,7 @@ void frmDati::formLoad()
         sinistra = schermoL - 9100;
         alto = 0;
     }
-    const FrameTwips f = keepOnScreen({sinistra, alto, vbWidth(this), vbHeight(this)});
-    vbSetLeft(this, f.left);
-    vbSetTop(this, f.top);
+    restoreFrameOrigin(this, sinistra, alto);
 
     const int n = std::max<qint32>(NumeroEstrazioni, 1);
     SliderDal->setMaximum(n);

@@ -320,8 +320,10 @@ void frmMain::formResize()
 {
     if (isMinimized())
         return;
-    if (vbWidth(this) < 9300) {
-        vbSetWidth(this, 9300);
+    // The width kept is the frame's, as the one stored.
+    const double cornice = frameOf(this).width - vbWidth(this);
+    if (vbWidth(this) + cornice < 9300) {
+        vbSetWidth(this, 9300 - cornice);
     } else {
         const double x = vbRound((vbWidth(this) - 3950) / 2);
         vbSetLeft(Picture1, x - 840);
@@ -399,8 +401,8 @@ void frmMain::mnuStrumentiPannello_Click()
             Form* f = finestre[i];
             if (f->isMinimized())
                 continue;
-            vbSetLeft(f, (screenWidthTwips() - vbWidth(f)) / 2);
-            vbSetTop(f, (screenHeightTwips() - vbHeight(f)) / 2);
+            const FrameTwips g = frameOf(f);
+            restoreFrameOrigin(f, (screenWidthTwips() - g.width) / 2, (screenHeightTwips() - g.height) / 2);
         }
     } catch (const ProcessEnded&) {
         throw;

@@ -41,8 +41,9 @@ void CaricaPosizioneForm(Form* frm, bool centra)
     if (!frm)
         return;
     const QString nome = frm->objectName();
-    const double larghezza = vbWidth(frm);
-    const double altezza = vbHeight(frm);
+    const FrameTwips cornice = frameOf(frm);
+    const double larghezza = cornice.width;
+    const double altezza = cornice.height;
     const QString predefinito = QString::fromLatin1(imp::kPosizionePredefinita);
     double sinistra =
         vbRound(vbVal(leggi(imp::kForms, nome + QStringLiteral("Left"), predefinito)));
@@ -53,9 +54,7 @@ void CaricaPosizioneForm(Form* frm, bool centra)
         sinistra = centrato(sw, larghezza);
     if (centra || alto < -120 || alto > sh - 1000)
         alto = centrato(sh, altezza);
-    const FrameTwips f = keepOnScreen({sinistra, alto, larghezza, altezza});
-    vbSetTop(frm, f.top);
-    vbSetLeft(frm, f.left);
+    restoreFrameOrigin(frm, sinistra, alto);
 }
 
 void SalvaPosizioneForm(Form* frm, int nonSalvare)

@@ -182,6 +182,7 @@ TEST(frmSommeDistanze, ClosingTheBoardLeavesTheTableWorking)
     frmSommeDistanze* t = e.apriTabella(e.board);
     Ambiente::clic(t->lblEtichetta[0]);
     ASSERT_NE(Forms::find<frmGraficoSomme>(), nullptr);
+    setScreenOverride(QRect(0, 0, 1920, 1080)); // the table whole where it is put
     vbSetLeft(t, 2100);
     vbSetTop(t, 1200);
     QPointer<frmConsultaEstrazioni> board = e.board;

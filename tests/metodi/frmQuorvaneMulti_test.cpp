@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace compat;
@@ -216,6 +217,45 @@ TEST(frmQuorvaneMulti, TheOpenFrameKeepsTheWindowOnTheScreenAndClosedGivesItsSiz
         ASSERT_NE(m, nullptr);
         EXPECT_TRUE(sulloSchermo(m, schermo)) << schermo.width();
         EXPECT_EQ(m->y(), f->y());
+    }
+}
+
+// After "Avvia ricerca automatica", on a desktop with a panel at the top and
+// frames round windows: the results window opens with its frame at the top
+// of this window's and 2200 twips left of it, moved just enough to lie
+// wholly on the screen, its title bar included.
+TEST(frmQuorvaneMulti, TheResultsWindowOpensBesideThisOneWithItsTitleBarOnTheScreen)
+{
+    const struct {
+        const char* left;
+        const char* top;
+    } posti[] = {{"4500", "480"}, {"600", "900"}, {"6000", "6500"}};
+    for (const QRect schermo : {QRect(0, 0, 1366, 768), QRect(0, 0, 1024, 768)}) {
+        for (const auto& p : posti) {
+            SCOPED_TRACE(std::to_string(schermo.width()) + " " + p.left + " " + p.top);
+            Finestra w;
+            const QRect area = schermoConPannello(schermo);
+            vbUnload(w.f);
+            AmbienteServizi::imposta("Forms", "frmQuorvaneLeft", p.left);
+            AmbienteServizi::imposta("Forms", "frmQuorvaneTop", p.top);
+            frmQuorvane* f = Forms::get<frmQuorvane>();
+            f->vbShow();
+            for (int r : {2, 3}) {
+                QTest::mouseClick(f->chkRuota[size_t(r)], Qt::LeftButton);
+                QTest::mouseClick(f->chkRuotaG[size_t(r)], Qt::LeftButton);
+            }
+            QTest::mouseClick(f->cmdRicercaAutomatica, Qt::LeftButton);
+            QTest::mouseClick(f->cmdAvviaRicercaAutomatica, Qt::LeftButton);
+            lasciaPassare();
+            frmMultiRuota* m = Forms::find<frmMultiRuota>();
+            ASSERT_NE(m, nullptr);
+            EXPECT_GT(m->ListViewMultiruote->count(), 0);
+            const QRect q = frameRectPx(f), r = frameRectPx(m);
+            EXPECT_TRUE(sulloSchermo(m, area));
+            const int x = twipsToPx(pxToTwips(q.left()) - 2200), y = q.top();
+            EXPECT_EQ(r.topLeft(), QPoint(std::clamp(x, area.left(), area.right() + 1 - r.width()),
+                                          std::clamp(y, area.top(), area.bottom() + 1 - r.height())));
+        }
     }
 }
 

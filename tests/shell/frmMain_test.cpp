@@ -27,6 +27,7 @@
 #include "shell/frmUrl.h"
 #include "sommativa/frmSommativaAmbi.h"
 #include "archivio/frmElenco.h"
+#include "archivio/frmEvidenziaElenco.h"
 #include "consulta/frmAnalisi.h"
 #include "consulta/frmConsultaEstrazioni.h"
 #include "consulta/frmGraficoSomme.h"
@@ -39,6 +40,7 @@
 #include "shell/frmDati.h"
 #include "shell/frmElaborazioni.h"
 #include "shell/frmMessaggi.h"
+#include "sommativa/frmSommativaAmbi.h"
 
 #include <QAction>
 #include <QAbstractItemView>
@@ -211,7 +213,7 @@ TEST(frmMain, GeometryFallsBackOnBadKeysAndIsSavedOnClose)
     a.ini("Forms", "MainWidth", QStringLiteral("9750"));
     frmMain* f = a.avvia();
     EXPECT_EQ(vbTop(f), 300);
-    EXPECT_EQ(vbWidth(f), 9750);
+    EXPECT_EQ(frameOf(f).width, 9750);
     EXPECT_EQ(vbLeft(f), 15 * twipsToPx(vbRound(std::fabs(screenWidthTwips() - 8000) / 2)));
     vbSetLeft(f, 1500);
     EXPECT_THROW(vbUnload(f), ProcessEnded);
@@ -337,24 +339,177 @@ TEST(frmMain, AStoredSizeCutToTheScreenPlacesTheWindowWhollyOnIt)
     a.ini("Forms", "MainHeight", QStringLiteral("999999999"));
     frmMain* f = a.avvia();
     EXPECT_TRUE(sulloSchermo(f, schermo));
-    EXPECT_EQ(f->frameGeometry().topLeft(), schermo.topLeft());
+    EXPECT_EQ(frameRectPx(f).topLeft(), schermo.topLeft());
+}
+
+// A window shown owned by `proprietario`, or shown by a menu command.
+template <class F>
+Form* mostra(QWidget* proprietario)
+{
+    auto* f = Forms::get<F>();
+    f->vbShow(proprietario);
+    return f;
+}
+template <class F>
+F* apertaDalMenu(QAction* comando)
+{
+    comando->trigger();
+    return Forms::find<F>();
+}
+// The board "Consulta" opens, a new one at every click.
+frmConsultaEstrazioni* apriTabellone(frmMain* m)
+{
+    m->mnuEstrazioniConsulta->trigger();
+    frmConsultaEstrazioni* t = nullptr;
+    for (Form* w : Forms::all())
+        if (auto* b = dynamic_cast<frmConsultaEstrazioni*>(w))
+            t = b;
+    return t;
+}
+
+// Every window that keeps its place: its keys, and how the program opens it.
+const struct {
+    const char* left;
+    const char* top;
+    std::function<Form*(frmMain*)> apri;
+} kConPosto[] = {
+    {"MainLeft", "MainTop", [](frmMain* m) { return m; }},
+    {"DatiLeft", "DatiTop", [](frmMain* m) { return mostra<frmDati>(mostra<frmOpzioni>(m)); }},
+    {"ConsultaLeft", "ConsultaTop", [](frmMain* m) -> Form* { return apriTabellone(m); }},
+    {"AnalisiLeft", "AnalisiTop", [](frmMain* m) { return mostra<frmAnalisi>(apriTabellone(m)); }},
+    {"SommeDistanzeLeft", "SommeDistanzeTop",
+     [](frmMain* m) { return mostra<frmSommeDistanze>(apriTabellone(m)); }},
+    {"GraficoSommeDistanzeLeft", "GraficoSommeDistanzeTop",
+     [](frmMain* m) { return mostra<frmGraficoSomme>(mostra<frmSommeDistanze>(apriTabellone(m))); }},
+    {"frmQuorvaneLeft", "frmQuorvaneTop", [](frmMain* m) { return apertaDalMenu<frmQuorvane>(m->mnuQuorvane); }},
+    {"frmCapoAbbinamentiQuorvaneLeft", "frmCapoAbbinamentiQuorvaneTop",
+     [](frmMain* m) { return mostra<frmCapoAbbinamentiQuorvane>(mostra<frmQuorvane>(m)); }},
+    {"frmElencoLeft", "frmElencoTop", [](frmMain* m) { return apertaDalMenu<frmElenco>(m->mnuEstrazioniTabella); }},
+    {"frmEvidenziaElencoLeft", "frmEvidenziaElencoTop",
+     [](frmMain* m) {
+         QTest::mouseClick(apertaDalMenu<frmElenco>(m->mnuEstrazioniTabella)->cmdSettaggi, Qt::LeftButton);
+         return Forms::find<frmEvidenziaElenco>();
+     }},
+    {"frmOpzioniLeft", "frmOpzioniTop",
+     [](frmMain* m) { return apertaDalMenu<frmOpzioni>(m->mnuStrumentiRestrizioni); }},
+    {"frmSommativaAmbiLeft", "frmSommativaAmbiTop",
+     [](frmMain* m) { return apertaDalMenu<frmSommativaAmbi>(m->mnuSommativoAmbi); }},
+};
+
+// On a desktop with a 32 px panel at the top and frames round windows: a
+// window opens with its frame where it was stored, moved just enough to keep
+// its title bar below the panel and its close button on the screen; the
+// place stored is its frame's, and closed and opened again without a move
+// it opens where it was and stores the same keys.
+TEST(frmMain, EveryWindowReopensWhereItWasClosedWithItsTitleBarOnTheScreen)
+{
+    const QPoint posti[] = {{100, 60}, {100, 0}, {1267, 60}};
+    for (const auto& w : kConPosto) {
+        for (const QPoint p : posti) {
+            SCOPED_TRACE(std::string(w.left) + " " + std::to_string(p.x()) + " " + std::to_string(p.y()));
+            Avvio a;
+            a.archivio();
+            const QRect area = schermoConPannello(QRect(0, 0, 1366, 768));
+            a.ini("Forms", w.left, vbCStr(pxToTwips(p.x())));
+            a.ini("Forms", w.top, vbCStr(pxToTwips(p.y())));
+            const bool principale = QByteArray(w.left) == "MainLeft";
+            const auto apriEChiudi = [&] {
+                InizializzazioneFatta = false; // the main window's place is read once a run
+                Form* f = w.apri(principale ? a.avvia() : Forms::find<frmMain>());
+                lasciaPassare();
+                const QRect cornice = frameRectPx(f);
+                if (principale)
+                    EXPECT_THROW(vbUnload(f), ProcessEnded);
+                else
+                    vbUnload(f);
+                return cornice;
+            };
+            a.avvia();
+            const QRect cornice = apriEChiudi();
+            QRect voluto(QPoint(p.x(), std::max(p.y(), area.top())), cornice.size());
+            voluto.moveRight(std::min(voluto.right(), area.right()));
+            if (cornice.width() < area.width() && cornice.height() < area.height()) {
+                EXPECT_EQ(cornice.topLeft(), voluto.topLeft());
+            }
+            EXPECT_TRUE(cornice.top() >= area.top() && cornice.right() <= area.right());
+            if (principale) {
+                EXPECT_EQ(cornice.size(), QSize(620, 400)); // the default 9300 x 6000 twips
+            }
+            const auto chiavi = [&] {
+                return QStringList{a.ini(w.left), a.ini(w.top), a.ini("MainWidth"), a.ini("MainHeight")};
+            };
+            const QStringList prime = chiavi();
+            EXPECT_EQ(prime[0], vbCStr(pxToTwips(cornice.left())));
+            EXPECT_EQ(prime[1], vbCStr(pxToTwips(cornice.top())));
+
+            EXPECT_EQ(apriEChiudi(), cornice);
+            EXPECT_EQ(chiavi(), prime);
+        }
+    }
+}
+
+// The main window's place stored on a 1366 screen, the program started on
+// a 1024 one: the window moves left just enough to show its close button.
+TEST(frmMain, AMainWindowPlacedOnAWideScreenShowsItsCloseButtonOnANarrowerOne)
+{
+    Avvio a;
+    a.archivio();
+    schermoConPannello(QRect(0, 0, 1366, 768));
+    frmMain* m = a.avvia(); // centred on the wide screen
+    const QRect largo = frameRectPx(m);
+    EXPECT_THROW(vbUnload(m), ProcessEnded);
+
+    const QRect area = schermoConPannello(QRect(0, 0, 1024, 768));
+    InizializzazioneFatta = false;
+    m = a.avvia();
+    const QRect stretto = frameRectPx(m);
+    EXPECT_EQ(stretto.size(), largo.size());
+    EXPECT_EQ(stretto.top(), largo.top());
+    EXPECT_EQ(stretto.right(), area.right());
+}
+
+// "Ripristina tutti i pannelli" centres every window but the main one by its
+// frame, its title bar kept below the panel.
+TEST(frmMain, ThePanelCommandCentresEveryOtherWindowWithItsTitleBarOnTheScreen)
+{
+    Avvio a;
+    a.archivio();
+    const QRect area = schermoConPannello(QRect(0, 0, 1366, 768));
+    frmMain* m = a.avvia();
+    const QRect principale = frameRectPx(m);
+    Form* finestre[] = {apertaDalMenu<frmElenco>(m->mnuEstrazioniTabella),
+                        apertaDalMenu<frmOpzioni>(m->mnuStrumentiRestrizioni)};
+    for (Form* f : finestre)
+        vbSetLeft(f, 0);
+    m->mnuStrumentiPannello->trigger();
+    EXPECT_EQ(frameRectPx(m), principale);
+    for (Form* f : finestre) {
+        const QRect r = frameRectPx(f);
+        const std::string nome = f->objectName().toStdString();
+        EXPECT_EQ(r.left(), twipsToPx((screenWidthTwips() - pxToTwips(r.width())) / 2)) << nome;
+        EXPECT_EQ(r.top(), std::max(area.top(), twipsToPx((screenHeightTwips() - pxToTwips(r.height())) / 2))) << nome;
+    }
 }
 
 // Every window of the program, the ones reached from another too, opened
-// on a small screen.
+// on a small screen, also with a panel at its top and frames round windows.
 TEST(frmMain, EveryWindowLiesOnA1366Or1024Screen)
 {
-    for (const QRect schermo : {QRect(0, 0, 1366, 768), QRect(0, 0, 1024, 768)}) {
+    const QRect k1366(0, 0, 1366, 768), k1024(0, 0, 1024, 768);
+    for (const auto& [schermo, pannello] :
+         {std::pair{k1366, false}, std::pair{k1024, false}, std::pair{k1366, true}, std::pair{k1024, true}}) {
         Avvio a;
         a.archivio();
         setScreenOverride(schermo);
+        const QRect area = pannello ? schermoConPannello(schermo) : schermo;
         frmMain* m = a.avvia();
         const auto controlla = [&](const char* come) {
             lasciaPassare();
             for (Form* w : Forms::all()) {
                 if (w->isVisible()) {
-                    EXPECT_TRUE(sulloSchermo(w, schermo))
-                        << w->objectName().toStdString() << " " << come << " " << schermo.width();
+                    EXPECT_TRUE(sulloSchermo(w, area))
+                        << w->objectName().toStdString() << " " << come << " " << schermo.width() << " "
+                        << pannello;
                 }
             }
         };
@@ -396,11 +551,11 @@ TEST(frmMain, EveryWindowLiesOnA1366Or1024Screen)
         QTimer::singleShot(0, [&] {
             auto* w = qobject_cast<Form*>(QApplication::activeModalWidget());
             ASSERT_NE(w, nullptr);
-            modale = w->frameGeometry();
+            modale = frameRectPx(w);
             vbUnload(w);
         });
         m->mnuHelpAbout->trigger();
-        EXPECT_TRUE(schermo.contains(modale)) << schermo.width();
+        EXPECT_TRUE(area.contains(modale)) << schermo.width() << " " << pannello;
     }
 }
 
@@ -470,7 +625,7 @@ TEST(frmMain, ResizeKeepsTheWidthAndPlacesBothPanelsTogether)
     a.archivio();
     frmMain* f = a.avvia();
     f->resize(500, 300); // 7500 twips wide
-    EXPECT_EQ(vbWidth(f), 9300);
+    EXPECT_EQ(frameOf(f).width, 9300);
     EXPECT_EQ(vbHeight(f), 4500); // the height is free
     f->resize(800, 400);          // (12000 - 3950) / 2 - 840 = 3185 twips
     EXPECT_EQ(f->Picture1->x(), twipsToPx(3185));

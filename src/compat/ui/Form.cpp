@@ -148,10 +148,10 @@ void Form::adoptOwner(QWidget* owner)
     if (owner && owner != this && parentWidget() != owner) {
         const bool wasVisible = isVisible();
         const bool wasPlaced = testAttribute(Qt::WA_Moved);
-        const QPoint at = pos();
+        const QPoint at = frameRect().topLeft();
         setParent(owner, windowFlags() | Qt::Window);
         if (wasPlaced)
-            move(at);
+            moveFrame(at);
         if (wasVisible)
             show();
     }
@@ -162,9 +162,9 @@ void Form::leaveOwner(QWidget* owner)
     if (!owner || parentWidget() != owner)
         return;
     const bool wasVisible = isVisible();
-    const QPoint at = pos();
+    const QPoint at = frameRect().topLeft();
     setParent(nullptr, windowFlags() | Qt::Window);
-    move(at);
+    moveFrame(at);
     if (wasVisible)
         show();
 }
@@ -177,20 +177,20 @@ bool Form::placed() const
 void Form::placeOnFirstShow()
 {
     // A window its Load did not place opens centred on its owner (or on the
-    // screen), its title bar inside the available area.
+    // screen), its frame inside the available area.
     const QRect area = availableScreenPx();
     if (area.isEmpty())
         return;
     // The size show() would give it, so that the centre is the right one.
     if (!testAttribute(Qt::WA_Resized))
         adjustSize();
+    const QSize cornice = size().grownBy(frameMargins());
     const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
-    const QPoint centre = owner && owner->isVisible() ? owner->frameGeometry().center()
-                                                      : area.center();
-    QPoint at = centre - QPoint(width() / 2, height() / 2);
-    at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - width())));
-    at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - height())));
-    move(at);
+    const QPoint centre = owner && owner->isVisible() ? frameRectPx(owner).center() : area.center();
+    QPoint at = centre - QPoint(cornice.width() / 2, cornice.height() / 2);
+    at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - cornice.width())));
+    at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - cornice.height())));
+    moveFrame(at);
 }
 
 void Form::vbShow(QWidget* owner)
@@ -205,7 +205,9 @@ void Form::vbShow(QWidget* owner)
     show();
     raise();
     activateWindow();
-    fitToScreen(); // the desktop's frame is known once shown
+    noteFramed(); // some desktops frame a window as they show it
+    fitToScreen();
+    keepTitleBarInside();
     noteActivated();
 }
 
@@ -223,7 +225,9 @@ void Form::vbShowModal(QWidget* owner)
     show();
     raise();
     activateWindow();
+    noteFramed();
     fitToScreen();
+    keepTitleBarInside();
     noteActivated();
     if (!self || !self->loaded_ || !isVisible())
         return;
@@ -264,6 +268,7 @@ bool Form::event(QEvent* e)
     // the window).
     if (e->type() == QEvent::LayoutRequest)
         fitLater();
+    noteFrameEvent(e);
     return r;
 }
 
@@ -280,6 +285,10 @@ void Form::hideEvent(QHideEvent* e)
 {
     if (modalLoop_ && !e->spontaneous())
         modalLoop_->quit();
+    if (!e->spontaneous()) {
+        incorniciata_ = false;
+        origineChiesta_.reset();
+    }
     QWidget::hideEvent(e);
 }
 

@@ -12,11 +12,14 @@
 // through direct signal emission back into the test.
 #include "compat/AppError.h"
 
+#include <QMargins>
 #include <QPointer>
 #include <QPushButton>
+#include <QRect>
 #include <QWidget>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <tuple>
 #include <type_traits>
 #include <utility>
@@ -89,13 +92,32 @@ public:
     // closes would take it along): it keeps its place and stays shown.
     void leaveOwner(QWidget* owner);
 
-    // Keeps the window within the available screen (availableScreenPx): a
-    // window larger than the screen shrinks to it, as far as its controls
-    // allow, and the rest of its content scrolls; a window that had to
-    // shrink, or asked `wholly`, is moved wholly onto the screen. It runs on
-    // every show and after the window's code or layout changes its size, so
-    // a caller needs it only after placing a shown window itself. On a
-    // screen the window fits nothing changes.
+    // The frame the desktop puts around the window (the outer window, title
+    // bar included), in pixels. Its margins are the window's own once the
+    // desktop has framed it; until then (on X11 some time after the show)
+    // those of another framed window of the program, or none. Places, stored
+    // or not, and the fit to the screen all go by the frame.
+    QMargins frameMargins() const;
+    QRect frameRect() const;
+    // Puts the frame's origin there. Qt takes a place given to a shown window
+    // for its client area's until the desktop has framed it: meanwhile the
+    // desktop is asked for the frame's place instead.
+    void moveFrame(const QPoint& origin);
+    // The frame's size: the client area takes what the frame leaves. Set
+    // before the desktop framed the window, it is set again once framed
+    // with the desktop's own frame, so that the size saved is the size
+    // restored.
+    void resizeFrame(const QSize& size);
+
+    // Keeps the window's frame within the available screen
+    // (availableScreenPx): a window larger than the screen shrinks to it, as
+    // far as its controls allow, and the rest of its content scrolls; a
+    // window that had to shrink, or asked `wholly`, is moved wholly onto the
+    // screen. It runs on every show, once the desktop has framed the window
+    // and after the window's code or layout changes its size, so a caller
+    // needs it only after placing a shown window itself. On a screen the
+    // window fits nothing changes. Each show also brings the window's title
+    // bar and close button onto the screen, moving it just enough.
     void fitToScreen(bool wholly = false);
     // The client size the window's code and layout ask for: its size, or,
     // while its content scrolls, the size that content would take.
@@ -164,13 +186,21 @@ private:
     void adoptOwner(QWidget* owner);
     bool placed() const;
     void placeOnFirstShow();
-    // The fitting to the screen (FormScreen.cpp).
-    QMargins frameMarginsEstimate() const;
+    // The frame and the fitting to the screen (FormScreen.cpp).
+    bool framed() const;
+    QMargins ownFrameMargins() const;
+    QPoint frameOrigin() const;
+    void askFrameOrigin(const QPoint& origin);
+    void noteFrameEvent(QEvent* e);
+    void noteFramed();
     QSize neededSize() const;
     bool fitSize(const QSize& massimo);
     void wrapInScrollArea();
     void unwrapScrollArea();
     void moveWhollyInside(const QRect& area);
+    // Brings the shown window's title bar and close button onto the
+    // available screen, moving it just enough.
+    void keepTitleBarInside();
     void fitLater();
     friend class ContenutoScorrevole;
     void destroyWhenIdle();
@@ -191,6 +221,16 @@ private:
     QSize minimoProprio_, massimoProprio_;
     bool adattando_ = false;
     bool adattamentoInAttesa_ = false;
+
+    // The frame's origin asked of the desktop for a window shown but not yet
+    // framed, until the desktop has placed it, and the desktop's moves
+    // counted since it framed the window.
+    std::optional<QPoint> origineChiesta_;
+    int mosseIncorniciata_ = 0;
+    // The frame assumed by a frame size set before the window was framed.
+    std::optional<QMargins> corniceSupposta_;
+    // Framed since its last show.
+    bool incorniciata_ = false;
 };
 
 // findChild<T>(name) limited to the window's own controls: the windows it

@@ -1,6 +1,7 @@
-// A window and the screen: the controls of a window larger than the
-// available screen move into a scroll area filling the window, which then
-// shrinks to the screen; they come back once the window fits again.
+// A window and the screen: its frame as the desktop draws it, and the
+// controls of a window larger than the available screen moved into a scroll
+// area filling the window, which then shrinks to the screen; they come back
+// once the window fits again.
 #include "compat/ui/Form.h"
 
 #include "compat/ui/Controls.h"
@@ -14,6 +15,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <initializer_list>
 #include <utility>
@@ -143,21 +145,108 @@ void assesta(QWidget* w)
 
 } // namespace
 
-QMargins Form::frameMarginsEstimate() const
+bool Form::framed() const
 {
-    // Until the window has been shown its frame is unknown: another shown
-    // window's is the best guess.
-    const auto margini = [](const QWidget* w) {
-        const QRect f = w->frameGeometry(), g = w->geometry();
-        return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(),
-                        f.bottom() - g.bottom());
-    };
-    if (isVisible())
-        return margini(this);
+    if (!isVisible())
+        return false;
+    // The test desktop frames a window as it shows it.
+    return !screenOverrideFrame().isNull() || frameGeometry() != geometry();
+}
+
+QMargins Form::ownFrameMargins() const
+{
+    const QMargins sostituita = screenOverrideFrame();
+    if (!sostituita.isNull())
+        return sostituita;
+    const QRect f = frameGeometry(), g = geometry();
+    return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
+}
+
+QMargins Form::frameMargins() const
+{
+    if (framed())
+        return ownFrameMargins();
+    // Not framed yet: another window's frame is the best guess.
     for (Form* f : Forms::all())
-        if (f != this && f->isVisible())
-            return margini(f);
+        if (f != this && f->framed())
+            return f->ownFrameMargins();
     return {};
+}
+
+QPoint Form::frameOrigin() const
+{
+    if (origineChiesta_)
+        return *origineChiesta_;
+    // Framed, the frame's; before, the place given, which Qt keeps as the
+    // frame's until the desktop frames the window.
+    return pos();
+}
+
+QRect Form::frameRect() const
+{
+    return QRect(frameOrigin(), size().grownBy(frameMargins()));
+}
+
+void Form::moveFrame(const QPoint& origine)
+{
+    if (isVisible() && !framed() && windowHandle()) {
+        askFrameOrigin(origine);
+        return;
+    }
+    origineChiesta_.reset();
+    move(origine);
+}
+
+void Form::askFrameOrigin(const QPoint& origine)
+{
+    origineChiesta_ = origine;
+    mosseIncorniciata_ = 0;
+    windowHandle()->setFramePosition(origine);
+}
+
+void Form::resizeFrame(const QSize& s)
+{
+    const QMargins m = frameMargins();
+    resize(s.shrunkBy(m).expandedTo(QSize(0, 0)));
+    if (framed())
+        corniceSupposta_.reset();
+    else
+        corniceSupposta_ = m;
+}
+
+void Form::noteFrameEvent(QEvent* e)
+{
+    const bool spostamento = e->type() == QEvent::Move;
+    if (!spostamento && e->type() != QEvent::Resize)
+        return;
+    // The desktop has placed the frame asked for: at that place, or at its
+    // second move since framing the window (the first may be its own).
+    if (spostamento && origineChiesta_ && framed()
+        && (pos() == *origineChiesta_ || mosseIncorniciata_++ > 0))
+        origineChiesta_.reset();
+    // Qt's resize of a window not yet framed puts its client area where the
+    // frame should be.
+    if (!spostamento && !e->spontaneous() && isVisible() && !framed() && windowHandle())
+        askFrameOrigin(frameOrigin());
+    noteFramed();
+}
+
+void Form::noteFramed()
+{
+    if (incorniciata_ || !framed())
+        return;
+    incorniciata_ = true;
+    if (const std::optional<QMargins> supposta = std::exchange(corniceSupposta_, std::nullopt)) {
+        const QMargins m = ownFrameMargins();
+        if (m != *supposta) {
+            const QPoint origine = frameOrigin();
+            resize(size().grownBy(*supposta).shrunkBy(m).expandedTo(QSize(0, 0)));
+            moveFrame(origine);
+        }
+    }
+    // Its place and fit so far went by another window's frame, or by none.
+    keepTitleBarInside();
+    fitLater();
 }
 
 QSize Form::neededSize() const
@@ -190,9 +279,7 @@ void Form::fitToScreen(bool wholly)
         adjustSize();
     else if (!isVisible())
         assesta(this);
-    const QMargins m = frameMarginsEstimate();
-    const bool tagliata =
-        fitSize(QSize(area.width() - m.left() - m.right(), area.height() - m.top() - m.bottom()));
+    const bool tagliata = fitSize(area.size().shrunkBy(frameMargins()));
     if (daDimensionare && !tagliata)
         setAttribute(Qt::WA_Resized, false); // as show() leaves a window it sized itself
     if (tagliata || wholly)
@@ -236,12 +323,24 @@ bool Form::fitSize(const QSize& massimo)
 
 void Form::moveWhollyInside(const QRect& area)
 {
-    const QMargins m = frameMarginsEstimate();
-    const int w = width() + m.left() + m.right(), h = height() + m.top() + m.bottom();
-    const int x = std::max(area.left(), std::min(pos().x(), area.right() + 1 - w));
-    const int y = std::max(area.top(), std::min(pos().y(), area.bottom() + 1 - h));
-    if (QPoint(x, y) != pos())
-        move(x, y);
+    const QRect f = frameRect();
+    const int x = std::max(area.left(), std::min(f.left(), area.right() + 1 - f.width()));
+    const int y = std::max(area.top(), std::min(f.top(), area.bottom() + 1 - f.height()));
+    if (QPoint(x, y) != f.topLeft())
+        moveFrame(QPoint(x, y));
+}
+
+void Form::keepTitleBarInside()
+{
+    const QRect area = availableScreenPx();
+    if (area.isEmpty() || !loaded_ || isMinimized() || isMaximized() || isFullScreen())
+        return;
+    // Moved just enough: the rest of the window may lie off the screen.
+    const QRect f = frameRect();
+    const int x = std::min(f.left(), area.right() + 1 - f.width());
+    const int y = std::max(area.top(), f.top());
+    if (QPoint(x, y) != f.topLeft())
+        moveFrame(QPoint(x, y));
 }
 
 QSize Form::wantedSize() const

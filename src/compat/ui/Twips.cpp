@@ -1,10 +1,12 @@
 #include "compat/ui/Twips.h"
 
+#include "compat/ui/Form.h"
 #include "compat/vb.h"
 
 #include <QGuiApplication>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <QScreen>
 #include <QWidget>
 
@@ -20,14 +22,26 @@ double pxToTwips(int px)
     return px * 15.0;
 }
 
+namespace {
+
+void moveFramePx(QWidget* w, const QPoint& origin)
+{
+    if (auto* f = qobject_cast<Form*>(w))
+        f->moveFrame(origin);
+    else
+        w->move(origin);
+}
+
+} // namespace
+
 double vbLeft(const QWidget* w)
 {
-    return pxToTwips(w->pos().x());
+    return pxToTwips(w->isWindow() ? frameRectPx(w).x() : w->pos().x());
 }
 
 double vbTop(const QWidget* w)
 {
-    return pxToTwips(w->pos().y());
+    return pxToTwips(w->isWindow() ? frameRectPx(w).y() : w->pos().y());
 }
 
 double vbWidth(const QWidget* w)
@@ -42,12 +56,18 @@ double vbHeight(const QWidget* w)
 
 void vbSetLeft(QWidget* w, double twips)
 {
-    w->move(twipsToPx(twips), w->pos().y());
+    if (w->isWindow())
+        moveFramePx(w, QPoint(twipsToPx(twips), frameRectPx(w).y()));
+    else
+        w->move(twipsToPx(twips), w->pos().y());
 }
 
 void vbSetTop(QWidget* w, double twips)
 {
-    w->move(w->pos().x(), twipsToPx(twips));
+    if (w->isWindow())
+        moveFramePx(w, QPoint(frameRectPx(w).x(), twipsToPx(twips)));
+    else
+        w->move(w->pos().x(), twipsToPx(twips));
 }
 
 void vbSetWidth(QWidget* w, double twips)
@@ -68,13 +88,34 @@ void vbMove(QWidget* w, double left, double top, double width, double height)
 namespace {
 
 QRect schermoSostituito;
+QRect disponibileSostituito;
+QMargins corniceSostituita;
 
 } // namespace
 
-void setScreenOverride(const QRect& px)
+void setScreenOverride(const QRect& px, const QRect& available, const QMargins& frame)
 {
     schermoSostituito = px;
+    disponibileSostituito = px.isEmpty() || available.isEmpty() ? px : available;
+    corniceSostituita = px.isEmpty() ? QMargins() : frame;
 }
+
+QMargins screenOverrideFrame()
+{
+    return corniceSostituita;
+}
+
+QRect frameRectPx(const QWidget* w)
+{
+    if (const auto* f = qobject_cast<const Form*>(w))
+        return f->frameRect();
+    // Qt places a window by its frame's origin: the override's frame only
+    // stands in for the desktop's size of it.
+    if (!corniceSostituita.isNull())
+        return QRect(w->pos(), w->size().grownBy(corniceSostituita));
+    return w->frameGeometry();
+}
+
 
 QRect screenPx()
 {
@@ -87,7 +128,7 @@ QRect screenPx()
 QRect availableScreenPx()
 {
     if (!schermoSostituito.isEmpty())
-        return schermoSostituito;
+        return disponibileSostituito;
     const QScreen* s = QGuiApplication::primaryScreen();
     return s ? s->availableGeometry() : QRect();
 }
@@ -115,14 +156,15 @@ namespace {
 
 // One axis: origin and extent against the area's start and extent. An
 // extent cut to the area leaves no room: the window takes the whole axis.
-void dentro(double& origine, double& estensione, double inizio, double area)
+// `prima` is how far before the area an origin may lie.
+void dentro(double& origine, double& estensione, double inizio, double area, double prima)
 {
     if (!(estensione <= area)) { // also catches NaN
         estensione = area;
         origine = inizio;
         return;
     }
-    if (!(origine >= inizio - 120 && origine <= inizio + area - 1000))
+    if (!(origine >= inizio - prima && origine <= inizio + area - 1000))
         origine = inizio + std::trunc(vbRound(area - estensione) / 2.0);
 }
 
@@ -132,8 +174,10 @@ FrameTwips keepOnScreen(FrameTwips f, const QRectF& area)
 {
     if (area.isEmpty())
         return f;
-    dentro(f.left, f.width, area.left(), area.width());
-    dentro(f.top, f.height, area.top(), area.height());
+    dentro(f.left, f.width, area.left(), area.width(), 120);
+    // A title bar above the area is brought in just enough.
+    dentro(f.top, f.height, area.top(), area.height(), std::numeric_limits<double>::infinity());
+    f.top = std::max(f.top, area.top());
     return f;
 }
 
@@ -144,15 +188,25 @@ FrameTwips keepOnScreen(FrameTwips f)
 
 FrameTwips frameOf(const QWidget* w)
 {
-    return {vbLeft(w), vbTop(w), vbWidth(w), vbHeight(w)};
+    const QRect r = frameRectPx(w);
+    return {pxToTwips(r.x()), pxToTwips(r.y()), pxToTwips(r.width()), pxToTwips(r.height())};
 }
 
 void setFrame(QWidget* w, const FrameTwips& f)
 {
-    vbSetWidth(w, f.width);
-    vbSetHeight(w, f.height);
-    vbSetLeft(w, f.left);
-    vbSetTop(w, f.top);
+    const QSize dimensione(std::max(0, twipsToPx(f.width)), std::max(0, twipsToPx(f.height)));
+    if (auto* form = qobject_cast<Form*>(w))
+        form->resizeFrame(dimensione);
+    else
+        w->resize(dimensione.shrunkBy(corniceSostituita).expandedTo(QSize(0, 0)));
+    moveFramePx(w, QPoint(twipsToPx(f.left), twipsToPx(f.top)));
+}
+
+void restoreFrameOrigin(QWidget* w, double left, double top)
+{
+    const FrameTwips attuale = frameOf(w);
+    const FrameTwips f = keepOnScreen({left, top, attuale.width, attuale.height});
+    moveFramePx(w, QPoint(twipsToPx(f.left), twipsToPx(f.top)));
 }
 
 } // namespace compat

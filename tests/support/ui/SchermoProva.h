@@ -1,8 +1,10 @@
 #pragma once
 // Windows on a small screen: what the user can reach of them.
 #include "compat/ui/Form.h"
+#include "compat/ui/Twips.h"
 
 #include <QCoreApplication>
+#include <QMargins>
 #include <QRect>
 #include <QScrollArea>
 #include <QWidget>
@@ -14,10 +16,24 @@ inline void lasciaPassare()
         QCoreApplication::processEvents();
 }
 
+// The desktop of the tests that place windows: its window manager frames
+// every window with a 20 px title bar and 1 px borders, its panel takes the
+// top 32 px of the screen.
+inline constexpr QMargins kCorniceProva(1, 20, 1, 1);
+inline constexpr int kPannelloProva = 32;
+
+// Stands that desktop in, on a screen `schermo`; returns its available area.
+inline QRect schermoConPannello(const QRect& schermo)
+{
+    const QRect disponibile = schermo.adjusted(0, kPannelloProva, 0, 0);
+    compat::setScreenOverride(schermo, disponibile, kCorniceProva);
+    return disponibile;
+}
+
 // The window's frame lies wholly on `area`.
 inline bool sulloSchermo(const QWidget* w, const QRect& area)
 {
-    return area.contains(w->frameGeometry());
+    return area.contains(compat::frameRectPx(w));
 }
 
 // Part `parte` of control `w` (all of it when empty) lies in what the user
