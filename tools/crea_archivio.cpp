@@ -30,11 +30,13 @@ Indice riscriviAnni(const QString& est, const QString& anni)
     const QByteArray dati = f.readAll();
     if (f.error() != QFileDevice::NoError || dati.isEmpty() || dati.size() % kLunghezzaRecEstrazione != 0)
         return Indice::Lasciato;
-    std::vector<RecEstrazione> estrazioni;
-    for (qsizetype i = 0; i < dati.size(); i += kLunghezzaRecEstrazione)
-        estrazioni.push_back(
-            RecEstrazione::daBytes(QByteArrayView(dati).sliced(i, kLunghezzaRecEstrazione)));
-    const QByteArray indice = contenutoArchivio(estrazioni).anni;
+    const QByteArray indice = indiceAnni(qint32(dati.size() / kLunghezzaRecEstrazione), [&](qint32 i) {
+        const auto d = RecEstrazione::daBytes(
+                           QByteArrayView(dati).sliced(qsizetype(i - 1) * kLunghezzaRecEstrazione,
+                                                       kLunghezzaRecEstrazione))
+                           .data();
+        return d ? d->year() : 0;
+    });
     QString errore;
     if (!compat::replaceFile(anni, indice, &errore)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(anni), qPrintable(errore));

@@ -55,20 +55,18 @@ void frmAnalisi::allarga()
 void frmAnalisi::scostaDalleCelle(const QWidget* tabellone, const QWidget* celle)
 {
     const QRect area = availableScreenPx();
-    const QRect t = tabellone->frameGeometry();
-    // Until the desktop has framed this window, the board's frame stands in for its own.
-    const QSize cornice = t.size() - tabellone->size();
-    const QRect qui(pos(), size() + cornice.expandedTo(frameGeometry().size() - size()));
+    const QRect t = frameRectPx(tabellone);
+    const QRect qui = frameRect();
     const QRect sopra(celle->mapToGlobal(QPoint(0, 0)), celle->size());
     if (area.isEmpty() || !qui.intersects(sopra))
         return;
     const int y = std::clamp(t.top(), area.top(), std::max(area.top(), area.bottom() + 1 - qui.height()));
     for (const int x : {t.right() + 1, t.left() - qui.width()})
         if (x >= area.left() && x + qui.width() <= area.right() + 1) {
-            move(x, y);
+            moveFrame(QPoint(x, y));
             return;
         }
-    move(sopra.center().x() < area.center().x() ? area.right() + 1 - qui.width() : area.left(), y);
+    moveFrame(QPoint(sopra.center().x() < area.center().x() ? area.right() + 1 - qui.width() : area.left(), y));
 }
 
 void frmAnalisi::formLoad()
