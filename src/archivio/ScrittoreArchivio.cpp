@@ -28,12 +28,6 @@ RecEstrazione recordA(QByteArrayView records, qint32 i)
         records.sliced(qsizetype(i) * kLunghezzaRecEstrazione, kLunghezzaRecEstrazione));
 }
 
-int annoDi(const RecEstrazione& r)
-{
-    const auto d = r.data();
-    return d ? d->year() : 0;
-}
-
 // The year index that the stored draws followed by `aggiunte` call for. The
 // stored ones are taken from the shared view, so nothing is read for them.
 QByteArray indiceAtteso(ArchivioEstrazioni& a, const QByteArray& aggiunte)
@@ -42,7 +36,7 @@ QByteArray indiceAtteso(ArchivioEstrazioni& a, const QByteArray& aggiunte)
     const qint32 n = vista->numeroEstrazioni();
     return indiceAnni(n + qint32(aggiunte.size() / kLunghezzaRecEstrazione), [&](qint32 i) {
         if (i > n)
-            return annoDi(recordA(aggiunte, i - n - 1));
+            return recordA(aggiunte, i - n - 1).anno();
         return vista->dataValida(i) ? vista->data(i).year() : 0;
     });
 }
@@ -175,8 +169,7 @@ EsitoScrittura fondi(ArchivioEstrazioni& a, const QByteArray& records)
         fEstr.getMany(1, (lunghezza + kLunghezzaRecEstrazione - 1) / kLunghezzaRecEstrazione)
             .left(lunghezza);
     const QByteArray nuovo = vecchio.left(byteInteri(a)) + records;
-    const QByteArray indice = indiceAnni(qint32(nuovo.size() / kLunghezzaRecEstrazione),
-                                         [&](qint32 i) { return annoDi(recordA(nuovo, i - 1)); });
+    const QByteArray indice = indiceAnni(nuovo);
     try {
         sostituisci(a.percorsoEstrazioni(), nuovo);
     } catch (const compat::AppError& e) {
