@@ -30,13 +30,7 @@ Indice riscriviAnni(const QString& est, const QString& anni)
     const QByteArray dati = f.readAll();
     if (f.error() != QFileDevice::NoError || dati.isEmpty() || dati.size() % kLunghezzaRecEstrazione != 0)
         return Indice::Lasciato;
-    const QByteArray indice = indiceAnni(qint32(dati.size() / kLunghezzaRecEstrazione), [&](qint32 i) {
-        const auto d = RecEstrazione::daBytes(
-                           QByteArrayView(dati).sliced(qsizetype(i - 1) * kLunghezzaRecEstrazione,
-                                                       kLunghezzaRecEstrazione))
-                           .data();
-        return d ? d->year() : 0;
-    });
+    const QByteArray indice = indiceAnni(dati);
     QString errore;
     if (!compat::replaceFile(anni, indice, &errore)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(anni), qPrintable(errore));

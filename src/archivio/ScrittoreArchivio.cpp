@@ -28,12 +28,6 @@ RecEstrazione recordA(QByteArrayView records, qint32 i)
         records.sliced(qsizetype(i) * kLunghezzaRecEstrazione, kLunghezzaRecEstrazione));
 }
 
-int annoDi(const RecEstrazione& r)
-{
-    const auto d = r.data();
-    return d ? d->year() : 0;
-}
-
 // The year index that the stored draws followed by `aggiunte` call for. The
 // stored ones are taken from the shared view, so nothing is read for them.
 QByteArray indiceAtteso(ArchivioEstrazioni& a, const QByteArray& aggiunte)
@@ -42,7 +36,7 @@ QByteArray indiceAtteso(ArchivioEstrazioni& a, const QByteArray& aggiunte)
     const qint32 n = vista->numeroEstrazioni();
     return indiceAnni(n + qint32(aggiunte.size() / kLunghezzaRecEstrazione), [&](qint32 i) {
         if (i > n)
-            return annoDi(recordA(aggiunte, i - n - 1));
+            return recordA(aggiunte, i - n - 1).anno();
         return vista->dataValida(i) ? vista->data(i).year() : 0;
     });
 }
@@ -162,28 +156,29 @@ EsitoScrittura accodaUna(ArchivioEstrazioni& a, const QByteArray& record)
     return esito;
 }
 
-// Many draws: written with the stored ones to a new file that replaces the
-// old whole, so that a crash leaves the old draws or all the new ones; then
-// the year index the same way. A crash between the two leaves years missing
-// from the index, which the next write finds and mends.
-EsitoScrittura fondi(ArchivioEstrazioni& a, const QByteArray& records)
+// `records` written from draw n on (past the last one: appended) with the
+// other stored draws to a new file that replaces the old whole, so that a
+// crash leaves the old draws or all the new ones; then the year index the
+// same way. A crash between the two leaves years missing from the index,
+// which the next write finds and mends.
+EsitoScrittura sostituisciDa(ArchivioEstrazioni& a, qint32 n, const QByteArray& records)
 {
     auto& fEstr = a.fileEstrazioni();
-    const qint32 presenti = a.numeroEstrazioni();
     const qint64 lunghezza = fEstr.lof();
     const QByteArray vecchio =
         fEstr.getMany(1, (lunghezza + kLunghezzaRecEstrazione - 1) / kLunghezzaRecEstrazione)
             .left(lunghezza);
-    const QByteArray nuovo = vecchio.left(byteInteri(a)) + records;
-    const QByteArray indice = indiceAnni(qint32(nuovo.size() / kLunghezzaRecEstrazione),
-                                         [&](qint32 i) { return annoDi(recordA(nuovo, i - 1)); });
+    const QByteArray interi = vecchio.left(byteInteri(a));
+    const qsizetype da = qsizetype(n - 1) * kLunghezzaRecEstrazione;
+    const QByteArray nuovo = interi.left(da) + records + interi.mid(da + records.size());
+    const QByteArray indice = indiceAnni(nuovo);
     try {
         sostituisci(a.percorsoEstrazioni(), nuovo);
     } catch (const compat::AppError& e) {
         return errore(Errore::Scrittura, 0, e.description);
     }
     EsitoScrittura esito =
-        scritta(presenti + 1, qint32(nuovo.size() / kLunghezzaRecEstrazione), false);
+        scritta(n, n + qint32(records.size() / kLunghezzaRecEstrazione) - 1, false);
     riapriSostituito(a, fEstr, esito);
     try {
         esito.indiceRiscritto = aggiornaIndice(a, indice);
@@ -264,7 +259,7 @@ EsitoScrittura accodaEstrazioni(ArchivioEstrazioni& a, const BloccoScrittura& bl
             return errore(Errore::FuoriOrdine, i + 1);
         precedente = d;
     }
-    return quanti == 1 ? accodaUna(a, records) : fondi(a, records);
+    return quanti == 1 ? accodaUna(a, records) : sostituisciDa(a, presenti + 1, records);
 }
 
 EsitoScrittura correggiEstrazione(ArchivioEstrazioni& a, const BloccoScrittura& blocco, qint32 n,
@@ -298,32 +293,8 @@ EsitoScrittura correggiEstrazione(ArchivioEstrazioni& a, const BloccoScrittura& 
             return errore(Errore::FuoriOrdine, 1);
     }
 
-    auto& fEstr = a.fileEstrazioni();
-    const qint64 interi = byteInteri(a);
-    const bool coda = fEstr.lof() != interi;
-    // The draw keeps its year, so the index stays the one the stored draws call for.
-    const QByteArray indice = indiceAtteso(a, {});
-    bool riscritto = false;
-    try {
-        tagliaCoda(fEstr, interi);
-        fEstr.put(n, r.toBytes());
-        fEstr.flush();
-        riscritto = aggiornaIndice(a, indice);
-    } catch (const compat::AppError& e) {
-        bool rimesso = true;
-        try {
-            fEstr.put(n, vecchio.toBytes());
-            fEstr.flush();
-        } catch (const compat::AppError&) {
-            rimesso = false;
-        }
-        invalidaVistaArchivio();
-        return fallita(ripristina(fEstr, interi) && rimesso, coda, e);
-    }
+    // Not in place: a crash could tear the record, which may cross a disk sector.
+    const EsitoScrittura esito = sostituisciDa(a, n, r.toBytes());
     invalidaVistaArchivio();
-    EsitoScrittura esito = scritta(n, n, riscritto);
-    riapri(a, esito);
-    if (riscritto)
-        riapriSostituito(a, a.fileAnni(), esito);
     return esito;
 }

@@ -74,8 +74,9 @@ bool recordValido(const RecEstrazione& r);
 EsitoScrittura accodaEstrazioni(ArchivioEstrazioni& a, const BloccoScrittura& blocco,
                                 const QByteArray& records);
 
-// Rewrites draw n in place. Its date must stay in its year and strictly between
-// the draws around it. On failure the old record is written back. The shared
+// Rewrites draw n. Its date must stay in its year and strictly between the
+// draws around it. Written as a merge is, through a new file that replaces the
+// old whole, so that a crash leaves the old draw or the new one. The shared
 // in-memory view is dropped.
 EsitoScrittura correggiEstrazione(ArchivioEstrazioni& a, const BloccoScrittura& blocco, qint32 n,
                                   const RecEstrazione& r);

@@ -72,8 +72,7 @@ void frmInputEstrazioni::LeggiUltimaEstrazione()
         EstrazioneCorrente = NumeroEstrazioni;
     // The year of the last stored draw, not of the year index: the index may
     // lag behind a draw stored without its year record.
-    const auto d = Archivio().leggi(NumeroEstrazioni).data();
-    UltimoAnno = d ? d->year() : 0;
+    UltimoAnno = Archivio().leggi(NumeroEstrazioni).anno();
     Slider1->setMaximum(std::max(1, NumeroEstrazioni));
     lblTotaleEstrazioni->setText(QString::number(NumeroEstrazioni));
     PrimaLetturaFatta = true;

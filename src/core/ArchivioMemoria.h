@@ -82,7 +82,7 @@ private:
 
 // The program's shared view of the open archive: built at the first call and
 // rebuilt whenever the number of stored draws differs from the view's, or
-// after invalidaVistaArchivio() (a correction rewrites a record in place).
+// after invalidaVistaArchivio() (a correction rewrites a stored record).
 // When draws were only appended since, the view is extended with them alone:
 // writers never change a stored record without invalidating it.
 std::shared_ptr<const ArchivioMemoria> vistaArchivio(ArchivioEstrazioni& a);

@@ -44,6 +44,12 @@ std::optional<QDate> RecEstrazione::data() const
     return compat::fromCompatta(DataCompatta());
 }
 
+int RecEstrazione::anno() const
+{
+    const auto d = data();
+    return d ? d->year() : 0;
+}
+
 QString RecEstrazione::dataTesto() const
 {
     const QByteArray d = DataCompatta();

@@ -30,6 +30,8 @@ struct RecEstrazione {
     int giorno() const;
 
     std::optional<QDate> data() const;
+    // The year of its date; 0 when it has none.
+    int anno() const;
     // DD/MM/YYYY built from the stored characters, exactly as they stand.
     QString dataTesto() const;
 

@@ -13,10 +13,7 @@ ContenutoArchivio contenutoArchivio(const std::vector<RecEstrazione>& estrazioni
     c.estrazioni.reserve(qsizetype(estrazioni.size()) * kLunghezzaRecEstrazione);
     for (const RecEstrazione& r : estrazioni)
         c.estrazioni += r.toBytes();
-    c.anni = indiceAnni(qint32(estrazioni.size()), [&](qint32 i) {
-        const auto d = estrazioni[size_t(i - 1)].data();
-        return d ? d->year() : 0;
-    });
+    c.anni = indiceAnni(c.estrazioni);
     return c;
 }
 
@@ -32,6 +29,15 @@ QByteArray indiceAnni(qint32 n, const std::function<int(qint32)>& anno)
         }
     }
     return indice;
+}
+
+QByteArray indiceAnni(QByteArrayView estrazioni)
+{
+    return indiceAnni(qint32(estrazioni.size() / kLunghezzaRecEstrazione), [&](qint32 i) {
+        return RecEstrazione::daBytes(estrazioni.sliced(qsizetype(i - 1) * kLunghezzaRecEstrazione,
+                                                        kLunghezzaRecEstrazione))
+            .anno();
+    });
 }
 
 QString scriviArchivio(const std::vector<RecEstrazione>& estrazioni, const QString& cartella)

@@ -5,6 +5,7 @@
 #include "core/RecEstrazione.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -21,6 +22,8 @@ ContenutoArchivio contenutoArchivio(const std::vector<RecEstrazione>& estrazioni
 // draw i (1..n): one record at each year's first draw. A draw without a date
 // (year 0) stays in the year of the draw before it.
 QByteArray indiceAnni(qint32 n, const std::function<int(qint32)>& anno);
+// The year index of the whole draw records in `estrazioni`.
+QByteArray indiceAnni(QByteArrayView estrazioni);
 
 // Writes both files into `cartella` (made when missing) through temporary
 // files renamed at the end, so no partial file is ever left. Returns an error

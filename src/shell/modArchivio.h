@@ -71,7 +71,7 @@ signals:
 AvvisoArchivio& avvisoArchivio();
 
 // After every write of the archive: the draw count, the wheels' first draws
-// and (when a record was rewritten in place) the shared in-memory view are
+// and (when a stored record was rewritten) the shared in-memory view are
 // re-read, then the open windows are told.
 void ArchivioScritto(bool recordRiscritto);
 

@@ -298,7 +298,7 @@ int inUnFiglio(const std::function<void()>& corpo)
     return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
 }
 
-TEST(ScrittoreArchivio, AMergeCutByACrashLeavesTheOldDrawsOrAllTheNewOnes)
+TEST(ScrittoreArchivio, AMergeOrACorrectionCutByACrashLeavesTheOldDrawsOrAllTheNewOnes)
 {
     // Enough draws for the draw file to be written in several pieces.
     const std::vector<RecEstrazione> tutte = estrazioniCasuali(QDate(1990, 1, 6), 5000, 3, 7);
@@ -307,56 +307,91 @@ TEST(ScrittoreArchivio, AMergeCutByACrashLeavesTheOldDrawsOrAllTheNewOnes)
     for (size_t i = vecchie.size(); i < tutte.size(); ++i)
         nuove += tutte[i].toBytes();
     const ContenutoArchivio prima = contenutoArchivio(vecchie);
-    const ContenutoArchivio dopo = contenutoArchivio(tutte);
+    // The corrected draw lies across a 512-byte sector; the year index lacks
+    // its last year, so that the correction writes it afresh.
+    constexpr qint32 kCorretta = 2002;
+    constexpr qint64 kInizio = (kCorretta - 1) * kLunghezzaRecEstrazione;
+    std::vector<RecEstrazione> corrette = vecchie;
+    RecEstrazione& r = corrette[kCorretta - 1];
+    r = nuova(*r.data(), r.ProgressivoAnno());
     constexpr int kFine = 42;
     struct Caso {
         const char* quando;
+        bool correzione;
         const char* file;
         qint64 byte;   // written when the process ends; -1: all, just before the rename
         bool nuoveEstrazioni;
     };
+    // A disk that writes in pieces may stop anywhere, inside a record too.
     const Caso casi[] = {
-        {"at the first piece of the draws", "Estrazioni.ind", 0, false},
-        {"midway through the draws", "Estrazioni.ind", 200 * 1024, false},
-        {"before the draws' rename", "Estrazioni.ind", -1, false},
-        {"at the first piece of the year index", "anni.ind", 0, true},
-        {"before the year index's rename", "anni.ind", -1, true},
+        {"at the first piece of the draws", false, "Estrazioni.ind", 0, false},
+        {"midway through the draws", false, "Estrazioni.ind", 200 * 1024, false},
+        {"before the draws' rename", false, "Estrazioni.ind", -1, false},
+        {"at the first piece of the year index", false, "anni.ind", 0, true},
+        {"before the year index's rename", false, "anni.ind", -1, true},
+        {"a correction, 12 bytes in", true, "Estrazioni.ind", 12, false},
+        {"a correction, 33 bytes in", true, "Estrazioni.ind", 33, false},
+        {"a correction, 65 bytes in", true, "Estrazioni.ind", 65, false},
+        {"a correction, at its draw's first number", true, "Estrazioni.ind", kInizio + 12, false},
+        {"a correction, midway through its draw", true, "Estrazioni.ind", kInizio + 33, false},
+        {"a correction, before its draw's last number", true, "Estrazioni.ind", kInizio + 65, false},
+        {"a correction, midway through the draws", true, "Estrazioni.ind", 100 * 1024, false},
+        {"a correction, before the draws' rename", true, "Estrazioni.ind", -1, false},
+        {"a correction, at the year index", true, "anni.ind", 0, true},
+        {"a correction, before the year index's rename", true, "anni.ind", -1, true},
     };
     for (const Caso& c : casi) {
+        const std::vector<RecEstrazione>& dopo = c.correzione ? corrette : tutte;
+        const QByteArray anni = c.correzione ? prima.anni.chopped(kLunghezzaRecAnno) : prima.anni;
         Archivio t(vecchie);
+        t.cartella.scriviFile(QStringLiteral("Archivi/anni.ind"), anni);
         const int uscita = inUnFiglio([&] {
             const QString file = QString::fromLatin1(c.file);
-            compat::setWriteWatch([&](const QString& path, qint64 scritti) {
-                if (c.byte >= 0 && path.endsWith(file) && scritti >= c.byte)
+            qint64 scritti = 0;
+            bool taglio = false;
+            compat::setWriteWatch([&](const QString&, qint64) {
+                if (taglio)
                     ::_exit(kFine);
             });
+            // The piece that reaches c.byte is cut there, and the process ends.
             compat::setWriteFault([&](const QString& path, qint64 pezzo) -> qint64 {
-                if (c.byte < 0 && pezzo == 0 && path.endsWith(file))
+                if (!path.endsWith(file))
+                    return -1;
+                if (c.byte < 0 && pezzo == 0)
                     ::_exit(kFine);
-                return -1;
+                if (c.byte < 0 || scritti + pezzo <= c.byte) {
+                    scritti += pezzo;
+                    return -1;
+                }
+                taglio = true;
+                return c.byte - scritti;
             });
             BloccoScrittura b;
-            accodaEstrazioni(t.a, b, nuove);
+            c.correzione ? correggiEstrazione(t.a, b, kCorretta, r) : accodaEstrazioni(t.a, b, nuove);
         });
         ASSERT_EQ(uscita, kFine) << c.quando;
 
-        // The program starts again: it reads no leftover of the cut merge.
+        // The program starts again: it reads no leftover of the cut write.
         t.a.chiudi();
         EXPECT_EQ(QDir(t.cartella.archivi()).entryList(QDir::Files, QDir::Name),
                   QStringList({QStringLiteral("Estrazioni.ind"), QStringLiteral("anni.ind")}))
             << c.quando;
         ASSERT_TRUE(t.a.apri(t.cartella.percorso()).ok()) << c.quando;
-        EXPECT_EQ(t.estrazioni(), c.nuoveEstrazioni ? dopo.estrazioni : prima.estrazioni)
-            << c.quando;
-        EXPECT_EQ(t.anni(), prima.anni) << c.quando;
+        const QByteArray attese = contenutoArchivio(c.nuoveEstrazioni ? dopo : vecchie).estrazioni;
+        const auto corretta = [](const QByteArray& e) {
+            return e.mid(kInizio, kLunghezzaRecEstrazione).toHex(' ').toStdString();
+        };
+        EXPECT_EQ(corretta(t.estrazioni()), corretta(attese)) << c.quando;
+        EXPECT_TRUE(t.estrazioni() == attese) << c.quando;
+        EXPECT_EQ(t.anni(), anni) << c.quando;
         if (!c.nuoveEstrazioni)
             continue;
         // The next store gives the index its missing years.
-        const RecEstrazione r = nuova(tutte.back().data()->addDays(3), tutte.back().ProgressivoAnno() + 1);
+        const RecEstrazione u = nuova(dopo.back().data()->addDays(3), dopo.back().ProgressivoAnno() + 1);
         BloccoScrittura b;
-        ASSERT_TRUE(accodaEstrazioni(t.a, b, r.toBytes()).ok()) << c.quando;
-        std::vector<RecEstrazione> conNuova = tutte;
-        conNuova.push_back(r);
+        ASSERT_TRUE(accodaEstrazioni(t.a, b, u.toBytes()).ok()) << c.quando;
+        std::vector<RecEstrazione> conNuova = dopo;
+        conNuova.push_back(u);
         EXPECT_EQ(t.anni(), contenutoArchivio(conNuova).anni) << c.quando;
     }
 }
@@ -401,14 +436,18 @@ TEST(ScrittoreArchivio, FailedReopenAfterAWriteIsToldAndTheArchiveStaysReadable)
         EXPECT_FALSE(e.dettaglio.isEmpty());
     }
     EXPECT_EQ(accodata.ultimo, 3);
-    // Still open, on the handle that wrote both.
+    // The correction replaced the file whole: till the next write opens it,
+    // the handle that appended reads it as it was.
+    EXPECT_FALSE(accodata.leggeIlVecchio);
+    EXPECT_TRUE(corretta.leggeIlVecchio);
     ASSERT_TRUE(t.a.aperto());
     EXPECT_EQ(t.a.numeroEstrazioni(), 3);
     EXPECT_EQ(t.a.leggi(3).toBytes(), r.toBytes());
-    EXPECT_EQ(t.a.leggi(2).toBytes(), c.toBytes());
+    EXPECT_EQ(t.a.leggi(2).toBytes(), fineAnno()[1].toBytes());
     EXPECT_EQ(t.estrazioni().mid(66), c.toBytes() + r.toBytes());
     EXPECT_TRUE(accodaEstrazioni(t.a, b, nuova(QDate(2026, 1, 3), 2).toBytes()).ok());
     EXPECT_EQ(t.a.numeroEstrazioni(), 4);
+    EXPECT_EQ(t.a.leggi(2).toBytes(), c.toBytes());
 }
 
 TEST(ScrittoreArchivio, AMergedFileThatCannotBeOpenedAgainIsOnlyReadTillItOpens)
