@@ -73,8 +73,9 @@ frmElenco::frmElenco()
     for (QPushButton* b : {cmdPrecedentePag, cmdPrecedente, cmdSuccessiva, cmdSuccesivaPag, cmdUltima})
         b->setFixedWidth(36);
 
+    auto* vista = new ScorrimentoGriglia(lblGrid, this);
     auto* corpo = new QHBoxLayout;
-    corpo->addWidget(lblGrid);
+    corpo->addWidget(vista);
     corpo->addWidget(VScroll1);
     auto* comandi = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{cmdPrecedentePag, cmdPrecedente, DTPickerA, cmdSuccessiva,
@@ -84,8 +85,14 @@ frmElenco::frmElenco()
     for (QWidget* w : std::initializer_list<QWidget*>{cmdSettaggi, cmdStampa, cmdPrintToFile, cmdHelp})
         comandi->addWidget(w);
     auto* colonna = new QVBoxLayout(this);
+    // Narrow margins: the 36 rows and the commands fit a 768-pixel screen
+    // below the window's usual place.
+    colonna->setContentsMargins(4, 4, 4, 4);
     colonna->addLayout(corpo);
     colonna->addLayout(comandi);
+    // The whole table, more than the part of the screen a new window takes;
+    // a narrower screen cuts the grid, which then scrolls.
+    resize(sizeHint());
 
     for (QObject* o : std::initializer_list<QObject*>{this, VScroll1, lblGrid})
         o->installEventFilter(this);
@@ -123,6 +130,10 @@ frmElenco::frmElenco()
        [this] { cmdPrintToFile_Click(); });
     on(cmdHelp, &QPushButton::clicked, QStringLiteral("cmdHelp_Click"),
        [] { Guida().HelpContext(GuidaElenco, QString()); });
+    // Queued: the window has grown or shrunk by the grid's bar by then, and
+    // comes wholly onto the screen with it.
+    connect(vista, &ScorrimentoGriglia::barraCambiata, this,
+            handler(QStringLiteral("Form_Resize"), [this] { fitToScreen(true); }), Qt::QueuedConnection);
     connect(&avvisoArchivio(), &AvvisoArchivio::estrazioniCambiate, this,
             handler(QStringLiteral("ArchivioCambiato"), [this] { estrazioniCambiate(); }));
 }

@@ -1,10 +1,13 @@
 #include "archivio/frmElencoGriglia.h"
 
 #include "compat/vb.h"
+#include "compat/vbdate.h"
 #include "compat/ui/Colors.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
 
 using namespace compat;
 
@@ -13,19 +16,29 @@ namespace {
 // Geometry in pixels.
 constexpr int kIntestazione = 20;
 constexpr int kAltezzaRiga = 17;
-constexpr int kLarghezzaData = 74;
-constexpr int kLarghezzaIndice = 30;
-constexpr int kLarghezzaGiorno = 32;
-constexpr int kLarghezzaCella = 21;
 constexpr int kStaccoRuota = 4;
-constexpr int kLarghezzaNumero = 52;
-constexpr int kInizioCelle = kLarghezzaData + kLarghezzaIndice + kLarghezzaGiorno + 4;
-constexpr int kLarghezzaRuota = 5 * kLarghezzaCella + kStaccoRuota;
-constexpr int kFineCelle = kInizioCelle + 11 * kLarghezzaRuota;
+constexpr int kStaccoCelle = 4; // between the weekday and the first wheel
+// Room round a column's widest text, the line between columns included.
+constexpr int kAgio = 4;
+
+const QString kTitoloNumero = QStringLiteral(" N. estr.");
 
 constexpr quint32 kGiallino = 0xC0FFFF;     // dates
 constexpr quint32 kArancioChiaro = 0xC0E0FF; // index and record number
 constexpr quint32 kVerdino = 0xC0FFC0;      // weekday
+
+// The width of the widest of `modelli`, each 0 standing for any digit.
+int larghezza(const QFontMetrics& m, std::initializer_list<QString> modelli)
+{
+    QChar cifra = u'0';
+    for (char16_t c = u'1'; c <= u'9'; ++c)
+        if (m.horizontalAdvance(QChar(c)) > m.horizontalAdvance(cifra))
+            cifra = QChar(c);
+    int l = 0;
+    for (QString t : modelli)
+        l = std::max(l, m.horizontalAdvance(t.replace(u'0', cifra)));
+    return l + kAgio;
+}
 
 } // namespace
 
@@ -34,18 +47,59 @@ GrigliaElenco::GrigliaElenco(QWidget* padre) : QWidget(padre)
     QFont f = font();
     f.setPointSize(8);
     setFont(f);
-    setMinimumSize(sizeHint());
+    misura();
+}
+
+void GrigliaElenco::misura()
+{
+    const QFontMetrics m(font());
+    QFont f = font();
+    f.setBold(true);
+    larghezzaData_ = larghezza(m, {QStringLiteral("00/00/0000")});
+    larghezzaIndice_ = larghezza(m, {QStringLiteral("000"), QStringLiteral("U00")});
+    larghezzaGiorno_ = 0;
+    for (int g = 1; g <= 7; ++g)
+        larghezzaGiorno_ = std::max(larghezzaGiorno_, larghezza(m, {vbWeekdayAbbr(g)}));
+    larghezzaNumero_ = larghezza(m, {kTitoloNumero, QStringLiteral("00.000")});
+    // Marked numbers are bold; a wheel's name spans its five cells.
+    larghezzaCella_ = larghezza(QFontMetrics(f), {QStringLiteral("00")});
+    for (const QString& nome : ruote_)
+        larghezzaCella_ = std::max(larghezzaCella_, (larghezza(m, {nome}) + 4) / 5);
+    setFixedSize(sizeHint());
+    update();
+}
+
+void GrigliaElenco::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::FontChange)
+        misura();
 }
 
 QSize GrigliaElenco::sizeHint() const
 {
-    return {kFineCelle + kLarghezzaNumero + 2, kIntestazione + kRigheElenco * kAltezzaRiga + 2};
+    return {fineCelle() + larghezzaNumero_ + 2, kIntestazione + kRigheElenco * kAltezzaRiga + 2};
+}
+
+int GrigliaElenco::inizioCelle() const
+{
+    return larghezzaData_ + larghezzaIndice_ + larghezzaGiorno_ + kStaccoCelle;
+}
+
+int GrigliaElenco::larghezzaRuota() const
+{
+    return 5 * larghezzaCella_ + kStaccoRuota;
+}
+
+int GrigliaElenco::fineCelle() const
+{
+    return inizioCelle() + 11 * larghezzaRuota();
 }
 
 int GrigliaElenco::xCella(int posizione) const
 {
     const int w = (posizione - 1) / 5, k = (posizione - 1) % 5;
-    return kInizioCelle + w * kLarghezzaRuota + k * kLarghezzaCella;
+    return inizioCelle() + w * larghezzaRuota() + k * larghezzaCella_;
 }
 
 int GrigliaElenco::yRiga(int riga) const
@@ -56,12 +110,12 @@ int GrigliaElenco::yRiga(int riga) const
 QRect GrigliaElenco::rettangoloCella(int cella) const
 {
     const int r = (cella - 1) / kCelleRiga + 1, p = (cella - 1) % kCelleRiga + 1;
-    return {xCella(p), yRiga(r), kLarghezzaCella - 1, kAltezzaRiga - 1};
+    return {xCella(p), yRiga(r), larghezzaCella_ - 1, kAltezzaRiga - 1};
 }
 
 QRect GrigliaElenco::rettangoloData(int riga) const
 {
-    return {0, yRiga(riga), kLarghezzaData - 1, kAltezzaRiga - 1};
+    return {0, yRiga(riga), larghezzaData_ - 1, kAltezzaRiga - 1};
 }
 
 void GrigliaElenco::mostraPagina(const PaginaElenco& p)
@@ -90,7 +144,7 @@ void GrigliaElenco::impostaRuote(const std::array<QString, 12>& nomi, const std:
     for (int w = 1; w <= 11; ++w)
         ruote_[size_t(w)] = vbTrim(nomi[size_t(w)]);
     coloriRuote_ = colori;
-    update();
+    misura();
 }
 
 void GrigliaElenco::impostaColoriSegni(const std::array<quint32, 9>& sfondo, const std::array<quint32, 9>& testo)
@@ -138,23 +192,23 @@ void GrigliaElenco::paintEvent(QPaintEvent*)
         g.drawText(r, int(a), t);
     };
     for (int w = 1; w <= 11; ++w)
-        casella(QRect(xCella((w - 1) * 5 + 1), 1, 5 * kLarghezzaCella - 1, kIntestazione - 3),
+        casella(QRect(xCella((w - 1) * 5 + 1), 1, 5 * larghezzaCella_ - 1, kIntestazione - 3),
                 coloriRuote_[size_t(w)], 0, ruote_[size_t(w)], false);
-    casella(QRect(kFineCelle, 1, kLarghezzaNumero - 1, kIntestazione - 3), kArancioChiaro, 0,
-            QStringLiteral(" N. estr."), false);
+    casella(QRect(fineCelle(), 1, larghezzaNumero_ - 1, kIntestazione - 3), kArancioChiaro, 0, kTitoloNumero,
+            false);
     for (int r = 1; r <= kRigheElenco; ++r) {
         const RigaElenco& riga = pagina_.righe[size_t(r - 1)];
         const int y = yRiga(r), h = kAltezzaRiga - 1;
         casella(rettangoloData(r), kGiallino, 0, riga.data, false);
-        casella(QRect(kLarghezzaData, y, kLarghezzaIndice - 1, h), kArancioChiaro, 0, riga.indice, false);
-        casella(QRect(kLarghezzaData + kLarghezzaIndice, y, kLarghezzaGiorno - 1, h), kVerdino, 0,
-                riga.giorno, false);
+        casella(QRect(larghezzaData_, y, larghezzaIndice_ - 1, h), kArancioChiaro, 0, riga.indice, false);
+        casella(QRect(larghezzaData_ + larghezzaIndice_, y, larghezzaGiorno_ - 1, h), kVerdino, 0, riga.giorno,
+                false);
         for (int p = 1; p <= kCelleRiga; ++p) {
             const int c = (r - 1) * kCelleRiga + p;
             const Cella& x = celle_[size_t(c)];
             casella(rettangoloCella(c), x.sfondo, x.testo, didascalia(c), x.grassetto);
         }
-        casella(QRect(kFineCelle, y, kLarghezzaNumero - 1, h), kArancioChiaro, 0, riga.nEstraz, false,
+        casella(QRect(fineCelle(), y, larghezzaNumero_ - 1, h), kArancioChiaro, 0, riga.nEstraz, false,
                 Qt::AlignRight | Qt::AlignVCenter);
     }
 }
@@ -177,4 +231,54 @@ void GrigliaElenco::mouseReleaseEvent(QMouseEvent* e)
                 return;
             }
     }
+}
+
+ScorrimentoGriglia::ScorrimentoGriglia(GrigliaElenco* griglia, QWidget* padre)
+    : QScrollArea(padre), griglia_(griglia)
+{
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus); // the focus stays on the page scroll bar
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Not expanding: a new window takes the grid's whole width where the
+    // screen has it.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    setWidget(griglia);
+}
+
+QSize ScorrimentoGriglia::sizeHint() const
+{
+    return griglia_->size().expandedTo(minimumSizeHint());
+}
+
+// As narrow as the row headings; a window too narrow for the whole grid
+// scrolls its numbers.
+QSize ScorrimentoGriglia::minimumSizeHint() const
+{
+    const int barra = conBarra_ ? horizontalScrollBar()->sizeHint().height() : 0;
+    return {griglia_->rettangoloCella(1).left(), griglia_->height() + barra};
+}
+
+bool ScorrimentoGriglia::eventFilter(QObject* o, QEvent* e)
+{
+    const bool r = QScrollArea::eventFilter(o, e);
+    if (o == griglia_ && e->type() == QEvent::Resize)
+        seguiBarra(true);
+    return r;
+}
+
+void ScorrimentoGriglia::resizeEvent(QResizeEvent* e)
+{
+    QScrollArea::resizeEvent(e);
+    seguiBarra(false);
+}
+
+// The bar comes and goes with the width, and the height asked for with it.
+void ScorrimentoGriglia::seguiBarra(bool grigliaCambiata)
+{
+    const bool barra = width() < griglia_->width();
+    if (barra == conBarra_ && !grigliaCambiata)
+        return;
+    conBarra_ = barra;
+    updateGeometry();
+    emit barraCambiata();
 }

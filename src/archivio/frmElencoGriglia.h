@@ -1,11 +1,13 @@
 #pragma once
 // The painted body of the table of draws: the eleven wheel headings, and for
 // each of the 36 rows its date, index, weekday, the 55 number cells and the
-// record number. One widget paints them all; a click on a date or a number
-// cell is reported with the index it has in the table (row 1..36, cell
-// 1..1980 = (row - 1) * 55 + position).
+// record number. One widget paints them all, each column as wide as its
+// widest text needs at the font in use; a click on a date or a number cell is
+// reported with the index it has in the table (row 1..36, cell 1..1980 =
+// (row - 1) * 55 + position).
 #include "archivio/PaginaElenco.h"
 
+#include <QScrollArea>
 #include <QWidget>
 #include <array>
 
@@ -43,6 +45,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     struct Cella {
@@ -50,8 +53,12 @@ private:
         quint32 testo = 0;
         bool grassetto = false;
     };
+    void misura();
     int xCella(int posizione) const; // position 1..55
     int yRiga(int riga) const;       // row 1..36
+    int inizioCelle() const;
+    int larghezzaRuota() const;
+    int fineCelle() const;
 
     PaginaElenco pagina_;
     std::array<Cella, kCelleElenco + 1> celle_{};
@@ -59,4 +66,32 @@ private:
     std::array<quint32, 12> coloriRuote_{};
     std::array<quint32, 9> segnoSfondo_{};
     std::array<quint32, 9> segnoTesto_{};
+    int larghezzaData_ = 0, larghezzaIndice_ = 0, larghezzaGiorno_ = 0, larghezzaCella_ = 0,
+        larghezzaNumero_ = 0;
+};
+
+// The grid, scrolled sideways where the window is narrower than it, so that
+// what stands beside it stays in sight; never up and down, as it is always
+// as tall as the grid and, when it shows, its bar.
+class ScorrimentoGriglia : public QScrollArea {
+    Q_OBJECT
+public:
+    ScorrimentoGriglia(GrigliaElenco* griglia, QWidget* padre);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    // The bar came or went, and with it the height asked for.
+    void barraCambiata();
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void seguiBarra(bool grigliaCambiata);
+
+    GrigliaElenco* griglia_;
+    bool conBarra_ = false;
 };

@@ -36,19 +36,32 @@ inline bool sulloSchermo(const QWidget* w, const QRect& area)
     return area.contains(compat::frameRectPx(w));
 }
 
-// Part `parte` of control `w` (all of it when empty) lies in what the user
-// sees of window `f`, once scrolled to.
-inline bool raggiungibile(compat::Form* f, QWidget* w, QRect parte = {})
+// Part `parte` of control `w` (all of it when empty) is in sight in window
+// `f` as it stands: no container cuts it, and nothing needs scrolling.
+inline bool inVista(const QWidget* f, const QWidget* w, QRect parte = {})
 {
     if (!w->isVisible())
         return false;
     if (parte.isNull())
         parte = w->rect();
-    QRect visibile = f->rect();
-    if (QScrollArea* s = f->scrollArea()) {
-        const QPoint centro = w->mapTo(s->widget(), parte.center());
-        s->ensureVisible(centro.x(), centro.y(), parte.width() / 2 + 1, parte.height() / 2 + 1);
-        visibile = QRect(s->viewport()->mapTo(f, QPoint(0, 0)), s->viewport()->size());
+    const QRect r(w->mapTo(f, parte.topLeft()), parte.size());
+    for (const QWidget* p = w->parentWidget(); p && p != f; p = p->parentWidget())
+        if (!QRect(p->mapTo(f, QPoint(0, 0)), p->size()).contains(r))
+            return false;
+    return f->rect().contains(r);
+}
+
+// Part `parte` of control `w` (all of it when empty) lies in what the user
+// sees of window `f`, once each container that scrolls it has scrolled to it.
+inline bool raggiungibile(compat::Form* f, QWidget* w, QRect parte = {})
+{
+    if (parte.isNull())
+        parte = w->rect();
+    for (QWidget* p = w->parentWidget(); p && p != f; p = p->parentWidget()) {
+        if (auto* s = qobject_cast<QScrollArea*>(p)) {
+            const QPoint centro = w->mapTo(s->widget(), parte.center());
+            s->ensureVisible(centro.x(), centro.y(), parte.width() / 2 + 1, parte.height() / 2 + 1);
+        }
     }
-    return visibile.contains(QRect(w->mapTo(f, parte.topLeft()), parte.size()));
+    return inVista(f, w, parte);
 }
