@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -343,6 +344,19 @@ bool replaceFile(const QString& path, QByteArrayView data, QString* error, int* 
         ::close(cartella);
     }
     return esito(0);
+}
+
+void removeReplacementLeftovers(const QString& path)
+{
+    for (const QString& file : QSet<QString>{path, destinazione(path)}) {
+        const QFileInfo fi(file);
+        const QRegularExpression rimasto(QRegularExpression::anchoredPattern(
+            QRegularExpression::escape(u'.' + fi.fileName()) + QStringLiteral("\\.[0-9a-f]{8}\\.tmp")));
+        QDir dir = fi.absoluteDir();
+        for (const QString& nome : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks))
+            if (rimasto.match(nome).hasMatch())
+                dir.remove(nome);
+    }
 }
 
 void setWriteFault(WriteFault fault)

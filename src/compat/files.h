@@ -114,6 +114,12 @@ void setWriteWatch(WriteWatch watch);
 bool replaceFile(const QString& path, QByteArrayView data, QString* error = nullptr,
                  int* number = nullptr);
 
+// Removes what replaceFile() leaves of `path` when the process ends between
+// the creation of its temporary file and the rename: the ordinary files named
+// "." + the file's name + "." + eight lowercase hex digits + ".tmp" beside
+// it, and beside its target when it is a symbolic link. Nothing else.
+void removeReplacementLeftovers(const QString& path);
+
 // True when at least one ordinary, non-hidden file matches the path (the
 // name may hold the wildcards * and ?); any error gives False.
 bool fileExists(QStringView path);

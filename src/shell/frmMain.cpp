@@ -289,6 +289,7 @@ void frmMain::formLoad()
         platform().process().end(1);
     }
 
+    RimuoviTemporaneiRimasti();
     ApriArchivio();
     AggiornaNumeroEstrazioni();
     LeggiRestrizioni();

@@ -1,5 +1,6 @@
 #include "shell/modArchivio.h"
 
+#include "compat/files.h"
 #include "compat/ui/Platform.h"
 #include "core/ArchivioMemoria.h"
 #include "core/Impostazioni.h"
@@ -79,6 +80,13 @@ void ApriArchivio()
         compat::vbMsgBox(MessaggioRecordIncompleto(incompleti, ultima),
                          compat::vbExclamation | compat::vbOKOnly);
     }
+}
+
+void RimuoviTemporaneiRimasti()
+{
+    for (const char16_t* file : {u"Quorvane.ini", u"Archivi/Estrazioni.ind", u"Archivi/anni.ind",
+                                 u"Archivi/AggiornamentoTrevalda.bin"})
+        compat::removeReplacementLeftovers(compat::appFile(file));
 }
 
 bool ArchivioInSolaLettura()

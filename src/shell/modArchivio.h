@@ -35,6 +35,10 @@ ArchivioEstrazioni& Archivio();
 // status. An archive that opens is checked once: damaged records are
 // reported in one message, and a folder that cannot be written in another.
 void ApriArchivio();
+// Removes what replacements of the program's own files (settings, archive,
+// downloaded update) left behind when the process ended in their midst; run
+// once no other copy can be replacing them.
+void RimuoviTemporaneiRimasti();
 
 // A program folder that cannot be written: the archive opened for reading
 // only, or the settings file unable to be saved.

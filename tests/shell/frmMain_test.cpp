@@ -154,6 +154,32 @@ TEST(frmMain, StartUpRefusalsEndTheProcessWithTheirMessage)
     }
 }
 
+TEST(frmMain, StartUpRemovesOnlyWhatReplacementsOfItsOwnFilesLeftBehind)
+{
+    Avvio a;
+    a.archivio();
+    // A linked settings file is replaced beside its target.
+    ASSERT_TRUE(QFile::link(a.cartella.percorso() + QStringLiteral("/Altrove/vero.ini"),
+                            a.cartella.percorso() + QStringLiteral("/Quorvane.ini")));
+    const std::pair<const char*, bool> file[] = {   // removed
+        {"Archivi/.Estrazioni.ind.0a1b2c3d.tmp", true},
+        {"Archivi/.anni.ind.ffffffff.tmp", true},
+        {"Archivi/.AggiornamentoTrevalda.bin.01234567.tmp", true},
+        {".Quorvane.ini.89abcdef.tmp", true},
+        {"Altrove/.vero.ini.00000000.tmp", true},
+        {"Archivi/.Estrazioni.ind.0a1b2c3d4.tmp", false},
+        {"Archivi/.Estrazioni.ind.0A1B2C3D.tmp", false},
+        {"Archivi/.anni.ind.0a1b2c3d.tmp.bak", false},
+        {"Archivi/.mio.txt.0a1b2c3d.tmp", false},
+        {".Estrazioni.ind.0a1b2c3d.tmp", false},
+    };
+    for (const auto& [nome, rimosso] : file)
+        a.cartella.scriviFile(QString::fromLatin1(nome), "x");
+    a.avvia();
+    for (const auto& [nome, rimosso] : file)
+        EXPECT_NE(QFileInfo::exists(a.cartella.percorso() + u'/' + QString::fromLatin1(nome)), rimosso) << nome;
+}
+
 TEST(frmMain, ActivationShowsTheLastDrawAndAppliesTheCommonLook)
 {
     Avvio a;

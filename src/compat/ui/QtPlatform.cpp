@@ -22,7 +22,12 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
+#include <cerrno>
 #include <cstdlib>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace compat {
 
@@ -194,21 +199,42 @@ Version QtAppInfo::version()
 
 QtProcess::QtProcess(QString folder) : folder_(std::move(folder)) {}
 
+QtProcess::~QtProcess()
+{
+    if (archivi_ >= 0)
+        ::close(archivi_);
+}
+
 bool QtProcess::otherInstanceRunning()
 {
-    if (lock_)
+    if (lock_ || archivi_ >= 0)
         return false;
     auto lock = std::make_unique<QLockFile>(folder_ + QStringLiteral("/Quorvane.lock"));
     // Only a live process holds the lock, however long it has been running;
     // the file of a dead one is taken over.
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
-        lock_ = std::move(lock);
-        return false;
-    }
     // A folder where no lock can be written tells nothing about another
-    // instance: the program starts.
-    return lock->error() == QLockFile::LockFailedError;
+    // instance.
+    if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError)
+        return true;
+    // Another program folder may reach the same archive through a link, and
+    // a read-only one holds no lock file: the archive folder is locked too.
+    // The lock stays on the folder while the files in it are replaced, needs
+    // no write permission, and ends with the process. Without the folder the
+    // start-up reports the missing archive.
+    const int archivi = ::open(QFile::encodeName(resolvePath(folder_, u"Archivi")).constData(),
+                               O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (archivi >= 0 && ::flock(archivi, LOCK_EX | LOCK_NB) != 0) {
+        const bool occupato = errno == EWOULDBLOCK;
+        ::close(archivi);
+        if (occupato)
+            return true;
+    } else {
+        archivi_ = archivi;
+    }
+    if (lock->isLocked())
+        lock_ = std::move(lock);
+    return false;
 }
 
 void QtProcess::exitProcess(int code)

@@ -52,7 +52,9 @@ private:
 class QtProcess final : public IProcess {
 public:
     explicit QtProcess(QString folder);
-    // Takes "Quorvane.lock" in the folder on the first call and keeps it.
+    ~QtProcess() override;
+    // Takes "Quorvane.lock" in the folder and a lock on its archive folder
+    // on the first call, and keeps them.
     bool otherInstanceRunning() override;
 
 protected:
@@ -61,6 +63,7 @@ protected:
 private:
     QString folder_;
     std::unique_ptr<QLockFile> lock_;
+    int archivi_ = -1;
 };
 
 class QtClock final : public IClock {

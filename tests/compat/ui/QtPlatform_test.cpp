@@ -1,3 +1,4 @@
+#include "ArchivioTest.h"
 #include "compat/AppError.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/LinePrinter.h"
@@ -158,6 +159,30 @@ TEST(QtProcess, TheLockRefusesASecondInstanceInTheSameFolderOnly)
 
     QtProcess elsewhere(two.path());
     EXPECT_FALSE(elsewhere.otherInstanceRunning());
+}
+
+TEST(QtProcess, ASecondCopyOnTheSameArchiveIsRefusedUntilTheFirstEnds)
+{
+    // The second copy reaches the first one's Archivi through a link, or
+    // starts from the same program folder, where no lock file can be written.
+    for (const bool collegata : {true, false}) {
+        SCOPED_TRACE(collegata);
+        CartellaProgramma prima, seconda;
+        prima.scriviFile(QStringLiteral("Archivi/Estrazioni.ind"), "x");
+        ASSERT_TRUE(QFile::link(prima.archivi(), seconda.archivi()));
+        std::optional<SenzaPrivilegi> utente;
+        if (!collegata) {
+            prima.soloLettura();
+            if (!utente.emplace().attivo())
+                continue;
+        }
+        const QString dove = (collegata ? seconda : prima).percorso();
+        auto copia = std::make_optional<QtProcess>(prima.percorso());
+        EXPECT_FALSE(copia->otherInstanceRunning());
+        EXPECT_TRUE(QtProcess(dove).otherInstanceRunning());
+        copia.reset();
+        EXPECT_FALSE(QtProcess(dove).otherInstanceRunning());
+    }
 }
 
 TEST(QtProcess, AStaleLockOfADeadProcessDoesNotCount)
