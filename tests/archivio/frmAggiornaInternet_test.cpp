@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 
 using namespace compat;
 
@@ -28,10 +29,15 @@ const QString kMsg = QStringLiteral("/Downloads/MessaggioQuorvane.txt");
 // without an answer is left waiting.
 class Server : public QObject {
 public:
+    // How the body goes out: whole with its length, with no length up to the
+    // close, or in one chunk; or cut short of a longer length or chunk, by a
+    // close, a reset, or a wait with the connection open.
+    enum class Invio { Intero, SenzaLunghezza, Pezzo, Corto, PezzoCorto, Reset, Fermo };
     struct Risposta {
         int codice = 200;
         QByteArray corpo;
         QByteArray motivo = "OK";
+        Invio invio = Invio::Intero;
     };
     QMap<QString, Risposta> risposte;
     QStringList richieste;
@@ -58,10 +64,24 @@ private:
         if (!risposte.contains(percorso))
             return;
         const Risposta r = risposte.value(percorso);
-        s->write("HTTP/1.1 " + QByteArray::number(r.codice) + ' ' + r.motivo
-                 + "\r\nContent-Length: " + QByteArray::number(r.corpo.size())
-                 + "\r\nConnection: close\r\n\r\n" + r.corpo);
-        s->disconnectFromHost();
+        const bool corto = r.invio >= Invio::Corto;
+        const qsizetype annunciati = r.corpo.size() + (corto ? 330 : 0);
+        QByteArray testa = "HTTP/1.1 " + QByteArray::number(r.codice) + ' ' + r.motivo
+                           + "\r\nConnection: close\r\n";
+        const bool pezzi = r.invio == Invio::Pezzo || r.invio == Invio::PezzoCorto;
+        if (pezzi)
+            testa += "Transfer-Encoding: chunked\r\n\r\n" + QByteArray::number(annunciati, 16);
+        else if (r.invio != Invio::SenzaLunghezza)
+            testa += "Content-Length: " + QByteArray::number(annunciati) + "\r\n";
+        s->write(testa + "\r\n" + r.corpo + (pezzi && !corto ? "\r\n0\r\n\r\n" : ""));
+        if (r.invio == Invio::Reset) {
+            s->flush();
+            const linger subito{1, 0};
+            setsockopt(int(s->socketDescriptor()), SOL_SOCKET, SO_LINGER, &subito, sizeof subito);
+            s->abort();
+        } else if (r.invio != Invio::Fermo) {
+            s->disconnectFromHost();
+        }
     }
     QTcpServer server_;
     QMap<QTcpSocket*, QByteArray> buffer_;
@@ -267,6 +287,28 @@ TEST(frmAggiornaInternet, ASaveOnAFullDiskEndsInTheFailureReportAndKeepsTheEarli
     }
 }
 
+// Only a whole answer is saved and merged; one with no length is whole at the
+// server's close.
+TEST(frmAggiornaInternet, AnAnswerCutShortEndsInTheFailureReportAndKeepsTheEarlierCopy)
+{
+    using I = Server::Invio;
+    for (const I invio : {I::Corto, I::PezzoCorto, I::Reset, I::SenzaLunghezza, I::Pezzo}) {
+        SCOPED_TRACE(int(invio));
+        Ambiente a;
+        const QByteArray estrazioni = a.estrazioni();
+        a.cartella.scriviFile(QStringLiteral("Archivi/AggiornamentoTrevalda.bin"), "copia precedente");
+        a.server.risposte[kMsg] = {200, ""};
+        a.server.risposte[kBin] = {200, bytes(a.tutte, 1, 5), "OK", invio};
+        const bool intera = invio < I::Corto;
+        a.fake.expectMsgBox(intera ? kDomanda
+                                   : a.rapporto(35761, QStringLiteral("Trasferimento interrotto"), 16, -1),
+                            intera ? vbNo : vbOK);
+        a.scarica();
+        EXPECT_EQ(a.locale(), intera ? bytes(a.tutte, 1, 5) : QByteArray("copia precedente"));
+        EXPECT_EQ(a.estrazioni(), estrazioni);
+    }
+}
+
 TEST(frmAggiornaInternet, AnHttpErrorPutsItsCodeAndReasonOnTheStatusLine)
 {
     Ambiente a;
@@ -308,19 +350,25 @@ TEST(frmAggiornaInternet, DownloadWhileAnotherWindowWritesTheArchiveSaysSo)
 
 TEST(frmAggiornaInternet, TimeOutAndCancelEndInTheFailureReport)
 {
-    Ambiente a;
-    a.fake.setHttpTimeoutMs(300);
-    a.server.risposte[kMsg] = {200, ""};   // the update file never comes
-    a.fake.expectMsgBox(a.rapporto(35761, QStringLiteral("Timeout della richiesta"), 16, -1), vbOK);
-    a.scarica();
-    EXPECT_EQ(a.f->lblStatus->text(), "Errore di connessione.");
+    // The update file never comes, or stops after part of its body.
+    for (const bool parte : {false, true}) {
+        SCOPED_TRACE(parte);
+        Ambiente a;
+        a.fake.setHttpTimeoutMs(300);
+        a.server.risposte[kMsg] = {200, ""};
+        if (parte)
+            a.server.risposte[kBin] = {200, bytes(a.tutte, 1, 5), "OK", Server::Invio::Fermo};
+        a.fake.expectMsgBox(a.rapporto(35761, QStringLiteral("Timeout della richiesta"), 16, -1), vbOK);
+        a.scarica();
+        EXPECT_EQ(a.f->lblStatus->text(), "Errore di connessione.");
 
-    a.fake.setHttpTimeoutMs(5000);
-    QTimer::singleShot(100, a.f->cmdAnnulla, [&] { QTest::mouseClick(a.f->cmdAnnulla, Qt::LeftButton); });
-    a.fake.expectMsgBox(a.rapporto(35761, QStringLiteral("Richiesta annullata"), 16, -1), vbOK);
-    a.scarica();
-    EXPECT_TRUE(a.f->isLoaded());
-    EXPECT_TRUE(a.f->cmdScarica->isEnabled());
+        a.fake.setHttpTimeoutMs(5000);
+        QTimer::singleShot(100, a.f->cmdAnnulla, [&] { QTest::mouseClick(a.f->cmdAnnulla, Qt::LeftButton); });
+        a.fake.expectMsgBox(a.rapporto(35761, QStringLiteral("Richiesta annullata"), 16, -1), vbOK);
+        a.scarica();
+        EXPECT_TRUE(a.f->isLoaded());
+        EXPECT_TRUE(a.f->cmdScarica->isEnabled());
+    }
 }
 
 } // namespace

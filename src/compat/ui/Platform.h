@@ -128,12 +128,14 @@ public:
     // Fetches `url` (GET). Events are let through while it runs; `onState`
     // hears the transfer's states: 1 looking up the host, 2 found, 3
     // connecting, 4 connected, 7 receiving, 11 error, 12 done. Throws AppError
-    // when no answer comes (no connection, time-out, cancel).
+    // when no whole answer comes (no connection, time-out, cancel, a body
+    // cut short).
     virtual HttpReply get(const QString& url, const std::function<void(int)>& onState) = 0;
     // Stops the request under way.
     virtual void cancel() = 0;
     // The last answer's status code and reason text, already set when state
-    // 11 is heard; 0 and the failure's text when no answer came.
+    // 11 is heard; the failure's text when no whole answer came, with 0 when
+    // not even a status came.
     virtual int responseCode() const = 0;
     virtual QString responseText() const = 0;
 };

@@ -10,9 +10,8 @@
 #include <functional>
 #include <memory>
 
-class QNetworkAccessManager;
-class QNetworkReply;
 class QPrinter;
+class QTcpSocket;
 
 namespace compat {
 
@@ -159,7 +158,9 @@ private:
     std::unique_ptr<QPrinter> chosen_;
 };
 
-// HTTP over QNetworkAccessManager, waiting in a local event loop.
+// HTTP/1.1 on a socket of its own, waiting in a local event loop: Qt 6.4's
+// QNetworkReply can finish a body cut short (a reset, a cut chunked body)
+// with no error, and only whole answers may be taken.
 class QtHttp final : public IHttp {
 public:
     QtHttp();
@@ -172,8 +173,7 @@ public:
     void setTimeoutMs(int ms) { timeoutMs_ = ms; }
 
 private:
-    std::unique_ptr<QNetworkAccessManager> rete_;
-    QPointer<QNetworkReply> corrente_;
+    QPointer<QTcpSocket> corrente_;
     int timeoutMs_ = 60000;
     int codice_ = 0;
     QString testo_;
