@@ -159,21 +159,21 @@ TEST(Controlli, WindowsWithoutTypedAccessGiveNoControls)
     EXPECT_EQ(nomeMese(13), "");
 }
 
-// The picker over 27/02/2025, entered each way a user enters it, typed with
-// real keys and left with Tab. A click selects the section it lands in, all
-// the text selected starts the typing at the day, a full section or a
-// separator moves on (not both), and a date that does not exist is refused
-// once, the picker keeping its date.
+// The picker over 27/02/2025 between two others, entered each way a user
+// enters it, typed with real keys and left with Tab. A click selects the
+// section it lands in, all the text selected starts the typing at the day, a
+// full section or a separator moves on (not both), Tab leaves the picker, and
+// a date that does not exist is refused once, the picker keeping its date.
 TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
 {
     FakePlatform fake;
     FakePlatformScope scope(fake);
     QWidget w;
-    auto* prima = new QLineEdit(&w);
-    QDateEdit* d = creaData(&w, "DTPickerDa");
-    auto* dopo = new QLineEdit(&w);
+    QDateEdit* prima = creaData(&w, "DTPickerDa");
+    QDateEdit* d = creaData(&w, "DTPickerA");
+    QDateEdit* dopo = creaData(&w, "DTPicker1");
     auto* riga = new QHBoxLayout(&w);
-    for (QWidget* c : {static_cast<QWidget*>(prima), static_cast<QWidget*>(d), static_cast<QWidget*>(dopo)})
+    for (QWidget* c : {prima, d, dopo})
         riga->addWidget(c);
     w.show();
     w.activateWindow();
@@ -183,8 +183,11 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
     const QPoint giorno = puntoNelTesto(testo, 1), mese = puntoNelTesto(testo, 4),
                  fineAnno = puntoNelTesto(testo, 10);
 
-    // IncollaMenu: what the context menu's "Incolla" does.
-    enum Ingresso { Tab, DoppioClicGiorno, ClicGiorno, CtrlA, ClicMese, ClicFineAnno, Incolla, IncollaMenu };
+    // Tab comes from the day of the picker before, Indietro (Shift+Tab) from
+    // the year of the one after; IncollaMenu is what the context menu's
+    // "Incolla" does.
+    enum Ingresso { Tab, Indietro, DoppioClicGiorno, ClicGiorno, CtrlA, ClicMese, ClicFineAnno,
+                    Incolla, IncollaMenu };
     const struct {
         Ingresso ingresso;
         const char* digitato;
@@ -217,21 +220,27 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
         {Incolla, "15/06/1990", QDate(1990, 6, 15), false},
         {IncollaMenu, "31/02/2026", QDate(2025, 2, 27), true},
         {IncollaMenu, "15/06/1990", QDate(1990, 6, 15), false},
+        {Indietro, "1990", QDate(1990, 2, 27), false},
+        {ClicGiorno, "31", QDate(2025, 2, 27), true},   // settled by the Tab
     };
     for (const auto& c : casi) {
         const QString digitato = QString::fromLatin1(c.digitato);
         vbSetDate(d, QDate(2025, 2, 27));
-        prima->setFocus();
-        // Ctrl+A and the paste follow a click at the end of the year.
+        clicNelTesto(prima, 1);
+        // Ctrl+A and its paste follow a click at the end of the year.
         const QPoint clic = c.ingresso == ClicGiorno || c.ingresso == DoppioClicGiorno ? giorno
                             : c.ingresso == ClicMese                                 ? mese
                                                                                      : fineAnno;
-        if (c.ingresso == Tab)
+        if (c.ingresso == Tab) {
             QTest::keyClick(prima, Qt::Key_Tab);
-        else if (c.ingresso == DoppioClicGiorno)
+        } else if (c.ingresso == Indietro) {
+            clicNelTesto(dopo, 10);
+            QTest::keyClick(dopo, Qt::Key_Backtab);
+        } else if (c.ingresso == DoppioClicGiorno) {
             QTest::mouseDClick(testo, Qt::LeftButton, {}, clic);
-        else
+        } else {
             QTest::mouseClick(testo, Qt::LeftButton, {}, clic);
+        }
         if (c.ingresso == CtrlA || c.ingresso == Incolla || c.ingresso == IncollaMenu)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
         ASSERT_EQ(QApplication::focusWidget(), d) << c.digitato;
@@ -245,13 +254,14 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
             testo->paste();
             QCoreApplication::processEvents();
         } else {
-            QTest::keyClicks(d, digitato);
+            digitaAlFuoco(c.digitato);
         }
         QTest::keyClick(d, Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), dopo) << c.digitato;
         const std::string atteso = vbDateText(c.data).toStdString();
         EXPECT_EQ(vbDateText(d->date()).toStdString(), atteso) << c.ingresso << ' ' << c.digitato;
         EXPECT_EQ(d->text().toStdString(), atteso) << c.ingresso << ' ' << c.digitato;
+        EXPECT_TRUE(prima->date() == QDate(2000, 1, 1) && dopo->date() == prima->date()) << c.digitato;
         fake.verifyAllUsed();
     }
 }

@@ -319,18 +319,11 @@ void DatePicker::focusOutEvent(QFocusEvent* event)
     QDateEdit::focusOutEvent(event);
 }
 
-// Tab and Shift+Tab go through the sections, then on to the next control,
-// without reading the text again (which would drop a day the month on show lacks).
+// Tab and Shift+Tab leave the picker, the typing settled as the focus goes:
+// walking the sections instead, they put what a user types into the next
+// picker into this one's month.
 bool DatePicker::focusNextPrevChild(bool next)
 {
-    if (hasFocus()) {
-        const int s = typingSection() + (next ? 1 : -1);
-        if (s >= Day && s <= Year) {
-            restart();
-            selectSection(s);
-            return true;
-        }
-    }
     return QAbstractSpinBox::focusNextPrevChild(next);
 }
 
