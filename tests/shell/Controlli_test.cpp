@@ -8,6 +8,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
@@ -162,8 +163,9 @@ TEST(Controlli, WindowsWithoutTypedAccessGiveNoControls)
 // The picker over 27/02/2025 between two others, entered each way a user
 // enters it, typed with real keys and left with Tab. A click selects the
 // section it lands in, all the text selected starts the typing at the day, a
-// full section or a separator moves on (not both), Tab leaves the picker, and
-// a date that does not exist is refused once, the picker keeping its date.
+// full section or a separator moves on (not both), Tab leaves the picker, the
+// calendar takes keys but no typed date, and a date that does not exist is
+// refused once, the picker keeping its date.
 TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
 {
     FakePlatform fake;
@@ -187,12 +189,13 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
     // the year of the one after; IncollaMenu is what the context menu's
     // "Incolla" does.
     enum Ingresso { Tab, Indietro, DoppioClicGiorno, ClicGiorno, CtrlA, ClicMese, ClicFineAnno,
-                    Incolla, IncollaMenu };
+                    Incolla, IncollaMenu, Calendario };
     const struct {
         Ingresso ingresso;
         const char* digitato;
         QDate data;
         bool errata;
+        std::vector<Qt::Key> calendario = {};   // keys to the calendar after the digits
     } casi[] = {
         {Tab, "01/03/2000", QDate(2000, 3, 1), false},
         {Tab, "1/3/2000", QDate(2000, 3, 1), false},
@@ -222,6 +225,11 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
         {IncollaMenu, "15/06/1990", QDate(1990, 6, 15), false},
         {Indietro, "1990", QDate(1990, 2, 27), false},
         {ClicGiorno, "31", QDate(2025, 2, 27), true},   // settled by the Tab
+        {Calendario, "01/03/2000", QDate(2025, 2, 27), false, {Qt::Key_Return}},
+        {Calendario, "15", QDate(2025, 3, 31), false,
+         {Qt::Key_Right, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Escape}},
+        {Calendario, "7", QDate(2025, 1, 8), false,
+         {Qt::Key_PageUp, Qt::Key_Home, Qt::Key_Down, Qt::Key_Return}},
     };
     for (const auto& c : casi) {
         const QString digitato = QString::fromLatin1(c.digitato);
@@ -238,12 +246,15 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
             QTest::keyClick(dopo, Qt::Key_Backtab);
         } else if (c.ingresso == DoppioClicGiorno) {
             QTest::mouseDClick(testo, Qt::LeftButton, {}, clic);
+        } else if (c.ingresso == Calendario) {   // on its arrow
+            QTest::mouseClick(d, Qt::LeftButton, {}, QPoint(d->width() - 6, d->height() / 2));
         } else {
             QTest::mouseClick(testo, Qt::LeftButton, {}, clic);
         }
         if (c.ingresso == CtrlA || c.ingresso == Incolla || c.ingresso == IncollaMenu)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        ASSERT_EQ(QApplication::focusWidget(), d) << c.digitato;
+        QWidget* fuoco = c.ingresso == Calendario ? d->calendarWidget()->focusWidget() : d;
+        ASSERT_EQ(QApplication::focusWidget(), fuoco) << c.digitato;
         if (c.errata)
             fake.expectMsgBox(QStringLiteral("Data errata !"), vbOK);
         if (c.ingresso == Incolla || c.ingresso == IncollaMenu)
@@ -256,6 +267,8 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
         } else {
             digitaAlFuoco(c.digitato);
         }
+        for (const Qt::Key k : c.calendario)
+            QTest::keyClick(QApplication::focusWidget(), k);
         QTest::keyClick(d, Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), dopo) << c.digitato;
         const std::string atteso = vbDateText(c.data).toStdString();

@@ -3,6 +3,7 @@
 #include "compat/ui/Controls.h"
 #include "compat/ui/Platform.h"
 
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -41,6 +42,11 @@ bool isSeparator(QChar c)
 DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
 {
     setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    // The month calendar takes clicks and keys only: the editor of its own
+    // that a typed digit opens reads dd/MM/yyyy as no date, which then puts
+    // the picker on its minimum date.
+    setCalendarPopup(true);
+    calendarWidget()->setDateEditEnabled(false);
     committed_ = date();
     lineEdit()->installEventFilter(this);
     connect(this, &QDateEdit::dateChanged, this, &DatePicker::changed);

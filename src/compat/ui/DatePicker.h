@@ -16,7 +16,7 @@ class DatePicker : public QDateEdit {
     Q_OBJECT
 
 public:
-    // Shows dates as dd/MM/yyyy.
+    // Shows dates as dd/MM/yyyy, with a month calendar to pick from.
     explicit DatePicker(QWidget* parent = nullptr);
 
 signals:
