@@ -186,8 +186,7 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
                  fineAnno = puntoNelTesto(testo, 10);
 
     // Tab comes from the day of the picker before, Indietro (Shift+Tab) from
-    // the year of the one after; IncollaMenu is what the context menu's
-    // "Incolla" does.
+    // the year of the one after; IncollaMenu is the context menu's paste.
     enum Ingresso { Tab, Indietro, DoppioClicGiorno, ClicGiorno, CtrlA, ClicMese, ClicFineAnno,
                     Incolla, IncollaMenu, Calendario };
     const struct {
@@ -236,9 +235,9 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
         vbSetDate(d, QDate(2025, 2, 27));
         clicNelTesto(prima, 1);
         // Ctrl+A and its paste follow a click at the end of the year.
-        const QPoint clic = c.ingresso == ClicGiorno || c.ingresso == DoppioClicGiorno ? giorno
-                            : c.ingresso == ClicMese                                 ? mese
-                                                                                     : fineAnno;
+        const bool sulGiorno =
+            c.ingresso == ClicGiorno || c.ingresso == DoppioClicGiorno || c.ingresso == IncollaMenu;
+        const QPoint clic = sulGiorno ? giorno : c.ingresso == ClicMese ? mese : fineAnno;
         if (c.ingresso == Tab) {
             QTest::keyClick(prima, Qt::Key_Tab);
         } else if (c.ingresso == Indietro) {
@@ -251,7 +250,7 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
         } else {
             QTest::mouseClick(testo, Qt::LeftButton, {}, clic);
         }
-        if (c.ingresso == CtrlA || c.ingresso == Incolla || c.ingresso == IncollaMenu)
+        if (c.ingresso == CtrlA || c.ingresso == Incolla)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
         QWidget* fuoco = c.ingresso == Calendario ? d->calendarWidget()->focusWidget() : d;
         ASSERT_EQ(QApplication::focusWidget(), fuoco) << c.digitato;
@@ -259,14 +258,12 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
             fake.expectMsgBox(QStringLiteral("Data errata !"), vbOK);
         if (c.ingresso == Incolla || c.ingresso == IncollaMenu)
             QGuiApplication::clipboard()->setText(digitato);
-        if (c.ingresso == Incolla) {
+        if (c.ingresso == Incolla)
             QTest::keyClick(d, Qt::Key_V, Qt::ControlModifier);
-        } else if (c.ingresso == IncollaMenu) {
-            testo->paste();
-            QCoreApplication::processEvents();
-        } else {
+        else if (c.ingresso == IncollaMenu)
+            incollaDalMenu(testo, 1);
+        else
             digitaAlFuoco(c.digitato);
-        }
         for (const Qt::Key k : c.calendario)
             QTest::keyClick(QApplication::focusWidget(), k);
         QTest::keyClick(d, Qt::Key_Tab);

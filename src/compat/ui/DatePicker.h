@@ -49,6 +49,7 @@ private:
     void typeDigit(QChar digit);
     void typeSeparator();
     void typeText(const QString& text);
+    void paste();
     void showTyped();
     bool allowed(QDate date) const;
     QDate typedDate() const;
