@@ -37,7 +37,6 @@ QString NomeElemento(const char* base, int i)
 DatePicker* creaData(QWidget* padre, const QString& nome)
 {
     auto* d = CreaControllo<DatePicker>(padre, nome);
-    d->setCalendarPopup(true);
     d->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
     return d;
 }

@@ -8,6 +8,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
@@ -159,21 +160,22 @@ TEST(Controlli, WindowsWithoutTypedAccessGiveNoControls)
     EXPECT_EQ(nomeMese(13), "");
 }
 
-// The picker over 27/02/2025, entered each way a user enters it, typed with
-// real keys and left with Tab. A click selects the section it lands in, all
-// the text selected starts the typing at the day, a full section or a
-// separator moves on (not both), and a date that does not exist is refused
-// once, the picker keeping its date.
+// The picker over 27/02/2025 between two others, entered each way a user
+// enters it, typed with real keys and left with Tab. A click selects the
+// section it lands in, all the text selected starts the typing at the day, a
+// full section or a separator moves on (not both), Tab leaves the picker, the
+// calendar takes keys but no typed date, and a date that does not exist is
+// refused once, the picker keeping its date.
 TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
 {
     FakePlatform fake;
     FakePlatformScope scope(fake);
     QWidget w;
-    auto* prima = new QLineEdit(&w);
-    QDateEdit* d = creaData(&w, "DTPickerDa");
-    auto* dopo = new QLineEdit(&w);
+    QDateEdit* prima = creaData(&w, "DTPickerDa");
+    QDateEdit* d = creaData(&w, "DTPickerA");
+    QDateEdit* dopo = creaData(&w, "DTPicker1");
     auto* riga = new QHBoxLayout(&w);
-    for (QWidget* c : {static_cast<QWidget*>(prima), static_cast<QWidget*>(d), static_cast<QWidget*>(dopo)})
+    for (QWidget* c : {prima, d, dopo})
         riga->addWidget(c);
     w.show();
     w.activateWindow();
@@ -183,13 +185,16 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
     const QPoint giorno = puntoNelTesto(testo, 1), mese = puntoNelTesto(testo, 4),
                  fineAnno = puntoNelTesto(testo, 10);
 
-    // IncollaMenu: what the context menu's "Incolla" does.
-    enum Ingresso { Tab, DoppioClicGiorno, ClicGiorno, CtrlA, ClicMese, ClicFineAnno, Incolla, IncollaMenu };
+    // Tab comes from the day of the picker before, Indietro (Shift+Tab) from
+    // the year of the one after; IncollaMenu is the context menu's paste.
+    enum Ingresso { Tab, Indietro, DoppioClicGiorno, ClicGiorno, CtrlA, ClicMese, ClicFineAnno,
+                    Incolla, IncollaMenu, Calendario };
     const struct {
         Ingresso ingresso;
         const char* digitato;
         QDate data;
         bool errata;
+        std::vector<Qt::Key> calendario = {};   // keys to the calendar after the digits
     } casi[] = {
         {Tab, "01/03/2000", QDate(2000, 3, 1), false},
         {Tab, "1/3/2000", QDate(2000, 3, 1), false},
@@ -217,41 +222,56 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
         {Incolla, "15/06/1990", QDate(1990, 6, 15), false},
         {IncollaMenu, "31/02/2026", QDate(2025, 2, 27), true},
         {IncollaMenu, "15/06/1990", QDate(1990, 6, 15), false},
+        {Indietro, "1990", QDate(1990, 2, 27), false},
+        {ClicGiorno, "31", QDate(2025, 2, 27), true},   // settled by the Tab
+        {Calendario, "01/03/2000", QDate(2025, 2, 27), false, {Qt::Key_Return}},
+        {Calendario, "15", QDate(2025, 3, 31), false,
+         {Qt::Key_Right, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Escape}},
+        {Calendario, "7", QDate(2025, 1, 8), false,
+         {Qt::Key_PageUp, Qt::Key_Home, Qt::Key_Down, Qt::Key_Return}},
     };
     for (const auto& c : casi) {
         const QString digitato = QString::fromLatin1(c.digitato);
         vbSetDate(d, QDate(2025, 2, 27));
-        prima->setFocus();
-        // Ctrl+A and the paste follow a click at the end of the year.
-        const QPoint clic = c.ingresso == ClicGiorno || c.ingresso == DoppioClicGiorno ? giorno
-                            : c.ingresso == ClicMese                                 ? mese
-                                                                                     : fineAnno;
-        if (c.ingresso == Tab)
+        clicNelTesto(prima, 1);
+        // Ctrl+A and its paste follow a click at the end of the year.
+        const bool sulGiorno =
+            c.ingresso == ClicGiorno || c.ingresso == DoppioClicGiorno || c.ingresso == IncollaMenu;
+        const QPoint clic = sulGiorno ? giorno : c.ingresso == ClicMese ? mese : fineAnno;
+        if (c.ingresso == Tab) {
             QTest::keyClick(prima, Qt::Key_Tab);
-        else if (c.ingresso == DoppioClicGiorno)
+        } else if (c.ingresso == Indietro) {
+            clicNelTesto(dopo, 10);
+            QTest::keyClick(dopo, Qt::Key_Backtab);
+        } else if (c.ingresso == DoppioClicGiorno) {
             QTest::mouseDClick(testo, Qt::LeftButton, {}, clic);
-        else
+        } else if (c.ingresso == Calendario) {   // on its arrow
+            QTest::mouseClick(d, Qt::LeftButton, {}, QPoint(d->width() - 6, d->height() / 2));
+        } else {
             QTest::mouseClick(testo, Qt::LeftButton, {}, clic);
-        if (c.ingresso == CtrlA || c.ingresso == Incolla || c.ingresso == IncollaMenu)
+        }
+        if (c.ingresso == CtrlA || c.ingresso == Incolla)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        ASSERT_EQ(QApplication::focusWidget(), d) << c.digitato;
+        QWidget* fuoco = c.ingresso == Calendario ? d->calendarWidget()->focusWidget() : d;
+        ASSERT_EQ(QApplication::focusWidget(), fuoco) << c.digitato;
         if (c.errata)
             fake.expectMsgBox(QStringLiteral("Data errata !"), vbOK);
         if (c.ingresso == Incolla || c.ingresso == IncollaMenu)
             QGuiApplication::clipboard()->setText(digitato);
-        if (c.ingresso == Incolla) {
+        if (c.ingresso == Incolla)
             QTest::keyClick(d, Qt::Key_V, Qt::ControlModifier);
-        } else if (c.ingresso == IncollaMenu) {
-            testo->paste();
-            QCoreApplication::processEvents();
-        } else {
-            QTest::keyClicks(d, digitato);
-        }
+        else if (c.ingresso == IncollaMenu)
+            incollaDalMenu(testo, 1);
+        else
+            digitaAlFuoco(c.digitato);
+        for (const Qt::Key k : c.calendario)
+            QTest::keyClick(QApplication::focusWidget(), k);
         QTest::keyClick(d, Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), dopo) << c.digitato;
         const std::string atteso = vbDateText(c.data).toStdString();
         EXPECT_EQ(vbDateText(d->date()).toStdString(), atteso) << c.ingresso << ' ' << c.digitato;
         EXPECT_EQ(d->text().toStdString(), atteso) << c.ingresso << ' ' << c.digitato;
+        EXPECT_TRUE(prima->date() == QDate(2000, 1, 1) && dopo->date() == prima->date()) << c.digitato;
         fake.verifyAllUsed();
     }
 }

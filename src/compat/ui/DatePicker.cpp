@@ -3,10 +3,13 @@
 #include "compat/ui/Controls.h"
 #include "compat/ui/Platform.h"
 
+#include <QCalendarWidget>
+#include <QChildEvent>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
 #include <algorithm>
@@ -41,11 +44,16 @@ bool isSeparator(QChar c)
 DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
 {
     setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    // The month calendar takes clicks and keys only: the editor of its own
+    // that a typed digit opens reads dd/MM/yyyy as no date, which then puts
+    // the picker on its minimum date.
+    setCalendarPopup(true);
+    calendarWidget()->setDateEditEnabled(false);
     committed_ = date();
     lineEdit()->installEventFilter(this);
     connect(this, &QDateEdit::dateChanged, this, &DatePicker::changed);
-    // Text put in past the keys (the context menu's paste, the selection
-    // pasted with the middle button) is read once the editor is done with it.
+    // Text put in past the keys (the selection pasted with the middle
+    // button) is read once the editor is done with it.
     connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
         foreign_ = text;
         QTimer::singleShot(0, this, &DatePicker::adoptForeignText);
@@ -208,6 +216,14 @@ bool DatePicker::commit()
     return false;
 }
 
+void DatePicker::paste()
+{
+    if (isReadOnly())
+        return;
+    typeText(QGuiApplication::clipboard()->text());
+    commit();
+}
+
 // The editor takes a whole date as it is and drops (or shows as it stands)
 // anything else: that text is read here as typed from the day, so that a
 // date that does not exist is told as when it is typed.
@@ -227,10 +243,7 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Paste)) {
         event->accept();
-        if (!isReadOnly()) {
-            typeText(QGuiApplication::clipboard()->text());
-            commit();
-        }
+        paste();
         return;
     }
     switch (event->key()) {
@@ -319,18 +332,11 @@ void DatePicker::focusOutEvent(QFocusEvent* event)
     QDateEdit::focusOutEvent(event);
 }
 
-// Tab and Shift+Tab go through the sections, then on to the next control,
-// without reading the text again (which would drop a day the month on show lacks).
+// Tab and Shift+Tab leave the picker, the typing settled as the focus goes:
+// walking the sections instead, they put what a user types into the next
+// picker into this one's month.
 bool DatePicker::focusNextPrevChild(bool next)
 {
-    if (hasFocus()) {
-        const int s = typingSection() + (next ? 1 : -1);
-        if (s >= Day && s <= Year) {
-            restart();
-            selectSection(s);
-            return true;
-        }
-    }
     return QAbstractSpinBox::focusNextPrevChild(next);
 }
 
@@ -349,6 +355,17 @@ bool DatePicker::eventFilter(QObject* watched, QEvent* event)
             selectSection(sectionOf(lineEdit()->cursorPositionAt(mouse->position().toPoint())));
             return true;
         }
+        case QEvent::ChildPolished:
+            // The context menu, about to show: its paste would put the
+            // clipboard beside the date shown, which the editor then drops.
+            // It pastes as Ctrl+V does instead (the editor wires it by name).
+            if (auto* menu = qobject_cast<QMenu*>(static_cast<QChildEvent*>(event)->child())) {
+                for (QAction* a : menu->actions()) {
+                    if (disconnect(a, SIGNAL(triggered()), lineEdit(), SLOT(paste())))
+                        connect(a, &QAction::triggered, this, &DatePicker::paste);
+                }
+            }
+            break;
         case QEvent::MouseMove:
             // No selection by dragging: a click selects one section.
             if (static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton)

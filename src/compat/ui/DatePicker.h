@@ -16,7 +16,7 @@ class DatePicker : public QDateEdit {
     Q_OBJECT
 
 public:
-    // Shows dates as dd/MM/yyyy.
+    // Shows dates as dd/MM/yyyy, with a month calendar to pick from.
     explicit DatePicker(QWidget* parent = nullptr);
 
 signals:
@@ -49,6 +49,7 @@ private:
     void typeDigit(QChar digit);
     void typeSeparator();
     void typeText(const QString& text);
+    void paste();
     void showTyped();
     bool allowed(QDate date) const;
     QDate typedDate() const;

@@ -2,6 +2,7 @@
 
 #include "compat/paths.h"
 #include "compat/ui/LinePrinter.h"
+#include "compat/ui/TitleBar.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -112,6 +114,10 @@ int QtMessageBox::show(const QString& prompt, int style, const QString& title)
     if (defaultIndex >= pushes.size())
         defaultIndex = 0;
     box.setDefaultButton(pushes[defaultIndex]);
+    // The box takes its width from its text when shown, and a short prompt
+    // leaves the title bar too narrow for the title: the layout keeps room for it.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(titleWidthPx(&box), 0), 0, 0, 1, grid->columnCount());
 
     // A message shown while a computation holds the hourglass waits for the
     // user: over it the pointer is the ordinary one.

@@ -3,6 +3,7 @@
 #include "compat/ui/Controls.h"
 #include "compat/ui/LinePrinter.h"
 #include "compat/ui/QtPlatform.h"
+#include "compat/ui/TitleBar.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -62,6 +63,7 @@ TEST(QtMessageBox, ShowsItalianButtonsAndMapsTheAnswer)
             EXPECT_EQ(box->text(), QStringLiteral("<b>uno</b>\ndue\ntre"));
             EXPECT_EQ(box->textFormat(), Qt::PlainText);
             EXPECT_EQ(box->icon(), c.icon);
+            EXPECT_GE(box->frameGeometry().width(), titleWidthPx(box));   // the title read whole
             QStringList texts;
             for (QAbstractButton* b : box->buttons())
                 texts << b->text();

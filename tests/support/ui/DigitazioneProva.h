@@ -3,8 +3,10 @@
 // sent one by one to whatever has the focus when each is pressed.
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPoint>
 #include <QTest>
+#include <QTimer>
 
 // A point of the text that a click puts at `posizione` (the place before
 // character `posizione`, rounded to the nearer side).
@@ -30,4 +32,25 @@ inline void digitaAlFuoco(const char* tasti)
 {
     for (const char* t = tasti; *t; ++t)
         QTest::keyClick(QApplication::focusWidget(), *t);
+}
+
+// A right click at `posizione` of `testo`, sent to its window as the desktop
+// sends it (sent to the widget it opens no context menu), and the menu's
+// paste clicked once the menu shows.
+inline void incollaDalMenu(QLineEdit* testo, int posizione)
+{
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        for (QAction* a : menu ? menu->actions() : QList<QAction*>()) {
+            if (a->text().startsWith(QLineEdit::tr("&Paste")))
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+        }
+        if (menu)
+            menu->close();
+    });
+    QWidget* finestra = testo->window();
+    QTest::mouseClick(finestra->windowHandle(), Qt::RightButton, {},
+                      testo->mapTo(finestra, puntoNelTesto(testo, posizione)));
+    finestra->activateWindow();   // as the desktop does once the menu is gone
+    static_cast<void>(QTest::qWaitForWindowActive(finestra));
 }
