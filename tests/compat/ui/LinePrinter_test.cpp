@@ -3,11 +3,14 @@
 #include "support/ui/PdfText.h"
 #include "LimiteFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace compat;
 using testsupport::pdfLines;
@@ -181,23 +184,52 @@ TEST_F(LinePrinterTest, FailureIsKeptAndLaterCallsDoNothing)
     EXPECT_EQ(none->error(), QStringLiteral("Nessuna stampante installata."));
 }
 
-// A print to a file on a full disk: the cut file is no document sent.
-TEST_F(LinePrinterTest, APrintToAFileOnAFullDiskFailsAndLeavesNoCutFile)
+// A print to a file on a full disk, or one never ended: the cut file is no
+// document sent, and an earlier file of that name stays as it was.
+TEST_F(LinePrinterTest, AFailedPrintToAFileLeavesTheEarlierFileAsItWas)
 {
-    auto p = printer();
-    {
-        LimiteFile disco(2000);
-        for (int i = 0; i < 200; ++i) {
-            p->print(u"riga di un rapporto stampato su file");
-            p->endLine();
+    struct Caso {
+        const char* nome;
+        std::optional<QByteArray> prima;
+        qint64 limite;   // what the disk takes; -1 for a job dropped without endDoc
+    };
+    const QByteArray vecchio = "%PDF-1.4 stampa precedente\n%%EOF\n";
+    const Caso casi[] = {{"nuovo, disco pieno", std::nullopt, 2000},
+                         {"precedente, disco pieno", vecchio, 2000},
+                         {"precedente, 4 KiB liberi", vecchio, 4096},
+                         {"precedente, nulla entra", vecchio, 0},
+                         {"precedente, mai inviato", vecchio, -1}};
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        QTemporaryDir cartella;
+        const QString pdf = cartella.filePath(QStringLiteral("t-1.pdf"));
+        if (c.prima) {
+            QFile f(pdf);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(*c.prima);
         }
-        p->endDoc();
+        Documents inviati;
+        {
+            PdfLinePrinter p(cartella.path(), QStringLiteral("t"), inviati.sink());
+            std::optional<LimiteFile> disco;
+            if (c.limite >= 0)
+                disco.emplace(c.limite);
+            for (int i = 0; i < 200; ++i) {
+                p.print(u"riga di un rapporto stampato su file");
+                p.endLine();
+            }
+            if (c.limite >= 0) {
+                p.endDoc();
+                disco.reset();
+                EXPECT_EQ(p.error(), QStringLiteral("Impossibile stampare nel file ") + pdf + u'.');
+            }
+        }
+        EXPECT_TRUE(inviati.docs.empty());
+        const QStringList resta = QDir(cartella.path()).entryList(QDir::Files | QDir::Hidden);
+        EXPECT_EQ(resta, c.prima ? QStringList{QStringLiteral("t-1.pdf")} : QStringList());
+        QFile f(pdf);
+        EXPECT_EQ(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(), c.prima.value_or(""));
     }
-    EXPECT_TRUE(p->failed());
-    EXPECT_EQ(p->error(), QStringLiteral("Impossibile stampare nel file ") + dir.path()
-                              + QStringLiteral("/t-1.pdf."));
-    EXPECT_TRUE(out.docs.empty());
-    EXPECT_FALSE(QFileInfo::exists(dir.path() + QStringLiteral("/t-1.pdf")));
 }
 
 TEST(ResolveFontFamily, KnownFamiliesFallBackToInstalledLookAlikes)
