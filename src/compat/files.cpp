@@ -404,6 +404,14 @@ void setWriteWatch(WriteWatch watch)
     gWriteWatch = std::move(watch);
 }
 
+bool sameFile(const QString& a, const QString& b)
+{
+    struct stat sa {}, sb {};
+    return !a.isEmpty() && !b.isEmpty() && ::stat(QFile::encodeName(a).constData(), &sa) == 0
+           && ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev
+           && sa.st_ino == sb.st_ino;
+}
+
 bool fileExists(QStringView path)
 {
     const QFileInfo fi(path.toString());

@@ -146,6 +146,10 @@ private:
 bool replaceFile(const QString& path, QByteArrayView data, QString* error = nullptr,
                  int* number = nullptr);
 
+// Whether both names reach one existing file, links followed: the same
+// device and inode, so a hard link or a name through ".." counts too.
+bool sameFile(const QString& a, const QString& b);
+
 // True when at least one ordinary, non-hidden file matches the path (the
 // name may hold the wildcards * and ?); any error gives False.
 bool fileExists(QStringView path);

@@ -1,6 +1,7 @@
 #include "compat/ui/LinePrinter.h"
 
 #include "compat/files.h"
+#include "compat/ui/ReportOutput.h"
 
 #include <QDir>
 #include <QFile>
@@ -169,6 +170,12 @@ bool LinePrinter::ensureStarted()
         s.metrics.reset();
         s.target = pdfFile(*s.printer);
         if (!s.target.isEmpty()) {
+            // The dialog's file is refused before printing; the later
+            // documents' names, formed from it, are checked here.
+            if (isOwnFile(s.target)) {
+                fail(ownFileMessage(s.target));
+                return false;
+            }
             s.file = std::make_unique<FileReplacement>(s.target);
             if (s.file->error()) {
                 fail(QStringLiteral("Impossibile stampare nel file ") + s.target + u'.');
