@@ -218,11 +218,11 @@ std::optional<int> FakePlatform::ask()
         ADD_FAILURE() << "unexpected printer dialog";
         return std::nullopt;
     }
-    const ScriptedPrinterDialog d = printerDialogs_.front();
+    const auto [copies, file] = printerDialogs_.front();
     printerDialogs_.pop_front();
-    if (d.copies)
-        chosenFile_ = d.file;
-    return d.copies;
+    if (copies)
+        chosenFile_ = file;
+    return copies;
 }
 
 std::unique_ptr<ILinePrinter> FakePlatform::open()

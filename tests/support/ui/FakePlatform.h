@@ -164,11 +164,7 @@ private:
     std::vector<quint32> colorCalls_;
     QStringList shellCalls_;
 
-    struct ScriptedPrinterDialog {
-        std::optional<int> copies;
-        QString file;
-    };
-    std::deque<ScriptedPrinterDialog> printerDialogs_;
+    std::deque<std::pair<std::optional<int>, QString>> printerDialogs_;   // copies, file
     QString chosenFile_;
     std::vector<PrintedDocument> printed_;
     bool printerInstalled_ = true;
