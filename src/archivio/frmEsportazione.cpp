@@ -1,11 +1,10 @@
 #include "archivio/frmEsportazione.h"
 
 #include "archivio/FileAggiornamento.h"
-#include "archivio/frmAggiornaInternet.h"
-#include "archivio/frmAggiornamenti.h"
 #include "archivio/modAggiornamento.h"
 #include "compat/files.h"
 #include "compat/ui/Platform.h"
+#include "compat/ui/ReportOutput.h"
 #include "compat/ui/TitleBar.h"
 #include "compat/ui/Twips.h"
 #include "shell/modArchivio.h"
@@ -13,37 +12,11 @@
 #include "shell/modControlli.h"
 #include "shell/modGuida.h"
 
-#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
 
 using namespace compat;
-
-namespace {
-
-QString percorsoReale(const QString& p)
-{
-    const QFileInfo fi(p);
-    const QString c = fi.canonicalFilePath();
-    return c.isEmpty() ? fi.absoluteFilePath() : c;
-}
-
-} // namespace
-
-bool FileInUso(const QString& percorso)
-{
-    const QString p = percorsoReale(percorso);
-    QStringList inUso = {Archivio().fileEstrazioni().path(), Archivio().fileAnni().path()};
-    if (auto* f = Forms::find<frmAggiornamenti>())
-        inUso << f->fileAperto();
-    if (auto* f = Forms::find<frmAggiornaInternet>())
-        inUso << f->fileAperto();
-    for (const QString& u : inUso)
-        if (!u.isEmpty() && percorsoReale(u) == p)
-            return true;
-    return false;
-}
 
 frmEsportazione::frmEsportazione()
 {
@@ -97,12 +70,8 @@ void frmEsportazione::cmdEsporta_Click()
         {QStringLiteral("Salva"), FiltroAggiornamenti(false), 1, QString()});
     if (!nome || nome->isEmpty())
         return;
-    if (FileInUso(*nome)) {
-        vbMsgBox(QStringLiteral("Il file ") + *nome
-                     + QStringLiteral(" è in uso dal programma: scegliere un altro nome."),
-                 vbOKOnly | vbCritical, titolo);
+    if (refuseOwnFile(*nome, titolo))
         return;
-    }
     const QByteArray dati = datiEsportazione(Archivio());
     QString errore;
     if (!replaceFile(*nome, dati, &errore)) {

@@ -28,8 +28,3 @@ protected:
 private:
     void cmdEsporta_Click();
 };
-
-// Whether `percorso` names one of the program's files in use (the archive's
-// two files, an update file an update window holds), which an export must
-// never replace.
-bool FileInUso(const QString& percorso);

@@ -14,34 +14,6 @@
 
 namespace compat {
 
-namespace {
-
-QString reasonOf(const QFileDevice& device)
-{
-    switch (device.error()) {
-    case QFileDevice::PermissionsError: return QStringLiteral("accesso negato");
-    case QFileDevice::ResourceError: return QStringLiteral("spazio su disco esaurito o risorsa non disponibile");
-    case QFileDevice::OpenError: return QStringLiteral("impossibile aprire il file");
-    case QFileDevice::WriteError: return QStringLiteral("errore di scrittura");
-    default: break;
-    }
-    const QString s = device.errorString();
-    return s.isEmpty() ? QStringLiteral("errore sconosciuto") : s;
-}
-
-// The reason for a run-time error number of a failed write.
-QString reasonOf(int number)
-{
-    switch (number) {
-    case 61: return QStringLiteral("spazio su disco esaurito");
-    case 70: return QStringLiteral("accesso negato");
-    case 76: return QStringLiteral("percorso non trovato");
-    default: return QStringLiteral("errore di scrittura");
-    }
-}
-
-} // namespace
-
 TextOutput::TextOutput(const QString& path, WriteMode mode) : path_(path), mode_(mode)
 {
     if (path.isEmpty()) {
@@ -50,19 +22,18 @@ TextOutput::TextOutput(const QString& path, WriteMode mode) : path_(path), mode_
     }
     const QFileInfo info(path);
     if (!info.absoluteDir().exists()) {
-        error_ = QStringLiteral("Impossibile creare il file ") + path
-                 + QStringLiteral(": percorso non trovato.");
+        fail(QStringLiteral("Impossibile creare il file "), 76);
         return;
     }
     if (info.isDir()) {
-        error_ = QStringLiteral("Impossibile creare il file ") + path
-                 + QStringLiteral(": è una cartella.");
+        fail(QStringLiteral("Impossibile creare il file "), QStringLiteral("è una cartella"));
         return;
     }
     if (mode == WriteMode::Append) {
         file_ = std::make_unique<QFile>(path);
+        errno = 0;
         if (!file_->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-            fail(*file_, QStringLiteral("Impossibile aprire il file "));
+            fail(QStringLiteral("Impossibile aprire il file "), errno ? errorNumberOf(errno) : 75);
         else
             sizeBefore_ = file_->size();
     }
@@ -80,9 +51,9 @@ void TextOutput::fail(const QString& what, const QString& reason)
         error_ = what + path_ + QStringLiteral(": ") + reason + u'.';
 }
 
-void TextOutput::fail(const QFileDevice& device, const QString& what)
+void TextOutput::fail(const QString& what, int number)
 {
-    fail(what, reasonOf(device));
+    fail(what, errorDescription(number));
 }
 
 void TextOutput::writeLine(QStringView line)
@@ -105,7 +76,7 @@ bool TextOutput::commit()
         return false;
     int number = 0;
     if (!replaceFile(path_, text_, nullptr, &number))
-        fail(QStringLiteral("Impossibile scrivere il file "), reasonOf(number));
+        fail(QStringLiteral("Impossibile scrivere il file "), number);
     return !failed();
 }
 
@@ -119,8 +90,7 @@ bool TextOutput::commitAppend()
         errno = 0;
         const bool scritto = file_->write(text_) == text_.size();
         if (!scritto || ::fdatasync(file_->handle()) != 0)
-            fail(QStringLiteral("Errore di scrittura nel file "),
-                 reasonOf(errno ? errorNumberOf(errno) : 75));
+            fail(QStringLiteral("Errore di scrittura nel file "), errno ? errorNumberOf(errno) : 75);
     }
     // What reached the file of a failed addition is taken away again.
     if (failed() && ::ftruncate(file_->handle(), off_t(sizeBefore_)) == 0)

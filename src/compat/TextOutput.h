@@ -19,7 +19,6 @@
 #include <memory>
 
 class QFile;
-class QFileDevice;
 
 namespace compat {
 
@@ -41,7 +40,7 @@ public:
 
 private:
     void fail(const QString& what, const QString& reason);
-    void fail(const QFileDevice& device, const QString& what);
+    void fail(const QString& what, int number);
     bool commitAppend();
 
     QString path_;

@@ -281,69 +281,113 @@ QString destinazione(const QString& path)
 
 } // namespace
 
-bool replaceFile(const QString& path, QByteArrayView data, QString* error, int* number)
+FileReplacement::FileReplacement(const QString& path) : path_(path)
 {
-    const auto esito = [&](int n) {
-        if (error)
-            *error = n ? errorDescription(n) : QString();
-        if (number)
-            *number = n;
-        return n == 0;
-    };
-    const QString target = destinazione(path);
-    const QFileInfo fi(target);
-    if (!fi.absoluteDir().exists())
-        return esito(76);
-    if (fi.isDir())
-        return esito(75);
+    const QFileInfo fi(destinazione(path));
+    if (!fi.absoluteDir().exists()) {
+        error_ = 76;
+        return;
+    }
+    if (fi.isDir()) {
+        error_ = 75;
+        return;
+    }
+    target_ = QFile::encodeName(fi.absoluteFilePath());
+    folder_ = QFile::encodeName(fi.absolutePath());
     // A file that may not be written is not replaced either, though its
     // folder would allow the rename.
-    const QByteArray nome = QFile::encodeName(target);
-    if (::access(nome.constData(), W_OK) != 0 && errno != ENOENT)
-        return esito(errorNumberOf(errno));
-
-    // The temporary file stands beside the target, so that the rename is
-    // atomic: until it, the old file is untouched.
-    QByteArray temporaneo;
-    int fd = -1;
-    for (int tentativo = 0; fd < 0 && tentativo < 100; ++tentativo) {
-        temporaneo = QFile::encodeName(fi.absoluteDir().filePath(
+    if (::access(target_.constData(), W_OK) != 0 && errno != ENOENT) {
+        error_ = errorNumberOf(errno);
+        return;
+    }
+    // Beside the target, so that the rename is atomic: until it, the old file
+    // is untouched. removeReplacementLeftovers() knows this name.
+    for (int tentativo = 0; fd_ < 0 && tentativo < 100; ++tentativo) {
+        temporary_ = QFile::encodeName(fi.absoluteDir().filePath(
             QStringLiteral(".%1.%2.tmp")
                 .arg(fi.fileName())
                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))));
-        fd = ::open(temporaneo.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return esito(errorNumberOf(errno));
+        fd_ = ::open(temporary_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd_ < 0 && errno != EEXIST) {
+            error_ = errorNumberOf(errno);
+            return;
+        }
     }
-    if (fd < 0)
-        return esito(75);
-    int err = 0;
-    if (struct stat vecchio {}; ::stat(nome.constData(), &vecchio) == 0
-                                && ::fchmod(fd, vecchio.st_mode & 07777) != 0)
+    if (fd_ < 0) {
+        error_ = 75;
+        return;
+    }
+    if (struct stat vecchio {}; ::stat(target_.constData(), &vecchio) == 0
+                                && ::fchmod(fd_, vecchio.st_mode & 07777) != 0)
+        abandon(errno);
+}
+
+FileReplacement::~FileReplacement()
+{
+    abandon(0);
+}
+
+QString FileReplacement::temporaryPath() const
+{
+    return QFile::decodeName(temporary_);
+}
+
+int FileReplacement::write(QByteArrayView data)
+{
+    if (!error_)
+        if (const int err = scriviTutto(fd_, path_, data.data(), data.size(), written_))
+            abandon(err);
+    written_ += data.size();
+    return error_;
+}
+
+void FileReplacement::abandon(int systemError)
+{
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+        ::unlink(temporary_.constData());
+    }
+    if (systemError && !error_)
+        error_ = errorNumberOf(systemError);
+}
+
+int FileReplacement::commit()
+{
+    if (error_ || fd_ < 0)
+        return error_ ? error_ : 75;
+    int err = ::fsync(fd_) != 0 ? errno : 0;
+    if (::close(fd_) != 0 && !err)
         err = errno;
-    if (!err)
-        err = scriviTutto(fd, path, data.data(), data.size());
-    if (!err && ::fsync(fd) != 0)
-        err = errno;
-    if (::close(fd) != 0 && !err)
-        err = errno;
-    if (!err && gWriteFault && gWriteFault(path, 0) == 0)
+    fd_ = -1;
+    if (!err && gWriteFault && gWriteFault(path_, 0) == 0)
         err = EIO;
-    if (!err && ::rename(temporaneo.constData(), nome.constData()) != 0)
+    if (!err && ::rename(temporary_.constData(), target_.constData()) != 0)
         err = errno;
     if (err) {
-        ::unlink(temporaneo.constData());
-        return esito(errorNumberOf(err));
+        ::unlink(temporary_.constData());
+        error_ = errorNumberOf(err);
+        return error_;
     }
     // The new name reaches the disk with its folder; a failure here loses
     // nothing, the data are synced already.
-    if (const int cartella = ::open(QFile::encodeName(fi.absolutePath()).constData(),
-                                    O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (const int cartella = ::open(folder_.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         cartella >= 0) {
         ::fsync(cartella);
         ::close(cartella);
     }
-    return esito(0);
+    return 0;
+}
+
+bool replaceFile(const QString& path, QByteArrayView data, QString* error, int* number)
+{
+    FileReplacement file(path);
+    const int n = file.write(data) ? file.error() : file.commit();
+    if (error)
+        *error = n ? errorDescription(n) : QString();
+    if (number)
+        *number = n;
+    return n == 0;
 }
 
 void removeReplacementLeftovers(const QString& path)
@@ -372,6 +416,14 @@ void setOpenFault(OpenFault fault)
 void setWriteWatch(WriteWatch watch)
 {
     gWriteWatch = std::move(watch);
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    struct stat sa {}, sb {};
+    return !a.isEmpty() && !b.isEmpty() && ::stat(QFile::encodeName(a).constData(), &sa) == 0
+           && ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev
+           && sa.st_ino == sb.st_ino;
 }
 
 bool fileExists(QStringView path)

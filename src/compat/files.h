@@ -103,14 +103,46 @@ void setOpenFault(OpenFault fault);
 using WriteWatch = std::function<void(const QString& path, qint64 written)>;
 void setWriteWatch(WriteWatch watch);
 
-// Replaces the file at `path` with `data`: written whole to a temporary file
-// beside it, synced, then renamed over it. Every failed write, sync or rename
-// is seen before the old file is touched; the temporary file is then removed
-// and an existing file stays byte for byte. An existing file this process may
-// not write is refused (70). A symbolic link is kept and its target replaced.
-// False on failure, with the run-time error in *number (61
-// no space, 70 no permission, 75 any other fault, 76 no such folder) and its
-// description in *error.
+// A file replaced whole through a temporary file beside it
+// (".<name>.<8 hex digits>.tmp", with the mode of the file it replaces):
+// what is written into the temporary file reaches `path` only in commit(),
+// which syncs it and renames it over the target. Dropped without a commit, or
+// after any failure, the temporary file is removed and an existing file
+// stays byte for byte. A symbolic link is kept and its target replaced; an
+// existing file this process may not write is refused (70).
+class FileReplacement {
+public:
+    explicit FileReplacement(const QString& path);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    // 0 while sound, else the run-time error of the first failure (61 no
+    // space, 70 no permission, 75 any other fault, 76 no such folder).
+    int error() const { return error_; }
+    // Where a writer that opens its file itself writes.
+    QString temporaryPath() const;
+    // Appends `data`; the error, 0 when it reached the file whole.
+    int write(QByteArrayView data);
+    // Syncs and renames; the error, 0 when the target holds the new file.
+    int commit();
+
+private:
+    void abandon(int systemError);
+
+    QString path_;
+    QByteArray target_;
+    QByteArray folder_;
+    QByteArray temporary_;
+    int fd_ = -1;
+    int error_ = 0;
+    qint64 written_ = 0;
+};
+
+// Replaces the file at `path` with `data` through a FileReplacement: every
+// failed write, sync or rename is seen before the old file is touched. False
+// on failure, with the run-time error in *number and its description in
+// *error.
 bool replaceFile(const QString& path, QByteArrayView data, QString* error = nullptr,
                  int* number = nullptr);
 
@@ -119,6 +151,10 @@ bool replaceFile(const QString& path, QByteArrayView data, QString* error = null
 // "." + the file's name + "." + eight lowercase hex digits + ".tmp" beside
 // it, and beside its target when it is a symbolic link. Nothing else.
 void removeReplacementLeftovers(const QString& path);
+
+// Whether both names reach one existing file, links followed: the same
+// device and inode, so a hard link or a name through ".." counts too.
+bool sameFile(const QString& a, const QString& b);
 
 // True when at least one ordinary, non-hidden file matches the path (the
 // name may hold the wildcards * and ?); any error gives False.

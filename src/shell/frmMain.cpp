@@ -9,6 +9,7 @@
 #include "compat/AppError.h"
 #include "compat/vb.h"
 #include "compat/ui/Platform.h"
+#include "compat/ui/ReportOutput.h"
 #include "compat/ui/Twips.h"
 #include "core/Impostazioni.h"
 #include "consulta/frmConsultaEstrazioni.h"
@@ -267,10 +268,24 @@ void frmMain::creaImmaginiRuote(QWidget* area)
     }
 }
 
+QStringList FileDelProgramma()
+{
+    QStringList file;
+    for (const char16_t* f : {u"Archivi/Estrazioni.ind", u"Archivi/anni.ind", u"Quorvane.ini",
+                              u"Quorvane.lock", u"IniFile/Errori.log"})
+        file << appFile(f);
+    if (auto* w = Forms::find<frmAggiornamenti>())
+        file << w->fileAperto();
+    if (auto* w = Forms::find<frmAggiornaInternet>())
+        file << w->fileAperto();
+    return file;
+}
+
 void frmMain::formLoad()
 {
     PercorsoApp = platform().app().folder();
     IniImpostazioni().setFileName(appFile(u"Quorvane.ini"));
+    setOwnFiles(FileDelProgramma);
     InizializzaPrimaEstrazioneRuota();
     if (InizializzazioneFatta)
         return;

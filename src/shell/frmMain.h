@@ -90,3 +90,7 @@ struct GeometriaMain {
     double left = 0, top = 0, width = 0, height = 0;
 };
 GeometriaMain LeggiGeometriaMain(double schermoLargo, double schermoAlto);
+
+// The files the program itself keeps or holds open, which no output whose
+// name the user gives may write (told to the output kit at start-up).
+QStringList FileDelProgramma();

@@ -359,7 +359,7 @@ TEST(frmElenco, TextExportWritesTheFortyTwoLinesAndAsksBeforeReplacing)
 
     const QString cattivo = a.cartella.percorso() + QStringLiteral("/manca/elenco.txt");
     a.fake.expectSave(cattivo);
-    a.fake.expectMsgBox(QStringLiteral("Impossibile creare il file ") + cattivo + QStringLiteral(": percorso non trovato."),
+    a.fake.expectMsgBox(QStringLiteral("Impossibile creare il file ") + cattivo + QStringLiteral(": Impossibile trovare il percorso."),
                         vbOK);
     a.clic(a.f->cmdPrintToFile);
     a.fake.expectSave(std::nullopt);

@@ -1,5 +1,6 @@
 #include "archivio/FileAggiornamento.h"
 #include "archivio/frmAggiornamenti.h"
+#include "archivio/frmElenco.h"
 #include "archivio/frmEsportazione.h"
 #include "compat/files.h"
 #include "compat/ui/Controls.h"
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 using namespace compat;
 
@@ -83,6 +86,8 @@ TEST(frmEsportazione, ExportMergedIntoACutArchiveRestoresBothFiles)
     EXPECT_EQ(b.leggi("Archivi/anni.ind"), anniInteri);
 }
 
+// Whatever name reaches one of the program's own files, no export, page of
+// the draw table or print to a file writes it: refused before any question.
 TEST(frmEsportazione, NeverOverTheProgramsOwnFilesNorAfterAFailedWrite)
 {
     Ambiente a(storico());
@@ -92,15 +97,34 @@ TEST(frmEsportazione, NeverOverTheProgramsOwnFilesNorAfterAFailedWrite)
     Forms::get<frmMain>()->mnuEstrazioniAggiorna->trigger();
     a.fake.expectOpen(a.percorso("agg.bin"));
     vbPress(Forms::find<frmAggiornamenti>()->cmdApri);
-    for (const char* proprio : {"Archivi/Estrazioni.ind", "Archivi/anni.ind", "agg.bin"}) {
-        a.fake.expectSave(a.percorso(proprio));
-        a.fake.expectMsgBox(QStringLiteral("Il file ") + a.percorso(proprio)
-                                + QStringLiteral(" è in uso dal programma: scegliere un altro nome."),
-                            vbOK);
-        QTest::mouseClick(a.f()->cmdEsporta, Qt::LeftButton);
+    for (const char* f : {"Quorvane.ini", "Quorvane.lock", "IniFile/Errori.log"})
+        a.cartella.scriviFile(QString::fromLatin1(f), "del programma");
+    ASSERT_TRUE(QFile::link(a.percorso("Archivi/Estrazioni.ind"), a.percorso("simbolico.ind")));
+    const QByteArray anni = QFile::encodeName(a.percorso("Archivi/anni.ind"));
+    ASSERT_EQ(::link(anni.constData(), QFile::encodeName(a.percorso("fisico.ind")).constData()), 0);
+    auto* elenco = Forms::get<frmElenco>();
+    elenco->vbShow();
+    for (const char* proprio : {"Archivi/Estrazioni.ind", "Archivi/../Archivi/Estrazioni.ind", "simbolico.ind",
+                                "fisico.ind", "Archivi/anni.ind", "Quorvane.ini", "Quorvane.lock",
+                                "IniFile/Errori.log", "agg.bin"}) {
+        ASSERT_NE(a.f(), nullptr);
+        for (QPushButton* luogo : {a.f()->cmdEsporta, elenco->cmdPrintToFile, elenco->cmdStampa}) {
+            SCOPED_TRACE(std::string(proprio) + " " + luogo->objectName().toStdString());
+            const QByteArray prima = a.leggi(proprio);
+            const QString nome = a.percorso(proprio);
+            if (luogo == elenco->cmdStampa)
+                a.fake.expectPrinterDialog(1, nome);
+            else
+                a.fake.expectSave(nome);
+            a.fake.expectMsgBox(QStringLiteral("Il file ") + nome
+                                    + QStringLiteral(" è in uso dal programma: scegliere un altro nome."),
+                                vbOK);
+            QTest::mouseClick(luogo, Qt::LeftButton);
+            EXPECT_EQ(a.fake.msgBoxCall(-1).title, luogo == a.f()->cmdEsporta ? kTitolo : "Errore");
+            EXPECT_EQ(a.fake.msgBoxCall(-1).style, vbOKOnly | vbCritical);
+            EXPECT_EQ(a.leggi(proprio), prima);
+        }
     }
-    EXPECT_EQ(a.leggi("Archivi/Estrazioni.ind"), primaE);
-    EXPECT_EQ(a.leggi("agg.bin"), primaE.right(2 * 66));
 
     a.cartella.scriviFile(QStringLiteral("esp.bin"), "da tenere");
     compat::setWriteFault([](const QString&, qint64) -> qint64 { return 100; });

@@ -102,7 +102,7 @@ TEST_F(TextOutputTest, AFullDiskFailsTheReportAndLeavesTheOldFileAsItWas)
                                 mode, &error);
         }
         EXPECT_FALSE(ok);
-        EXPECT_TRUE(error.contains(QStringLiteral("spazio su disco esaurito")))
+        EXPECT_TRUE(error.contains(QStringLiteral("Disco pieno")))
             << error.toStdString();
         EXPECT_EQ(bytesOf(path), QByteArray("gia presente\r\n"));
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);

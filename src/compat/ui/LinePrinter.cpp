@@ -1,5 +1,8 @@
 #include "compat/ui/LinePrinter.h"
 
+#include "compat/files.h"
+#include "compat/ui/ReportOutput.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -69,6 +72,10 @@ struct LinePrinter::State {
     std::unique_ptr<QPrinter> printer;
     QPainter painter;
     bool started = false;
+    // A print to a file goes into a temporary file beside it, which takes its
+    // place only once the document is whole.
+    QString target;
+    std::unique_ptr<FileReplacement> file;
 
     QString family = QStringLiteral("Courier New");
     double points = 10;
@@ -103,12 +110,10 @@ LinePrinter::~LinePrinter()
     if (!s_->started)
         return;
     // A job never ended is thrown away.
-    const QString pdf = pdfFile(*s_->printer);
     s_->printer->abort();
     if (s_->painter.isActive())
         s_->painter.end();
-    if (!pdf.isEmpty())
-        QFile::remove(pdf);
+    s_->file.reset();
 }
 
 void LinePrinter::fail(const QString& reason)
@@ -163,6 +168,21 @@ bool LinePrinter::ensureStarted()
         setup_(*s.printer, document_);
         applyOrientation(*s.printer, s.orientation);
         s.metrics.reset();
+        s.target = pdfFile(*s.printer);
+        if (!s.target.isEmpty()) {
+            // The dialog's file is refused before printing; the later
+            // documents' names, formed from it, are checked here.
+            if (isOwnFile(s.target)) {
+                fail(ownFileMessage(s.target));
+                return false;
+            }
+            s.file = std::make_unique<FileReplacement>(s.target);
+            if (s.file->error()) {
+                fail(QStringLiteral("Impossibile stampare nel file ") + s.target + u'.');
+                return false;
+            }
+            s.printer->setOutputFileName(s.file->temporaryPath());
+        }
     }
     if (!s.metrics) {
         s.font = QFont(resolveFontFamily(s.family));
@@ -175,9 +195,8 @@ bool LinePrinter::ensureStarted()
     if (s.started)
         return true;
     if (!s.painter.begin(s.printer.get())) {
-        if (s.printer->outputFormat() == QPrinter::PdfFormat)
-            fail(QStringLiteral("Impossibile stampare nel file ") + s.printer->outputFileName()
-                 + u'.');
+        if (!s.target.isEmpty())
+            fail(QStringLiteral("Impossibile stampare nel file ") + s.target + u'.');
         else if (QPrinterInfo::availablePrinters().isEmpty())
             fail(QStringLiteral("Nessuna stampante installata."));
         else
@@ -359,16 +378,17 @@ void LinePrinter::endDoc()
         if (s.lineUsed)
             flushLine();
         record(kEndDoc);
-        const QString pdf = pdfFile(*s.printer);
         if (!s.painter.end() || s.printer->printerState() == QPrinter::Error) {
             fail(QStringLiteral("Errore durante la stampa: il documento non è stato inviato."));
-        } else if (!pdf.isEmpty() && !pdfWhole(pdf)) {
-            fail(QStringLiteral("Impossibile stampare nel file ") + pdf + u'.');
-            QFile::remove(pdf);
+        } else if (s.file && !failed()
+                   && (!pdfWhole(s.file->temporaryPath()) || s.file->commit() != 0)) {
+            fail(QStringLiteral("Impossibile stampare nel file ") + s.target + u'.');
         } else if (recording_) {
             documentEnded(document_, s.transcript);
         }
     }
+    s.file.reset();
+    s.target.clear();
     s.started = false;
     s.printer.reset();
     s.metrics.reset();

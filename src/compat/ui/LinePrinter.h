@@ -76,7 +76,8 @@ public:
 QString resolveFontFamily(const QString& family);
 
 // An ILinePrinter over QPrinter. `setup` prepares the QPrinter of each
-// document (numbered from 1) before anything is painted on it.
+// document (numbered from 1) before anything is painted on it. A document
+// printed into a file replaces that file only once it is ended whole.
 class LinePrinter : public ILinePrinter {
 public:
     // Transcript markers (see documentEnded).

@@ -85,6 +85,9 @@ public:
     // The number of copies chosen (at least 1); nullopt when cancelled. The
     // caller prints that many copies itself: every job prints one.
     virtual std::optional<int> ask() = 0;
+    // The file the last accepted dialog chose to print into; empty for a
+    // printer.
+    virtual QString chosenFile() = 0;
 };
 
 class IPrinters {

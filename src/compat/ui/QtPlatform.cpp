@@ -334,6 +334,11 @@ std::optional<int> QtPrinting::ask()
     return copies;
 }
 
+QString QtPrinting::chosenFile()
+{
+    return chosen_ ? chosen_->outputFileName() : QString();
+}
+
 PrintTarget printTarget(bool afterDialog, const QString& chosenPrinter, const QString& chosenFile,
                         const QString& defaultPrinter, const QStringList& installed)
 {

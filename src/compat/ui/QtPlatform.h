@@ -148,6 +148,7 @@ public:
     explicit QtPrinting(PrinterSystem system = systemPrinters());
     ~QtPrinting() override;
     std::optional<int> ask() override;
+    QString chosenFile() override;
     std::unique_ptr<ILinePrinter> open() override;
     std::unique_ptr<ILinePrinter> openDefault() override;
 

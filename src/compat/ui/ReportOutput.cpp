@@ -4,7 +4,45 @@
 #include "compat/ui/LinePrinter.h"
 #include "compat/ui/Platform.h"
 
+#include <algorithm>
+
 namespace compat {
+
+namespace {
+
+std::function<QStringList()> gOwnFiles;
+
+// The failures of the output kit carry this title.
+const QString kErrorTitle = QStringLiteral("Errore");
+
+} // namespace
+
+void setOwnFiles(std::function<QStringList()> files)
+{
+    gOwnFiles = std::move(files);
+}
+
+bool isOwnFile(const QString& name)
+{
+    if (!gOwnFiles)
+        return false;
+    const QStringList own = gOwnFiles();
+    return std::any_of(own.begin(), own.end(), [&](const QString& f) { return sameFile(name, f); });
+}
+
+QString ownFileMessage(const QString& name)
+{
+    return QStringLiteral("Il file ") + name
+           + QStringLiteral(" è in uso dal programma: scegliere un altro nome.");
+}
+
+bool refuseOwnFile(const QString& name, const QString& title)
+{
+    if (!isOwnFile(name))
+        return false;
+    vbMsgBox(ownFileMessage(name), vbOKOnly | vbCritical, title);
+    return true;
+}
 
 std::optional<OutputFile> askOutputFile(const QString& proposedName, IfExists ifExists)
 {
@@ -14,7 +52,7 @@ std::optional<OutputFile> askOutputFile(const QString& proposedName, IfExists if
     request.filterIndex = 1;
     request.initialName = proposedName;
     const std::optional<QString> name = platform().fileDialogs().save(request);
-    if (!name || name->isEmpty())
+    if (!name || name->isEmpty() || refuseOwnFile(*name, kErrorTitle))
         return std::nullopt;
     OutputFile file{*name, WriteMode::Replace};
     if (!fileExists(*name))
@@ -48,7 +86,7 @@ bool finishOutput(TextOutput& out)
 {
     if (out.commit())
         return true;
-    vbMsgBox(out.error(), vbCritical, QStringLiteral("Errore"));
+    vbMsgBox(out.error(), vbCritical, kErrorTitle);
     return false;
 }
 
@@ -63,7 +101,7 @@ bool writeOutputFile(const OutputFile& file, const QStringList& lines)
 std::optional<int> askPrintCopies()
 {
     const std::optional<int> copies = platform().printerDialog().ask();
-    if (!copies)
+    if (!copies || refuseOwnFile(platform().printerDialog().chosenFile(), kErrorTitle))
         return std::nullopt;
     return std::max(1, *copies);
 }
@@ -73,7 +111,7 @@ bool finishPrint(ILinePrinter& printer)
     printer.endDoc();
     if (!printer.failed())
         return true;
-    vbMsgBox(printer.error(), vbCritical, QStringLiteral("Errore"));
+    vbMsgBox(printer.error(), vbCritical, kErrorTitle);
     return false;
 }
 

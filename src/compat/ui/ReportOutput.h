@@ -15,12 +15,25 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
 namespace compat {
 
 class ILinePrinter;
+
+// The program's own files (the archive, the settings, the single-copy lock,
+// the error log, an update file held open), which no output named by the
+// user may write; the shell names them at start-up.
+void setOwnFiles(std::function<QStringList()> files);
+// Whether `name` is one of them, after links are resolved; a name that does
+// not exist is none.
+bool isOwnFile(const QString& name);
+QString ownFileMessage(const QString& name);
+// True, after telling the user in a box titled `title`, when `name` is one
+// of them: nothing is to be written.
+bool refuseOwnFile(const QString& name, const QString& title);
 
 // What to ask when the chosen file exists: "Sovrascrivi ?" (Yes replaces,
 // anything else gives up) or "Le informazioni vanno aggiunte in calce ?"
@@ -33,7 +46,8 @@ struct OutputFile {
 };
 
 // The save dialog "Salva risultati su file" for "File di testo (*.Txt)",
-// proposing `proposedName`, then the question for an existing file.
+// proposing `proposedName`, then the question for an existing file; one of
+// the program's own files is refused before it.
 std::optional<OutputFile> askOutputFile(const QString& proposedName,
                                         IfExists ifExists = IfExists::AskOverwrite);
 
@@ -42,7 +56,8 @@ bool writeOutputFile(const OutputFile& file, const QStringList& lines);
 // Commits `out` and reports a failure; true when written whole.
 bool finishOutput(TextOutput& out);
 
-// The printer dialog; the number of copies, nullopt when cancelled.
+// The printer dialog; the number of copies, nullopt when cancelled or when
+// it chose to print into one of the program's own files.
 std::optional<int> askPrintCopies();
 // Ends the document and reports a failure; true when it was sent.
 bool finishPrint(ILinePrinter& printer);

@@ -3,11 +3,14 @@
 #include "support/ui/PdfText.h"
 #include "LimiteFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace compat;
 using testsupport::pdfLines;
@@ -181,23 +184,41 @@ TEST_F(LinePrinterTest, FailureIsKeptAndLaterCallsDoNothing)
     EXPECT_EQ(none->error(), QStringLiteral("Nessuna stampante installata."));
 }
 
-// A print to a file on a full disk: the cut file is no document sent.
-TEST_F(LinePrinterTest, APrintToAFileOnAFullDiskFailsAndLeavesNoCutFile)
+// A print to a file on a full disk, or one never ended: the cut file is no
+// document sent, and an earlier file of that name stays alone, as it was.
+TEST_F(LinePrinterTest, AFailedPrintToAFileLeavesTheEarlierFileAsItWas)
 {
-    auto p = printer();
-    {
-        LimiteFile disco(2000);
-        for (int i = 0; i < 200; ++i) {
-            p->print(u"riga di un rapporto stampato su file");
-            p->endLine();
+    const QByteArray vecchio = "%PDF-1.4 stampa precedente\n%%EOF\n";
+    // What the disk takes (-1: no endDoc), and whether an earlier file is there.
+    for (const auto& [limite, prima] : {std::pair{2000, false}, {2000, true}, {0, true}, {-1, true}}) {
+        SCOPED_TRACE(limite);
+        QTemporaryDir cartella;
+        const QString pdf = cartella.filePath(QStringLiteral("t-1.pdf"));
+        if (prima) {
+            QFile f(pdf);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(vecchio) > 0);
         }
-        p->endDoc();
+        Documents inviati;
+        {
+            PdfLinePrinter p(cartella.path(), QStringLiteral("t"), inviati.sink());
+            std::optional<LimiteFile> disco;
+            if (limite >= 0)
+                disco.emplace(limite);
+            for (int i = 0; i < 200; ++i) {
+                p.print(u"riga di un rapporto stampato su file");
+                p.endLine();
+            }
+            if (limite >= 0)
+                p.endDoc();
+            disco.reset();
+            EXPECT_EQ(p.error(), limite < 0 ? QString()
+                                            : QStringLiteral("Impossibile stampare nel file ") + pdf + u'.');
+        }
+        EXPECT_TRUE(inviati.docs.empty());
+        EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files | QDir::Hidden).size(), prima ? 1 : 0);
+        QFile f(pdf);
+        EXPECT_EQ(f.open(QIODevice::ReadOnly) ? f.readAll() : "", prima ? vecchio : "");
     }
-    EXPECT_TRUE(p->failed());
-    EXPECT_EQ(p->error(), QStringLiteral("Impossibile stampare nel file ") + dir.path()
-                              + QStringLiteral("/t-1.pdf."));
-    EXPECT_TRUE(out.docs.empty());
-    EXPECT_FALSE(QFileInfo::exists(dir.path() + QStringLiteral("/t-1.pdf")));
 }
 
 TEST(ResolveFontFamily, KnownFamiliesFallBackToInstalledLookAlikes)

@@ -119,7 +119,7 @@ TEST_F(ReportOutputTest, AFailedWriteIsReportedNeverDone)
     const std::optional<OutputFile> f = askOutputFile(QStringLiteral("Report"));
     ASSERT_TRUE(f);
     fake.expectMsgBox(QStringLiteral("Impossibile creare il file ") + bad
-                          + QStringLiteral(": percorso non trovato."),
+                          + QStringLiteral(": Impossibile trovare il percorso."),
                       vbOK);
     EXPECT_FALSE(writeOutputFile(*f, {QStringLiteral("x")}));
     EXPECT_EQ(fake.msgBoxCall(-1).style, vbCritical);
@@ -135,7 +135,7 @@ TEST_F(ReportOutputTest, AFullDiskIsReportedAndTheFileStaysAsItWas)
         QString risposta;   // to the question about the existing file
         QString messaggio;
     };
-    const QString pieno = path + QStringLiteral(": spazio su disco esaurito.");
+    const QString pieno = path + QStringLiteral(": Disco pieno.");
     const Caso casi[] = {
         {true, IfExists::AskOverwrite, QStringLiteral(" è già esistente. Sovrascrivi ?"),
          QStringLiteral("Impossibile scrivere il file ") + pieno},

@@ -4,7 +4,9 @@
 // unloaded.
 #include "ArchivioTest.h"
 #include "compat/ui/Form.h"
+#include "compat/ui/ReportOutput.h"
 #include "core/Impostazioni.h"
+#include "shell/frmMain.h"
 #include "shell/modArchivio.h"
 #include "support/ui/FakePlatform.h"
 #include "support/ui/StatoModuli.h"
@@ -25,6 +27,7 @@ struct AmbienteServizi {
         cartella.scrivi(estrazioni);
         PercorsoApp = cartella.percorso();
         IniImpostazioni().setFileName(PercorsoApp + QStringLiteral("/Quorvane.ini"));
+        compat::setOwnFiles(FileDelProgramma);
         Archivio().apri(PercorsoApp);
         AggiornaNumeroEstrazioni();
     }

@@ -3,6 +3,8 @@
 #include "compat/AppError.h"
 #include "compat/ui/LinePrinter.h"
 
+#include <QPrinter>
+
 #include <gtest/gtest.h>
 
 namespace compat {
@@ -205,9 +207,9 @@ bool FakePlatform::systemInfo()
     return shellOk_;
 }
 
-void FakePlatform::expectPrinterDialog(std::optional<int> copies)
+void FakePlatform::expectPrinterDialog(std::optional<int> copies, const QString& file)
 {
-    printerDialogs_.push_back(copies);
+    printerDialogs_.push_back({copies, file});
 }
 
 std::optional<int> FakePlatform::ask()
@@ -216,8 +218,10 @@ std::optional<int> FakePlatform::ask()
         ADD_FAILURE() << "unexpected printer dialog";
         return std::nullopt;
     }
-    const std::optional<int> copies = printerDialogs_.front();
+    const auto [copies, file] = printerDialogs_.front();
     printerDialogs_.pop_front();
+    if (copies)
+        chosenFile_ = file;
     return copies;
 }
 
@@ -236,6 +240,11 @@ std::unique_ptr<ILinePrinter> FakePlatform::printer(bool defaultPrinter)
     if (!printerInstalled_)
         return LinePrinter::unavailable(QStringLiteral("Nessuna stampante installata."));
     ++printersOpened_;
+    if (!defaultPrinter && !chosenFile_.isEmpty())
+        return std::make_unique<LinePrinter>([file = chosenFile_](QPrinter& p, int document) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(documentFile(file, document));
+        });
     return std::make_unique<PdfLinePrinter>(
         printDir_.path(), QStringLiteral("stampa%1").arg(printersOpened_),
         [this, defaultPrinter](const QString& pdf, const QStringList& lines) {

@@ -58,7 +58,9 @@ public:
     // The next colour dialog answers this; nullopt = cancelled.
     void expectColor(std::optional<quint32> answer);
     // The next printer dialog answers this many copies; nullopt = cancelled.
-    void expectPrinterDialog(std::optional<int> copies);
+    // With a `file`, the dialog chose to print into it: open() then writes
+    // that file as the desktop's printing does, and records nothing.
+    void expectPrinterDialog(std::optional<int> copies, const QString& file = {});
     // Without a printer every printer fails at its first output.
     void setPrinterInstalled(bool installed) { printerInstalled_ = installed; }
     const std::vector<PrintedDocument>& printedDocuments() const { return printed_; }
@@ -128,6 +130,7 @@ public:
     bool mailTo(const QString& address) override;
     bool systemInfo() override;
     std::optional<int> ask() override;
+    QString chosenFile() override { return chosenFile_; }
     std::unique_ptr<ILinePrinter> open() override;
     std::unique_ptr<ILinePrinter> openDefault() override;
     bool connected() override { return connected_; }
@@ -161,7 +164,8 @@ private:
     std::vector<quint32> colorCalls_;
     QStringList shellCalls_;
 
-    std::deque<std::optional<int>> printerDialogs_;
+    std::deque<std::pair<std::optional<int>, QString>> printerDialogs_;   // copies, file
+    QString chosenFile_;
     std::vector<PrintedDocument> printed_;
     bool printerInstalled_ = true;
     int printersOpened_ = 0;

@@ -2,6 +2,7 @@
 
 #include "archivio/modElenco.h"
 #include "compat/ui/Form.h"
+#include "compat/ui/ReportOutput.h"
 #include "compat/ui/Twips.h"
 #include "consulta/frmSommeDistanze.h"
 #include "core/ArchivioMemoria.h"
@@ -68,6 +69,7 @@ void azzeraStatoModuli()
     Guida().setOwnerHwnd(nullptr);
     Guida().setHelpFile(QString());
     compat::Forms::current = nullptr;
+    compat::setOwnFiles({});
     // The desktop's own screen.
     compat::setScreenOverride({});
     // No settings file until a test names one.
