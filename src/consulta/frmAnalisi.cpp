@@ -52,10 +52,10 @@ void frmAnalisi::allarga()
     resize(larga, height());
 }
 
-void frmAnalisi::scostaDalleCelle(const QWidget* tabellone, const QWidget* celle)
+void frmAnalisi::scostaDalleCelle(const Form* tabellone, const QWidget* celle)
 {
     const QRect area = availableScreenPx();
-    const QRect t = frameRectPx(tabellone);
+    const QRect t = tabellone->frameRect();
     const QRect qui = frameRect();
     const QRect sopra(celle->mapToGlobal(QPoint(0, 0)), celle->size());
     if (area.isEmpty() || !qui.intersects(sopra))

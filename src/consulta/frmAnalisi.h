@@ -18,7 +18,7 @@ public:
     // Just opened by a board over its cells `celle`: the window moves beside
     // the board, or, where the screen has no room beside it, to the screen's
     // side away from the cells. Elsewhere it keeps its place.
-    void scostaDalleCelle(const QWidget* tabellone, const QWidget* celle);
+    void scostaDalleCelle(const compat::Form* tabellone, const QWidget* celle);
 
 protected:
     void formLoad() override;

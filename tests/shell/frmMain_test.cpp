@@ -337,7 +337,7 @@ TEST(frmMain, AStoredSizeCutToTheScreenPlacesTheWindowWhollyOnIt)
     a.ini("Forms", "MainHeight", QStringLiteral("999999999"));
     frmMain* f = a.avvia();
     EXPECT_TRUE(sulloSchermo(f, schermo));
-    EXPECT_EQ(frameRectPx(f).topLeft(), schermo.topLeft());
+    EXPECT_EQ(f->frameRect().topLeft(), schermo.topLeft());
 }
 
 // A window shown owned by `proprietario`, or shown by a menu command.
@@ -415,7 +415,7 @@ TEST(frmMain, EveryWindowReopensWhereItWasClosedWithItsTitleBarOnTheScreen)
                 InizializzazioneFatta = false; // the main window's place is read once a run
                 Form* f = w.apri(principale ? a.avvia() : Forms::find<frmMain>());
                 lasciaPassare();
-                const QRect cornice = frameRectPx(f);
+                const QRect cornice = f->frameRect();
                 if (principale)
                     EXPECT_THROW(vbUnload(f), ProcessEnded);
                 else
@@ -454,13 +454,13 @@ TEST(frmMain, AMainWindowPlacedOnAWideScreenShowsItsCloseButtonOnANarrowerOne)
     a.archivio();
     schermoConPannello(QRect(0, 0, 1366, 768));
     frmMain* m = a.avvia(); // centred on the wide screen
-    const QRect largo = frameRectPx(m);
+    const QRect largo = m->frameRect();
     EXPECT_THROW(vbUnload(m), ProcessEnded);
 
     const QRect area = schermoConPannello(QRect(0, 0, 1024, 768));
     InizializzazioneFatta = false;
     m = a.avvia();
-    const QRect stretto = frameRectPx(m);
+    const QRect stretto = m->frameRect();
     EXPECT_EQ(stretto.size(), largo.size());
     EXPECT_EQ(stretto.top(), largo.top());
     EXPECT_EQ(stretto.right(), area.right());
@@ -474,15 +474,15 @@ TEST(frmMain, ThePanelCommandCentresEveryOtherWindowWithItsTitleBarOnTheScreen)
     a.archivio();
     const QRect area = schermoConPannello(QRect(0, 0, 1366, 768));
     frmMain* m = a.avvia();
-    const QRect principale = frameRectPx(m);
+    const QRect principale = m->frameRect();
     Form* finestre[] = {apertaDalMenu<frmElenco>(m->mnuEstrazioniTabella),
                         apertaDalMenu<frmOpzioni>(m->mnuStrumentiRestrizioni)};
     for (Form* f : finestre)
         vbSetLeft(f, 0);
     m->mnuStrumentiPannello->trigger();
-    EXPECT_EQ(frameRectPx(m), principale);
+    EXPECT_EQ(m->frameRect(), principale);
     for (Form* f : finestre) {
-        const QRect r = frameRectPx(f);
+        const QRect r = f->frameRect();
         const std::string nome = f->objectName().toStdString();
         EXPECT_EQ(r.left(), twipsToPx((screenWidthTwips() - pxToTwips(r.width())) / 2)) << nome;
         EXPECT_EQ(r.top(), std::max(area.top(), twipsToPx((screenHeightTwips() - pxToTwips(r.height())) / 2))) << nome;
@@ -549,7 +549,7 @@ TEST(frmMain, EveryWindowLiesOnA1366Or1024Screen)
         QTimer::singleShot(0, [&] {
             auto* w = qobject_cast<Form*>(QApplication::activeModalWidget());
             ASSERT_NE(w, nullptr);
-            modale = frameRectPx(w);
+            modale = w->frameRect();
             vbUnload(w);
         });
         m->mnuHelpAbout->trigger();

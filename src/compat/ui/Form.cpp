@@ -1,7 +1,6 @@
 #include "compat/ui/Form.h"
 
 #include "compat/ui/Platform.h"
-#include "compat/ui/Twips.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -185,8 +184,8 @@ void Form::placeOnFirstShow()
     if (!testAttribute(Qt::WA_Resized))
         adjustSize();
     const QSize cornice = size().grownBy(frameMargins());
-    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
-    const QPoint centre = owner && owner->isVisible() ? frameRectPx(owner).center() : area.center();
+    const auto* owner = parentWidget() ? qobject_cast<const Form*>(parentWidget()->window()) : nullptr;
+    const QPoint centre = owner && owner->isVisible() ? owner->frameRect().center() : area.center();
     QPoint at = centre - QPoint(cornice.width() / 2, cornice.height() / 2);
     at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - cornice.width())));
     at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - cornice.height())));

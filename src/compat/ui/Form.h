@@ -38,6 +38,19 @@ enum : int {
     vbAppTaskManager = 3,  // never raised on Linux
 };
 
+// The primary screen and the part of it that windows may take (the screen
+// less its panels), in pixels.
+QRect screenPx();
+QRect availableScreenPx();
+// Stands a screen of that size in for the desktop's, so that the fitting
+// and placing of windows can be tried on small screens: `available` is the
+// part left by its panels (all of it when empty), `frame` what its window
+// manager puts around every window (none when null). An empty rectangle
+// gives the desktop's screen back.
+void setScreenOverride(const QRect& px, const QRect& available = {}, const QMargins& frame = {});
+// The frame the override's desktop gives every window; null without one.
+QMargins screenOverrideFrame();
+
 using UnexpectedErrorReporter =
     std::function<void(const QString& modulo, const QString& procedura, const AppError&)>;
 

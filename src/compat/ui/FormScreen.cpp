@@ -5,12 +5,13 @@
 #include "compat/ui/Form.h"
 
 #include "compat/ui/Controls.h"
-#include "compat/ui/Twips.h"
 
 #include <QEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QPointer>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
@@ -22,6 +23,42 @@
 #include <vector>
 
 namespace compat {
+
+namespace {
+
+QRect schermoSostituito;
+QRect disponibileSostituito;
+QMargins corniceSostituita;
+
+} // namespace
+
+void setScreenOverride(const QRect& px, const QRect& available, const QMargins& frame)
+{
+    schermoSostituito = px;
+    disponibileSostituito = px.isEmpty() || available.isEmpty() ? px : available;
+    corniceSostituita = px.isEmpty() ? QMargins() : frame;
+}
+
+QMargins screenOverrideFrame()
+{
+    return corniceSostituita;
+}
+
+QRect screenPx()
+{
+    if (!schermoSostituito.isEmpty())
+        return schermoSostituito;
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry() : QRect();
+}
+
+QRect availableScreenPx()
+{
+    if (!schermoSostituito.isEmpty())
+        return disponibileSostituito;
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect();
+}
 
 // The widget holding a cut window's controls: a change of its layout (a
 // panel shown or hidden) fits the window again.
