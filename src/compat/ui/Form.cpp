@@ -1,6 +1,7 @@
 #include "compat/ui/Form.h"
 
 #include "compat/ui/Platform.h"
+#include "compat/ui/TitleBar.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -198,6 +199,7 @@ void Form::vbShow(QWidget* owner)
         return;
     const bool giaPosto = placed();
     adoptOwner(owner);
+    widenForTitle();
     if (!giaPosto)
         placeOnFirstShow();
     fitToScreen();
@@ -216,6 +218,7 @@ void Form::vbShowModal(QWidget* owner)
         return;
     const bool giaPosto = placed();
     adoptOwner(owner);
+    widenForTitle();
     if (!giaPosto)
         placeOnFirstShow();
     QPointer<Form> self(this);
@@ -237,6 +240,25 @@ void Form::vbShowModal(QWidget* owner)
         self->modalLoop_ = nullptr;
         self->setWindowModality(Qt::NonModal);
     }
+}
+
+void Form::widenForTitle()
+{
+    const int serve = titleWidthPx(this);
+    // Before the first show: the size show() would give it.
+    const bool daDimensionare = !isVisible() && !testAttribute(Qt::WA_Resized);
+    if (daDimensionare)
+        adjustSize();
+    if (width() >= serve) {
+        if (daDimensionare)
+            setAttribute(Qt::WA_Resized, false);
+        return;
+    }
+    if (minimumWidth() == maximumWidth())
+        setFixedWidth(serve);
+    else
+        setMaximumWidth(std::max(maximumWidth(), serve));
+    resize(serve, height());
 }
 
 void Form::setDefaultButton(QPushButton* button)
@@ -263,6 +285,9 @@ bool Form::event(QEvent* e)
     if (e->type() == QEvent::WindowActivate)
         noteActivated();
     const bool r = QWidget::event(e);
+    // A title set by the window's code, before its handlers see the change.
+    if (e->type() == QEvent::WindowTitleChange && loaded_)
+        widenForTitle();
     // The layout has just settled (a panel shown or hidden may have grown
     // the window).
     if (e->type() == QEvent::LayoutRequest)

@@ -214,6 +214,8 @@ private:
     // Brings the shown window's title bar and close button onto the
     // available screen, moving it just enough.
     void keepTitleBarInside();
+    // Wide enough for the desktop's title bar to show the whole title.
+    void widenForTitle();
     void fitLater();
     friend class ContenutoScorrevole;
     void destroyWhenIdle();
