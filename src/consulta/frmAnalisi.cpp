@@ -57,7 +57,7 @@ void frmAnalisi::scostaDalleCelle(const Form* tabellone, const QWidget* celle)
     const QRect t = tabellone->frameRect();
     const QRect qui = frameRect();
     const QRect sopra(celle->mapToGlobal(QPoint(0, 0)), celle->size());
-    if (area.isEmpty() || !qui.intersects(sopra))
+    if (postoSalvato_ || area.isEmpty() || !qui.intersects(sopra))
         return;
     const int y = std::clamp(t.top(), area.top(), std::max(area.top(), area.bottom() + 1 - qui.height()));
     for (const int x : {t.right() + 1, t.left() - qui.width()})
@@ -70,6 +70,8 @@ void frmAnalisi::scostaDalleCelle(const Form* tabellone, const QWidget* celle)
 
 void frmAnalisi::formLoad()
 {
+    postoSalvato_ =
+        !leggi(imp::AnalisiLeft, QString()).isEmpty() || !leggi(imp::AnalisiTop, QString()).isEmpty();
     restoreFrameOrigin(this, vbVal(leggi(imp::AnalisiLeft)), vbVal(leggi(imp::AnalisiTop)));
     Forms::current = this;
     ImpostaForm(this);
@@ -79,7 +81,7 @@ void frmAnalisi::formUnload(bool&)
 {
     if (isMinimized())
         return;
-    const FrameTwips f = keepOnScreen(frameOf(this));
+    const FrameTwips f = keptFrameOf(this);
     salva(imp::AnalisiLeft, vbCStr(f.left));
     salva(imp::AnalisiTop, vbCStr(f.top));
 }

@@ -150,11 +150,28 @@ void setFrame(Form* w, const FrameTwips& f)
     w->moveFrame(QPoint(twipsToPx(f.left), twipsToPx(f.top)));
 }
 
+FrameTwips keptFrameOf(const Form* w)
+{
+    const FrameTwips f = frameOf(w);
+    const QPoint proprio = w->keptFrameOrigin();
+    return keepOnScreen({pxToTwips(proprio.x()), pxToTwips(proprio.y()), f.width, f.height});
+}
+
 void restoreFrameOrigin(Form* w, double left, double top)
 {
     const FrameTwips attuale = frameOf(w);
     const FrameTwips f = keepOnScreen({left, top, attuale.width, attuale.height});
-    w->moveFrame(QPoint(twipsToPx(f.left), twipsToPx(f.top)));
+    // A window larger than the screen is placed wholly on it, away from the
+    // place it would take where it fitted.
+    const QRectF area = availableScreenTwips();
+    const FrameTwips proprio = keepOnScreen(
+        {left, top, std::min(attuale.width, area.width()), std::min(attuale.height, area.height())});
+    const QPoint qui(twipsToPx(f.left), twipsToPx(f.top));
+    const QPoint suo(twipsToPx(proprio.left), twipsToPx(proprio.top));
+    if (qui == suo)
+        w->moveFrame(qui);
+    else
+        w->forceFrameOrigin(qui, suo);
 }
 
 } // namespace compat

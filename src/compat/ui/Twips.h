@@ -2,7 +2,7 @@
 // Positions and sizes in twips, 15 to a logical pixel. For a window Left/Top
 // are its frame's origin (the outer window, title bar included) and
 // Width/Height its client size, which its code lays its controls out in; the
-// place it keeps (frameOf, setFrame) is its frame's, size included. For a
+// place it keeps (keptFrameOf, setFrame) is its frame's, size included. For a
 // control they are its geometry within its parent. The frame itself, in
 // pixels, and the screen are the window's (Form.h).
 #include <QRectF>
@@ -48,10 +48,14 @@ struct FrameTwips {
 FrameTwips keepOnScreen(FrameTwips f, const QRectF& area);
 FrameTwips keepOnScreen(FrameTwips f);
 FrameTwips frameOf(const Form* w);
+// The frame a window keeps from one run to the next: at its own place
+// (Form::keptFrameOrigin), kept on the screen.
+FrameTwips keptFrameOf(const Form* w);
 // Size first, so that the position is taken for the size it was checked with.
 void setFrame(Form* w, const FrameTwips& f);
 // Puts the window's frame at a stored origin kept on the screen with the
-// frame's size.
+// frame's size; a stored origin that only a window fitting the screen could
+// keep stays its own place.
 void restoreFrameOrigin(Form* w, double left, double top);
 
 } // namespace compat
