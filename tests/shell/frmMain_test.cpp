@@ -461,12 +461,10 @@ TEST(frmMain, AWindowTheProgramMovedKeepsItsOwnPlace)
     const auto ricercaAutomatica = [](frmMain* m) -> Form* {
         m->mnuQuorvane->trigger();
         auto* q = Forms::find<frmQuorvane>();
-        for (size_t r : {2, 3}) {
-            QTest::mouseClick(q->chkRuota[r], Qt::LeftButton);
-            QTest::mouseClick(q->chkRuotaG[r], Qt::LeftButton);
-        }
+        for (QToolButton* b : {q->chkRuota[2], q->chkRuotaG[2]})
+            QTest::mouseClick(b, Qt::LeftButton);
         QTest::mouseClick(q->cmdRicercaAutomatica, Qt::LeftButton);
-        lasciaPassare();
+        lasciaPassare(); // the panel shown grows the window past the screen
         QTest::mouseClick(q->cmdAvviaRicercaAutomatica, Qt::LeftButton);
         return q;
     };
@@ -484,7 +482,7 @@ TEST(frmMain, AWindowTheProgramMovedKeepsItsOwnPlace)
         const char* salvato; // both keys, or none stored
         std::function<Form*(frmMain*)> apri;
         std::optional<QPoint> trascinata;
-        QPoint dove, suo;
+        QPoint dove, suo; // where it stands, its own place
     } casi[] = {
         {"method 1366 with a panel", QRect(0, 0, 1366, 768), kPannelloProva, true, "frmQuorvane", "1005",
          ricercaAutomatica, {}, {67, 67}, {67, 67}},
@@ -508,10 +506,8 @@ TEST(frmMain, AWindowTheProgramMovedKeepsItsOwnPlace)
         frmMain* m = a.avvia();
         Form* f = c.apri(m);
         lasciaPassare();
-        if (c.trascinata) {
+        if (c.trascinata)
             f->move(*c.trascinata);
-            lasciaPassare();
-        }
         EXPECT_EQ(f->frameRect().topLeft(), c.dove);
         vbUnload(f);
         EXPECT_EQ(a.ini(left.c_str()), vbCStr(pxToTwips(c.suo.x())));
