@@ -8,7 +8,6 @@
 #include "compat/ui/Controls.h"
 #include "compat/ui/Platform.h"
 #include "compat/ui/Colors.h"
-#include "compat/ui/TitleBar.h"
 #include "compat/ui/Twips.h"
 #include "core/TabellaImpostazioni.h"
 #include "shell/frmMessaggi.h"
@@ -72,8 +71,7 @@ frmAggiornaInternet::frmAggiornaInternet()
     cmdAggiorna->setObjectName(QStringLiteral("cmdAggiorna"));
     cmdAggiorna->hide();
     cmdAggiorna->setEnabled(false);
-    // Wider where the desktop's title bar needs it for the title.
-    setFixedSize(std::max(twipsToPx(5600), titleWidthPx(this)), twipsToPx(3300));
+    setFixedSize(twipsToPx(5600), twipsToPx(3300));
 
     on(cmdScarica, &QPushButton::clicked, QStringLiteral("cmdScarica_Click"),
        [this] { cmdScarica_Click(); });

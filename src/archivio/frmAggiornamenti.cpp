@@ -5,7 +5,6 @@
 #include "compat/vbdate.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/Platform.h"
-#include "compat/ui/TitleBar.h"
 #include "compat/ui/Twips.h"
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
@@ -50,8 +49,7 @@ frmAggiornamenti::frmAggiornamenti()
     cmdHelp = PulsanteAggiornamento(this, "cmdHelp", QStyle::SP_DialogHelpButton, QString(),
                                     3720, 1680, 735, 430);
     cmdAggiorna->setEnabled(false);
-    // Wider where the desktop's title bar needs it for the title.
-    setFixedSize(std::max(twipsToPx(4700), titleWidthPx(this)), twipsToPx(2400));
+    setFixedSize(twipsToPx(4700), twipsToPx(2400));
 
     on(cmdApri, &QPushButton::clicked, QStringLiteral("cmdApri_Click"), [this] { cmdApri_Click(); });
     on(cmdAggiorna, &QPushButton::clicked, QStringLiteral("cmdAggiorna_Click"),

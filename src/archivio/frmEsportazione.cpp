@@ -5,7 +5,6 @@
 #include "compat/files.h"
 #include "compat/ui/Platform.h"
 #include "compat/ui/ReportOutput.h"
-#include "compat/ui/TitleBar.h"
 #include "compat/ui/Twips.h"
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
@@ -44,8 +43,7 @@ frmEsportazione::frmEsportazione()
                                     1972, 1680, 1335, 450);
     cmdHelp = PulsanteAggiornamento(this, "cmdHelp", QStyle::SP_DialogHelpButton, QString(),
                                     3420, 1680, 800, 450);
-    // Wider where the desktop's title bar needs it for the title.
-    setFixedSize(std::max(twipsToPx(4500), titleWidthPx(this)), twipsToPx(2400));
+    setFixedSize(twipsToPx(4500), twipsToPx(2400));
 
     on(cmdEsporta, &QPushButton::clicked, QStringLiteral("cmdEsporta_Click"),
        [this] { cmdEsporta_Click(); });

@@ -4,7 +4,6 @@
 #include "compat/ui/LinePrinter.h"
 #include "compat/ui/Platform.h"
 #include "compat/ui/ReportOutput.h"
-#include "compat/ui/TitleBar.h"
 #include "compat/ui/Twips.h"
 #include "core/TabellaImpostazioni.h"
 #include "shell/modAspetto.h"
@@ -38,27 +37,27 @@ frmAnalisi::frmAnalisi()
 void frmAnalisi::allarga()
 {
     // Twips are laid out at the common look's font: the list grows until its
-    // widest line shows whole beside a vertical scroll bar, the window until
-    // the list and the title fit, and the print button keeps to the list's
-    // right edge. It never narrows: lines come and go as the board moves.
-    const int margine = width() - lstAnalisi->geometry().right() - 1;
+    // widest line shows whole beside a vertical scroll bar, and the window
+    // with it; the list spans the window, as wide as its title made it too,
+    // and the print button keeps to the list's right edge. It never narrows:
+    // lines come and go as the board moves.
+    const int margine = lstAnalisi->x();
     const int righe = lstAnalisi->sizeHintForColumn(0) + 2 * lstAnalisi->frameWidth() +
                       style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lstAnalisi);
-    const int larga = std::max({width(), lstAnalisi->x() + righe + margine, titleWidthPx(this)});
-    if (larga == width())
-        return;
-    lstAnalisi->resize(larga - lstAnalisi->x() - margine, lstAnalisi->height());
+    const int larga = std::max(width(), righe + 2 * margine);
+    lstAnalisi->resize(larga - 2 * margine, lstAnalisi->height());
     cmdStampa->move(lstAnalisi->geometry().right() + 1 - cmdStampa->width(), cmdStampa->y());
-    resize(larga, height());
+    if (larga != width())
+        resize(larga, height());
 }
 
-void frmAnalisi::scostaDalleCelle(const QWidget* tabellone, const QWidget* celle)
+void frmAnalisi::scostaDalleCelle(const Form* tabellone, const QWidget* celle)
 {
     const QRect area = availableScreenPx();
-    const QRect t = frameRectPx(tabellone);
+    const QRect t = tabellone->frameRect();
     const QRect qui = frameRect();
     const QRect sopra(celle->mapToGlobal(QPoint(0, 0)), celle->size());
-    if (area.isEmpty() || !qui.intersects(sopra))
+    if (postoSalvato_ || area.isEmpty() || !qui.intersects(sopra))
         return;
     const int y = std::clamp(t.top(), area.top(), std::max(area.top(), area.bottom() + 1 - qui.height()));
     for (const int x : {t.right() + 1, t.left() - qui.width()})
@@ -71,6 +70,8 @@ void frmAnalisi::scostaDalleCelle(const QWidget* tabellone, const QWidget* celle
 
 void frmAnalisi::formLoad()
 {
+    postoSalvato_ =
+        !leggi(imp::AnalisiLeft, QString()).isEmpty() || !leggi(imp::AnalisiTop, QString()).isEmpty();
     restoreFrameOrigin(this, vbVal(leggi(imp::AnalisiLeft)), vbVal(leggi(imp::AnalisiTop)));
     Forms::current = this;
     ImpostaForm(this);
@@ -80,7 +81,7 @@ void frmAnalisi::formUnload(bool&)
 {
     if (isMinimized())
         return;
-    const FrameTwips f = keepOnScreen(frameOf(this));
+    const FrameTwips f = keptFrameOf(this);
     salva(imp::AnalisiLeft, vbCStr(f.left));
     salva(imp::AnalisiTop, vbCStr(f.top));
 }

@@ -15,10 +15,11 @@ public:
     QPushButton* cmdOk;
     QPushButton* cmdStampa;
 
-    // Just opened by a board over its cells `celle`: the window moves beside
-    // the board, or, where the screen has no room beside it, to the screen's
-    // side away from the cells. Elsewhere it keeps its place.
-    void scostaDalleCelle(const QWidget* tabellone, const QWidget* celle);
+    // Just opened by a board over its cells `celle`, with no place of its
+    // own stored: the window moves beside the board, or, where the screen
+    // has no room beside it, to the screen's side away from the cells.
+    // Elsewhere, or at the place it was closed at, it stays.
+    void scostaDalleCelle(const compat::Form* tabellone, const QWidget* celle);
 
 protected:
     void formLoad() override;
@@ -27,4 +28,7 @@ protected:
 private:
     void allarga();
     void cmdStampa_Click();
+
+    // A place of its own stored: the boards leave it there.
+    bool postoSalvato_ = false;
 };

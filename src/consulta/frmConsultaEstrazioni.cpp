@@ -183,7 +183,7 @@ void frmConsultaEstrazioni::formUnload(bool&)
 {
     annullaAnalisi();
     if (!isMinimized()) {
-        const FrameTwips f = keepOnScreen(frameOf(this));
+        const FrameTwips f = keptFrameOf(this);
         salva(imp::ConsultaLeft, vbCStr(f.left));
         salva(imp::ConsultaTop, vbCStr(f.top));
     }

@@ -92,7 +92,7 @@ void frmGraficoSomme::formUnload(bool&)
 {
     if (isMinimized())
         return;
-    const FrameTwips f = keepOnScreen(frameOf(this));
+    const FrameTwips f = keptFrameOf(this);
     salva(imp::GraficoSommeDistanzeLeft, vbCStr(f.left));
     salva(imp::GraficoSommeDistanzeTop, vbCStr(f.top));
 }

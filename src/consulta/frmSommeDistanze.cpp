@@ -186,7 +186,7 @@ void frmSommeDistanze::formUnload(bool&)
     SommeDistanzeAperto = false;
     salva(imp::AnalisiSommeDistanze, chkColonne->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     if (!isMinimized()) {
-        const FrameTwips f = keepOnScreen(frameOf(this));
+        const FrameTwips f = keptFrameOf(this);
         salva(imp::SommeDistanzeLeft, vbCStr(f.left));
         salva(imp::SommeDistanzeTop, vbCStr(f.top));
     }

@@ -319,7 +319,7 @@ void frmDati::queryUnload(int, bool&)
 void frmDati::formUnload(bool&)
 {
     if (!isMinimized()) {
-        const FrameTwips f = keepOnScreen(frameOf(this));
+        const FrameTwips f = keptFrameOf(this);
         salva(imp::DatiLeft, vbCStr(f.left));
         salva(imp::DatiTop, vbCStr(f.top));
     }

@@ -1,6 +1,5 @@
 #include "shell/frmElaborazioni.h"
 
-#include "compat/ui/TitleBar.h"
 #include "shell/modArchivio.h"
 #include "shell/modAspetto.h"
 #include "shell/modElaborazione.h"
@@ -27,10 +26,6 @@ frmElaborazioni::frmElaborazioni()
     auto* riga = new QHBoxLayout(this);
     riga->addWidget(lblDescrizioneJob, 1);
     riga->addWidget(cmdStop);
-    // Wider where the desktop's title bar needs it for the title.
-    riga->activate();
-    if (const int manca = compat::titleWidthPx(this) - sizeHint().width(); manca > 0)
-        lblDescrizioneJob->setMinimumWidth(lblDescrizioneJob->minimumWidth() + manca);
 
     on(cmdStop, &QPushButton::clicked, QStringLiteral("cmdStop_Click"), [this] { cmdStop_Click(); });
 }

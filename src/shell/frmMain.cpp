@@ -374,7 +374,7 @@ void frmMain::formUnload(bool&)
     Guida().setHelpFile(QString());
     if (!isMinimized()) {
         vbResumeNext([&] {
-            const FrameTwips g = keepOnScreen(frameOf(this));
+            const FrameTwips g = keptFrameOf(this);
             salva(imp::MainLeft, vbCStr(g.left));
             salva(imp::MainTop, vbCStr(g.top));
             salva(imp::MainWidth, vbCStr(g.width));

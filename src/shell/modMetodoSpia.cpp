@@ -62,7 +62,7 @@ void SalvaPosizioneForm(Form* frm, int nonSalvare)
     if (!frm || nonSalvare != 0 || frm->isMinimized())
         return;
     const QString nome = frm->objectName();
-    const FrameTwips f = keepOnScreen(frameOf(frm));
+    const FrameTwips f = keptFrameOf(frm);
     salva(imp::kForms, nome + QStringLiteral("Left"), vbCStr(f.left));
     salva(imp::kForms, nome + QStringLiteral("Top"), vbCStr(f.top));
 }

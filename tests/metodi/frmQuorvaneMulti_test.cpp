@@ -250,7 +250,7 @@ TEST(frmQuorvaneMulti, TheResultsWindowOpensBesideThisOneWithItsTitleBarOnTheScr
             frmMultiRuota* m = Forms::find<frmMultiRuota>();
             ASSERT_NE(m, nullptr);
             EXPECT_GT(m->ListViewMultiruote->count(), 0);
-            const QRect q = frameRectPx(f), r = frameRectPx(m);
+            const QRect q = f->frameRect(), r = m->frameRect();
             EXPECT_TRUE(sulloSchermo(m, area));
             const int x = twipsToPx(pxToTwips(q.left()) - 2200), y = q.top();
             EXPECT_EQ(r.topLeft(), QPoint(std::clamp(x, area.left(), area.right() + 1 - r.width()),

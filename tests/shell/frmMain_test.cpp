@@ -56,6 +56,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
@@ -363,7 +364,7 @@ TEST(frmMain, AStoredSizeCutToTheScreenPlacesTheWindowWhollyOnIt)
     a.ini("Forms", "MainHeight", QStringLiteral("999999999"));
     frmMain* f = a.avvia();
     EXPECT_TRUE(sulloSchermo(f, schermo));
-    EXPECT_EQ(frameRectPx(f).topLeft(), schermo.topLeft());
+    EXPECT_EQ(f->frameRect().topLeft(), schermo.topLeft());
 }
 
 // A window shown owned by `proprietario`, or shown by a menu command.
@@ -423,8 +424,9 @@ const struct {
 // On a desktop with a 32 px panel at the top and frames round windows: a
 // window opens with its frame where it was stored, moved just enough to keep
 // its title bar below the panel and its close button on the screen; the
-// place stored is its frame's, and closed and opened again without a move
-// it opens where it was and stores the same keys.
+// place stored is its frame's (for a window cut to the screen, the one it
+// would take whole), and closed and opened again without a move it opens
+// where it was and stores the same keys.
 TEST(frmMain, EveryWindowReopensWhereItWasClosedWithItsTitleBarOnTheScreen)
 {
     const QPoint posti[] = {{100, 60}, {100, 0}, {1267, 60}};
@@ -441,7 +443,7 @@ TEST(frmMain, EveryWindowReopensWhereItWasClosedWithItsTitleBarOnTheScreen)
                 InizializzazioneFatta = false; // the main window's place is read once a run
                 Form* f = w.apri(principale ? a.avvia() : Forms::find<frmMain>());
                 lasciaPassare();
-                const QRect cornice = frameRectPx(f);
+                const QRect cornice = f->frameRect();
                 if (principale)
                     EXPECT_THROW(vbUnload(f), ProcessEnded);
                 else
@@ -452,7 +454,8 @@ TEST(frmMain, EveryWindowReopensWhereItWasClosedWithItsTitleBarOnTheScreen)
             const QRect cornice = apriEChiudi();
             QRect voluto(QPoint(p.x(), std::max(p.y(), area.top())), cornice.size());
             voluto.moveRight(std::min(voluto.right(), area.right()));
-            if (cornice.width() < area.width() && cornice.height() < area.height()) {
+            const bool intera = cornice.width() < area.width() && cornice.height() < area.height();
+            if (intera) {
                 EXPECT_EQ(cornice.topLeft(), voluto.topLeft());
             }
             EXPECT_TRUE(cornice.top() >= area.top() && cornice.right() <= area.right());
@@ -463,12 +466,81 @@ TEST(frmMain, EveryWindowReopensWhereItWasClosedWithItsTitleBarOnTheScreen)
                 return QStringList{a.ini(w.left), a.ini(w.top), a.ini("MainWidth"), a.ini("MainHeight")};
             };
             const QStringList prime = chiavi();
-            EXPECT_EQ(prime[0], vbCStr(pxToTwips(cornice.left())));
-            EXPECT_EQ(prime[1], vbCStr(pxToTwips(cornice.top())));
+            const QPoint tenuto = intera ? cornice.topLeft() : QPoint(p.x(), std::max(p.y(), area.top()));
+            EXPECT_EQ(prime[0], vbCStr(pxToTwips(tenuto.x())));
+            EXPECT_EQ(prime[1], vbCStr(pxToTwips(tenuto.y())));
 
             EXPECT_EQ(apriEChiudi(), cornice);
             EXPECT_EQ(chiavi(), prime);
         }
+    }
+}
+
+// Windows the program moves keep the place the user gave them: the method
+// window that its automatic search panel grew past the screen, the summary
+// window that the board moves off its cells where it has no place stored,
+// and one dragged on a desktop that draws no frames. When the program is
+// done the window stands at that place (cut to the screen, as near as it
+// can), stores it and opens there again.
+TEST(frmMain, AWindowTheProgramMovedKeepsItsOwnPlace)
+{
+    const auto ricercaAutomatica = [](frmMain* m) -> Form* {
+        m->mnuQuorvane->trigger();
+        auto* q = Forms::find<frmQuorvane>();
+        for (QToolButton* b : {q->chkRuota[2], q->chkRuotaG[2]})
+            QTest::mouseClick(b, Qt::LeftButton);
+        QTest::mouseClick(q->cmdRicercaAutomatica, Qt::LeftButton);
+        lasciaPassare(); // the panel shown grows the window past the screen
+        QTest::mouseClick(q->cmdAvviaRicercaAutomatica, Qt::LeftButton);
+        return q;
+    };
+    const auto riepilogo = [](frmMain* m) -> Form* {
+        auto* t = Forms::find<frmConsultaEstrazioni>();
+        QTest::mouseClick((t ? t : apriTabellone(m))->cmdUscitiScorsa, Qt::LeftButton);
+        return Forms::find<frmAnalisi>();
+    };
+    const struct {
+        const char* nome;
+        QRect schermo;
+        int pannello;
+        bool cornici;
+        const char* chiavi;  // its keys, without "Left" and "Top"
+        const char* salvato; // both keys, or none stored
+        std::function<Form*(frmMain*)> apri;
+        std::optional<QPoint> trascinata;
+        QPoint dove, suo; // where it stands, its own place
+    } casi[] = {
+        {"method 1366 with a panel", QRect(0, 0, 1366, 768), kPannelloProva, true, "frmQuorvane", "1005",
+         ricercaAutomatica, {}, {67, 67}, {67, 67}},
+        {"method 1024", QRect(0, 0, 1024, 768), 0, true, "frmQuorvane", "1005", ricercaAutomatica, {},
+         {0, 67}, {67, 67}},
+        {"summary closed over the cells", QRect(0, 0, 1366, 768), kPannelloProva, true, "Analisi", nullptr,
+         riepilogo, QPoint(200, 200), {200, 200}, {200, 200}},
+        {"summary dragged, no frames", QRect(0, 0, 1366, 768), 0, false, "Analisi", nullptr, riepilogo,
+         QPoint(300, 250), {300, 250}, {300, 250}},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const std::string left = std::string(c.chiavi) + "Left", top = std::string(c.chiavi) + "Top";
+        Avvio a;
+        a.cartella.scrivi(estrazioniCasuali(QDate(2000, 1, 1), 100, 7, 5));
+        setScreenOverride(c.schermo, c.schermo.adjusted(0, c.pannello, 0, 0),
+                          c.cornici ? kCorniceProva : QMargins());
+        for (const std::string& k : {left, top})
+            if (c.salvato)
+                a.ini("Forms", k.c_str(), QString::fromLatin1(c.salvato));
+        frmMain* m = a.avvia();
+        Form* f = c.apri(m);
+        lasciaPassare();
+        if (c.trascinata)
+            f->move(*c.trascinata);
+        EXPECT_EQ(f->frameRect().topLeft(), c.dove);
+        vbUnload(f);
+        EXPECT_EQ(a.ini(left.c_str()), vbCStr(pxToTwips(c.suo.x())));
+        EXPECT_EQ(a.ini(top.c_str()), vbCStr(pxToTwips(c.suo.y())));
+        f = c.apri(m);
+        lasciaPassare();
+        EXPECT_EQ(f->frameRect().topLeft(), c.dove);
     }
 }
 
@@ -480,13 +552,13 @@ TEST(frmMain, AMainWindowPlacedOnAWideScreenShowsItsCloseButtonOnANarrowerOne)
     a.archivio();
     schermoConPannello(QRect(0, 0, 1366, 768));
     frmMain* m = a.avvia(); // centred on the wide screen
-    const QRect largo = frameRectPx(m);
+    const QRect largo = m->frameRect();
     EXPECT_THROW(vbUnload(m), ProcessEnded);
 
     const QRect area = schermoConPannello(QRect(0, 0, 1024, 768));
     InizializzazioneFatta = false;
     m = a.avvia();
-    const QRect stretto = frameRectPx(m);
+    const QRect stretto = m->frameRect();
     EXPECT_EQ(stretto.size(), largo.size());
     EXPECT_EQ(stretto.top(), largo.top());
     EXPECT_EQ(stretto.right(), area.right());
@@ -500,15 +572,15 @@ TEST(frmMain, ThePanelCommandCentresEveryOtherWindowWithItsTitleBarOnTheScreen)
     a.archivio();
     const QRect area = schermoConPannello(QRect(0, 0, 1366, 768));
     frmMain* m = a.avvia();
-    const QRect principale = frameRectPx(m);
+    const QRect principale = m->frameRect();
     Form* finestre[] = {apertaDalMenu<frmElenco>(m->mnuEstrazioniTabella),
                         apertaDalMenu<frmOpzioni>(m->mnuStrumentiRestrizioni)};
     for (Form* f : finestre)
         vbSetLeft(f, 0);
     m->mnuStrumentiPannello->trigger();
-    EXPECT_EQ(frameRectPx(m), principale);
+    EXPECT_EQ(m->frameRect(), principale);
     for (Form* f : finestre) {
-        const QRect r = frameRectPx(f);
+        const QRect r = f->frameRect();
         const std::string nome = f->objectName().toStdString();
         EXPECT_EQ(r.left(), twipsToPx((screenWidthTwips() - pxToTwips(r.width())) / 2)) << nome;
         EXPECT_EQ(r.top(), std::max(area.top(), twipsToPx((screenHeightTwips() - pxToTwips(r.height())) / 2))) << nome;
@@ -575,7 +647,7 @@ TEST(frmMain, EveryWindowLiesOnA1366Or1024Screen)
         QTimer::singleShot(0, [&] {
             auto* w = qobject_cast<Form*>(QApplication::activeModalWidget());
             ASSERT_NE(w, nullptr);
-            modale = frameRectPx(w);
+            modale = w->frameRect();
             vbUnload(w);
         });
         m->mnuHelpAbout->trigger();

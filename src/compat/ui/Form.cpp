@@ -1,7 +1,7 @@
 #include "compat/ui/Form.h"
 
 #include "compat/ui/Platform.h"
-#include "compat/ui/Twips.h"
+#include "compat/ui/TitleBar.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -185,8 +185,8 @@ void Form::placeOnFirstShow()
     if (!testAttribute(Qt::WA_Resized))
         adjustSize();
     const QSize cornice = size().grownBy(frameMargins());
-    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
-    const QPoint centre = owner && owner->isVisible() ? frameRectPx(owner).center() : area.center();
+    const auto* owner = parentWidget() ? qobject_cast<const Form*>(parentWidget()->window()) : nullptr;
+    const QPoint centre = owner && owner->isVisible() ? owner->frameRect().center() : area.center();
     QPoint at = centre - QPoint(cornice.width() / 2, cornice.height() / 2);
     at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - cornice.width())));
     at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - cornice.height())));
@@ -199,6 +199,7 @@ void Form::vbShow(QWidget* owner)
         return;
     const bool giaPosto = placed();
     adoptOwner(owner);
+    widenForTitle();
     if (!giaPosto)
         placeOnFirstShow();
     fitToScreen();
@@ -217,6 +218,7 @@ void Form::vbShowModal(QWidget* owner)
         return;
     const bool giaPosto = placed();
     adoptOwner(owner);
+    widenForTitle();
     if (!giaPosto)
         placeOnFirstShow();
     QPointer<Form> self(this);
@@ -238,6 +240,25 @@ void Form::vbShowModal(QWidget* owner)
         self->modalLoop_ = nullptr;
         self->setWindowModality(Qt::NonModal);
     }
+}
+
+void Form::widenForTitle()
+{
+    const int serve = titleWidthPx(this);
+    // Before the first show: the size show() would give it.
+    const bool daDimensionare = !isVisible() && !testAttribute(Qt::WA_Resized);
+    if (daDimensionare)
+        adjustSize();
+    if (width() >= serve) {
+        if (daDimensionare)
+            setAttribute(Qt::WA_Resized, false);
+        return;
+    }
+    if (minimumWidth() == maximumWidth())
+        setFixedWidth(serve);
+    else
+        setMaximumWidth(std::max(maximumWidth(), serve));
+    resize(serve, height());
 }
 
 void Form::setDefaultButton(QPushButton* button)
@@ -264,6 +285,9 @@ bool Form::event(QEvent* e)
     if (e->type() == QEvent::WindowActivate)
         noteActivated();
     const bool r = QWidget::event(e);
+    // A title set by the window's code, before its handlers see the change.
+    if (e->type() == QEvent::WindowTitleChange && loaded_)
+        widenForTitle();
     // The layout has just settled (a panel shown or hidden may have grown
     // the window).
     if (e->type() == QEvent::LayoutRequest)

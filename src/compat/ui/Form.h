@@ -38,6 +38,21 @@ enum : int {
     vbAppTaskManager = 3,  // never raised on Linux
 };
 
+// The primary screen and the part of it that windows may take (the screen
+// less its panels), in pixels.
+QRect screenPx();
+QRect availableScreenPx();
+// Stands a screen of that size in for the desktop's, so that the fitting
+// and placing of windows can be tried on small screens: `available` is the
+// part left by its panels (all of it when empty), `frame` what its window
+// manager puts around every window (null margins: it draws no frames; none
+// given: the desktop's own frames). An empty rectangle gives the desktop's
+// screen back.
+void setScreenOverride(const QRect& px, const QRect& available = {},
+                       const std::optional<QMargins>& frame = {});
+// The frame the override's desktop gives every window, if it stands for one.
+std::optional<QMargins> screenOverrideFrame();
+
 using UnexpectedErrorReporter =
     std::function<void(const QString& modulo, const QString& procedura, const AppError&)>;
 
@@ -103,6 +118,13 @@ public:
     // for its client area's until the desktop has framed it: meanwhile the
     // desktop is asked for the frame's place instead.
     void moveFrame(const QPoint& origin);
+    // Puts the frame's origin at `origin`, where fitting the screen forces
+    // it, away from the window's own place `own`.
+    void forceFrameOrigin(const QPoint& origin, const QPoint& own);
+    // The place the window keeps (its Unload saves it): its frame's origin,
+    // or its own place while it stands where fitting the screen forced it.
+    // The user's move makes the new place its own.
+    QPoint keptFrameOrigin() const;
     // The frame's size: the client area takes what the frame leaves. Set
     // before the desktop framed the window, it is set again once framed
     // with the desktop's own frame, so that the size saved is the size
@@ -113,11 +135,12 @@ public:
     // (availableScreenPx): a window larger than the screen shrinks to it, as
     // far as its controls allow, and the rest of its content scrolls; a
     // window that had to shrink, or asked `wholly`, is moved wholly onto the
-    // screen. It runs on every show, once the desktop has framed the window
-    // and after the window's code or layout changes its size, so a caller
-    // needs it only after placing a shown window itself. On a screen the
-    // window fits nothing changes. Each show also brings the window's title
-    // bar and close button onto the screen, moving it just enough.
+    // screen, and goes back to its own place once it fits again. It runs on
+    // every show, once the desktop has framed the window and after the
+    // window's code or layout changes its size, so a caller needs it only
+    // after placing a shown window itself. On a screen the window fits
+    // nothing changes. Each show also brings the window's title bar and
+    // close button onto the screen, moving it just enough.
     void fitToScreen(bool wholly = false);
     // The client size the window's code and layout ask for: its size, or,
     // while its content scrolls, the size that content would take.
@@ -190,6 +213,7 @@ private:
     bool framed() const;
     QMargins ownFrameMargins() const;
     QPoint frameOrigin() const;
+    bool framingPending() const;
     void askFrameOrigin(const QPoint& origin);
     void noteFrameEvent(QEvent* e);
     void noteFramed();
@@ -197,10 +221,13 @@ private:
     bool fitSize(const QSize& massimo);
     void wrapInScrollArea();
     void unwrapScrollArea();
-    void moveWhollyInside(const QRect& area);
+    void moveWhollyInside(const QRect& area, bool forced);
+    void backToOwnPlace();
     // Brings the shown window's title bar and close button onto the
     // available screen, moving it just enough.
     void keepTitleBarInside();
+    // Wide enough for the desktop's title bar to show the whole title.
+    void widenForTitle();
     void fitLater();
     friend class ContenutoScorrevole;
     void destroyWhenIdle();
@@ -231,6 +258,10 @@ private:
     std::optional<QMargins> corniceSupposta_;
     // Framed since its last show.
     bool incorniciata_ = false;
+    // While the window stands where fitting the screen forced it: its own
+    // place and the forced one.
+    std::optional<QPoint> postoProprio_;
+    QPoint postoForzato_;
 };
 
 // findChild<T>(name) limited to the window's own controls: the windows it

@@ -5,12 +5,13 @@
 #include "compat/ui/Form.h"
 
 #include "compat/ui/Controls.h"
-#include "compat/ui/Twips.h"
 
 #include <QEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QPointer>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
@@ -22,6 +23,42 @@
 #include <vector>
 
 namespace compat {
+
+namespace {
+
+QRect schermoSostituito;
+QRect disponibileSostituito;
+std::optional<QMargins> corniceSostituita;
+
+} // namespace
+
+void setScreenOverride(const QRect& px, const QRect& available, const std::optional<QMargins>& frame)
+{
+    schermoSostituito = px;
+    disponibileSostituito = px.isEmpty() || available.isEmpty() ? px : available;
+    corniceSostituita = px.isEmpty() ? std::nullopt : frame;
+}
+
+std::optional<QMargins> screenOverrideFrame()
+{
+    return corniceSostituita;
+}
+
+QRect screenPx()
+{
+    if (!schermoSostituito.isEmpty())
+        return schermoSostituito;
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry() : QRect();
+}
+
+QRect availableScreenPx()
+{
+    if (!schermoSostituito.isEmpty())
+        return disponibileSostituito;
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect();
+}
 
 // The widget holding a cut window's controls: a change of its layout (a
 // panel shown or hidden) fits the window again.
@@ -149,15 +186,16 @@ bool Form::framed() const
 {
     if (!isVisible())
         return false;
-    // The test desktop frames a window as it shows it.
-    return !screenOverrideFrame().isNull() || frameGeometry() != geometry();
+    // The test desktop frames a window as it shows it, or never.
+    if (const std::optional<QMargins> sostituita = screenOverrideFrame())
+        return !sostituita->isNull();
+    return frameGeometry() != geometry();
 }
 
 QMargins Form::ownFrameMargins() const
 {
-    const QMargins sostituita = screenOverrideFrame();
-    if (!sostituita.isNull())
-        return sostituita;
+    if (const std::optional<QMargins> sostituita = screenOverrideFrame())
+        return *sostituita;
     const QRect f = frameGeometry(), g = geometry();
     return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
 }
@@ -173,9 +211,16 @@ QMargins Form::frameMargins() const
     return {};
 }
 
+bool Form::framingPending() const
+{
+    // A desktop that frames its windows frames them before it shows them: a
+    // window shown unframed is on a desktop that draws no frames.
+    return isVisible() && !framed() && windowHandle() && !windowHandle()->isExposed();
+}
+
 QPoint Form::frameOrigin() const
 {
-    if (origineChiesta_)
+    if (origineChiesta_ && (framed() || framingPending()))
         return *origineChiesta_;
     // Framed, the frame's; before, the place given, which Qt keeps as the
     // frame's until the desktop frames the window.
@@ -189,12 +234,36 @@ QRect Form::frameRect() const
 
 void Form::moveFrame(const QPoint& origine)
 {
-    if (isVisible() && !framed() && windowHandle()) {
+    if (framingPending()) {
         askFrameOrigin(origine);
         return;
     }
     origineChiesta_.reset();
     move(origine);
+}
+
+void Form::forceFrameOrigin(const QPoint& origine, const QPoint& proprio)
+{
+    // Forced again from where it was forced: its own place stays.
+    if (!postoProprio_ || frameOrigin() != postoForzato_)
+        postoProprio_ = proprio;
+    postoForzato_ = origine;
+    moveFrame(origine);
+}
+
+QPoint Form::keptFrameOrigin() const
+{
+    const QPoint qui = frameOrigin();
+    return postoProprio_ && qui == postoForzato_ ? *postoProprio_ : qui;
+}
+
+void Form::backToOwnPlace()
+{
+    const std::optional<QPoint> proprio = std::exchange(postoProprio_, std::nullopt);
+    if (!proprio || frameOrigin() != postoForzato_)
+        return;
+    moveFrame(*proprio);
+    keepTitleBarInside();
 }
 
 void Form::askFrameOrigin(const QPoint& origine)
@@ -226,7 +295,7 @@ void Form::noteFrameEvent(QEvent* e)
         origineChiesta_.reset();
     // Qt's resize of a window not yet framed puts its client area where the
     // frame should be.
-    if (!spostamento && !e->spontaneous() && isVisible() && !framed() && windowHandle())
+    if (!spostamento && !e->spontaneous() && framingPending())
         askFrameOrigin(frameOrigin());
     noteFramed();
 }
@@ -282,8 +351,12 @@ void Form::fitToScreen(bool wholly)
     const bool tagliata = fitSize(area.size().shrunkBy(frameMargins()));
     if (daDimensionare && !tagliata)
         setAttribute(Qt::WA_Resized, false); // as show() leaves a window it sized itself
-    if (tagliata || wholly)
-        moveWhollyInside(area);
+    if (tagliata)
+        moveWhollyInside(area, true);
+    else
+        backToOwnPlace();
+    if (wholly)
+        moveWhollyInside(area, false);
 }
 
 bool Form::fitSize(const QSize& massimo)
@@ -321,13 +394,22 @@ bool Form::fitSize(const QSize& massimo)
     return true;
 }
 
-void Form::moveWhollyInside(const QRect& area)
+void Form::moveWhollyInside(const QRect& area, bool forced)
 {
     const QRect f = frameRect();
-    const int x = std::max(area.left(), std::min(f.left(), area.right() + 1 - f.width()));
-    const int y = std::max(area.top(), std::min(f.top(), area.bottom() + 1 - f.height()));
-    if (QPoint(x, y) != f.topLeft())
-        moveFrame(QPoint(x, y));
+    // Forced, it stands as near its own place as the screen lets it.
+    const QPoint da = forced ? keptFrameOrigin() : f.topLeft();
+    const QPoint a(std::max(area.left(), std::min(da.x(), area.right() + 1 - f.width())),
+                   std::max(area.top(), std::min(da.y(), area.bottom() + 1 - f.height())));
+    if (forced && a != da) {
+        if (a != f.topLeft())
+            forceFrameOrigin(a, da);
+        return;
+    }
+    if (forced)
+        postoProprio_.reset();
+    if (a != f.topLeft())
+        moveFrame(a);
 }
 
 void Form::keepTitleBarInside()

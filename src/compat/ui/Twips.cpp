@@ -3,11 +3,9 @@
 #include "compat/ui/Form.h"
 #include "compat/vb.h"
 
-#include <QGuiApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <QScreen>
 #include <QWidget>
 
 namespace compat {
@@ -24,24 +22,32 @@ double pxToTwips(int px)
 
 namespace {
 
-void moveFramePx(QWidget* w, const QPoint& origin)
+// A window's place is its frame's, which a Form knows; Qt places any other
+// window by its frame's origin too.
+QPoint origine(const QWidget* w)
 {
-    if (auto* f = qobject_cast<Form*>(w))
-        f->moveFrame(origin);
+    const auto* f = w->isWindow() ? qobject_cast<const Form*>(w) : nullptr;
+    return f ? f->frameRect().topLeft() : w->pos();
+}
+
+void sposta(QWidget* w, const QPoint& p)
+{
+    if (auto* f = w->isWindow() ? qobject_cast<Form*>(w) : nullptr)
+        f->moveFrame(p);
     else
-        w->move(origin);
+        w->move(p);
 }
 
 } // namespace
 
 double vbLeft(const QWidget* w)
 {
-    return pxToTwips(w->isWindow() ? frameRectPx(w).x() : w->pos().x());
+    return pxToTwips(origine(w).x());
 }
 
 double vbTop(const QWidget* w)
 {
-    return pxToTwips(w->isWindow() ? frameRectPx(w).y() : w->pos().y());
+    return pxToTwips(origine(w).y());
 }
 
 double vbWidth(const QWidget* w)
@@ -56,18 +62,12 @@ double vbHeight(const QWidget* w)
 
 void vbSetLeft(QWidget* w, double twips)
 {
-    if (w->isWindow())
-        moveFramePx(w, QPoint(twipsToPx(twips), frameRectPx(w).y()));
-    else
-        w->move(twipsToPx(twips), w->pos().y());
+    sposta(w, QPoint(twipsToPx(twips), origine(w).y()));
 }
 
 void vbSetTop(QWidget* w, double twips)
 {
-    if (w->isWindow())
-        moveFramePx(w, QPoint(frameRectPx(w).x(), twipsToPx(twips)));
-    else
-        w->move(w->pos().x(), twipsToPx(twips));
+    sposta(w, QPoint(origine(w).x(), twipsToPx(twips)));
 }
 
 void vbSetWidth(QWidget* w, double twips)
@@ -83,54 +83,6 @@ void vbSetHeight(QWidget* w, double twips)
 void vbMove(QWidget* w, double left, double top, double width, double height)
 {
     w->setGeometry(twipsToPx(left), twipsToPx(top), twipsToPx(width), twipsToPx(height));
-}
-
-namespace {
-
-QRect schermoSostituito;
-QRect disponibileSostituito;
-QMargins corniceSostituita;
-
-} // namespace
-
-void setScreenOverride(const QRect& px, const QRect& available, const QMargins& frame)
-{
-    schermoSostituito = px;
-    disponibileSostituito = px.isEmpty() || available.isEmpty() ? px : available;
-    corniceSostituita = px.isEmpty() ? QMargins() : frame;
-}
-
-QMargins screenOverrideFrame()
-{
-    return corniceSostituita;
-}
-
-QRect frameRectPx(const QWidget* w)
-{
-    if (const auto* f = qobject_cast<const Form*>(w))
-        return f->frameRect();
-    // Qt places a window by its frame's origin: the override's frame only
-    // stands in for the desktop's size of it.
-    if (!corniceSostituita.isNull())
-        return QRect(w->pos(), w->size().grownBy(corniceSostituita));
-    return w->frameGeometry();
-}
-
-
-QRect screenPx()
-{
-    if (!schermoSostituito.isEmpty())
-        return schermoSostituito;
-    const QScreen* s = QGuiApplication::primaryScreen();
-    return s ? s->geometry() : QRect();
-}
-
-QRect availableScreenPx()
-{
-    if (!schermoSostituito.isEmpty())
-        return disponibileSostituito;
-    const QScreen* s = QGuiApplication::primaryScreen();
-    return s ? s->availableGeometry() : QRect();
 }
 
 double screenWidthTwips()
@@ -186,27 +138,40 @@ FrameTwips keepOnScreen(FrameTwips f)
     return keepOnScreen(f, availableScreenTwips());
 }
 
-FrameTwips frameOf(const QWidget* w)
+FrameTwips frameOf(const Form* w)
 {
-    const QRect r = frameRectPx(w);
+    const QRect r = w->frameRect();
     return {pxToTwips(r.x()), pxToTwips(r.y()), pxToTwips(r.width()), pxToTwips(r.height())};
 }
 
-void setFrame(QWidget* w, const FrameTwips& f)
+void setFrame(Form* w, const FrameTwips& f)
 {
-    const QSize dimensione(std::max(0, twipsToPx(f.width)), std::max(0, twipsToPx(f.height)));
-    if (auto* form = qobject_cast<Form*>(w))
-        form->resizeFrame(dimensione);
-    else
-        w->resize(dimensione.shrunkBy(corniceSostituita).expandedTo(QSize(0, 0)));
-    moveFramePx(w, QPoint(twipsToPx(f.left), twipsToPx(f.top)));
+    w->resizeFrame(QSize(std::max(0, twipsToPx(f.width)), std::max(0, twipsToPx(f.height))));
+    w->moveFrame(QPoint(twipsToPx(f.left), twipsToPx(f.top)));
 }
 
-void restoreFrameOrigin(QWidget* w, double left, double top)
+FrameTwips keptFrameOf(const Form* w)
+{
+    const FrameTwips f = frameOf(w);
+    const QPoint proprio = w->keptFrameOrigin();
+    return keepOnScreen({pxToTwips(proprio.x()), pxToTwips(proprio.y()), f.width, f.height});
+}
+
+void restoreFrameOrigin(Form* w, double left, double top)
 {
     const FrameTwips attuale = frameOf(w);
     const FrameTwips f = keepOnScreen({left, top, attuale.width, attuale.height});
-    moveFramePx(w, QPoint(twipsToPx(f.left), twipsToPx(f.top)));
+    // A window larger than the screen is placed wholly on it, away from the
+    // place it would take where it fitted.
+    const QRectF area = availableScreenTwips();
+    const FrameTwips proprio = keepOnScreen(
+        {left, top, std::min(attuale.width, area.width()), std::min(attuale.height, area.height())});
+    const QPoint qui(twipsToPx(f.left), twipsToPx(f.top));
+    const QPoint suo(twipsToPx(proprio.left), twipsToPx(proprio.top));
+    if (qui == suo)
+        w->moveFrame(qui);
+    else
+        w->forceFrameOrigin(qui, suo);
 }
 
 } // namespace compat

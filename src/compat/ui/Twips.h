@@ -2,15 +2,16 @@
 // Positions and sizes in twips, 15 to a logical pixel. For a window Left/Top
 // are its frame's origin (the outer window, title bar included) and
 // Width/Height its client size, which its code lays its controls out in; the
-// place it keeps (frameOf, setFrame) is its frame's, size included. For a
-// control they are its geometry within its parent.
-#include <QMargins>
-#include <QRect>
+// place it keeps (keptFrameOf, setFrame) is its frame's, size included. For a
+// control they are its geometry within its parent. The frame itself, in
+// pixels, and the screen are the window's (Form.h).
 #include <QRectF>
 
 class QWidget;
 
 namespace compat {
+
+class Form;
 
 int twipsToPx(double twips); // halves to even
 double pxToTwips(int px);
@@ -25,22 +26,6 @@ void vbSetWidth(QWidget* w, double twips);
 void vbSetHeight(QWidget* w, double twips);
 // Move: a control's place and size within its parent at once.
 void vbMove(QWidget* w, double left, double top, double width, double height);
-
-// The primary screen and the part of it that windows may take (the screen
-// less its panels), in pixels.
-QRect screenPx();
-QRect availableScreenPx();
-// Stands a screen of that size in for the desktop's, so that the fitting
-// and placing of windows can be tried on small screens: `available` is the
-// part left by its panels (all of it when empty), `frame` what its window
-// manager puts around every window (none when null). An empty rectangle
-// gives the desktop's screen back.
-void setScreenOverride(const QRect& px, const QRect& available = {}, const QMargins& frame = {});
-// The frame the override's desktop gives every window; null without one.
-QMargins screenOverrideFrame();
-// A window's frame (the outer window, title bar included) in pixels
-// (Form::frameRect for a Form).
-QRect frameRectPx(const QWidget* window);
 
 // Screen.Width / Screen.Height: the primary screen.
 double screenWidthTwips();
@@ -62,11 +47,15 @@ struct FrameTwips {
 // with the size it shows at.
 FrameTwips keepOnScreen(FrameTwips f, const QRectF& area);
 FrameTwips keepOnScreen(FrameTwips f);
-FrameTwips frameOf(const QWidget* w);
+FrameTwips frameOf(const Form* w);
+// The frame a window keeps from one run to the next: at its own place
+// (Form::keptFrameOrigin), kept on the screen.
+FrameTwips keptFrameOf(const Form* w);
 // Size first, so that the position is taken for the size it was checked with.
-void setFrame(QWidget* w, const FrameTwips& f);
+void setFrame(Form* w, const FrameTwips& f);
 // Puts the window's frame at a stored origin kept on the screen with the
-// frame's size.
-void restoreFrameOrigin(QWidget* w, double left, double top);
+// frame's size; a stored origin that only a window fitting the screen could
+// keep stays its own place.
+void restoreFrameOrigin(Form* w, double left, double top);
 
 } // namespace compat

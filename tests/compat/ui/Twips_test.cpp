@@ -1,5 +1,7 @@
 #include "compat/ui/Twips.h"
 
+#include "compat/ui/Form.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>

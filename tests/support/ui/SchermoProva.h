@@ -31,9 +31,9 @@ inline QRect schermoConPannello(const QRect& schermo)
 }
 
 // The window's frame lies wholly on `area`.
-inline bool sulloSchermo(const QWidget* w, const QRect& area)
+inline bool sulloSchermo(const compat::Form* w, const QRect& area)
 {
-    return area.contains(compat::frameRectPx(w));
+    return area.contains(w->frameRect());
 }
 
 // Part `parte` of control `w` (all of it when empty) is in sight in window
