@@ -100,7 +100,7 @@ void frmAggiornaInternet::formLoad()
 
 QString frmAggiornaInternet::percorsoLocale() const
 {
-    return appFile(u"Archivi/AggiornamentoTrevalda.bin");
+    return appFile(QStringLiteral("Archivi/") + kFileScaricato);
 }
 
 void frmAggiornaInternet::Inet1_StateChanged(int stato)
@@ -198,7 +198,7 @@ void frmAggiornaInternet::scarica(int& passaggio, QByteArray& ricevuti)
     ErroreConnessione = false;
     http.cancel();
     passaggio = 16;
-    const HttpReply risposta = http.get(leggi(imp::Url) + QStringLiteral("AggiornamentoTrevalda.bin"), stato);
+    const HttpReply risposta = http.get(leggi(imp::Url) + kFileScaricato, stato);
     ricevuti = risposta.body;
     passaggio = 17;
     // Judged by the status and by the body itself: draw bytes may spell "404".

@@ -426,6 +426,29 @@ bool sameFile(const QString& a, const QString& b)
            && sa.st_ino == sb.st_ino;
 }
 
+namespace {
+std::function<QStringList()> gOwnFiles;
+}
+
+void setOwnFiles(std::function<QStringList()> files)
+{
+    gOwnFiles = std::move(files);
+}
+
+bool isOwnFile(const QString& name)
+{
+    if (!gOwnFiles)
+        return false;
+    const QStringList own = gOwnFiles();
+    return std::any_of(own.begin(), own.end(), [&](const QString& f) { return sameFile(name, f); });
+}
+
+QString ownFileMessage(const QString& name)
+{
+    return QStringLiteral("Il file ") + name
+           + QStringLiteral(" è in uso dal programma: scegliere un altro nome.");
+}
+
 bool fileExists(QStringView path)
 {
     const QFileInfo fi(path.toString());

@@ -156,6 +156,16 @@ void removeReplacementLeftovers(const QString& path);
 // device and inode, so a hard link or a name through ".." counts too.
 bool sameFile(const QString& a, const QString& b);
 
+// The program's own files (the archive, the settings, the single-copy lock,
+// the error log, an update file held open), which no output named by the
+// user may write; the shell names them at start-up.
+void setOwnFiles(std::function<QStringList()> files);
+// Whether `name` is one of them, after links are resolved; a name that does
+// not exist is none.
+bool isOwnFile(const QString& name);
+// "Il file <name> è in uso dal programma: scegliere un altro nome."
+QString ownFileMessage(const QString& name);
+
 // True when at least one ordinary, non-hidden file matches the path (the
 // name may hold the wildcards * and ?); any error gives False.
 bool fileExists(QStringView path);

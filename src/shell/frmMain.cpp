@@ -9,7 +9,7 @@
 #include "compat/AppError.h"
 #include "compat/vb.h"
 #include "compat/ui/Platform.h"
-#include "compat/ui/ReportOutput.h"
+#include "compat/files.h"
 #include "compat/ui/Twips.h"
 #include "core/Impostazioni.h"
 #include "consulta/frmConsultaEstrazioni.h"
@@ -270,10 +270,8 @@ void frmMain::creaImmaginiRuote(QWidget* area)
 
 QStringList FileDelProgramma()
 {
-    QStringList file;
-    for (const char16_t* f : {u"Archivi/Estrazioni.ind", u"Archivi/anni.ind", u"Quorvane.ini",
-                              u"Quorvane.lock", u"IniFile/Errori.log"})
-        file << appFile(f);
+    QStringList file = FileSostituiti();
+    file << appFile(u"Quorvane.lock") << appFile(u"IniFile/Errori.log");
     if (auto* w = Forms::find<frmAggiornamenti>())
         file << w->fileAperto();
     if (auto* w = Forms::find<frmAggiornaInternet>())

@@ -82,11 +82,19 @@ void ApriArchivio()
     }
 }
 
+QStringList FileSostituiti()
+{
+    QStringList file;
+    for (const QString& f : {QStringLiteral("Quorvane.ini"), QStringLiteral("Archivi/Estrazioni.ind"),
+                             QStringLiteral("Archivi/anni.ind"), QStringLiteral("Archivi/") + kFileScaricato})
+        file << compat::appFile(f);
+    return file;
+}
+
 void RimuoviTemporaneiRimasti()
 {
-    for (const char16_t* file : {u"Quorvane.ini", u"Archivi/Estrazioni.ind", u"Archivi/anni.ind",
-                                 u"Archivi/AggiornamentoTrevalda.bin"})
-        compat::removeReplacementLeftovers(compat::appFile(file));
+    for (const QString& file : FileSostituiti())
+        compat::removeReplacementLeftovers(file);
 }
 
 bool ArchivioInSolaLettura()

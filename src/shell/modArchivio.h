@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 // Shared state of the running program.
@@ -35,9 +36,13 @@ ArchivioEstrazioni& Archivio();
 // status. An archive that opens is checked once: damaged records are
 // reported in one message, and a folder that cannot be written in another.
 void ApriArchivio();
-// Removes what replacements of the program's own files (settings, archive,
-// downloaded update) left behind when the process ended in their midst; run
-// once no other copy can be replacing them.
+// The copy of the update file downloaded from the internet.
+inline const QString kFileScaricato = QStringLiteral("AggiornamentoTrevalda.bin");
+// The files the program keeps beside itself and replaces whole, below its
+// folder: the settings, the archive, the downloaded update.
+QStringList FileSostituiti();
+// Removes what replacements of those files left behind when the process
+// ended in their midst; run once no other copy can be replacing them.
 void RimuoviTemporaneiRimasti();
 
 // A program folder that cannot be written: the archive opened for reading

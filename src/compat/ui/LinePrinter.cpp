@@ -1,7 +1,6 @@
 #include "compat/ui/LinePrinter.h"
 
 #include "compat/files.h"
-#include "compat/ui/ReportOutput.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,37 +4,14 @@
 #include "compat/ui/LinePrinter.h"
 #include "compat/ui/Platform.h"
 
-#include <algorithm>
-
 namespace compat {
 
 namespace {
-
-std::function<QStringList()> gOwnFiles;
 
 // The failures of the output kit carry this title.
 const QString kErrorTitle = QStringLiteral("Errore");
 
 } // namespace
-
-void setOwnFiles(std::function<QStringList()> files)
-{
-    gOwnFiles = std::move(files);
-}
-
-bool isOwnFile(const QString& name)
-{
-    if (!gOwnFiles)
-        return false;
-    const QStringList own = gOwnFiles();
-    return std::any_of(own.begin(), own.end(), [&](const QString& f) { return sameFile(name, f); });
-}
-
-QString ownFileMessage(const QString& name)
-{
-    return QStringLiteral("Il file ") + name
-           + QStringLiteral(" è in uso dal programma: scegliere un altro nome.");
-}
 
 bool refuseOwnFile(const QString& name, const QString& title)
 {

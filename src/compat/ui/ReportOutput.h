@@ -15,7 +15,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -23,16 +22,9 @@ namespace compat {
 
 class ILinePrinter;
 
-// The program's own files (the archive, the settings, the single-copy lock,
-// the error log, an update file held open), which no output named by the
-// user may write; the shell names them at start-up.
-void setOwnFiles(std::function<QStringList()> files);
-// Whether `name` is one of them, after links are resolved; a name that does
-// not exist is none.
-bool isOwnFile(const QString& name);
-QString ownFileMessage(const QString& name);
 // True, after telling the user in a box titled `title`, when `name` is one
-// of them: nothing is to be written.
+// of the program's own files (compat/files.h, isOwnFile): nothing is to be
+// written.
 bool refuseOwnFile(const QString& name, const QString& title);
 
 // What to ask when the chosen file exists: "Sovrascrivi ?" (Yes replaces,

@@ -4,7 +4,7 @@
 // unloaded.
 #include "ArchivioTest.h"
 #include "compat/ui/Form.h"
-#include "compat/ui/ReportOutput.h"
+#include "compat/files.h"
 #include "core/Impostazioni.h"
 #include "shell/frmMain.h"
 #include "shell/modArchivio.h"

@@ -2,7 +2,7 @@
 
 #include "archivio/modElenco.h"
 #include "compat/ui/Form.h"
-#include "compat/ui/ReportOutput.h"
+#include "compat/files.h"
 #include "compat/ui/Twips.h"
 #include "consulta/frmSommeDistanze.h"
 #include "core/ArchivioMemoria.h"
