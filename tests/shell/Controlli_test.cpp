@@ -27,6 +27,16 @@ using namespace compat;
 
 namespace {
 
+// Counts the wheel notches that reach a widget.
+struct ContaRotella : QObject {
+    int scatti = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        scatti += e->type() == QEvent::Wheel;
+        return false;
+    }
+};
+
 // Replaces the box's text by typing, as a user does after selecting it.
 void digita(QComboBox* c, const QString& testo)
 {
@@ -162,36 +172,49 @@ TEST(Controlli, WindowsWithoutTypedAccessGiveNoControls)
 
 // The picker over 27/02/2025 between two others, entered each way a user
 // enters it, typed with real keys and left with Tab. A click selects the
-// section it lands in, all the text selected starts the typing at the day, a
-// full section or a separator moves on (not both), Tab leaves the picker, the
-// calendar takes keys but no typed date, and a date that does not exist is
-// refused once, the picker keeping its date.
+// section it lands in, the keys (Tab, Shift+Tab) select the day, all the text
+// selected starts the typing at the day, a full section or a separator moves
+// on (not both), Tab leaves the picker, a paste is a whole date whatever is
+// selected, the wheel reaches the picker only with the focus, the calendar's
+// keys move its highlighted day until Enter takes it or Esc leaves the date
+// as it was, and a date that does not exist is refused once, the picker
+// keeping its date. The picker's Change runs once for a new date, never else.
 TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
 {
     FakePlatform fake;
     FakePlatformScope scope(fake);
     QWidget w;
     QDateEdit* prima = creaData(&w, "DTPickerDa");
-    QDateEdit* d = creaData(&w, "DTPickerA");
+    DatePicker* d = creaData(&w, "DTPickerA");
     QDateEdit* dopo = creaData(&w, "DTPicker1");
     auto* riga = new QHBoxLayout(&w);
-    for (QWidget* c : {prima, d, dopo})
+    for (QWidget* c : {prima, static_cast<QDateEdit*>(d), dopo})
         riga->addWidget(c);
+    ContaRotella rotellaAllaFinestra;
+    w.installEventFilter(&rotellaAllaFinestra);
     w.show();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QLineEdit* testo = d->findChild<QLineEdit*>();
     vbSetDate(d, QDate(2025, 2, 27));
+    std::vector<std::string> cambi;   // the dates the picker's Change ran for
+    QObject::connect(d, &DatePicker::dateCommitted,
+                     [&cambi](QDate data) { cambi.push_back(vbDateText(data).toStdString()); });
     const QPoint giorno = puntoNelTesto(testo, 1), mese = puntoNelTesto(testo, 4),
-                 fineAnno = puntoNelTesto(testo, 10);
+                 anno = puntoNelTesto(testo, 8), fineAnno = puntoNelTesto(testo, 10);
 
     // Tab comes from the day of the picker before, Indietro (Shift+Tab) from
-    // the year of the one after; IncollaMenu is the context menu's paste.
+    // the year of the one after; IncollaMenu is the context menu's paste
+    // after a click on the day, MenuSenzaClic with the focus elsewhere (the
+    // picker left last on its year); Rotella is a notch over the day with the
+    // focus elsewhere, then Tab in and one more; CalendarioGiaDisabilitato
+    // opens the calendar of a picker that was disabled.
     enum Ingresso { Tab, Indietro, DoppioClicGiorno, ClicGiorno, CtrlA, ClicMese, ClicFineAnno,
-                    Incolla, IncollaMenu, Calendario };
+                    Incolla, IncollaMese, IncollaAnno, MaiuscIns, IncollaMenu, MenuSenzaClic,
+                    Rotella, Calendario, CalendarioGiaDisabilitato };
     const struct {
         Ingresso ingresso;
-        const char* digitato;
+        const char* digitato;   // or pasted
         QDate data;
         bool errata;
         std::vector<Qt::Key> calendario = {};   // keys to the calendar after the digits
@@ -222,22 +245,52 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
         {Incolla, "15/06/1990", QDate(1990, 6, 15), false},
         {IncollaMenu, "31/02/2026", QDate(2025, 2, 27), true},
         {IncollaMenu, "15/06/1990", QDate(1990, 6, 15), false},
-        {Indietro, "1990", QDate(1990, 2, 27), false},
+        {Indietro, "01/03/2000", QDate(2000, 3, 1), false},
+        {Indietro, "4071990", QDate(1990, 7, 4), false},
+        {IncollaAnno, "07/07/2007", QDate(2007, 7, 7), false},
+        {IncollaMese, "07/07/2007", QDate(2007, 7, 7), false},
+        {IncollaMese, "4071990", QDate(1990, 7, 4), false},
+        {MaiuscIns, "1-3-2000", QDate(2000, 3, 1), false},
+        {IncollaMese, "31/04/2025", QDate(2025, 2, 27), true},
+        {IncollaAnno, "2007", QDate(2025, 2, 27), false},   // no whole date: nothing changes
+        {IncollaAnno, "07/07/07", QDate(2025, 2, 27), false},
+        {IncollaMese, "07/07/2007x", QDate(2025, 2, 27), false},
+        {MenuSenzaClic, "1.2.2020", QDate(2020, 2, 1), false},
+        {MenuSenzaClic, " 01/02/2020 ", QDate(2020, 2, 1), false},
+        {Rotella, "", QDate(2025, 2, 28), false},
         {ClicGiorno, "31", QDate(2025, 2, 27), true},   // settled by the Tab
         {Calendario, "01/03/2000", QDate(2025, 2, 27), false, {Qt::Key_Return}},
-        {Calendario, "15", QDate(2025, 3, 31), false,
+        {Calendario, "15", QDate(2025, 2, 27), false,
          {Qt::Key_Right, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Escape}},
         {Calendario, "7", QDate(2025, 1, 8), false,
          {Qt::Key_PageUp, Qt::Key_Home, Qt::Key_Down, Qt::Key_Return}},
+        {Calendario, "", QDate(2025, 2, 28), false, {Qt::Key_Right, Qt::Key_Return}},
+        {Calendario, "", QDate(2025, 2, 27), false, {Qt::Key_Left, Qt::Key_Escape}},
+        {CalendarioGiaDisabilitato, "", QDate(2025, 3, 1), false,
+         {Qt::Key_Right, Qt::Key_Right, Qt::Key_Return}},
+        {CalendarioGiaDisabilitato, "", QDate(2025, 2, 27), false, {Qt::Key_Up, Qt::Key_Escape}},
     };
     for (const auto& c : casi) {
         const QString digitato = QString::fromLatin1(c.digitato);
         vbSetDate(d, QDate(2025, 2, 27));
+        cambi.clear();
+        if (c.ingresso == MenuSenzaClic) {   // the picker last left on its year
+            QTest::mouseClick(testo, Qt::LeftButton, {}, fineAnno);
+            QTest::keyClick(d, Qt::Key_Tab);
+        }
         clicNelTesto(prima, 1);
         // Ctrl+A and its paste follow a click at the end of the year.
         const bool sulGiorno =
             c.ingresso == ClicGiorno || c.ingresso == DoppioClicGiorno || c.ingresso == IncollaMenu;
-        const QPoint clic = sulGiorno ? giorno : c.ingresso == ClicMese ? mese : fineAnno;
+        const bool sulMese = c.ingresso == ClicMese || c.ingresso == IncollaMese;
+        const bool calendario = c.ingresso == Calendario || c.ingresso == CalendarioGiaDisabilitato;
+        const QPoint clic = sulGiorno ? giorno : sulMese ? mese
+                                    : c.ingresso == IncollaAnno || c.ingresso == MaiuscIns ? anno
+                                                                                           : fineAnno;
+        if (c.ingresso == CalendarioGiaDisabilitato) {
+            d->setEnabled(false);
+            d->setEnabled(true);
+        }
         if (c.ingresso == Tab) {
             QTest::keyClick(prima, Qt::Key_Tab);
         } else if (c.ingresso == Indietro) {
@@ -245,32 +298,57 @@ TEST(Controlli, ADatePickerTakesTheDateTypedAsShownFromEveryWayIn)
             QTest::keyClick(dopo, Qt::Key_Backtab);
         } else if (c.ingresso == DoppioClicGiorno) {
             QTest::mouseDClick(testo, Qt::LeftButton, {}, clic);
-        } else if (c.ingresso == Calendario) {   // on its arrow
+        } else if (calendario) {   // on its arrow
             QTest::mouseClick(d, Qt::LeftButton, {}, QPoint(d->width() - 6, d->height() / 2));
-        } else {
+        } else if (c.ingresso == Rotella) {
+            // Not the picker's: the window's, which has no use for it.
+            const int allaFinestra = rotellaAllaFinestra.scatti;
+            scattoRotella(testo, giorno);
+            EXPECT_EQ(rotellaAllaFinestra.scatti, allaFinestra + 1);
+            ASSERT_EQ(QApplication::focusWidget(), prima);
+            EXPECT_EQ(vbDateText(d->date()).toStdString(), "27/02/2025");
+            QTest::keyClick(prima, Qt::Key_Tab);
+            scattoRotella(testo, giorno);   // the picker's now, on the day Tab selected
+            EXPECT_EQ(rotellaAllaFinestra.scatti, allaFinestra + 1);
+        } else if (c.ingresso != MenuSenzaClic) {
             QTest::mouseClick(testo, Qt::LeftButton, {}, clic);
         }
         if (c.ingresso == CtrlA || c.ingresso == Incolla)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        QWidget* fuoco = c.ingresso == Calendario ? d->calendarWidget()->focusWidget() : d;
+        // The calendar's keys go to its day table.
+        QWidget* fuoco = calendario ? d->calendarWidget()->focusProxy()
+                         : c.ingresso == MenuSenzaClic ? prima
+                                                       : d;
         ASSERT_EQ(QApplication::focusWidget(), fuoco) << c.digitato;
         if (c.errata)
             fake.expectMsgBox(QStringLiteral("Data errata !"), vbOK);
-        if (c.ingresso == Incolla || c.ingresso == IncollaMenu)
+        const bool incolla = c.ingresso == Incolla || c.ingresso == IncollaMese ||
+                             c.ingresso == IncollaAnno || c.ingresso == MaiuscIns ||
+                             c.ingresso == IncollaMenu || c.ingresso == MenuSenzaClic;
+        if (incolla)
             QGuiApplication::clipboard()->setText(digitato);
-        if (c.ingresso == Incolla)
-            QTest::keyClick(d, Qt::Key_V, Qt::ControlModifier);
-        else if (c.ingresso == IncollaMenu)
+        if (c.ingresso == IncollaMenu || c.ingresso == MenuSenzaClic)
             incollaDalMenu(testo, 1);
+        else if (c.ingresso == MaiuscIns)
+            QTest::keyClick(d, Qt::Key_Insert, Qt::ShiftModifier);
+        else if (incolla)
+            QTest::keyClick(d, Qt::Key_V, Qt::ControlModifier);
         else
             digitaAlFuoco(c.digitato);
-        for (const Qt::Key k : c.calendario)
+        for (const Qt::Key k : c.calendario) {
+            // The keys move the highlighted day, not the picker's date.
+            EXPECT_EQ(d->text().toStdString(), "27/02/2025") << c.ingresso << ' ' << k;
             QTest::keyClick(QApplication::focusWidget(), k);
+        }
         QTest::keyClick(d, Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), dopo) << c.digitato;
         const std::string atteso = vbDateText(c.data).toStdString();
         EXPECT_EQ(vbDateText(d->date()).toStdString(), atteso) << c.ingresso << ' ' << c.digitato;
         EXPECT_EQ(d->text().toStdString(), atteso) << c.ingresso << ' ' << c.digitato;
+        // Change ran once for a new date, never for the same one.
+        EXPECT_EQ(cambi, c.data == QDate(2025, 2, 27) ? std::vector<std::string>{}
+                                                      : std::vector{atteso})
+            << c.ingresso << ' ' << c.digitato;
         EXPECT_TRUE(prima->date() == QDate(2000, 1, 1) && dopo->date() == prima->date()) << c.digitato;
         fake.verifyAllUsed();
     }

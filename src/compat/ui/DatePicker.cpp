@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace compat {
@@ -39,6 +40,52 @@ bool isSeparator(QChar c)
     return c == u'/' || c == u'-' || c == u'.';
 }
 
+// Sections 0, 1, 2 are the day, the month and the year. A section is full
+// when no further digit could follow: what the month on show is does not
+// matter, so "31/03" typed over February is 31/03.
+bool sectionFull(int section, const QString& digits)
+{
+    const QChar last = digits.back();
+    return section == 2 ? digits.size() == 4
+                        : digits.size() == 2 || last > (section == 0 ? u'3' : u'1');
+}
+
+// A text that is a whole date as the keys type it from the day: every
+// section reached in turn (by a separator or by filling the one before) and
+// given digits, the year its four, and nothing else but blanks around it.
+std::optional<std::array<int, 3>> wholeDate(const QString& text)
+{
+    std::array<int, 3> parts{};
+    int section = 0;
+    QString digits;
+    bool movedOn = false;
+    for (const QChar c : text.trimmed()) {
+        if (section == 2 && digits.size() == 4)
+            return std::nullopt;   // past the year
+        if (isDigit(c)) {
+            digits += c;
+            parts[size_t(section)] = digits.toInt();
+            movedOn = section < 2 && sectionFull(section, digits);
+            if (movedOn) {
+                ++section;
+                digits.clear();
+            }
+        } else if (isSeparator(c)) {
+            if (std::exchange(movedOn, false))
+                continue;   // the move the full section made already
+            if (section == 2 || digits.isEmpty())
+                return std::nullopt;   // a separator in the year, or a section left empty
+            ++section;
+            digits.clear();
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (section != 2 || digits.size() != 4)
+        return std::nullopt;
+    return parts;
+}
+
 } // namespace
 
 DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
@@ -49,6 +96,15 @@ DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
     // the picker on its minimum date.
     setCalendarPopup(true);
     calendarWidget()->setDateEditEnabled(false);
+    // The keys move the calendar's highlighted day only: the picker takes it
+    // on Enter or a click, and keeps its date when Esc closes the calendar.
+    // (Qt puts the picker on every day the keys pass over.)
+    calendarPopup_ = calendarWidget()->parentWidget();
+    disconnect(calendarPopup_, SIGNAL(newDateSelected(QDate)), this, SLOT(setDate(QDate)));
+    calendarPopup_->installEventFilter(this);
+    // The wheel does not take the focus, as in the original: it reaches only
+    // the control that has it.
+    setFocusPolicy(Qt::StrongFocus);
     committed_ = date();
     lineEdit()->installEventFilter(this);
     connect(this, &QDateEdit::dateChanged, this, &DatePicker::changed);
@@ -122,10 +178,7 @@ void DatePicker::typeDigit(QChar digit)
     beginTyping();
     digits_ += digit;
     parts_[s] = digits_.toInt();
-    // A section is full when no further digit could follow: what the month
-    // on show is does not matter, so "31/03" typed over February is 31/03.
-    const bool full = s == Year ? digits_.size() == 4
-                                : digits_.size() == 2 || digit > (s == Day ? u'3' : u'1');
+    const bool full = sectionFull(s, digits_);
     showTyped();
     if (!full) {
         movedOn_ = false;
@@ -216,11 +269,21 @@ bool DatePicker::commit()
     return false;
 }
 
+// A paste is a whole date or nothing: whatever section is selected, a whole
+// date in any form the keys take is the picker's date (one that does not exist
+// is refused as when typed); any other text changes nothing.
 void DatePicker::paste()
 {
     if (isReadOnly())
         return;
-    typeText(QGuiApplication::clipboard()->text());
+    const auto parts = wholeDate(QGuiApplication::clipboard()->text());
+    if (!parts)
+        return;
+    beginTyping();
+    restart();
+    parts_ = *parts;
+    showTyped();
+    selectSection(Year);
     commit();
 }
 
@@ -241,7 +304,9 @@ void DatePicker::adoptForeignText()
 
 void DatePicker::keyPressEvent(QKeyEvent* event)
 {
-    if (event->matches(QKeySequence::Paste)) {
+    const bool shiftInsert =
+        event->key() == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier;
+    if (event->matches(QKeySequence::Paste) || shiftInsert) {
         event->accept();
         paste();
         return;
@@ -300,8 +365,14 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
     QDateEdit::keyPressEvent(event);
 }
 
+// Without the focus the wheel goes on to the window, which gives it to the
+// control that has the focus (the draw table's scroll bar steps with it).
 void DatePicker::wheelEvent(QWheelEvent* event)
 {
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
     if (!commit()) {
         event->accept();
         return;
@@ -319,11 +390,20 @@ void DatePicker::mousePressEvent(QMouseEvent* event)
     QDateEdit::mousePressEvent(event);
 }
 
+// The focus that comes by the keys (Tab, Shift+Tab, a window's first focus)
+// selects the day, so that a date typed whole is read whole: Qt selects the
+// year on Shift+Tab. A click selects its own section; the calendar closing
+// and the window coming back leave the selection as it was.
 void DatePicker::focusInEvent(QFocusEvent* event)
 {
     QDateEdit::focusInEvent(event);
     restart();
     selLength_ = 0;
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason ? !lineEdit()->hasSelectedText()
+                                              : reason != Qt::MouseFocusReason &&
+                                                    reason != Qt::PopupFocusReason)
+        selectSection(Day);
 }
 
 void DatePicker::focusOutEvent(QFocusEvent* event)
@@ -342,6 +422,10 @@ bool DatePicker::focusNextPrevChild(bool next)
 
 bool DatePicker::eventFilter(QObject* watched, QEvent* event)
 {
+    // The calendar's day table takes the keys from the calendar's opening on:
+    // disabling the picker takes the focus from it for good otherwise.
+    if (watched == calendarPopup_ && event->type() == QEvent::Show)
+        calendarWidget()->setFocus(Qt::PopupFocusReason);
     if (watched == lineEdit()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:

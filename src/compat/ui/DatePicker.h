@@ -5,7 +5,12 @@
 // impossible day up into another date (31/02 becomes 28/02 or 03/03). Here a
 // click selects the section it lands in, typing replaces the selected section,
 // a separator or a full section moves to the next one, and a date that does
-// not exist is refused: the picker keeps the date it had.
+// not exist is refused: the picker keeps the date it had. Qt also selects the
+// year when Shift+Tab brings the focus back, pastes into the selected section,
+// lets the wheel take the focus and step a section, and puts the picker on
+// every day the calendar's keys pass over; here the keys' focus selects the
+// day, a paste is a whole date or nothing, the wheel reaches only a picker
+// that has the focus, and the calendar's day is taken by Enter or a click.
 #include <QDate>
 #include <QDateEdit>
 #include <array>
@@ -66,6 +71,7 @@ private:
     std::array<int, 3> parts_{};   // day, month, year as typed
     QDate before_;            // the date when the typing began
     QString foreign_;         // text put in past the keys, not yet read
+    QWidget* calendarPopup_ = nullptr;   // the window the calendar drops down in
     QDate committed_;
 };
 

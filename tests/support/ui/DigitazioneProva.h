@@ -7,6 +7,8 @@
 #include <QPoint>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
 // A point of the text that a click puts at `posizione` (the place before
 // character `posizione`, rounded to the nearer side).
@@ -26,6 +28,16 @@ inline void clicNelTesto(QWidget* casella, int posizione)
     if (!testo)
         testo = casella->findChild<QLineEdit*>();
     QTest::mouseClick(testo, Qt::LeftButton, {}, puntoNelTesto(testo, posizione));
+}
+
+// One notch of the wheel up at `punto` of `sotto`, given to it as the desktop
+// gives it to the widget under the pointer: what it leaves goes on to its parents.
+inline void scattoRotella(QWidget* sotto, QPoint punto)
+{
+    QWheelEvent e(punto, sotto->mapToGlobal(punto), QPoint(), QPoint(0, 120), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&e);
+    qApp->notify(sotto, &e);
 }
 
 inline void digitaAlFuoco(const char* tasti)
