@@ -32,7 +32,7 @@ Indice riscriviAnni(const QString& est, const QString& anni)
         return Indice::Lasciato;
     const QByteArray indice = indiceAnni(dati);
     QString errore;
-    if (!compat::replaceFile(anni, indice, &errore)) {
+    if (!compat::replaceOwnFile(anni, indice, &errore)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(anni), qPrintable(errore));
         return Indice::NonRiuscito;
     }

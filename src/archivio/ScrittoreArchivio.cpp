@@ -46,7 +46,7 @@ QByteArray indiceAtteso(ArchivioEstrazioni& a, const QByteArray& aggiunte)
 void sostituisci(const QString& percorso, const QByteArray& dati)
 {
     int numero = 0;
-    if (!compat::replaceFile(percorso, dati, nullptr, &numero))
+    if (!compat::replaceOwnFile(percorso, dati, nullptr, &numero))
         compat::raise(numero);
 }
 
@@ -184,7 +184,7 @@ EsitoScrittura sostituisciDa(ArchivioEstrazioni& a, qint32 n, const QByteArray& 
         esito.indiceRiscritto = aggiornaIndice(a, indice);
     } catch (const compat::AppError& e) {
         // The old draws go back, so that the two files agree.
-        const bool rimesso = compat::replaceFile(a.percorsoEstrazioni(), vecchio);
+        const bool rimesso = compat::replaceOwnFile(a.percorsoEstrazioni(), vecchio);
         EsitoScrittura r = errore(rimesso ? Errore::Scrittura : Errore::NonRipristinato, 0,
                                   e.description);
         riapriSostituito(a, fEstr, r);

@@ -229,7 +229,7 @@ void frmAggiornaInternet::scarica(int& passaggio, QByteArray& ricevuti)
     // The earlier copy is replaced only by a complete, sound transfer.
     QString errore;
     int numero = 0;
-    if (!replaceFile(percorsoLocale(), ricevuti, &errore, &numero))
+    if (!replaceOwnFile(percorsoLocale(), ricevuti, &errore, &numero))
         throw AppError{numero, errore, QString()};
     passaggio = 24;
 }

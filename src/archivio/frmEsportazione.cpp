@@ -72,9 +72,13 @@ void frmEsportazione::cmdEsporta_Click()
         return;
     const QByteArray dati = datiEsportazione(Archivio());
     QString errore;
-    if (!replaceFile(*nome, dati, &errore)) {
-        vbMsgBox(QStringLiteral("Esportazione archivio ") + *nome + QStringLiteral(" non riuscita (")
-                     + errore + QStringLiteral(")"),
+    int numero = 0;
+    if (!replaceFile(*nome, dati, &errore, &numero)) {
+        // Refused by the writer, the file is told as the early refusal tells it.
+        vbMsgBox(numero == kOwnFileError ? errore
+                                         : QStringLiteral("Esportazione archivio ") + *nome
+                                               + QStringLiteral(" non riuscita (") + errore
+                                               + QStringLiteral(")"),
                  vbOKOnly | vbCritical, titolo);
         return;
     }

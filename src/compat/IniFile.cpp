@@ -168,7 +168,7 @@ bool IniFile::set(const QString& section, const QString& key,
         testo += l;
         testo += "\r\n";
     }
-    return replaceFile(path_, testo);
+    return replaceOwnFile(path_, testo);
 }
 
 } // namespace compat

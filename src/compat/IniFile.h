@@ -1,6 +1,8 @@
 #pragma once
 // INI files as the Windows profile functions read and write them: sections and
 // keys without regard to letter case, Windows-1252 bytes, CR LF lines, no cache.
+// The file is one the program names itself (its settings): it is written as
+// one of the program's own files (compat/files.h, replaceOwnFile).
 #include <QString>
 #include <optional>
 

@@ -31,9 +31,10 @@ TextOutput::TextOutput(const QString& path, WriteMode mode) : path_(path), mode_
     }
     if (mode == WriteMode::Append) {
         file_ = std::make_unique<QFile>(path);
-        errno = 0;
-        if (!file_->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-            fail(QStringLiteral("Impossibile aprire il file "), errno ? errorNumberOf(errno) : 75);
+        if (const int number = openToAppend(*file_); number == kOwnFileError)
+            error_ = ownFileMessage(path);   // the refusal as it is, no failure around it
+        else if (number)
+            fail(QStringLiteral("Impossibile aprire il file "), number);
         else
             sizeBefore_ = file_->size();
     }
@@ -74,10 +75,15 @@ bool TextOutput::commit()
         return commitAppend();
     if (failed())
         return false;
+    QString reason;
     int number = 0;
-    if (!replaceFile(path_, text_, nullptr, &number))
+    if (replaceFile(path_, text_, &reason, &number))
+        return true;
+    if (number == kOwnFileError)
+        error_ = reason;   // the refusal as it is, no failure around it
+    else
         fail(QStringLiteral("Impossibile scrivere il file "), number);
-    return !failed();
+    return false;
 }
 
 bool TextOutput::commitAppend()

@@ -11,7 +11,9 @@
 // whole. Append adds at the end of an existing file (creating a missing one);
 // when the addition fails the file is cut back to what it held. After the
 // first failure further lines are ignored and commit() returns false;
-// error() gives the reason in Italian.
+// error() gives the reason in Italian. The path is one the user gave: one of
+// the program's own files (compat/files.h, isOwnFile) is refused, nothing is
+// written and error() is ownFileMessage() alone.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>

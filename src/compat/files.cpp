@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QRegularExpression>
 #include <algorithm>
+#include <vector>
 
 #include <cerrno>
 
@@ -69,6 +70,22 @@ int erroreApertura(const QFile& f)
 {
     return f.error() == QFileDevice::PermissionsError ? 70 : 75;
 }
+
+// The refusal of one of the program's own files, with its message.
+[[noreturn]] void rifiuta(const QString& path)
+{
+    throw AppError{kOwnFileError, ownFileMessage(path), {}};
+}
+}
+
+int openToAppend(QFile& file, NamedBy namedBy)
+{
+    if (namedBy == NamedBy::User && isOwnFile(file.fileName()))
+        return kOwnFileError;
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return 0;
+    return errno ? errorNumberOf(errno) : 75;
 }
 
 TextFile::TextFile(std::unique_ptr<QFile> f) : file_(std::move(f)) {}
@@ -80,8 +97,10 @@ TextFile::~TextFile()
 }
 
 
-TextFile TextFile::create(const QString& path)
+TextFile TextFile::create(const QString& path, NamedBy namedBy)
 {
+    if (namedBy == NamedBy::User && isOwnFile(path))
+        rifiuta(path);
     auto f = std::make_unique<QFile>(path);
     if (!QFileInfo(path).absoluteDir().exists())
         raise(76);
@@ -90,13 +109,16 @@ TextFile TextFile::create(const QString& path)
     return TextFile(std::move(f));
 }
 
-TextFile TextFile::append(const QString& path)
+TextFile TextFile::append(const QString& path, NamedBy namedBy)
 {
     auto f = std::make_unique<QFile>(path);
     if (!QFileInfo(path).absoluteDir().exists())
         raise(76);
-    if (!f->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        raise(erroreApertura(*f));
+    if (const int n = openToAppend(*f, namedBy)) {
+        if (n == kOwnFileError)
+            rifiuta(path);
+        raise(n);
+    }
     return TextFile(std::move(f));
 }
 
@@ -281,9 +303,16 @@ QString destinazione(const QString& path)
 
 } // namespace
 
-FileReplacement::FileReplacement(const QString& path) : path_(path)
+FileReplacement::FileReplacement(const QString& path, NamedBy namedBy) : path_(path)
 {
-    const QFileInfo fi(destinazione(path));
+    // The file renamed over is the link's target: that is checked too, before
+    // anything is created.
+    const QString target = destinazione(path);
+    if (namedBy == NamedBy::User && (isOwnFile(path) || (target != path && isOwnFile(target)))) {
+        error_ = kOwnFileError;
+        return;
+    }
+    const QFileInfo fi(target);
     if (!fi.absoluteDir().exists()) {
         error_ = 76;
         return;
@@ -379,15 +408,30 @@ int FileReplacement::commit()
     return 0;
 }
 
-bool replaceFile(const QString& path, QByteArrayView data, QString* error, int* number)
+namespace {
+
+bool sostituisci(const QString& path, QByteArrayView data, QString* error, int* number,
+                 NamedBy namedBy)
 {
-    FileReplacement file(path);
+    FileReplacement file(path, namedBy);
     const int n = file.write(data) ? file.error() : file.commit();
     if (error)
-        *error = n ? errorDescription(n) : QString();
+        *error = n == kOwnFileError ? ownFileMessage(path) : n ? errorDescription(n) : QString();
     if (number)
         *number = n;
     return n == 0;
+}
+
+} // namespace
+
+bool replaceFile(const QString& path, QByteArrayView data, QString* error, int* number)
+{
+    return sostituisci(path, data, error, number, NamedBy::User);
+}
+
+bool replaceOwnFile(const QString& path, QByteArrayView data, QString* error, int* number)
+{
+    return sostituisci(path, data, error, number, NamedBy::Program);
 }
 
 void removeReplacementLeftovers(const QString& path)
@@ -428,7 +472,44 @@ bool sameFile(const QString& a, const QString& b)
 
 namespace {
 std::function<QStringList()> gOwnFiles;
+
+// A name within a folder, the folder known by device and inode.
+struct NomeInCartella {
+    dev_t device;
+    ino_t inode;
+    QString name;
+};
+
+// The names a write to `path` goes through: `path` itself, then the target
+// of each symbolic link in turn, to the file written (existing or not). The
+// path is split as written and handed to the system whole, so that ".." and
+// links in the folders resolve as they do for the write; a name whose folder
+// is missing ends the list.
+std::vector<NomeInCartella> nomiScritti(const QString& path)
+{
+    std::vector<NomeInCartella> nomi;
+    QByteArray p = QFile::encodeName(path);
+    for (int collegamenti = 0; collegamenti <= 40 && !p.isEmpty(); ++collegamenti) {
+        const qsizetype barra = p.lastIndexOf('/');
+        const QByteArray cartella = barra < 0    ? QByteArray(".")
+                                    : barra == 0 ? QByteArray("/")
+                                                 : p.left(barra);
+        const QByteArray nome = p.mid(barra + 1);
+        struct stat st {};
+        if (nome.isEmpty() || ::stat(cartella.constData(), &st) != 0)
+            break;
+        nomi.push_back({st.st_dev, st.st_ino, QFile::decodeName(nome)});
+        QByteArray bersaglio(4096, '\0');
+        const ssize_t n = ::readlink(p.constData(), bersaglio.data(), size_t(bersaglio.size()));
+        if (n <= 0 || n >= bersaglio.size())
+            break;   // not a link (or past any length a link may have)
+        bersaglio.truncate(n);
+        p = bersaglio.startsWith('/') ? bersaglio : cartella + '/' + bersaglio;
+    }
+    return nomi;
 }
+
+} // namespace
 
 void setOwnFiles(std::function<QStringList()> files)
 {
@@ -437,10 +518,19 @@ void setOwnFiles(std::function<QStringList()> files)
 
 bool isOwnFile(const QString& name)
 {
-    if (!gOwnFiles)
+    if (!gOwnFiles || name.isEmpty())
         return false;
-    const QStringList own = gOwnFiles();
-    return std::any_of(own.begin(), own.end(), [&](const QString& f) { return sameFile(name, f); });
+    const std::vector<NomeInCartella> scritti = nomiScritti(name);
+    for (const QString& f : gOwnFiles()) {
+        if (sameFile(name, f))
+            return true;
+        for (const NomeInCartella& proprio : nomiScritti(f))
+            for (const NomeInCartella& scritto : scritti)
+                if (scritto.device == proprio.device && scritto.inode == proprio.inode
+                    && scritto.name.compare(proprio.name, Qt::CaseInsensitive) == 0)
+                    return true;
+    }
+    return false;
 }
 
 QString ownFileMessage(const QString& name)

@@ -10,11 +10,25 @@
 
 namespace compat {
 
+// Who names a file that is written: the user (an output whose name the user
+// gave, which may not be one of the program's own files: see isOwnFile), or
+// the program itself, for its own files.
+enum class NamedBy { User, Program };
+
+// The run-time error ("File già aperto") of a write refused because its
+// file is one of the program's own files; nothing is written, and
+// ownFileMessage() tells the user.
+inline constexpr int kOwnFileError = 55;
+
 // A Windows-1252 text file written line by line; every line ends in CR LF.
+// Named by the user, one of the program's own files is refused before it is
+// opened: AppError kOwnFileError with ownFileMessage() as its description.
 class TextFile {
 public:
-    static TextFile create(const QString& path);   // replaces an existing file
-    static TextFile append(const QString& path);   // creates a missing file
+    // Replaces an existing file.
+    static TextFile create(const QString& path, NamedBy namedBy = NamedBy::User);
+    // Creates a missing file.
+    static TextFile append(const QString& path, NamedBy namedBy = NamedBy::User);
     TextFile(TextFile&&) noexcept;
     TextFile& operator=(TextFile&&) noexcept;
     ~TextFile();
@@ -26,6 +40,11 @@ private:
     explicit TextFile(std::unique_ptr<QFile> f);
     std::unique_ptr<QFile> file_;
 };
+
+// Opens `file` (its name set) to add at its end, unbuffered, creating a
+// missing file: the run-time error, 0 when it is open. Named by the user, one
+// of the program's own files is kOwnFileError, with nothing opened or created.
+int openToAppend(QFile& file, NamedBy namedBy = NamedBy::User);
 
 // Reads a text file as Windows-1252 lines (CR LF, LF or CR ends a line).
 QStringList readCp1252Lines(const QString& path, bool* ok = nullptr);
@@ -109,16 +128,19 @@ void setWriteWatch(WriteWatch watch);
 // which syncs it and renames it over the target. Dropped without a commit, or
 // after any failure, the temporary file is removed and an existing file
 // stays byte for byte. A symbolic link is kept and its target replaced; an
-// existing file this process may not write is refused (70).
+// existing file this process may not write is refused (70), and so is, when
+// the user named it, one of the program's own files (kOwnFileError), before
+// anything is created.
 class FileReplacement {
 public:
-    explicit FileReplacement(const QString& path);
+    explicit FileReplacement(const QString& path, NamedBy namedBy = NamedBy::User);
     ~FileReplacement();
     FileReplacement(const FileReplacement&) = delete;
     FileReplacement& operator=(const FileReplacement&) = delete;
 
     // 0 while sound, else the run-time error of the first failure (61 no
-    // space, 70 no permission, 75 any other fault, 76 no such folder).
+    // space, 70 no permission, 75 any other fault, 76 no such folder,
+    // kOwnFileError one of the program's own files).
     int error() const { return error_; }
     // Where a writer that opens its file itself writes.
     QString temporaryPath() const;
@@ -139,12 +161,15 @@ private:
     qint64 written_ = 0;
 };
 
-// Replaces the file at `path` with `data` through a FileReplacement: every
-// failed write, sync or rename is seen before the old file is touched. False
-// on failure, with the run-time error in *number and its description in
-// *error.
+// Replaces the file at `path`, a name the user gave, with `data` through a
+// FileReplacement: every failed write, sync or rename is seen before the old
+// file is touched. False on failure, with the run-time error in *number and
+// its description in *error (for kOwnFileError, ownFileMessage(path)).
 bool replaceFile(const QString& path, QByteArrayView data, QString* error = nullptr,
                  int* number = nullptr);
+// The same for one of the program's own files, named by the program.
+bool replaceOwnFile(const QString& path, QByteArrayView data, QString* error = nullptr,
+                    int* number = nullptr);
 
 // Removes what replaceFile() leaves of `path` when the process ends between
 // the creation of its temporary file and the rename: the ordinary files named
@@ -160,8 +185,11 @@ bool sameFile(const QString& a, const QString& b);
 // the error log, an update file held open), which no output named by the
 // user may write; the shell names them at start-up.
 void setOwnFiles(std::function<QStringList()> files);
-// Whether `name` is one of them, after links are resolved; a name that does
-// not exist is none.
+// Whether writing `name` would write one of them: the same existing file
+// (device and inode, so through any link, "..", hard link or bind mount),
+// or, existing or not yet, the same folder (device and inode) and a name
+// that differs at most in letter case, as existingFile() finds it; every
+// symbolic link from `name` to the file written counts, dangling ones too.
 bool isOwnFile(const QString& name);
 // "Il file <name> è in uso dal programma: scegliere un altro nome."
 QString ownFileMessage(const QString& name);

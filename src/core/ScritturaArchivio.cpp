@@ -60,11 +60,11 @@ QString scriviArchivio(const std::vector<RecEstrazione>& estrazioni, const QStri
     const QByteArray vecchie = cerano ? vecchio.readAll() : QByteArray();
     vecchio.close();
     QString errore;
-    if (!compat::replaceFile(est, c.estrazioni, &errore))
+    if (!compat::replaceOwnFile(est, c.estrazioni, &errore))
         return fallita(est, errore);
-    if (!compat::replaceFile(anni, c.anni, &errore)) {
+    if (!compat::replaceOwnFile(anni, c.anni, &errore)) {
         if (cerano)
-            compat::replaceFile(est, vecchie);
+            compat::replaceOwnFile(est, vecchie);
         else
             QFile::remove(est);
         return fallita(anni, errore);

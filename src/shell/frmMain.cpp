@@ -268,17 +268,6 @@ void frmMain::creaImmaginiRuote(QWidget* area)
     }
 }
 
-QStringList FileDelProgramma()
-{
-    QStringList file = FileSostituiti();
-    file << appFile(u"Quorvane.lock") << appFile(u"IniFile/Errori.log");
-    if (auto* w = Forms::find<frmAggiornamenti>())
-        file << w->fileAperto();
-    if (auto* w = Forms::find<frmAggiornaInternet>())
-        file << w->fileAperto();
-    return file;
-}
-
 void frmMain::formLoad()
 {
     PercorsoApp = platform().app().folder();

@@ -91,6 +91,3 @@ struct GeometriaMain {
 };
 GeometriaMain LeggiGeometriaMain(double schermoLargo, double schermoAlto);
 
-// The files the program itself keeps or holds open, which no output whose
-// name the user gives may write (told to the output kit at start-up).
-QStringList FileDelProgramma();

@@ -1,5 +1,7 @@
 #include "shell/modArchivio.h"
 
+#include "archivio/frmAggiornaInternet.h"
+#include "archivio/frmAggiornamenti.h"
 #include "compat/files.h"
 #include "compat/ui/Platform.h"
 #include "core/ArchivioMemoria.h"
@@ -82,18 +84,23 @@ void ApriArchivio()
     }
 }
 
-QStringList FileSostituiti()
+QStringList FileDelProgramma()
 {
     QStringList file;
     for (const QString& f : {QStringLiteral("Quorvane.ini"), QStringLiteral("Archivi/Estrazioni.ind"),
-                             QStringLiteral("Archivi/anni.ind"), QStringLiteral("Archivi/") + kFileScaricato})
+                             QStringLiteral("Archivi/anni.ind"), QStringLiteral("Archivi/") + kFileScaricato,
+                             QStringLiteral("Quorvane.lock"), QStringLiteral("IniFile/Errori.log")})
         file << compat::appFile(f);
+    if (auto* w = compat::Forms::find<frmAggiornamenti>())
+        file << w->fileAperto();
+    if (auto* w = compat::Forms::find<frmAggiornaInternet>())
+        file << w->fileAperto();
     return file;
 }
 
 void RimuoviTemporaneiRimasti()
 {
-    for (const QString& file : FileSostituiti())
+    for (const QString& file : FileDelProgramma())
         compat::removeReplacementLeftovers(file);
 }
 

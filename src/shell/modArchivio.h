@@ -38,9 +38,11 @@ ArchivioEstrazioni& Archivio();
 void ApriArchivio();
 // The copy of the update file downloaded from the internet.
 inline const QString kFileScaricato = QStringLiteral("AggiornamentoTrevalda.bin");
-// The files the program keeps beside itself and replaces whole, below its
-// folder: the settings, the archive, the downloaded update.
-QStringList FileSostituiti();
+// The program's own files, which no output whose name the user gives may
+// write (told to the file routines at start-up): those it keeps below its
+// folder (the settings, the archive, the downloaded update, the single-copy
+// lock, the error log) and the update files its windows hold open.
+QStringList FileDelProgramma();
 // Removes what replacements of those files left behind when the process
 // ended in their midst; run once no other copy can be replacing them.
 void RimuoviTemporaneiRimasti();

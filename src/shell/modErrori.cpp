@@ -41,7 +41,7 @@ void scriviLog(const QString& riga)
     // The log is a courtesy: a missing IniFile folder or a full disk must
     // neither end the program nor cost the user's answer.
     try {
-        TextFile f = TextFile::append(appFile(u"IniFile/Errori.log"));
+        TextFile f = TextFile::append(appFile(u"IniFile/Errori.log"), NamedBy::Program);
         f.writeLine(riga);
         f.close();
     } catch (const ProcessEnded&) {

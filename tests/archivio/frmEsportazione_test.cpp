@@ -4,16 +4,21 @@
 #include "archivio/frmEsportazione.h"
 #include "compat/files.h"
 #include "compat/ui/Controls.h"
+#include "metodi/frmMultiRuota.h"
 #include "shell/frmMain.h"
 #include "support/ui/AmbienteServizi.h"
 #include "LimiteFile.h"
 
 #include <QAction>
+#include <QCryptographicHash>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <map>
+#include <string>
 
 #include <unistd.h>
 
@@ -86,8 +91,28 @@ TEST(frmEsportazione, ExportMergedIntoACutArchiveRestoresBothFiles)
     EXPECT_EQ(b.leggi("Archivi/anni.ind"), anniInteri);
 }
 
-// Whatever name reaches one of the program's own files, no export, page of
-// the draw table or print to a file writes it: refused before any question.
+// Every file below the program folder, hidden ones included: its size and
+// a digest of its bytes.
+std::map<std::string, std::string> contenuto(const CartellaProgramma& c)
+{
+    std::map<std::string, std::string> file;
+    const QDir radice(c.percorso());
+    QDirIterator it(c.percorso(), QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString nome = radice.relativeFilePath(it.next());
+        const QByteArray byte = c.leggiFile(nome);
+        file[nome.toStdString()] =
+            std::to_string(byte.size()) + " byte "
+            + QCryptographicHash::hash(byte, QCryptographicHash::Sha1).toHex().toStdString();
+    }
+    return file;
+}
+
+// Whatever name reaches one of the program's own files, in any letter case,
+// through any link, existing or not yet, no export, page of the draw table,
+// print to a file or report added to writes it: refused before any question,
+// every file left as it was.
 TEST(frmEsportazione, NeverOverTheProgramsOwnFilesNorAfterAFailedWrite)
 {
     Ambiente a(storico());
@@ -97,21 +122,45 @@ TEST(frmEsportazione, NeverOverTheProgramsOwnFilesNorAfterAFailedWrite)
     Forms::get<frmMain>()->mnuEstrazioniAggiorna->trigger();
     a.fake.expectOpen(a.percorso("agg.bin"));
     vbPress(Forms::find<frmAggiornamenti>()->cmdApri);
-    for (const char* f : {"Quorvane.ini", "Quorvane.lock", "IniFile/Errori.log"})
+    for (const char* f : {"Quorvane.ini", "Quorvane.lock"})
         a.cartella.scriviFile(QString::fromLatin1(f), "del programma");
     ASSERT_TRUE(QFile::link(a.percorso("Archivi/Estrazioni.ind"), a.percorso("simbolico.ind")));
+    ASSERT_TRUE(QFile::link(a.percorso("Archivi"), a.percorso("collegata")));
     const QByteArray anni = QFile::encodeName(a.percorso("Archivi/anni.ind"));
     ASSERT_EQ(::link(anni.constData(), QFile::encodeName(a.percorso("fisico.ind")).constData()), 0);
     auto* elenco = Forms::get<frmElenco>();
     elenco->vbShow();
-    for (const char* proprio : {"Archivi/Estrazioni.ind", "Archivi/../Archivi/Estrazioni.ind", "simbolico.ind",
-                                "fisico.ind", "Archivi/anni.ind", "Quorvane.ini", "Quorvane.lock",
-                                "IniFile/Errori.log", "agg.bin"}) {
+    // A report that asks whether to add to an existing file.
+    auto* multi = Forms::get<frmMultiRuota>();
+    multi->vbShow();
+    multi->iniziaRicerca(QStringLiteral("Spia"));
+    multi->aggiungiRiga({QStringLiteral(" 5' su BA +  5' su CA"), QStringLiteral("1"),
+                         QStringLiteral("1 / 1"), QStringLiteral("100,0 %"), QStringLiteral("45"),
+                         QStringLiteral("BA"), QStringLiteral("NA")},
+                        QStringLiteral("1"));
+    multi->fineRicerca({});
+    const struct {
+        const char* nome;
+        bool log = true;   // whether the error log exists
+    } righe[] = {{"Archivi/Estrazioni.ind"}, {"Archivi/../Archivi/Estrazioni.ind"}, {"simbolico.ind"},
+                 {"fisico.ind"}, {"Archivi/anni.ind"}, {"Quorvane.ini"}, {"Quorvane.lock"},
+                 {"IniFile/Errori.log"}, {"agg.bin"}, {"Archivi/estrazioni.IND"},
+                 {"collegata/estrazioni.IND"}, {"Archivi/ANNI.IND"}, {"quorvane.INI"},
+                 {"IniFile/Errori.log", false}};
+    for (const auto& [proprio, log] : righe) {
         ASSERT_NE(a.f(), nullptr);
-        for (QPushButton* luogo : {a.f()->cmdEsporta, elenco->cmdPrintToFile, elenco->cmdStampa}) {
-            SCOPED_TRACE(std::string(proprio) + " " + luogo->objectName().toStdString());
-            const QByteArray prima = a.leggi(proprio);
+        for (QPushButton* luogo : {a.f()->cmdEsporta, elenco->cmdPrintToFile, elenco->cmdStampa,
+                                   multi->cmdPrintToFile}) {
+            SCOPED_TRACE(std::string(proprio) + (log ? " " : " (nessun log) ")
+                         + luogo->window()->objectName().toStdString() + "."
+                         + luogo->objectName().toStdString());
+            if (log)
+                a.cartella.scriviFile(QStringLiteral("IniFile/Errori.log"), "del programma");
+            else
+                QFile::remove(a.percorso("IniFile/Errori.log"));
+            const auto prima = contenuto(a.cartella);
             const QString nome = a.percorso(proprio);
+            const QString titolo = luogo == a.f()->cmdEsporta ? kTitolo : QStringLiteral("Errore");
             if (luogo == elenco->cmdStampa)
                 a.fake.expectPrinterDialog(1, nome);
             else
@@ -120,9 +169,10 @@ TEST(frmEsportazione, NeverOverTheProgramsOwnFilesNorAfterAFailedWrite)
                                     + QStringLiteral(" è in uso dal programma: scegliere un altro nome."),
                                 vbOK);
             QTest::mouseClick(luogo, Qt::LeftButton);
-            EXPECT_EQ(a.fake.msgBoxCall(-1).title, luogo == a.f()->cmdEsporta ? kTitolo : "Errore");
+            a.fake.verifyAllUsed();
+            EXPECT_EQ(a.fake.msgBoxCall(-1).title, titolo);
             EXPECT_EQ(a.fake.msgBoxCall(-1).style, vbOKOnly | vbCritical);
-            EXPECT_EQ(a.leggi(proprio), prima);
+            EXPECT_EQ(contenuto(a.cartella), prima);
         }
     }
 

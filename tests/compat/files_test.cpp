@@ -1,9 +1,11 @@
 #include "compat/AppError.h"
 #include "compat/files.h"
+#include "compat/TextOutput.h"
 #include "ArchivioTest.h"
 #include "LimiteFile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -140,14 +142,18 @@ TEST(RandomFile, FailedReopenKeepsTheHandleThatWrote)
 
 namespace {
 
-// What a folder holds, names and bytes: a failed replacement leaves no
-// temporary file behind and the old file as it was.
+// What a folder holds, its subfolders included, names and bytes: a failed
+// replacement leaves no temporary file behind and the old file as it was.
 std::map<QString, QByteArray> cartella(const QTemporaryDir& d)
 {
     std::map<QString, QByteArray> m;
     const QDir dir(d.path());
-    for (const QString& n : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot))
-        m[n] = contenuto(dir.filePath(n));
+    QDirIterator it(d.path(), QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString p = it.next();
+        m[dir.relativeFilePath(p)] = contenuto(p);
+    }
     return m;
 }
 
@@ -223,6 +229,49 @@ TEST(ReplaceFile, AFileTheUserMayNotWriteIsRefusedAndKept)
     EXPECT_FALSE(compat::replaceFile(p, "nuovo", nullptr, &numero));
     EXPECT_EQ(numero, 70);
     EXPECT_EQ(contenuto(p), "vecchio");
+}
+
+// The writers themselves refuse the program's own files, whatever the
+// dialogs before them checked: the name in another letter case, through a
+// link to its folder or to the file, and the log before it exists. Nothing
+// is written or created, and the refusal is its message alone.
+TEST(OwnFile, EveryWriterRefusesItAndWritesNothing)
+{
+    QTemporaryDir d;
+    ASSERT_TRUE(QDir(d.path()).mkpath("Archivi") && QDir(d.path()).mkpath("IniFile"));
+    ASSERT_TRUE(compat::replaceOwnFile(d.filePath("Archivi/Estrazioni.ind"), "archivio"));
+    ASSERT_TRUE(QFile::link(d.filePath("Archivi"), d.filePath("collegata")));
+    ASSERT_TRUE(QFile::link(d.filePath("IniFile/errori.LOG"), d.filePath("registro.txt")));
+    compat::setOwnFiles([&] {
+        return QStringList{d.filePath("Archivi/Estrazioni.ind"), d.filePath("IniFile/Errori.log")};
+    });
+    const auto prima = cartella(d);
+    for (const char* nome : {"Archivi/estrazioni.IND", "collegata/ESTRAZIONI.ind", "IniFile/Errori.log",
+                             "registro.txt"}) {
+        SCOPED_TRACE(nome);
+        const QString p = d.filePath(QString::fromLatin1(nome));
+        const std::string rifiuto = compat::ownFileMessage(p).toStdString();
+        QString errore;
+        int numero = 0;
+        EXPECT_FALSE(compat::replaceFile(p, "x", &errore, &numero));
+        EXPECT_EQ(numero, compat::kOwnFileError);
+        EXPECT_EQ(errore.toStdString(), rifiuto);
+        for (const auto modo : {compat::WriteMode::Replace, compat::WriteMode::Append}) {
+            compat::TextOutput out(p, modo);
+            out.writeLine(u"x");
+            EXPECT_FALSE(out.commit());
+            EXPECT_EQ(out.error().toStdString(), rifiuto);
+        }
+        try {
+            compat::TextFile::append(p).writeLine(u"x");
+            ADD_FAILURE() << "scritto";
+        } catch (const AppError& e) {
+            EXPECT_EQ(e.number, compat::kOwnFileError);
+            EXPECT_EQ(e.description.toStdString(), rifiuto);
+        }
+        EXPECT_EQ(cartella(d), prima);
+    }
+    compat::setOwnFiles({});
 }
 
 TEST(FileWrite, OnAFullDiskIsDiskFull)

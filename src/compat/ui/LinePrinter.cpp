@@ -44,6 +44,12 @@ bool pdfWhole(const QString& path)
     return f.read(8).trimmed().endsWith("%%EOF");
 }
 
+// The failure of a print into a file.
+QString nonStampato(const QString& file)
+{
+    return QStringLiteral("Impossibile stampare nel file ") + file + u'.';
+}
+
 } // namespace
 
 QString resolveFontFamily(const QString& family)
@@ -169,15 +175,11 @@ bool LinePrinter::ensureStarted()
         s.metrics.reset();
         s.target = pdfFile(*s.printer);
         if (!s.target.isEmpty()) {
-            // The dialog's file is refused before printing; the later
-            // documents' names, formed from it, are checked here.
-            if (isOwnFile(s.target)) {
-                fail(ownFileMessage(s.target));
-                return false;
-            }
+            // One of the program's own files is refused by the replacement
+            // itself, whatever name reaches it.
             s.file = std::make_unique<FileReplacement>(s.target);
-            if (s.file->error()) {
-                fail(QStringLiteral("Impossibile stampare nel file ") + s.target + u'.');
+            if (const int errore = s.file->error()) {
+                fail(errore == kOwnFileError ? ownFileMessage(s.target) : nonStampato(s.target));
                 return false;
             }
             s.printer->setOutputFileName(s.file->temporaryPath());
@@ -195,7 +197,7 @@ bool LinePrinter::ensureStarted()
         return true;
     if (!s.painter.begin(s.printer.get())) {
         if (!s.target.isEmpty())
-            fail(QStringLiteral("Impossibile stampare nel file ") + s.target + u'.');
+            fail(nonStampato(s.target));
         else if (QPrinterInfo::availablePrinters().isEmpty())
             fail(QStringLiteral("Nessuna stampante installata."));
         else
@@ -381,7 +383,7 @@ void LinePrinter::endDoc()
             fail(QStringLiteral("Errore durante la stampa: il documento non è stato inviato."));
         } else if (s.file && !failed()
                    && (!pdfWhole(s.file->temporaryPath()) || s.file->commit() != 0)) {
-            fail(QStringLiteral("Impossibile stampare nel file ") + s.target + u'.');
+            fail(nonStampato(s.target));
         } else if (recording_) {
             documentEnded(document_, s.transcript);
         }

@@ -77,7 +77,9 @@ QString resolveFontFamily(const QString& family);
 
 // An ILinePrinter over QPrinter. `setup` prepares the QPrinter of each
 // document (numbered from 1) before anything is painted on it. A document
-// printed into a file replaces that file only once it is ended whole.
+// printed into a file replaces that file only once it is ended whole; one of
+// the program's own files (compat/files.h, isOwnFile) is never printed into:
+// the printer fails with ownFileMessage().
 class LinePrinter : public ILinePrinter {
 public:
     // Transcript markers (see documentEnded).

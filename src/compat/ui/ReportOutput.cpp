@@ -29,16 +29,20 @@ std::optional<OutputFile> askOutputFile(const QString& proposedName, IfExists if
     request.filterIndex = 1;
     request.initialName = proposedName;
     const std::optional<QString> name = platform().fileDialogs().save(request);
-    if (!name || name->isEmpty() || refuseOwnFile(*name, kErrorTitle))
+    if (!name || name->isEmpty())
         return std::nullopt;
-    OutputFile file{*name, WriteMode::Replace};
-    if (!fileExists(*name))
-        return file;
-    // The question was about the file there, which may differ from the name
+    // The question is about the file there, which may differ from the name
     // typed in letter case only: that file is replaced or added to, never
-    // left beside a new one.
-    if (const QString existing = existingFile(*name); !existing.isEmpty())
-        file.path = existing;
+    // left beside a new one. Both are refused before it when one of them is
+    // the program's own (the writer refuses it too).
+    const bool exists = fileExists(*name);
+    const QString existing = exists ? existingFile(*name) : QString();
+    OutputFile file{existing.isEmpty() ? *name : existing, WriteMode::Replace};
+    if (refuseOwnFile(*name, kErrorTitle)
+        || (file.path != *name && refuseOwnFile(file.path, kErrorTitle)))
+        return std::nullopt;
+    if (!exists)
+        return file;
     if (ifExists == IfExists::AskOverwrite) {
         const int answer = vbMsgBox(QStringLiteral("Il file ") + *name
                                         + QStringLiteral(" è già esistente. Sovrascrivi ?"),

@@ -39,7 +39,8 @@ struct OutputFile {
 
 // The save dialog "Salva risultati su file" for "File di testo (*.Txt)",
 // proposing `proposedName`, then the question for an existing file; one of
-// the program's own files is refused before it.
+// the program's own files, the name typed or the file it finds, is refused
+// before it.
 std::optional<OutputFile> askOutputFile(const QString& proposedName,
                                         IfExists ifExists = IfExists::AskOverwrite);
 
