@@ -4,7 +4,8 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 PKGS=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
       qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-translations-l10n
-      poppler-utils fonts-liberation fonts-dejavu-core xauth)
+      poppler-utils fonts-liberation fonts-dejavu-core xauth
+      libcurl4-openssl-dev ca-certificates)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")

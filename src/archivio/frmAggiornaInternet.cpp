@@ -22,7 +22,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
 
 using namespace compat;
 

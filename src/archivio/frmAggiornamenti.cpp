@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
 
 using namespace compat;
 

@@ -26,21 +26,29 @@ const QString kBin = QStringLiteral("/AggiornamentoTrevalda.bin");
 const QString kMsg = QStringLiteral("/Downloads/MessaggioQuorvane.txt");
 
 // A web server on the loopback, answering each path as scripted; a path
-// without an answer is left waiting.
+// without an answer is left waiting. With an `origine` it is an HTTP proxy
+// in front of that server instead.
 class Server : public QObject {
 public:
     // How the body goes out: whole with its length, with no length up to the
-    // close, or in one chunk; or cut short of a longer length or chunk, by a
-    // close, a reset, or a wait with the connection open.
-    enum class Invio { Intero, SenzaLunghezza, Pezzo, Corto, PezzoCorto, Reset, Fermo };
+    // close, in one chunk, or with its length a byte every 50 ms; or cut short
+    // of a longer length or chunk, by a close, a reset, or a wait with the
+    // connection open.
+    enum class Invio { Intero, SenzaLunghezza, Pezzo, Goccia, Corto, PezzoCorto, Reset, Fermo };
     struct Risposta {
         int codice = 200;
         QByteArray corpo;
         QByteArray motivo = "OK";
         Invio invio = Invio::Intero;
+        QByteArray campi = {};   // header lines before the server's own
     };
     QMap<QString, Risposta> risposte;
     QStringList richieste;
+    // As a proxy: the request lines it was sent, which it forwards to the
+    // origin; without `credenziali` ("utente:password") it answers 407.
+    Server* origine = nullptr;
+    QStringList righe;
+    QByteArray credenziali;
 
     Server()
     {
@@ -59,20 +67,42 @@ private:
         buf += s->readAll();
         if (!buf.contains("\r\n\r\n"))
             return;
-        const QString percorso = QString::fromLatin1(buf.split(' ').value(1));
-        richieste << percorso;
-        if (!risposte.contains(percorso))
-            return;
-        const Risposta r = risposte.value(percorso);
+        Server& o = origine ? *origine : *this;
+        const QString percorso = QUrl(QString::fromLatin1(buf.split(' ').value(1))).path();
+        if (origine) {
+            righe << QString::fromLatin1(buf.left(buf.indexOf("\r\n")));
+            const QByteArray chiave = "Proxy-Authorization: Basic " + credenziali.toBase64();
+            if (!credenziali.isEmpty() && (buf.startsWith("CONNECT") || !buf.contains(chiave)))
+                return rispondi(s, {407, "x Proxy Authentication Required 407 " + QByteArray(200, 'p'),
+                                    "Proxy Authentication Required", Invio::Intero,
+                                    "Proxy-Authenticate: Basic realm=\"q\"\r\n"});
+        }
+        o.richieste << percorso;
+        if (o.risposte.contains(percorso))
+            rispondi(s, o.risposte.value(percorso));
+    }
+    void rispondi(QTcpSocket* s, const Risposta& r)
+    {
         const bool corto = r.invio >= Invio::Corto;
         const qsizetype annunciati = r.corpo.size() + (corto ? 330 : 0);
         QByteArray testa = "HTTP/1.1 " + QByteArray::number(r.codice) + ' ' + r.motivo
-                           + "\r\nConnection: close\r\n";
+                           + "\r\nConnection: close\r\n" + r.campi;
         const bool pezzi = r.invio == Invio::Pezzo || r.invio == Invio::PezzoCorto;
         if (pezzi)
             testa += "Transfer-Encoding: chunked\r\n\r\n" + QByteArray::number(annunciati, 16);
         else if (r.invio != Invio::SenzaLunghezza)
             testa += "Content-Length: " + QByteArray::number(annunciati) + "\r\n";
+        if (r.invio == Invio::Goccia) {
+            s->write(testa + "\r\n");
+            auto* t = new QTimer(s);
+            connect(t, &QTimer::timeout, s, [s, t, corpo = r.corpo]() mutable {
+                if (corpo.isEmpty() || s->state() != QAbstractSocket::ConnectedState)
+                    return t->stop(), s->disconnectFromHost();
+                s->write(corpo.left(1));
+                corpo.remove(0, 1);
+            });
+            return t->start(50);
+        }
         s->write(testa + "\r\n" + r.corpo + (pezzi && !corto ? "\r\n0\r\n\r\n" : ""));
         if (r.invio == Invio::Reset) {
             s->flush();
@@ -86,6 +116,16 @@ private:
     QTcpServer server_;
     QMap<QTcpSocket*, QByteArray> buffer_;
 };
+
+// The proxy the system gives, through the variables it reads: none for the
+// loopback whatever the environment says, or `proxy`.
+void usaProxy(const QByteArray& proxy = {})
+{
+    for (const char* v : {"http_proxy", "https_proxy", "all_proxy"})
+        proxy.isEmpty() ? qunsetenv(v) : qputenv(v, proxy);
+    qunsetenv("NO_PROXY");
+    proxy.isEmpty() ? qputenv("no_proxy", "127.0.0.1") : qunsetenv("no_proxy");
+}
 
 std::vector<RecEstrazione> storico()
 {
@@ -115,6 +155,7 @@ QByteArray bytes(const std::vector<RecEstrazione>& r, size_t da, size_t a)
 struct Ambiente : AmbienteServizi {
     std::vector<RecEstrazione> tutte = storico();
     Server server;
+    Server proxy;
     frmAggiornaInternet* f = nullptr;
     static std::vector<RecEstrazione> primeTre()
     {
@@ -127,7 +168,9 @@ struct Ambiente : AmbienteServizi {
         InizializzazioneFatta = false;
         fake.setNow(QDateTime(QDate(2026, 1, 6), QTime(21, 0)));
         imposta("Options", "Url", server.url());
-        fake.setHttpTimeoutMs(2000);
+        proxy.origine = &server;
+        usaProxy();
+        fake.realHttp().setLimiti({.lentezzaSecondi = 2});
         auto* main = Forms::get<frmMain>();
         main->vbShow();
         QTest::mouseClick(main->cmdScarica[0], Qt::LeftButton);
@@ -287,25 +330,113 @@ TEST(frmAggiornaInternet, ASaveOnAFullDiskEndsInTheFailureReportAndKeepsTheEarli
     }
 }
 
-// Only a whole answer is saved and merged; one with no length is whole at the
-// server's close.
-TEST(frmAggiornaInternet, AnAnswerCutShortEndsInTheFailureReportAndKeepsTheEarlierCopy)
+// The update file's transfer, row by row: a whole answer within the bounds is
+// saved and asked about; any other ends in the failure report with the
+// failure's own text, which state 11 also reads, or in step 21's message.
+TEST(frmAggiornaInternet, TheUpdateFilesTransferEndsWholeOrInTheFailureReport)
 {
     using I = Server::Invio;
-    for (const I invio : {I::Corto, I::PezzoCorto, I::Reset, I::SenzaLunghezza, I::Pezzo}) {
-        SCOPED_TRACE(int(invio));
+    const QByteArray file = bytes(storico(), 1, 5);
+    const auto bin = [&](I invio, QByteArray campi = {}) {
+        return Server::Risposta{200, file, "OK", invio, campi};
+    };
+    const QtHttp::Limiti normali{.lentezzaSecondi = 2}, brevi{.lentezzaSecondi = 1},
+        lunghi{.lentezzaSecondi = 5}, piccoli{.massimoByte = 1 << 20, .lentezzaSecondi = 2};
+    struct Caso {   // the update file's answer (code 0: none) and the report's text (none: whole)
+        const char* nome;
+        Server::Risposta bin;
+        QString guasto;
+        QtHttp::Limiti limiti;
+        std::function<void(Ambiente&)> prepara = [](Ambiente&) {};
+        QString avviso = {};   // step 21's message instead of the report
+        int passaggio = 16;
+    };
+    const auto proxy = [](QByteArray credenziali, QByteArray utente, bool tls = false) {
+        return [=](Ambiente& a) {
+            a.proxy.credenziali = credenziali;
+            usaProxy(a.proxy.url().toLatin1().insert(7, utente));
+            if (tls)
+                a.imposta("Options", "Url", QStringLiteral("https") + a.server.url().mid(4));
+        };
+    };
+    const auto rinvii = [](Ambiente& a, const QString& da, int n, const QByteArray& fine) {
+        for (int i = 0; i < n; ++i)
+            a.server.risposte[da + (i ? QString::number(i) : QString())] =
+                {302, "", "Found", I::Intero, "Location: " + (da + QString::number(i + 1)).toLatin1() + "\r\n"};
+        a.server.risposte[da + QString::number(n)] = {200, fine};
+    };
+    const auto annulla = [](Ambiente& a) {   // once the update file is asked for
+        auto* t = new QTimer(a.f);
+        QObject::connect(t, &QTimer::timeout, a.f, [&a, t] {
+            if (a.server.richieste.contains(kBin))
+                t->stop(), QTest::mouseClick(a.f->cmdAnnulla, Qt::LeftButton);
+        });
+        t->start(10);
+    };
+    const QString interrotto = QStringLiteral("Trasferimento interrotto"),
+                  scaduto = QStringLiteral("Timeout della richiesta"),
+                  annullato = QStringLiteral("Richiesta annullata"),
+                  grande = QStringLiteral("Risposta troppo grande"),
+                  nonValida = QStringLiteral("Risposta non valida");
+    const Caso casi[] = {
+        {"intera", bin(I::Intero), {}, normali},
+        {"senza lunghezza", bin(I::SenzaLunghezza), {}, normali},
+        {"a pezzi", bin(I::Pezzo), {}, normali},
+        {"corta", bin(I::Corto), interrotto, normali},
+        {"pezzo corto", bin(I::PezzoCorto), interrotto, normali},
+        {"reset", bin(I::Reset), interrotto, normali},
+        {"mai", {0, ""}, scaduto, brevi},
+        {"ferma", bin(I::Fermo), scaduto, brevi},
+        {"annullata", {0, ""}, annullato, lunghi, annulla},
+        {"annullata a metà", bin(I::Fermo), annullato, lunghi, annulla},
+        {"proxy", bin(I::Intero), {}, normali, proxy({}, {})},
+        {"proxy con credenziali", bin(I::Intero), {}, normali, proxy("u:p", "u:p@")},
+        {"proxy chiede credenziali", bin(I::Intero), {}, normali, proxy("u:p", {}),
+         QStringLiteral("Il server proxy richiede l'autenticazione - Aggiornamento impossibile")},
+        {"tunnel rifiutato", bin(I::Intero), QStringLiteral("Il server proxy richiede l'autenticazione"),
+         normali, proxy("u:p", {}, true), {}, 4},
+        {"due lunghezze", bin(I::Intero, "Content-Length: 594\r\n"), nonValida, normali},
+        {"lunghezza ripetuta", bin(I::SenzaLunghezza, "Content-Length: 264, 264\r\n"), {}, normali},
+        {"stato di 4 cifre", {2000, file}, nonValida, normali},
+        {"pezzo 0x", {200, "0x108\r\n" + file + "\r\n0\r\n\r\n", "OK", I::SenzaLunghezza,
+                      "Transfer-Encoding: chunked\r\n"}, interrotto, normali},
+        {"oltre il limite", {200, file + QByteArray(1 << 20, 'x')}, grande, piccoli},
+        {"senza fine", {200, file + QByteArray(16 << 20, 'x'), "OK", I::SenzaLunghezza}, grande, piccoli},
+        {"goccia", bin(I::Goccia), scaduto, brevi},
+        {"50 rinvii, poi 51", {0, ""}, QStringLiteral("Troppi rinvii"), normali,
+         [&](Ambiente& a) { rinvii(a, kMsg, 50, ""), rinvii(a, kBin, 51, file); }},
+        {"rinvio ad altro protocollo", {302, "<html>" + QByteArray(200, 'x') + "</html>", "Found", I::Intero,
+                                        "Location: ftp://127.0.0.1" + kBin.toLatin1() + "\r\n"},
+         QStringLiteral("Rinvio non consentito"), normali},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
         Ambiente a;
         const QByteArray estrazioni = a.estrazioni();
         a.cartella.scriviFile(QStringLiteral("Archivi/AggiornamentoTrevalda.bin"), "copia precedente");
         a.server.risposte[kMsg] = {200, ""};
-        a.server.risposte[kBin] = {200, bytes(a.tutte, 1, 5), "OK", invio};
-        const bool intera = invio < I::Corto;
-        a.fake.expectMsgBox(intera ? kDomanda
-                                   : a.rapporto(35761, QStringLiteral("Trasferimento interrotto"), 16, -1),
+        if (c.bin.codice)
+            a.server.risposte[kBin] = c.bin;
+        a.fake.realHttp().setLimiti(c.limiti);
+        c.prepara(a);
+        const bool intera = c.guasto.isEmpty() && c.avviso.isEmpty();
+        a.fake.expectMsgBox(intera               ? kDomanda
+                            : c.guasto.isEmpty() ? c.avviso
+                                                 : a.rapporto(35761, c.guasto, c.passaggio, -1),
                             intera ? vbNo : vbOK);
         a.scarica();
-        EXPECT_EQ(a.locale(), intera ? bytes(a.tutte, 1, 5) : QByteArray("copia precedente"));
+        EXPECT_EQ(a.locale(), intera ? file : QByteArray("copia precedente"));
         EXPECT_EQ(a.estrazioni(), estrazioni);
+        EXPECT_TRUE(a.f->isLoaded() && a.f->cmdScarica->isEnabled());
+        const IHttp& http = a.fake.realHttp();
+        EXPECT_TRUE(c.guasto.isEmpty() || (http.responseCode() == 35761 && http.responseText() == c.guasto));
+        // http:// through the proxy as an absolute-form GET, https:// as a tunnel.
+        const QString host = QUrl(a.server.url()).authority();
+        const QString ultima = !qEnvironmentVariableIsSet("http_proxy") ? QString()
+                               : c.passaggio == 4 ? "CONNECT " + host + " HTTP/1.1"
+                                                  : "GET http://" + host + kBin + " HTTP/1.1";
+        EXPECT_EQ(a.proxy.righe.value(a.proxy.righe.size() - 1), ultima);
+        EXPECT_EQ(a.server.richieste.contains(kMsg + QStringLiteral("50")), c.guasto.startsWith(u"Troppi"));
     }
 }
 
@@ -346,29 +477,6 @@ TEST(frmAggiornaInternet, DownloadWhileAnotherWindowWritesTheArchiveSaysSo)
     a.fake.expectMsgBox(kDomanda, vbNo);
     a.scarica();
     EXPECT_EQ(a.server.richieste, QStringList({kMsg, kBin}));
-}
-
-TEST(frmAggiornaInternet, TimeOutAndCancelEndInTheFailureReport)
-{
-    // The update file never comes, or stops after part of its body.
-    for (const bool parte : {false, true}) {
-        SCOPED_TRACE(parte);
-        Ambiente a;
-        a.fake.setHttpTimeoutMs(300);
-        a.server.risposte[kMsg] = {200, ""};
-        if (parte)
-            a.server.risposte[kBin] = {200, bytes(a.tutte, 1, 5), "OK", Server::Invio::Fermo};
-        a.fake.expectMsgBox(a.rapporto(35761, QStringLiteral("Timeout della richiesta"), 16, -1), vbOK);
-        a.scarica();
-        EXPECT_EQ(a.f->lblStatus->text(), "Errore di connessione.");
-
-        a.fake.setHttpTimeoutMs(5000);
-        QTimer::singleShot(100, a.f->cmdAnnulla, [&] { QTest::mouseClick(a.f->cmdAnnulla, Qt::LeftButton); });
-        a.fake.expectMsgBox(a.rapporto(35761, QStringLiteral("Richiesta annullata"), 16, -1), vbOK);
-        a.scarica();
-        EXPECT_TRUE(a.f->isLoaded());
-        EXPECT_TRUE(a.f->cmdScarica->isEnabled());
-    }
 }
 
 } // namespace

@@ -137,8 +137,8 @@ public:
     // Stops the request under way.
     virtual void cancel() = 0;
     // The last answer's status code and reason text, already set when state
-    // 11 is heard; the failure's text when no whole answer came, with 0 when
-    // not even a status came.
+    // 11 is heard; when no whole answer came, the failure's own error number
+    // and text (those of the AppError thrown), whatever status came before.
     virtual int responseCode() const = 0;
     virtual QString responseText() const = 0;
 };

@@ -2,252 +2,241 @@
 #include "compat/ui/QtPlatform.h"
 
 #include <QEventLoop>
-#include <QSslSocket>
-#include <QTimer>
+#include <QNetworkProxyFactory>
 #include <QUrl>
-#include <algorithm>
+#include <atomic>
+#include <curl/curl.h>
+#include <exception>
+#include <thread>
+#include <utility>
 
 namespace compat {
 
-namespace {
+// One transfer, run by libcurl on a worker thread: the user-interface thread
+// sets the cancel flag and reads the rest only after the join.
+struct TrasferimentoHttp {
+    CURLM* multi = nullptr;
+    std::atomic<bool> annullato{false};
+    // The state last handed over, and how: queued to the user-interface thread.
+    int ultimo = 1;
+    std::function<void(int)> notifica;
 
-// Qt's own limit.
-constexpr int kRinvii = 50;
-
-// An HTTP/1.1 answer read as it comes. Its body is whole only to the
-// announced length, to the last chunk or, with neither, to the server's close.
-class Risposta {
-public:
-    // False when the bytes are no HTTP answer.
-    bool aggiungi(const QByteArray& dati);
-    void chiusa()
-    {
-        if (fase_ == FinoAllaChiusura)
-            fase_ = Finita;
-    }
-    bool intestata() const { return intestata_; }
-    bool finita() const { return fase_ == Finita; }
-    int codice = 0;
-    QByteArray motivo;
+    // Filled by the worker.
+    qint64 massimo = 0;
     QByteArray corpo;
-    QByteArray destinazione;
+    QByteArray motivo;              // of the last status line
+    qint64 lunghezza = -1;          // the Content-Length of the current answer
+    bool lunghezzeDiscordi = false;
+    bool troppo = false;
+    CURLcode esito = CURLE_OK;
+    long codice = 0;
+    long codiceProxy = 0;           // the proxy's answer to a CONNECT
+    bool http = false;              // the address is http or https
 
-private:
-    enum Fase { Stato, Campi, Corpo, Lunghezza, Pezzo, FinePezzo, Coda, FinoAllaChiusura, Finita, Errata };
-    bool riga(QByteArray& r);
-    bool campo(const QByteArray& r);
-    bool errata()
+    void stato(int s)
     {
-        fase_ = Errata;
-        return false;
+        if (s != ultimo) {
+            ultimo = s;
+            notifica(s);
+        }
     }
-    QByteArray dati_;
-    Fase fase_ = Stato;
-    qint64 lunghezza_ = -1;   // of the body, then of each chunk
-    bool aPezzi_ = false;
-    bool intestata_ = false;
 };
 
-bool Risposta::riga(QByteArray& r)
+namespace {
+
+using T = TrasferimentoHttp;
+
+int cominciaRicerca(void*, void*, void* p)
 {
-    const qsizetype fine = dati_.indexOf('\n');
-    if (fine < 0)
-        return false;
-    r = dati_.left(fine);
-    if (r.endsWith('\r'))
-        r.chop(1);
-    dati_.remove(0, fine + 1);
-    return true;
+    static_cast<T*>(p)->stato(1);
+    return 0;
 }
 
-bool Risposta::campo(const QByteArray& r)
+int presa(void* p, curl_socket_t, curlsocktype)
 {
-    const qsizetype dp = r.indexOf(':');
-    if (dp <= 0)
-        return true;
-    const QByteArray nome = r.left(dp).trimmed().toLower();
-    const QByteArray valore = r.mid(dp + 1).trimmed();
-    if (nome == "content-length") {
-        bool ok = false;
-        lunghezza_ = valore.toLongLong(&ok);
-        return ok && lunghezza_ >= 0;
-    }
-    if (nome == "transfer-encoding")
-        aPezzi_ = valore.toLower().endsWith("chunked");
-    else if (nome == "location")
-        destinazione = valore;
-    return true;
+    static_cast<T*>(p)->stato(2);
+    static_cast<T*>(p)->stato(3);
+    return CURL_SOCKOPT_OK;
 }
 
-bool Risposta::aggiungi(const QByteArray& dati)
+int prontoAChiedere(void* p, char*, char*, int, int)
 {
-    dati_ += dati;
-    for (QByteArray r;;) {
-        switch (fase_) {
-        case Stato:
-            if (!riga(r))
-                return true;
-            codice = r.mid(9, 3).toInt();
-            if (!r.startsWith("HTTP/1.") || codice < 100)
-                return errata();
-            motivo = r.mid(13);
-            lunghezza_ = -1;
-            aPezzi_ = false;
-            fase_ = Campi;
-            break;
-        case Campi:
-            if (!riga(r))
-                return true;
-            if (!r.isEmpty()) {
-                if (!campo(r))
-                    return errata();
-            } else if (codice < 200) {
-                fase_ = Stato;   // an interim answer: the real one follows
-            } else {
-                intestata_ = true;
-                fase_ = codice == 204 || codice == 304 ? Finita
-                        : aPezzi_                      ? Lunghezza
-                        : lunghezza_ >= 0              ? Corpo
-                                                       : FinoAllaChiusura;
-            }
-            break;
-        case Corpo:
-        case Pezzo: {
-            const qsizetype n = std::min<qint64>(lunghezza_, dati_.size());
-            corpo += dati_.left(n);
-            dati_.remove(0, n);
-            lunghezza_ -= n;
-            if (lunghezza_ > 0)
-                return true;
-            fase_ = fase_ == Corpo ? Finita : FinePezzo;
-            break;
-        }
-        case Lunghezza: {
-            if (!riga(r))
-                return true;
+    static_cast<T*>(p)->stato(4);
+    return CURL_PREREQFUNC_OK;
+}
+
+int avanzamento(void* p, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    return static_cast<T*>(p)->annullato ? 1 : 0;
+}
+
+// Each header line of each answer (interim, redirect and proxy answers too).
+// libcurl frames the answer; only the reason text is taken from the status
+// line, and lengths that disagree refuse it (libcurl 7.88 takes the last).
+size_t intestazione(char* dati, size_t, size_t n, void* p)
+{
+    T& t = *static_cast<T*>(p);
+    const QByteArray riga = QByteArray(dati, qsizetype(n)).trimmed();
+    if (riga.startsWith("HTTP/")) {
+        const qsizetype codice = riga.indexOf(' ');
+        const qsizetype motivo = codice < 0 ? -1 : riga.indexOf(' ', codice + 1);
+        t.motivo = motivo < 0 ? QByteArray() : riga.mid(motivo + 1);
+        t.lunghezza = -1;
+    } else if (const qsizetype dp = riga.indexOf(':');
+               dp > 0 && riga.left(dp).trimmed().compare("content-length", Qt::CaseInsensitive) == 0) {
+        for (const QByteArray& v : riga.mid(dp + 1).split(',')) {
             bool ok = false;
-            lunghezza_ = r.split(';').first().trimmed().toLongLong(&ok, 16);
-            if (!ok || lunghezza_ < 0)
-                return errata();
-            fase_ = lunghezza_ > 0 ? Pezzo : Coda;
-            break;
+            const qint64 l = v.trimmed().toLongLong(&ok);
+            if (!ok || (t.lunghezza >= 0 && l != t.lunghezza)) {
+                t.lunghezzeDiscordi = true;
+                return 0;
+            }
+            t.lunghezza = l;
         }
-        case FinePezzo:
-            if (!riga(r))
-                return true;
-            if (!r.isEmpty())
-                return errata();
-            fase_ = Lunghezza;
-            break;
-        case Coda:   // trailer fields up to an empty line
-            if (!riga(r))
-                return true;
-            if (r.isEmpty())
-                fase_ = Finita;
-            break;
-        case FinoAllaChiusura:
-            corpo += dati_;
-            dati_.clear();
-            return true;
-        case Finita:
-            return true;
-        case Errata:
-            return false;
-        }
+    }
+    t.stato(7);
+    return n;
+}
+
+size_t scrivi(char* dati, size_t, size_t n, void* p)
+{
+    T& t = *static_cast<T*>(p);
+    if (qint64(n) > t.massimo - t.corpo.size()) {
+        t.troppo = true;
+        return 0;
+    }
+    try {
+        t.corpo.append(dati, qsizetype(n));
+    } catch (...) {
+        t.troppo = true;
+        return 0;
+    }
+    t.stato(7);
+    return n;
+}
+
+// The proxy the system gives for `url` ("" for none: libcurl reads no
+// variable of its own then).
+void impostaProxy(CURL* e, const QUrl& url)
+{
+    const QList<QNetworkProxy> proxy = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url));
+    const QNetworkProxy p = proxy.value(0);
+    QUrl indirizzo;
+    if (p.type() == QNetworkProxy::HttpProxy || p.type() == QNetworkProxy::HttpCachingProxy)
+        indirizzo.setScheme(QStringLiteral("http"));
+    else if (p.type() == QNetworkProxy::Socks5Proxy)
+        indirizzo.setScheme(QStringLiteral("socks5h"));
+    if (indirizzo.scheme().isEmpty()) {
+        curl_easy_setopt(e, CURLOPT_PROXY, "");
+        return;
+    }
+    indirizzo.setHost(p.hostName());
+    indirizzo.setPort(p.port());
+    curl_easy_setopt(e, CURLOPT_PROXY, indirizzo.toEncoded().constData());
+    if (!p.user().isEmpty()) {
+        curl_easy_setopt(e, CURLOPT_PROXYUSERNAME, p.user().toUtf8().constData());
+        curl_easy_setopt(e, CURLOPT_PROXYPASSWORD, p.password().toUtf8().constData());
+        curl_easy_setopt(e, CURLOPT_PROXYAUTH, CURLAUTH_ANY);
     }
 }
 
-QByteArray richiesta(const QUrl& u)
+CURL* prepara(T& t, const QUrl& url, const QtHttp::Limiti& limiti)
 {
-    QByteArray percorso = u.path(QUrl::FullyEncoded).toLatin1();
-    if (percorso.isEmpty())
-        percorso = "/";
-    if (u.hasQuery())
-        percorso += '?' + u.query(QUrl::FullyEncoded).toLatin1();
-    return "GET " + percorso + " HTTP/1.1\r\nHost: "
-           + u.adjusted(QUrl::RemoveUserInfo).authority(QUrl::FullyEncoded).toLatin1()
-           + "\r\nUser-Agent: Mozilla/5.0\r\nAccept: */*\r\nConnection: close\r\n\r\n";
-}
-
-// One request and its answer. Returns the failure's description when no
-// whole answer came; `corrente` is emptied by a cancel.
-QString scambia(const QUrl& u, Risposta& r, const std::function<void(int)>& stato, int timeoutMs,
-                QPointer<QTcpSocket>& corrente)
-{
-    const QString nessunServer = QStringLiteral("Impossibile connettersi al server");
-    const bool tls = u.scheme() == u"https";
-    if ((!tls && u.scheme() != u"http") || u.host().isEmpty())
-        return nessunServer;
-    QTcpSocket* s = tls ? new QSslSocket : new QTcpSocket;
-    corrente = s;
-    QEventLoop attesa;
-    QTimer scadenza;
-    scadenza.setSingleShot(true);
-    bool scaduto = false;
-    QObject::connect(&scadenza, &QTimer::timeout, &attesa, [&] {
-        scaduto = true;
-        attesa.quit();
-    });
-    QObject::connect(s, &QAbstractSocket::hostFound, &attesa, [&] {
-        stato(2);
-        stato(3);
-    });
-    const auto invia = [&] { s->write(richiesta(u)); };
-    QObject::connect(s, &QAbstractSocket::connected, &attesa, [&] {
-        stato(4);
-        if (!tls)
-            invia();
-    });
-    if (tls)
-        QObject::connect(static_cast<QSslSocket*>(s), &QSslSocket::encrypted, &attesa, invia);
-    QObject::connect(s, &QIODevice::readyRead, &attesa, [&] {
-        scadenza.start(timeoutMs);
-        stato(7);
-        if (!r.aggiungi(s->readAll()) || r.finita())
-            attesa.quit();
-    });
-    QObject::connect(s, &QAbstractSocket::stateChanged, &attesa, [&](QAbstractSocket::SocketState st) {
-        if (st == QAbstractSocket::UnconnectedState)
-            attesa.quit();
-    });
-    stato(1);
-    if (tls)
-        static_cast<QSslSocket*>(s)->connectToHostEncrypted(u.host(), u.port(443));
-    else
-        s->connectToHost(u.host(), u.port(80));
-    scadenza.start(timeoutMs);
-    if (s->state() != QAbstractSocket::UnconnectedState)
-        attesa.exec();
-    const bool annullato = corrente.isNull();
-    corrente = nullptr;
-    if (!scaduto && !annullato && r.aggiungi(s->readAll())
-        && s->error() == QAbstractSocket::RemoteHostClosedError)
-        r.chiusa();
-    s->disconnect(&attesa);
-    s->abort();
-    s->deleteLater();
-    if (scaduto)
-        return QStringLiteral("Timeout della richiesta");
-    if (annullato)
-        return QStringLiteral("Richiesta annullata");
-    if (!r.intestata())
-        return nessunServer;
-    if (!r.finita())
-        return QStringLiteral("Trasferimento interrotto");
-    return {};
-}
-
-bool rinvio(const Risposta& r, const QUrl& da, const QUrl& a)
-{
-    const bool codice = (r.codice >= 301 && r.codice <= 303) || r.codice == 307 || r.codice == 308;
+    CURL* e = curl_easy_init();
+    if (!e)
+        return nullptr;
+    const bool tls = url.scheme() == u"https";
+    t.http = tls || url.scheme() == u"http";
+    curl_easy_setopt(e, CURLOPT_URL, url.toEncoded().constData());
+    curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
     // Never from https down to http.
-    return codice && !r.destinazione.isEmpty()
-           && (a.scheme() == u"https" || (a.scheme() == u"http" && da.scheme() == u"http"));
+    curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, tls ? "https" : "http,https");
+    curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(e, CURLOPT_MAXREDIRS, 50L);
+    curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
+    curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(limiti.massimoByte));
+    curl_easy_setopt(e, CURLOPT_LOW_SPEED_LIMIT, 1000L);
+    curl_easy_setopt(e, CURLOPT_LOW_SPEED_TIME, long(limiti.lentezzaSecondi));
+    curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT, long(limiti.lentezzaSecondi));
+    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(e, CURLOPT_USERAGENT, "Mozilla/5.0");
+    curl_easy_setopt(e, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+    impostaProxy(e, url);
+    curl_easy_setopt(e, CURLOPT_RESOLVER_START_FUNCTION, cominciaRicerca);
+    curl_easy_setopt(e, CURLOPT_RESOLVER_START_DATA, &t);
+    curl_easy_setopt(e, CURLOPT_SOCKOPTFUNCTION, presa);
+    curl_easy_setopt(e, CURLOPT_SOCKOPTDATA, &t);
+    curl_easy_setopt(e, CURLOPT_PREREQFUNCTION, prontoAChiedere);
+    curl_easy_setopt(e, CURLOPT_PREREQDATA, &t);
+    curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, intestazione);
+    curl_easy_setopt(e, CURLOPT_HEADERDATA, &t);
+    curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, scrivi);
+    curl_easy_setopt(e, CURLOPT_WRITEDATA, &t);
+    curl_easy_setopt(e, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(e, CURLOPT_XFERINFOFUNCTION, avanzamento);
+    curl_easy_setopt(e, CURLOPT_XFERINFODATA, &t);
+    return e;
+}
+
+// The worker: the transfer to its end, its cancel or its failure.
+void esegui(T& t, CURL* e)
+{
+    // The bound is taken at once but only as address space: the pages that
+    // become memory are those the body fills, and the body never moves.
+    t.corpo.reserve(t.massimo);
+    curl_multi_add_handle(t.multi, e);
+    int attivi = 1;
+    while (attivi && !t.annullato) {
+        if (curl_multi_perform(t.multi, &attivi) != CURLM_OK)
+            break;
+        if (attivi)
+            curl_multi_poll(t.multi, nullptr, 0, 1000, nullptr);
+    }
+    int restanti = 0;
+    const CURLMsg* m = curl_multi_info_read(t.multi, &restanti);
+    t.esito = m && m->msg == CURLMSG_DONE ? m->data.result : CURLE_ABORTED_BY_CALLBACK;
+    curl_easy_getinfo(e, CURLINFO_RESPONSE_CODE, &t.codice);
+    curl_easy_getinfo(e, CURLINFO_HTTP_CONNECTCODE, &t.codiceProxy);
+    curl_multi_remove_handle(t.multi, e);
+    curl_easy_cleanup(e);
+    t.corpo.squeeze();
+}
+
+// The failure's own text; empty for a whole answer.
+QString guasto(const T& t)
+{
+    if (t.annullato)
+        return QStringLiteral("Richiesta annullata");
+    if (t.esito == CURLE_OK)
+        return {};
+    if (t.esito == CURLE_OPERATION_TIMEDOUT)
+        return QStringLiteral("Timeout della richiesta");
+    if (t.troppo || t.esito == CURLE_FILESIZE_EXCEEDED)
+        return QStringLiteral("Risposta troppo grande");
+    if (t.esito == CURLE_TOO_MANY_REDIRECTS)
+        return QStringLiteral("Troppi rinvii");
+    if (t.codiceProxy == 407)
+        return QStringLiteral("Il server proxy richiede l'autenticazione");
+    if (t.lunghezzeDiscordi || t.esito == CURLE_WEIRD_SERVER_REPLY)
+        return QStringLiteral("Risposta non valida");
+    if (t.esito == CURLE_UNSUPPORTED_PROTOCOL && t.codice / 100 == 3)
+        return QStringLiteral("Rinvio non consentito");
+    // An answer libcurl did not take for HTTP (a status of four digits).
+    if (t.esito == CURLE_UNSUPPORTED_PROTOCOL && t.http)
+        return QStringLiteral("Risposta non valida");
+    return t.codice > 0 ? QStringLiteral("Trasferimento interrotto")
+                        : QStringLiteral("Impossibile connettersi al server");
 }
 
 } // namespace
 
-QtHttp::QtHttp() = default;
+QtHttp::QtHttp()
+{
+    static const CURLcode pronto = curl_global_init(CURL_GLOBAL_DEFAULT);
+    Q_UNUSED(pronto);
+}
+
 QtHttp::~QtHttp()
 {
     cancel();
@@ -255,41 +244,75 @@ QtHttp::~QtHttp()
 
 HttpReply QtHttp::get(const QString& url, const std::function<void(int)>& onState)
 {
-    const auto stato = [&](int s) {
+    const auto senti = [&](int s) {
         if (onState)
             onState(s);
     };
     codice_ = 0;
     testo_.clear();
-    QUrl indirizzo(url);
-    for (int salti = 0;; ++salti) {
-        Risposta r;
-        const QString guasto = scambia(indirizzo, r, stato, timeoutMs_, corrente_);
-        if (!guasto.isEmpty()) {
-            // A part of a body is no answer: the caller would take it for the whole.
-            AppError e{35761, guasto, QStringLiteral("Inet")};
-            codice_ = r.intestata() ? r.codice : 0;
-            testo_ = e.description;
-            stato(11);
-            throw e;
-        }
-        const QUrl dopo = indirizzo.resolved(QUrl::fromEncoded(r.destinazione));
-        if (salti < kRinvii && rinvio(r, indirizzo, dopo)) {
-            indirizzo = dopo;
-            continue;
-        }
-        codice_ = r.codice;
-        testo_ = QString::fromLatin1(r.motivo);
-        stato(r.codice >= 400 ? 11 : 12);
-        return {r.corpo, r.codice, testo_};
+    senti(1);
+
+    T t;
+    t.massimo = limiti_.massimoByte;
+    t.multi = curl_multi_init();
+    if (!t.multi)
+        raise(7, QStringLiteral("Inet"));
+    // The worker's states are heard on this thread, in its order, while the
+    // loop lets the window's events through. One that throws ends the transfer.
+    QObject contesto;
+    QEventLoop attesa;
+    std::exception_ptr eccezione;
+    t.notifica = [&](int s) {
+        QMetaObject::invokeMethod(&contesto, [&, s] {
+            try {
+                if (!eccezione)
+                    senti(s);
+            } catch (...) {
+                eccezione = std::current_exception();
+                cancel();
+            }
+        }, Qt::QueuedConnection);
+    };
+    std::atomic<bool> finito{false};
+    // The proxy lookup too runs on the worker: a proxy script can take long.
+    std::thread lavoro([&t, &finito, &contesto, &attesa, indirizzo = QUrl(url), limiti = limiti_] {
+        if (CURL* e = prepara(t, indirizzo, limiti))
+            esegui(t, e);
+        else
+            t.esito = CURLE_OUT_OF_MEMORY;
+        finito = true;
+        QMetaObject::invokeMethod(&contesto, [&attesa] { attesa.quit(); }, Qt::QueuedConnection);
+    });
+    TrasferimentoHttp* prima = std::exchange(corrente_, &t);
+    attesa.exec();
+    if (!finito)
+        cancel();   // the loop was left early: the program is quitting
+    lavoro.join();
+    corrente_ = prima;
+    curl_multi_cleanup(t.multi);
+    if (eccezione)
+        std::rethrow_exception(eccezione);
+
+    if (const QString g = guasto(t); !g.isEmpty()) {
+        // No whole answer: the failure's own number and text, never the
+        // status of an answer that did not come whole.
+        const AppError errore{35761, g, QStringLiteral("Inet")};
+        codice_ = errore.number;
+        testo_ = errore.description;
+        senti(11);
+        throw errore;
     }
+    codice_ = int(t.codice);
+    testo_ = QString::fromLatin1(t.motivo);
+    senti(codice_ >= 400 ? 11 : 12);
+    return {t.corpo, codice_, testo_};
 }
 
 void QtHttp::cancel()
 {
-    if (QTcpSocket* s = corrente_) {
-        corrente_ = nullptr;
-        s->abort();
+    if (corrente_) {
+        corrente_->annullato = true;
+        curl_multi_wakeup(corrente_->multi);
     }
 }
 

@@ -5,13 +5,11 @@
 
 #include <QLockFile>
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <memory>
 
 class QPrinter;
-class QTcpSocket;
 
 namespace compat {
 
@@ -159,9 +157,11 @@ private:
     std::unique_ptr<QPrinter> chosen_;
 };
 
-// HTTP/1.1 on a socket of its own, waiting in a local event loop: Qt 6.4's
-// QNetworkReply can finish a body cut short (a reset, a cut chunked body)
-// with no error, and only whole answers may be taken.
+// libcurl on a worker thread while a local event loop lets the window's
+// events through; the states are heard on this thread. libcurl frames the
+// answers: a body cut short is an error, lengths, headers and the body are
+// bounded, and the proxy is the one the system gives for the URL.
+struct TrasferimentoHttp;
 class QtHttp final : public IHttp {
 public:
     QtHttp();
@@ -170,12 +170,20 @@ public:
     void cancel() override;
     int responseCode() const override { return codice_; }
     QString responseText() const override { return testo_; }
-    // No answer within this time is an error.
-    void setTimeoutMs(int ms) { timeoutMs_ = ms; }
+
+    // The bounds of a transfer; tests shorten them.
+    struct Limiti {
+        // A larger answer is a failed fetch.
+        qint64 massimoByte = qint64(64) << 20;
+        // Fewer than 1,000 bytes a second for this long, or a connection not
+        // made in it: "Timeout della richiesta".
+        int lentezzaSecondi = 60;
+    };
+    void setLimiti(const Limiti& limiti) { limiti_ = limiti; }
 
 private:
-    QPointer<QTcpSocket> corrente_;
-    int timeoutMs_ = 60000;
+    TrasferimentoHttp* corrente_ = nullptr;
+    Limiti limiti_;
     int codice_ = 0;
     QString testo_;
 };

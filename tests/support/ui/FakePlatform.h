@@ -111,7 +111,7 @@ public:
     IClipboard& clipboard() override { return *this; }
     // Real HTTP, so tests serve their answers from a local server.
     IHttp& http() override { return http_; }
-    void setHttpTimeoutMs(int ms) { http_.setTimeoutMs(ms); }
+    QtHttp& realHttp() { return http_; }
 
     int show(const QString& prompt, int style, const QString& title) override;
     std::optional<QString> open(const FileRequest& request) override;
