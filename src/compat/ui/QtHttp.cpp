@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QNetworkProxyFactory>
 #include <QUrl>
+#include <algorithm>
 #include <atomic>
 #include <curl/curl.h>
 #include <exception>
@@ -156,7 +157,9 @@ CURL* prepara(T& t, const QUrl& url, const QtHttp::Limiti& limiti)
     curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
     curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(limiti.massimoByte));
-    curl_easy_setopt(e, CURLOPT_LOW_SPEED_LIMIT, 1000L);
+    // libcurl measures bytes a second: 1,000 bytes over the whole time.
+    const long secondi = std::max(1, limiti.lentezzaSecondi);
+    curl_easy_setopt(e, CURLOPT_LOW_SPEED_LIMIT, (1000L + secondi - 1) / secondi);
     curl_easy_setopt(e, CURLOPT_LOW_SPEED_TIME, long(limiti.lentezzaSecondi));
     curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT, long(limiti.lentezzaSecondi));
     curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);

@@ -175,8 +175,8 @@ public:
     struct Limiti {
         // A larger answer is a failed fetch.
         qint64 massimoByte = qint64(64) << 20;
-        // Fewer than 1,000 bytes a second for this long, or a connection not
-        // made in it: "Timeout della richiesta".
+        // Fewer than 1,000 bytes in this time, or a connection not made in
+        // it: "Timeout della richiesta".
         int lentezzaSecondi = 60;
     };
     void setLimiti(const Limiti& limiti) { limiti_ = limiti; }
