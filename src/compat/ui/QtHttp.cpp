@@ -3,6 +3,7 @@
 
 #include <QEventLoop>
 #include <QNetworkProxyFactory>
+#include <QSet>
 #include <QUrl>
 #include <algorithm>
 #include <atomic>
@@ -17,6 +18,7 @@ namespace compat {
 // sets the cancel flag and reads the rest only after the join.
 struct TrasferimentoHttp {
     CURLM* multi = nullptr;
+    CURL* easy = nullptr;
     std::atomic<bool> annullato{false};
     // The state last handed over, and how: queued to the user-interface thread.
     int ultimo = 1;
@@ -25,8 +27,8 @@ struct TrasferimentoHttp {
     // Filled by the worker.
     qint64 massimo = 0;
     QByteArray corpo;
-    QByteArray motivo;              // of the last status line
-    qint64 lunghezza = -1;          // the Content-Length of the current answer
+    QString motivo;                 // the last answer's reason text
+    bool nuovaRisposta = true;      // the next header line is an answer's first
     bool lunghezzeDiscordi = false;
     bool troppo = false;
     CURLcode esito = CURLE_OK;
@@ -71,29 +73,35 @@ int avanzamento(void* p, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
     return static_cast<T*>(p)->annullato ? 1 : 0;
 }
 
-// Each header line of each answer (interim, redirect and proxy answers too).
-// libcurl frames the answer; only the reason text is taken from the status
-// line, and lengths that disagree refuse it (libcurl 7.88 takes the last).
+// Whether the lengths the current answer gives agree: libcurl 7.88 takes
+// the last of several, which may be shorter than the body sent.
+bool lunghezzeConcordi(CURL* e)
+{
+    QSet<QByteArray> valori;
+    curl_header* h = nullptr;
+    for (size_t i = 0;
+         curl_easy_header(e, "Content-Length", i, CURLH_HEADER, -1, &h) == CURLHE_OK && i < h->amount; ++i)
+        for (const QByteArray& v : QByteArray(h->value).split(','))
+            valori.insert(v.trimmed());
+    bool numero = true;
+    if (valori.size() == 1)
+        valori.begin()->toLongLong(&numero);
+    return valori.size() <= 1 && numero;
+}
+
+// Each header line of each answer (interim and redirect answers too; a
+// proxy's answer to a CONNECT is left out): libcurl frames them, and its
+// headers give the lengths. Only the reason text, which libcurl does not
+// give, is taken from the first line.
 size_t intestazione(char* dati, size_t, size_t n, void* p)
 {
     T& t = *static_cast<T*>(p);
-    const QByteArray riga = QByteArray(dati, qsizetype(n)).trimmed();
-    if (riga.startsWith("HTTP/")) {
-        const qsizetype codice = riga.indexOf(' ');
-        const qsizetype motivo = codice < 0 ? -1 : riga.indexOf(' ', codice + 1);
-        t.motivo = motivo < 0 ? QByteArray() : riga.mid(motivo + 1);
-        t.lunghezza = -1;
-    } else if (const qsizetype dp = riga.indexOf(':');
-               dp > 0 && riga.left(dp).trimmed().compare("content-length", Qt::CaseInsensitive) == 0) {
-        for (const QByteArray& v : riga.mid(dp + 1).split(',')) {
-            bool ok = false;
-            const qint64 l = v.trimmed().toLongLong(&ok);
-            if (!ok || (t.lunghezza >= 0 && l != t.lunghezza)) {
-                t.lunghezzeDiscordi = true;
-                return 0;
-            }
-            t.lunghezza = l;
-        }
+    const QString riga = QString::fromLatin1(dati, qsizetype(n)).trimmed();
+    if (std::exchange(t.nuovaRisposta, riga.isEmpty())) {
+        t.motivo = riga.section(u' ', 2);
+    } else if (riga.isEmpty() && !lunghezzeConcordi(t.easy)) {
+        t.lunghezzeDiscordi = true;
+        return 0;
     }
     t.stato(7);
     return n;
@@ -146,6 +154,7 @@ CURL* prepara(T& t, const QUrl& url, const QtHttp::Limiti& limiti)
     CURL* e = curl_easy_init();
     if (!e)
         return nullptr;
+    t.easy = e;
     const bool tls = url.scheme() == u"https";
     t.http = tls || url.scheme() == u"http";
     curl_easy_setopt(e, CURLOPT_URL, url.toEncoded().constData());
@@ -306,7 +315,7 @@ HttpReply QtHttp::get(const QString& url, const std::function<void(int)>& onStat
         throw errore;
     }
     codice_ = int(t.codice);
-    testo_ = QString::fromLatin1(t.motivo);
+    testo_ = t.motivo;
     senti(codice_ >= 400 ? 11 : 12);
     return {t.corpo, codice_, testo_};
 }
