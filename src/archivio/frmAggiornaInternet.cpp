@@ -51,6 +51,7 @@ frmAggiornaInternet::frmAggiornaInternet()
     cmdScarica->setGeometry(twipsToPx(1080), twipsToPx(960), twipsToPx(3375), twipsToPx(495));
     lblStatus = EtichettaAggiornamento(this, QStringLiteral("lblStatus"), {}, 120, 1620, 5295, 585);
     lblStatus->setAlignment(Qt::AlignCenter);
+    lblStatus->setWordWrap(true);   // a long error goes on a second line
     QFont grassetto = lblStatus->font();
     grassetto.setBold(true);
     lblStatus->setFont(grassetto);
