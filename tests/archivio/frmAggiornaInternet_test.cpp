@@ -15,10 +15,56 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <limits>
+#include <mutex>
+#include <netdb.h>
 #include <sys/socket.h>
 
 using namespace compat;
+
+namespace {
+
+// Lookups of this host wait until the test lets them go (10 s at most), then
+// find the loopback.
+const char* const kHostLento = "lento.invalid";
+std::mutex gRicerca;
+std::condition_variable gCambio;
+int gLasciate = 0;              // rounds of lookups let go
+std::atomic<int> gInAttesa{0};  // lookups waiting now
+
+// Lets the waiting lookups go, and waits for them to be done.
+void lasciaRicerche()
+{
+    std::unique_lock l(gRicerca);
+    ++gLasciate;
+    gCambio.notify_all();
+    gCambio.wait(l, [] { return gInAttesa == 0; });
+}
+
+} // namespace
+
+// Every lookup of the program passes here, libcurl's and the proxy's.
+extern "C" int getaddrinfo(const char* nome, const char* servizio, const addrinfo* richiesta,
+                           addrinfo** esito)
+{
+    using Vera = int (*)(const char*, const char*, const addrinfo*, addrinfo**);
+    static const auto vera = reinterpret_cast<Vera>(dlsym(RTLD_NEXT, "getaddrinfo"));
+    if (nome && std::strcmp(nome, kHostLento) == 0) {
+        std::unique_lock l(gRicerca);
+        const int giro = gLasciate;
+        ++gInAttesa;
+        gCambio.wait_for(l, std::chrono::seconds(10), [giro] { return gLasciate > giro; });
+        --gInAttesa;
+        gCambio.notify_all();
+        nome = "127.0.0.1";
+    }
+    return vera(nome, servizio, richiesta, esito);
+}
 
 namespace {
 
@@ -31,7 +77,8 @@ const QString kMsg = QStringLiteral("/Downloads/MessaggioQuorvane.txt");
 class Server : public QObject {
 public:
     // How the body goes out: whole with its length, with no length up to the
-    // close, in one chunk, or with its length a byte every 50 ms; or cut short
+    // close, in one chunk, or with its length in drops (`goccia` bytes at
+    // once, the first with the header, then every `ogni` ms); or cut short
     // of a longer length or chunk, by a close, a reset, or a wait with the
     // connection open.
     enum class Invio { Intero, SenzaLunghezza, Pezzo, Goccia, Corto, PezzoCorto, Reset, Fermo };
@@ -41,6 +88,8 @@ public:
         QByteArray motivo = "OK";
         Invio invio = Invio::Intero;
         QByteArray campi = {};   // header lines before the server's own
+        int goccia = 1, ogni = 50;
+        QByteArray coda = {};    // a chunked body's trailer lines
     };
     QMap<QString, Risposta> risposte;
     QStringList richieste;
@@ -93,17 +142,17 @@ private:
         else if (r.invio != Invio::SenzaLunghezza)
             testa += "Content-Length: " + QByteArray::number(annunciati) + "\r\n";
         if (r.invio == Invio::Goccia) {
-            s->write(testa + "\r\n");
+            s->write(testa + "\r\n" + r.corpo.left(r.goccia));
             auto* t = new QTimer(s);
-            connect(t, &QTimer::timeout, s, [s, t, corpo = r.corpo]() mutable {
+            connect(t, &QTimer::timeout, s, [s, t, n = r.goccia, corpo = r.corpo.mid(r.goccia)]() mutable {
                 if (corpo.isEmpty() || s->state() != QAbstractSocket::ConnectedState)
                     return t->stop(), s->disconnectFromHost();
-                s->write(corpo.left(1));
-                corpo.remove(0, 1);
+                s->write(corpo.left(n));
+                corpo.remove(0, n);
             });
-            return t->start(50);
+            return t->start(r.ogni);
         }
-        s->write(testa + "\r\n" + r.corpo + (pezzi && !corto ? "\r\n0\r\n\r\n" : ""));
+        s->write(testa + "\r\n" + r.corpo + (pezzi && !corto ? "\r\n0\r\n" + r.coda + "\r\n" : ""));
         if (r.invio == Invio::Reset) {
             s->flush();
             const linger subito{1, 0};
@@ -341,7 +390,9 @@ TEST(frmAggiornaInternet, TheUpdateFilesTransferEndsWholeOrInTheFailureReport)
         return Server::Risposta{200, file, "OK", invio, campi};
     };
     const QtHttp::Limiti normali{.lentezzaSecondi = 2}, brevi{.lentezzaSecondi = 1},
-        lunghi{.lentezzaSecondi = 5}, piccoli{.massimoByte = 1 << 20, .lentezzaSecondi = 2};
+        lunghi{.lentezzaSecondi = 5}, piccoli{.massimoByte = 1 << 20, .lentezzaSecondi = 2},
+        finestra3{.lentezzaSecondi = 3},
+        enormi{.massimoByte = std::numeric_limits<qint64>::max(), .lentezzaSecondi = 2};
     struct Caso {   // the update file's answer (code 0: none) and the report's text (none: whole)
         const char* nome;
         Server::Risposta bin;
@@ -350,6 +401,7 @@ TEST(frmAggiornaInternet, TheUpdateFilesTransferEndsWholeOrInTheFailureReport)
         std::function<void(Ambiente&)> prepara = [](Ambiente&) {};
         QString avviso = {};   // step 21's message instead of the report
         int passaggio = 16;
+        std::function<void(Ambiente&)> verifica = [](Ambiente&) {};
     };
     const auto proxy = [](QByteArray credenziali, QByteArray utente, bool tls = false) {
         return [=](Ambiente& a) {
@@ -365,13 +417,35 @@ TEST(frmAggiornaInternet, TheUpdateFilesTransferEndsWholeOrInTheFailureReport)
                 {302, "", "Found", I::Intero, "Location: " + (da + QString::number(i + 1)).toLatin1() + "\r\n"};
         a.server.risposte[da + QString::number(n)] = {200, fine};
     };
-    const auto annulla = [](Ambiente& a) {   // once the update file is asked for
-        auto* t = new QTimer(a.f);
-        QObject::connect(t, &QTimer::timeout, a.f, [&a, t] {
-            if (a.server.richieste.contains(kBin))
-                t->stop(), QTest::mouseClick(a.f->cmdAnnulla, Qt::LeftButton);
-        });
-        t->start(10);
+    const auto annullaQuando = [](std::function<bool(Ambiente&)> momento) {
+        return [=](Ambiente& a) {
+            auto* t = new QTimer(a.f);
+            QObject::connect(t, &QTimer::timeout, a.f, [&a, t, momento] {
+                if (momento(a))
+                    t->stop(), QTest::mouseClick(a.f->cmdAnnulla, Qt::LeftButton);
+            });
+            t->start(10);
+        };
+    };
+    const auto annulla = annullaQuando([](Ambiente& a) { return a.server.richieste.contains(kBin); });
+    const auto annullaNellaRicerca = [&](bool eccezioni) {
+        return [=](Ambiente& a) {
+            if (!eccezioni)
+                qunsetenv("no_proxy");
+            a.imposta("Options", "Url", a.server.url().replace(QStringLiteral("127.0.0.1"), kHostLento));
+            annullaQuando([](Ambiente&) { return gInAttesa > 0; })(a);
+        };
+    };
+    const auto ricercaNonFinita = [](Ambiente&) {   // the report came before the name was found
+        EXPECT_GT(gInAttesa, 0);
+        lasciaRicerche();
+    };
+    // The message in drops of `goccia` bytes every `ogni` ms, then the update file.
+    const auto messaggioAGocce = [&](int goccia, int ogni, int gocce) {
+        return [=](Ambiente& a) {
+            a.server.risposte[kMsg] = {.corpo = QByteArray(goccia * gocce, 'm'), .invio = I::Goccia,
+                                       .goccia = goccia, .ogni = ogni};
+        };
     };
     const QString interrotto = QStringLiteral("Trasferimento interrotto"),
                   scaduto = QStringLiteral("Timeout della richiesta"),
@@ -408,6 +482,17 @@ TEST(frmAggiornaInternet, TheUpdateFilesTransferEndsWholeOrInTheFailureReport)
         {"rinvio ad altro protocollo", {302, "<html>" + QByteArray(200, 'x') + "</html>", "Found", I::Intero,
                                         "Location: ftp://127.0.0.1" + kBin.toLatin1() + "\r\n"},
          QStringLiteral("Rinvio non consentito"), normali},
+        // Fewer than 1,000 bytes in some 3 s: rare bursts end it, however
+        // large; a slow but steady answer is let through.
+        {"raffiche rare", bin(I::Intero), scaduto, finestra3, messaggioAGocce(2000, 4000, 4), {}, 4},
+        {"lenta e costante", bin(I::Intero), {}, finestra3, messaggioAGocce(520, 1400, 4)},
+        {"limite senza fine", bin(I::Intero), {}, enormi},
+        // The name looked up to match the proxy exceptions, then (without
+        // exceptions to match) only to connect: neither lookup is waited for.
+        {"annullata nella ricerca del proxy", bin(I::Intero), annullato, lunghi, annullaNellaRicerca(true),
+         {}, 4, ricercaNonFinita},
+        {"annullata nella ricerca del nome", bin(I::Intero), annullato, lunghi, annullaNellaRicerca(false),
+         {}, 4, ricercaNonFinita},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -437,6 +522,7 @@ TEST(frmAggiornaInternet, TheUpdateFilesTransferEndsWholeOrInTheFailureReport)
                                                   : "GET http://" + host + kBin + " HTTP/1.1";
         EXPECT_EQ(a.proxy.righe.value(a.proxy.righe.size() - 1), ultima);
         EXPECT_EQ(a.server.richieste.contains(kMsg + QStringLiteral("50")), c.guasto.startsWith(u"Troppi"));
+        c.verifica(a);
     }
 }
 
@@ -458,6 +544,15 @@ TEST(frmAggiornaInternet, AnHttpErrorPutsItsCodeAndReasonOnTheStatusLine)
                         vbOK);
     a.scarica();
     EXPECT_EQ(a.f->lblStatus->text(), "Errore di connessione 503 : Service Unavailable");
+
+    // A trailer after a chunked body is no answer's first line.
+    a.server.risposte[kBin] = {.codice = 404, .corpo = "<html>" + QByteArray(200, 'x') + "</html>",
+                               .motivo = "Not Found", .invio = Server::Invio::Pezzo,
+                               .coda = "X-Check: a b c\r\n"};
+    a.fake.expectMsgBox(QStringLiteral("File non trovato sul server - Verificare l'indirizzo internet"),
+                        vbOK);
+    a.scarica();
+    EXPECT_EQ(a.f->lblStatus->text(), "Errore di connessione 404 : Not Found");
 }
 
 TEST(frmAggiornaInternet, DownloadWhileAnotherWindowWritesTheArchiveSaysSo)

@@ -5,10 +5,16 @@
 #include <QNetworkProxyFactory>
 #include <QSet>
 #include <QUrl>
-#include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <curl/curl.h>
+#include <deque>
 #include <exception>
+#include <memory>
+#include <mutex>
+#include <new>
+#include <optional>
 #include <thread>
 #include <utility>
 
@@ -17,6 +23,8 @@ namespace compat {
 // One transfer, run by libcurl on a worker thread: the user-interface thread
 // sets the cancel flag and reads the rest only after the join.
 struct TrasferimentoHttp {
+    using Orologio = std::chrono::steady_clock;
+
     CURLM* multi = nullptr;
     CURL* easy = nullptr;
     std::atomic<bool> annullato{false};
@@ -35,6 +43,15 @@ struct TrasferimentoHttp {
     long codice = 0;
     long codiceProxy = 0;           // the proxy's answer to a CONNECT
     bool http = false;              // the address is http or https
+    std::exception_ptr eccezione;   // what the worker or a callback threw
+
+    // The slow-answer bound: the bytes received (header and body) in the
+    // last `finestra`, counted from the request's start.
+    Orologio::time_point inizio = Orologio::now();
+    Orologio::duration finestra{};
+    std::deque<std::pair<Orologio::time_point, qint64>> arrivi;
+    qint64 nellaFinestra = 0;
+    bool lento = false;
 
     void stato(int s)
     {
@@ -43,34 +60,72 @@ struct TrasferimentoHttp {
             notifica(s);
         }
     }
+
+    void ricevuti(size_t n)
+    {
+        arrivi.emplace_back(Orologio::now(), qint64(n));
+        nellaFinestra += qint64(n);
+    }
+
+    // Fewer than 1,000 bytes in the last `finestra`, once that much time
+    // has gone by since the request started.
+    bool troppoLento()
+    {
+        const auto adesso = Orologio::now();
+        while (!arrivi.empty() && arrivi.front().first <= adesso - finestra) {
+            nellaFinestra -= arrivi.front().second;
+            arrivi.pop_front();
+        }
+        return adesso - inizio >= finestra && nellaFinestra < 1000;
+    }
 };
 
 namespace {
 
 using T = TrasferimentoHttp;
 
+// Nothing may be thrown through libcurl: what a callback throws is kept, and
+// the callback answers `fallito`, which ends the transfer.
+template <class R, class F>
+R protetto(void* p, R fallito, F&& corpo)
+{
+    T& t = *static_cast<T*>(p);
+    try {
+        return corpo(t);
+    } catch (...) {
+        t.eccezione = std::current_exception();
+        return fallito;
+    }
+}
+
 int cominciaRicerca(void*, void*, void* p)
 {
-    static_cast<T*>(p)->stato(1);
-    return 0;
+    return protetto(p, 1, [](T& t) { return t.stato(1), 0; });
 }
 
 int presa(void* p, curl_socket_t, curlsocktype)
 {
-    static_cast<T*>(p)->stato(2);
-    static_cast<T*>(p)->stato(3);
-    return CURL_SOCKOPT_OK;
+    return protetto(p, int(CURL_SOCKOPT_ERROR), [](T& t) {
+        t.stato(2);
+        t.stato(3);
+        return int(CURL_SOCKOPT_OK);
+    });
 }
 
 int prontoAChiedere(void* p, char*, char*, int, int)
 {
-    static_cast<T*>(p)->stato(4);
-    return CURL_PREREQFUNC_OK;
+    return protetto(p, int(CURL_PREREQFUNC_ABORT), [](T& t) { return t.stato(4), int(CURL_PREREQFUNC_OK); });
 }
 
+// Called all along the transfer, the name lookup and the connection wait
+// included, at least about once a second.
 int avanzamento(void* p, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
 {
-    return static_cast<T*>(p)->annullato ? 1 : 0;
+    T& t = *static_cast<T*>(p);
+    if (t.annullato)
+        return 1;
+    t.lento = t.troppoLento();
+    return t.lento ? 1 : 0;
 }
 
 // Whether the lengths the current answer gives agree: libcurl 7.88 takes
@@ -95,41 +150,76 @@ bool lunghezzeConcordi(CURL* e)
 // give, is taken from the first line.
 size_t intestazione(char* dati, size_t, size_t n, void* p)
 {
-    T& t = *static_cast<T*>(p);
-    const QString riga = QString::fromLatin1(dati, qsizetype(n)).trimmed();
-    if (std::exchange(t.nuovaRisposta, riga.isEmpty())) {
-        t.motivo = riga.section(u' ', 2);
-    } else if (riga.isEmpty() && !lunghezzeConcordi(t.easy)) {
-        t.lunghezzeDiscordi = true;
-        return 0;
-    }
-    t.stato(7);
-    return n;
+    return protetto(p, size_t(0), [&](T& t) {
+        t.ricevuti(n);
+        const QString riga = QString::fromLatin1(dati, qsizetype(n)).trimmed();
+        // A chunked body's trailer lines come here too, after a blank line.
+        if (std::exchange(t.nuovaRisposta, riga.isEmpty())) {
+            if (riga.startsWith(u"HTTP/"))
+                t.motivo = riga.section(u' ', 2);
+        } else if (riga.isEmpty() && !lunghezzeConcordi(t.easy)) {
+            t.lunghezzeDiscordi = true;
+            return size_t(0);
+        }
+        t.stato(7);
+        return n;
+    });
 }
 
 size_t scrivi(char* dati, size_t, size_t n, void* p)
 {
-    T& t = *static_cast<T*>(p);
-    if (qint64(n) > t.massimo - t.corpo.size()) {
-        t.troppo = true;
-        return 0;
-    }
-    try {
+    return protetto(p, size_t(0), [&](T& t) {
+        t.ricevuti(n);
+        if (qint64(n) > t.massimo - t.corpo.size()) {
+            t.troppo = true;
+            return size_t(0);
+        }
+        // The body grows as it arrives, up to the bound.
         t.corpo.append(dati, qsizetype(n));
-    } catch (...) {
-        t.troppo = true;
-        return 0;
-    }
-    t.stato(7);
-    return n;
+        t.stato(7);
+        return n;
+    });
 }
 
-// The proxy the system gives for `url` ("" for none: libcurl reads no
-// variable of its own then).
-void impostaProxy(CURL* e, const QUrl& url)
+// The proxy the system gives for `url`, asked on a thread of its own: the
+// answer may take long (a proxy script, or a name lookup to match the
+// exceptions) and cannot be interrupted. A transfer cancelled or too slow
+// meanwhile does not wait: the thread is left to end alone. Empty then.
+std::optional<QNetworkProxy> proxyDiSistema(T& t, const QUrl& url)
 {
-    const QList<QNetworkProxy> proxy = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url));
-    const QNetworkProxy p = proxy.value(0);
+    struct Ricerca {
+        std::mutex m;
+        std::condition_variable fatta;
+        std::optional<QNetworkProxy> proxy;
+        std::exception_ptr eccezione;
+    };
+    const auto r = std::make_shared<Ricerca>();
+    std::thread([r, url] {
+        QNetworkProxy p;
+        std::exception_ptr e;
+        try {
+            p = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url)).value(0);
+        } catch (...) {
+            e = std::current_exception();
+        }
+        const std::lock_guard l(r->m);
+        r->proxy = p;
+        r->eccezione = e;
+        r->fatta.notify_one();
+    }).detach();
+    std::unique_lock l(r->m);
+    while (!r->fatta.wait_for(l, std::chrono::milliseconds(50), [&r] { return r->proxy.has_value(); }))
+        if (t.annullato || (t.lento = t.troppoLento()))
+            return std::nullopt;
+    if (r->eccezione)
+        std::rethrow_exception(r->eccezione);
+    return r->proxy;
+}
+
+// That proxy for libcurl ("" for none: libcurl reads no variable of its own
+// then).
+void impostaProxy(CURL* e, const QNetworkProxy& p)
+{
     QUrl indirizzo;
     if (p.type() == QNetworkProxy::HttpProxy || p.type() == QNetworkProxy::HttpCachingProxy)
         indirizzo.setScheme(QStringLiteral("http"));
@@ -149,12 +239,8 @@ void impostaProxy(CURL* e, const QUrl& url)
     }
 }
 
-CURL* prepara(T& t, const QUrl& url, const QtHttp::Limiti& limiti)
+void prepara(T& t, CURL* e, const QUrl& url, const QNetworkProxy& proxy, const QtHttp::Limiti& limiti)
 {
-    CURL* e = curl_easy_init();
-    if (!e)
-        return nullptr;
-    t.easy = e;
     const bool tls = url.scheme() == u"https";
     t.http = tls || url.scheme() == u"http";
     curl_easy_setopt(e, CURLOPT_URL, url.toEncoded().constData());
@@ -166,15 +252,16 @@ CURL* prepara(T& t, const QUrl& url, const QtHttp::Limiti& limiti)
     curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
     curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(limiti.massimoByte));
-    // libcurl measures bytes a second: 1,000 bytes over the whole time.
-    const long secondi = std::max(1, limiti.lentezzaSecondi);
-    curl_easy_setopt(e, CURLOPT_LOW_SPEED_LIMIT, (1000L + secondi - 1) / secondi);
-    curl_easy_setopt(e, CURLOPT_LOW_SPEED_TIME, long(limiti.lentezzaSecondi));
-    curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT, long(limiti.lentezzaSecondi));
+    // The slow-answer bound is counted in the progress callback: libcurl's
+    // own low-speed check averages over a few seconds, so rare bursts would
+    // keep a transfer alive for ever.
+    t.finestra = std::chrono::seconds(limiti.lentezzaSecondi);
     curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+    // A cancel must not wait for a slow name lookup to end.
+    curl_easy_setopt(e, CURLOPT_QUICK_EXIT, 1L);
     curl_easy_setopt(e, CURLOPT_USERAGENT, "Mozilla/5.0");
     curl_easy_setopt(e, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
-    impostaProxy(e, url);
+    impostaProxy(e, proxy);
     curl_easy_setopt(e, CURLOPT_RESOLVER_START_FUNCTION, cominciaRicerca);
     curl_easy_setopt(e, CURLOPT_RESOLVER_START_DATA, &t);
     curl_easy_setopt(e, CURLOPT_SOCKOPTFUNCTION, presa);
@@ -188,15 +275,29 @@ CURL* prepara(T& t, const QUrl& url, const QtHttp::Limiti& limiti)
     curl_easy_setopt(e, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(e, CURLOPT_XFERINFOFUNCTION, avanzamento);
     curl_easy_setopt(e, CURLOPT_XFERINFODATA, &t);
-    return e;
 }
 
 // The worker: the transfer to its end, its cancel or its failure.
-void esegui(T& t, CURL* e)
+void esegui(T& t, const QUrl& url, const QtHttp::Limiti& limiti)
 {
-    // The bound is taken at once but only as address space: the pages that
-    // become memory are those the body fills, and the body never moves.
-    t.corpo.reserve(t.massimo);
+    CURL* e = curl_easy_init();
+    if (!e) {
+        t.esito = CURLE_OUT_OF_MEMORY;
+        return;
+    }
+    t.easy = e;
+    struct Fine {
+        T& t;
+        ~Fine()
+        {
+            curl_multi_remove_handle(t.multi, t.easy);
+            curl_easy_cleanup(t.easy);
+        }
+    } fine{t};
+    const std::optional<QNetworkProxy> proxy = proxyDiSistema(t, url);
+    if (!proxy)
+        return;
+    prepara(t, e, url, *proxy, limiti);
     curl_multi_add_handle(t.multi, e);
     int attivi = 1;
     while (attivi && !t.annullato) {
@@ -210,9 +311,20 @@ void esegui(T& t, CURL* e)
     t.esito = m && m->msg == CURLMSG_DONE ? m->data.result : CURLE_ABORTED_BY_CALLBACK;
     curl_easy_getinfo(e, CURLINFO_RESPONSE_CODE, &t.codice);
     curl_easy_getinfo(e, CURLINFO_HTTP_CONNECTCODE, &t.codiceProxy);
-    curl_multi_remove_handle(t.multi, e);
-    curl_easy_cleanup(e);
-    t.corpo.squeeze();
+}
+
+// The text of what the worker threw.
+QString testoEccezione(const std::exception_ptr& e)
+{
+    try {
+        std::rethrow_exception(e);
+    } catch (const std::bad_alloc&) {
+        return QStringLiteral("Memoria insufficiente");
+    } catch (const std::exception& x) {
+        return QString::fromLocal8Bit(x.what());
+    } catch (...) {
+        return QStringLiteral("Errore interno");
+    }
 }
 
 // The failure's own text; empty for a whole answer.
@@ -220,10 +332,12 @@ QString guasto(const T& t)
 {
     if (t.annullato)
         return QStringLiteral("Richiesta annullata");
+    if (t.eccezione)
+        return testoEccezione(t.eccezione);
+    if (t.lento || t.esito == CURLE_OPERATION_TIMEDOUT)
+        return QStringLiteral("Timeout della richiesta");
     if (t.esito == CURLE_OK)
         return {};
-    if (t.esito == CURLE_OPERATION_TIMEDOUT)
-        return QStringLiteral("Timeout della richiesta");
     if (t.troppo || t.esito == CURLE_FILESIZE_EXCEEDED)
         return QStringLiteral("Risposta troppo grande");
     if (t.esito == CURLE_TOO_MANY_REDIRECTS)
@@ -286,12 +400,12 @@ HttpReply QtHttp::get(const QString& url, const std::function<void(int)>& onStat
         }, Qt::QueuedConnection);
     };
     std::atomic<bool> finito{false};
-    // The proxy lookup too runs on the worker: a proxy script can take long.
     std::thread lavoro([&t, &finito, &contesto, &attesa, indirizzo = QUrl(url), limiti = limiti_] {
-        if (CURL* e = prepara(t, indirizzo, limiti))
-            esegui(t, e);
-        else
-            t.esito = CURLE_OUT_OF_MEMORY;
+        try {
+            esegui(t, indirizzo, limiti);
+        } catch (...) {
+            t.eccezione = std::current_exception();
+        }
         finito = true;
         QMetaObject::invokeMethod(&contesto, [&attesa] { attesa.quit(); }, Qt::QueuedConnection);
     });

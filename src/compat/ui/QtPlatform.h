@@ -160,7 +160,8 @@ private:
 // libcurl on a worker thread while a local event loop lets the window's
 // events through; the states are heard on this thread. libcurl frames the
 // answers: a body cut short is an error, lengths, headers and the body are
-// bounded, and the proxy is the one the system gives for the URL.
+// bounded, a cancel ends the transfer at once (its name lookup too), and the
+// proxy is the one the system gives for the URL.
 struct TrasferimentoHttp;
 class QtHttp final : public IHttp {
 public:
@@ -175,8 +176,9 @@ public:
     struct Limiti {
         // A larger answer is a failed fetch.
         qint64 massimoByte = qint64(64) << 20;
-        // Fewer than 1,000 bytes in this time, or a connection not made in
-        // it: "Timeout della richiesta".
+        // Fewer than 1,000 bytes received in this time, in any such span
+        // from the request's start (the lookup and the connection wait
+        // included): "Timeout della richiesta".
         int lentezzaSecondi = 60;
     };
     void setLimiti(const Limiti& limiti) { limiti_ = limiti; }
