@@ -142,17 +142,22 @@ void frmAggiornaInternet::cmdScarica_Click()
     int passaggio = 0;
     QByteArray ricevuti;
     {
-        // The download lets events through: no second download, merge or close meanwhile.
+        // The download lets events through: no second download or merge meanwhile,
+        // and a close cancels it.
         FlagScope inCorso(inCorso_);
+        FlagScope trasferimento(scaricando_);
         cmdScarica->setEnabled(false);
         try {
             scarica(passaggio, ricevuti);
             cmdScarica->setEnabled(true);
-            if (passaggio != 24)
+            if (passaggio != 24 || !isLoaded())
                 return;
         } catch (const ProcessEnded&) {
             throw;
         } catch (const AppError& e) {
+            // Closed meanwhile: the transfer was cancelled, and nobody is left to tell.
+            if (!isLoaded())
+                return;
             cmdScarica->setEnabled(true);
             vbMsgBox(QStringLiteral("Errore n. ") + QString::number(e.number) + u' ' + e.description
                      + QStringLiteral(" dopo il passaggio n. ") + QString::number(passaggio)
@@ -172,7 +177,10 @@ void frmAggiornaInternet::cmdScarica_Click()
 void frmAggiornaInternet::scarica(int& passaggio, QByteArray& ricevuti)
 {
     IHttp& http = platform().http();
-    const auto stato = [this](int s) { Inet1_StateChanged(s); };
+    const auto stato = [this](int s) {
+        if (isLoaded())
+            Inet1_StateChanged(s);
+    };
     passaggio = 2;
     if (!VerificaConnessione())
         ImpostaOffLine(false);
@@ -193,6 +201,8 @@ void frmAggiornaInternet::scarica(int& passaggio, QByteArray& ricevuti)
             m->vbShowModal(this);
         }
     }
+    if (!isLoaded())
+        return;
     passaggio = 11;
     // The message is optional: only the update file's own transfer counts.
     ErroreConnessione = false;
@@ -200,6 +210,8 @@ void frmAggiornaInternet::scarica(int& passaggio, QByteArray& ricevuti)
     passaggio = 16;
     const HttpReply risposta = http.get(leggi(imp::Url) + kFileScaricato, stato);
     ricevuti = risposta.body;
+    if (!isLoaded())
+        return;
     passaggio = 17;
     // Judged by the status and by the body itself: draw bytes may spell "404".
     if (risposta.code / 100 != 2 || !fileAggiornamentoValido(ricevuti)) {
@@ -303,8 +315,13 @@ void frmAggiornaInternet::cmdAggiorna_Click()
 
 void frmAggiornaInternet::queryUnload(int, bool& cancel)
 {
-    if (inCorso_) {
-        cancel = true;
+    if (scaricando_) {
+        // Closed during the download (the program ending with it): the
+        // transfer ends as with Annulla, and the download stops there.
+        platform().http().cancel();
+        Annullato = true;
+    } else if (inCorso_) {
+        cancel = true;   // the merge runs to its end
         return;
     }
     dati_.clear();

@@ -48,6 +48,7 @@ private:
     QDate DataUltimaArchivio;
     bool Annullato = false;
     bool ErroreConnessione = false;
-    bool inCorso_ = false;
+    bool inCorso_ = false;      // a download or a merge is running
+    bool scaricando_ = false;   // the download is running
     QByteArray dati_;
 };

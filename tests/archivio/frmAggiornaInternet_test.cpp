@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMap>
+#include <QPointer>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -553,6 +554,43 @@ TEST(frmAggiornaInternet, AnHttpErrorPutsItsCodeAndReasonOnTheStatusLine)
                         vbOK);
     a.scarica();
     EXPECT_EQ(a.f->lblStatus->text(), "Errore di connessione 404 : Not Found");
+}
+
+// The main window closed while the update file is on its way, as the server
+// is silent or slow: the transfer is cancelled at once, the window goes, no
+// message is shown, nothing is merged, and the program ends with status 0.
+TEST(frmAggiornaInternet, ClosingTheProgramDuringADownloadEndsItAtOnce)
+{
+    const QByteArray file = bytes(storico(), 1, 5);
+    const Server::Risposta silenzio{0, ""}, goccia{.corpo = file, .invio = Server::Invio::Goccia, .ogni = 200};
+    for (const Server::Risposta& bin : {silenzio, goccia}) {
+        Ambiente a;
+        a.fake.realHttp().setLimiti({.lentezzaSecondi = 30});
+        const QByteArray estrazioni = a.estrazioni();
+        a.cartella.scriviFile(QStringLiteral("Archivi/AggiornamentoTrevalda.bin"), "copia precedente");
+        a.server.risposte[kMsg] = {200, ""};
+        if (bin.codice)
+            a.server.risposte[kBin] = bin;
+        QPointer<frmAggiornaInternet> finestra(a.f);
+        QTimer chiudi;
+        QObject::connect(&chiudi, &QTimer::timeout, [&] {
+            if (a.server.richieste.contains(kBin))
+                chiudi.stop(), Forms::find<frmMain>()->close();
+        });
+        chiudi.start(10);
+        try {
+            vbPress(a.f->cmdScarica);
+            ADD_FAILURE() << "il programma non è finito";
+        } catch (const ProcessEnded& fine) {
+            EXPECT_EQ(fine.code, 0);
+        }
+        EXPECT_TRUE(Forms::all().empty());
+        EXPECT_EQ(a.fake.realHttp().responseText(), "Richiesta annullata");
+        EXPECT_EQ(a.locale(), "copia precedente");
+        EXPECT_EQ(a.estrazioni(), estrazioni);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(finestra.isNull());
+    }
 }
 
 TEST(frmAggiornaInternet, DownloadWhileAnotherWindowWritesTheArchiveSaysSo)

@@ -89,6 +89,12 @@ Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {}
 
 Form::~Form()
 {
+    // An owned window whose handler is still on the stack (the owner closed
+    // while it was waiting on the network) outlives its owner: it goes once
+    // that handler has returned.
+    for (Form* f : findChildren<Form*>(Qt::FindDirectChildrenOnly))
+        if (f->running_ > 0)
+            f->setParent(nullptr, f->windowFlags());
     auto& l = Forms::list();
     l.erase(std::remove(l.begin(), l.end(), QPointer<Form>(this)), l.end());
     if (modalLoop_)

@@ -25,6 +25,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 #include <fcntl.h>
@@ -245,7 +246,13 @@ bool QtProcess::otherInstanceRunning()
 
 void QtProcess::exitProcess(int code)
 {
-    std::exit(code);
+    // The files are closed by now. No destructor of a static object runs:
+    // one of Qt's would wait for its thread to end a system proxy lookup
+    // that a cancelled download left running. So the instance lock is let
+    // go here.
+    lock_.reset();
+    std::fflush(nullptr);
+    std::_Exit(code);
 }
 
 QDateTime QtClock::now()
