@@ -29,9 +29,6 @@ public:
     QPushButton* cmdApri;
     QPushButton* cmdAggiorna;
 
-    // The update file this window holds open (empty when none).
-    QString fileAperto() const { return dati_.isEmpty() ? QString() : percorsoLocale(); }
-
 protected:
     void formLoad() override;
     void queryUnload(int unloadMode, bool& cancel) override;

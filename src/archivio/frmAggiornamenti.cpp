@@ -74,7 +74,7 @@ void frmAggiornamenti::formLoad()
 
 void frmAggiornamenti::chiudiFile()
 {
-    file_.clear();
+    file_.release();
     dati_.clear();
 }
 
@@ -109,7 +109,7 @@ void frmAggiornamenti::cmdApri_Click()
                  vbOKOnly | vbCritical, QStringLiteral("Aggiornamento archivi"));
         return;
     }
-    file_ = *nome;
+    file_.hold(*nome);
     dati_ = dati;
     if (e.esito == E::DaAccodare)
         cmdAggiorna->setEnabled(true);

@@ -1,5 +1,6 @@
 #pragma once
 // Update from a file: open an update file, see where it ends, merge it.
+#include "compat/files.h"
 #include "compat/ui/Form.h"
 
 #include <QByteArray>
@@ -27,7 +28,7 @@ public:
     QPushButton* cmdHelp;
 
     // The update file this window holds open (empty when none).
-    QString fileAperto() const { return file_; }
+    QString fileAperto() const { return file_.path(); }
 
 protected:
     void formLoad() override;
@@ -39,7 +40,7 @@ private:
     void chiudiFile();
 
     QDate DataUltimaArchivio;
-    QString file_;
+    compat::HeldOwnFile file_;
     QByteArray dati_;
     bool allineamentoInCorso_ = false;
 };

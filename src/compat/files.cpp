@@ -472,6 +472,8 @@ bool sameFile(const QString& a, const QString& b)
 
 namespace {
 std::function<QStringList()> gOwnFiles;
+// The paths HeldOwnFile holds now.
+QStringList gHeldFiles;
 
 // A name within a folder, the folder known by device and inode.
 struct NomeInCartella {
@@ -516,12 +518,33 @@ void setOwnFiles(std::function<QStringList()> files)
     gOwnFiles = std::move(files);
 }
 
+HeldOwnFile::~HeldOwnFile()
+{
+    release();
+}
+
+void HeldOwnFile::hold(const QString& path)
+{
+    release();
+    path_ = path;
+    if (!path_.isEmpty())
+        gHeldFiles.append(path_);
+}
+
+void HeldOwnFile::release()
+{
+    if (!path_.isEmpty())
+        gHeldFiles.removeOne(path_);
+    path_.clear();
+}
+
 bool isOwnFile(const QString& name)
 {
-    if (!gOwnFiles || name.isEmpty())
+    const QStringList propri = (gOwnFiles ? gOwnFiles() : QStringList()) + gHeldFiles;
+    if (propri.isEmpty() || name.isEmpty())
         return false;
     const std::vector<NomeInCartella> scritti = nomiScritti(name);
-    for (const QString& f : gOwnFiles()) {
+    for (const QString& f : propri) {
         if (sameFile(name, f))
             return true;
         for (const NomeInCartella& proprio : nomiScritti(f))

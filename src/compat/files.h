@@ -182,14 +182,35 @@ void removeReplacementLeftovers(const QString& path);
 bool sameFile(const QString& a, const QString& b);
 
 // The program's own files (the archive, the settings, the single-copy lock,
-// the error log, an update file held open), which no output named by the
-// user may write; the shell names them at start-up.
+// the error log), which no output named by the user may write; the shell
+// names them at start-up.
 void setOwnFiles(std::function<QStringList()> files);
-// Whether writing `name` would write one of them: the same existing file
-// (device and inode, so through any link, "..", hard link or bind mount),
-// or, existing or not yet, the same folder (device and inode) and a name
-// that differs at most in letter case, as existingFile() finds it; every
-// symbolic link from `name` to the file written counts, dangling ones too.
+
+// A file the program holds open for a while (an update file being read): one
+// of its own files from hold() until release() or the holder's end.
+class HeldOwnFile {
+public:
+    HeldOwnFile() = default;
+    ~HeldOwnFile();
+    HeldOwnFile(const HeldOwnFile&) = delete;
+    HeldOwnFile& operator=(const HeldOwnFile&) = delete;
+
+    // In place of the file held before.
+    void hold(const QString& path);
+    void release();
+    // Empty when none is held.
+    QString path() const { return path_; }
+
+private:
+    QString path_;
+};
+
+// Whether writing `name` would write one of them or a file held: the same
+// existing file (device and inode, so through any link, "..", hard link or
+// bind mount), or, existing or not yet, the same folder (device and inode)
+// and a name that differs at most in letter case, as existingFile() finds
+// it; every symbolic link from `name` to the file written counts, dangling
+// ones too.
 bool isOwnFile(const QString& name);
 // "Il file <name> è in uso dal programma: scegliere un altro nome."
 QString ownFileMessage(const QString& name);

@@ -1,7 +1,5 @@
 #include "shell/modArchivio.h"
 
-#include "archivio/frmAggiornaInternet.h"
-#include "archivio/frmAggiornamenti.h"
 #include "compat/files.h"
 #include "compat/ui/Platform.h"
 #include "core/ArchivioMemoria.h"
@@ -91,10 +89,6 @@ QStringList FileDelProgramma()
                              QStringLiteral("Archivi/anni.ind"), QStringLiteral("Archivi/") + kFileScaricato,
                              QStringLiteral("Quorvane.lock"), QStringLiteral("IniFile/Errori.log")})
         file << compat::appFile(f);
-    if (auto* w = compat::Forms::find<frmAggiornamenti>())
-        file << w->fileAperto();
-    if (auto* w = compat::Forms::find<frmAggiornaInternet>())
-        file << w->fileAperto();
     return file;
 }
 

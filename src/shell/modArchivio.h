@@ -41,7 +41,8 @@ inline const QString kFileScaricato = QStringLiteral("AggiornamentoTrevalda.bin"
 // The program's own files, which no output whose name the user gives may
 // write (told to the file routines at start-up): those it keeps below its
 // folder (the settings, the archive, the downloaded update, the single-copy
-// lock, the error log) and the update files its windows hold open.
+// lock, the error log). An update file a window holds open is one too, held
+// through compat::HeldOwnFile.
 QStringList FileDelProgramma();
 // Removes what replacements of those files left behind when the process
 // ended in their midst; run once no other copy can be replacing them.

@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -272,6 +273,31 @@ TEST(OwnFile, EveryWriterRefusesItAndWritesNothing)
         EXPECT_EQ(cartella(d), prima);
     }
     compat::setOwnFiles({});
+}
+
+// A file held is one of the program's own files, in any letter case, only
+// while it is held: not after a release, another hold or the holder's end.
+TEST(OwnFile, AHeldFileIsOwnOnlyWhileHeld)
+{
+    QTemporaryDir d;
+    const QString agg = d.filePath("Agg.bin"), altro = d.filePath("altro.bin");
+    std::optional<compat::HeldOwnFile> file(std::in_place);
+    const struct {
+        const char* passo;
+        std::function<void()> fai;
+        bool proprio;
+    } passi[] = {{"held", [&] { file->hold(agg); }, true},
+                 {"released", [&] { file->release(); }, false},
+                 {"held again", [&] { file->hold(agg); }, true},
+                 {"another held", [&] { file->hold(altro); }, false},
+                 {"held at the end", [&] { file->hold(agg); }, true},
+                 {"holder ended", [&] { file.reset(); }, false}};
+    for (const auto& [passo, fai, proprio] : passi) {
+        fai();
+        for (const char* nome : {"Agg.bin", "aGG.BIN"})
+            EXPECT_EQ(compat::isOwnFile(d.filePath(QString::fromLatin1(nome))), proprio)
+                << passo << " " << nome;
+    }
 }
 
 TEST(FileWrite, OnAFullDiskIsDiskFull)
