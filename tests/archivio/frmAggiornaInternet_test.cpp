@@ -437,6 +437,15 @@ TEST(frmAggiornaInternet, TheUpdateFilesTransferEndsWholeOrInTheFailureReport)
             annullaQuando([](Ambiente&) { return gInAttesa > 0; })(a);
         };
     };
+    const auto ricercheDiTreDecimi = [](Ambiente& a) {
+        a.imposta("Options", "Url", a.server.url().replace(QStringLiteral("127.0.0.1"), kHostLento));
+        auto* t = new QTimer(a.f);
+        QObject::connect(t, &QTimer::timeout, [] {
+            if (gInAttesa > 0)
+                lasciaRicerche();
+        });
+        t->start(300);
+    };
     const auto ricercaNonFinita = [](Ambiente&) {   // the report came before the name was found
         EXPECT_GT(gInAttesa, 0);
         lasciaRicerche();
@@ -490,6 +499,7 @@ TEST(frmAggiornaInternet, TheUpdateFilesTransferEndsWholeOrInTheFailureReport)
         {"limite senza fine", bin(I::Intero), {}, enormi},
         // The name looked up to match the proxy exceptions, then (without
         // exceptions to match) only to connect: neither lookup is waited for.
+        {"ricerche lente entro il limite", bin(I::Intero), {}, normali, ricercheDiTreDecimi},
         {"annullata nella ricerca del proxy", bin(I::Intero), annullato, lunghi, annullaNellaRicerca(true),
          {}, 4, ricercaNonFinita},
         {"annullata nella ricerca del nome", bin(I::Intero), annullato, lunghi, annullaNellaRicerca(false),

@@ -255,7 +255,6 @@ void prepara(T& t, CURL* e, const QUrl& url, const QNetworkProxy& proxy, const Q
     // The slow-answer bound is counted in the progress callback: libcurl's
     // own low-speed check averages over a few seconds, so rare bursts would
     // keep a transfer alive for ever.
-    t.finestra = std::chrono::seconds(limiti.lentezzaSecondi);
     curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
     // A cancel must not wait for a slow name lookup to end.
     curl_easy_setopt(e, CURLOPT_QUICK_EXIT, 1L);
@@ -380,6 +379,7 @@ HttpReply QtHttp::get(const QString& url, const std::function<void(int)>& onStat
 
     T t;
     t.massimo = limiti_.massimoByte;
+    t.finestra = std::chrono::seconds(limiti_.lentezzaSecondi);
     t.multi = curl_multi_init();
     if (!t.multi)
         raise(7, QStringLiteral("Inet"));
