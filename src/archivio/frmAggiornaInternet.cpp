@@ -150,7 +150,7 @@ void frmAggiornaInternet::cmdScarica_Click()
         try {
             scarica(passaggio, ricevuti);
             cmdScarica->setEnabled(true);
-            if (passaggio != 24 || !isLoaded())
+            if (passaggio != 24)
                 return;
         } catch (const ProcessEnded&) {
             throw;
@@ -201,6 +201,7 @@ void frmAggiornaInternet::scarica(int& passaggio, QByteArray& ricevuti)
             m->vbShowModal(this);
         }
     }
+    // Closed while the message was shown: no second request.
     if (!isLoaded())
         return;
     passaggio = 11;
@@ -210,8 +211,6 @@ void frmAggiornaInternet::scarica(int& passaggio, QByteArray& ricevuti)
     passaggio = 16;
     const HttpReply risposta = http.get(leggi(imp::Url) + kFileScaricato, stato);
     ricevuti = risposta.body;
-    if (!isLoaded())
-        return;
     passaggio = 17;
     // Judged by the status and by the body itself: draw bytes may spell "404".
     if (risposta.code / 100 != 2 || !fileAggiornamentoValido(ricevuti)) {
