@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 namespace compat {
 
@@ -93,8 +94,10 @@ Form::~Form()
     // while it was waiting on the network) outlives its owner: it goes once
     // that handler has returned.
     for (Form* f : findChildren<Form*>(Qt::FindDirectChildrenOnly))
-        if (f->running_ > 0)
+        if (f->running_ > 0) {
             f->setParent(nullptr, f->windowFlags());
+            f->orphan_ = true;
+        }
     auto& l = Forms::list();
     l.erase(std::remove(l.begin(), l.end(), QPointer<Form>(this)), l.end());
     if (modalLoop_)
@@ -135,6 +138,14 @@ void Form::leaveHandler(bool ending)
 {
     --running_;
     --handlerDepth;
+    // A window its owner left behind is unloaded now, or deleted if it
+    // refuses: nothing could reach it any more.
+    if (running_ == 0 && std::exchange(orphan_, false)) {
+        if (!ending && loaded_)
+            vbUnload(this, vbFormCode);
+        if (loaded_ || ending)
+            deleteLater();
+    }
     if (running_ == 0 && destroyPending_)
         deleteLater();
     if (!ending && handlerDepth == 0 && endPending)

@@ -236,6 +236,7 @@ private:
     bool loaded_ = false;
     bool unloading_ = false;
     bool destroyPending_ = false;
+    bool orphan_ = false;   // its owner went while a handler of its ran
     int running_ = 0;
     QEventLoop* modalLoop_ = nullptr;
     QPointer<QPushButton> defaultButton_;
