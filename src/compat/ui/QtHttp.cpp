@@ -1,6 +1,8 @@
 #include "compat/AppError.h"
+#include "compat/ui/LimiteLentezza.h"
 #include "compat/ui/QtPlatform.h"
 
+#include <QAbstractEventDispatcher>
 #include <QEventLoop>
 #include <QNetworkProxyFactory>
 #include <QSet>
@@ -9,7 +11,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <curl/curl.h>
-#include <deque>
 #include <exception>
 #include <memory>
 #include <mutex>
@@ -45,13 +46,11 @@ struct TrasferimentoHttp {
     bool http = false;              // the address is http or https
     std::exception_ptr eccezione;   // what the worker or a callback threw
 
-    // The slow-answer bound: the bytes received (header and body) in the
-    // last `finestra`, counted from the request's start.
-    Orologio::time_point inizio = Orologio::now();
-    Orologio::duration finestra{};
-    std::deque<std::pair<Orologio::time_point, qint64>> arrivi;
-    qint64 nellaFinestra = 0;
+    // The slow-answer bound, counted from the request's start.
+    LimiteLentezza limite;
     bool lento = false;
+
+    explicit TrasferimentoHttp(std::chrono::seconds finestra) : limite(finestra, Orologio::now()) {}
 
     void stato(int s)
     {
@@ -61,23 +60,8 @@ struct TrasferimentoHttp {
         }
     }
 
-    void ricevuti(size_t n)
-    {
-        arrivi.emplace_back(Orologio::now(), qint64(n));
-        nellaFinestra += qint64(n);
-    }
-
-    // Fewer than 1,000 bytes in the last `finestra`, once that much time
-    // has gone by since the request started.
-    bool troppoLento()
-    {
-        const auto adesso = Orologio::now();
-        while (!arrivi.empty() && arrivi.front().first <= adesso - finestra) {
-            nellaFinestra -= arrivi.front().second;
-            arrivi.pop_front();
-        }
-        return adesso - inizio >= finestra && nellaFinestra < 1000;
-    }
+    void ricevuti(size_t n) { limite.ricevuti(qint64(n), Orologio::now()); }
+    bool troppoLento() { return limite.troppoLento(Orologio::now()); }
 };
 
 namespace {
@@ -377,9 +361,8 @@ HttpReply QtHttp::get(const QString& url, const std::function<void(int)>& onStat
     testo_.clear();
     senti(1);
 
-    T t;
+    T t(std::chrono::seconds(limiti_.lentezzaSecondi));
     t.massimo = limiti_.massimoByte;
-    t.finestra = std::chrono::seconds(limiti_.lentezzaSecondi);
     t.multi = curl_multi_init();
     if (!t.multi)
         raise(7, QStringLiteral("Inet"));
@@ -399,15 +382,29 @@ HttpReply QtHttp::get(const QString& url, const std::function<void(int)>& onStat
             }
         }, Qt::QueuedConnection);
     };
-    std::atomic<bool> finito{false};
-    std::thread lavoro([&t, &finito, &contesto, &attesa, indirizzo = QUrl(url), limiti = limiti_] {
+    // The end reaches the loop behind every state handed over before it.
+    // Should that call fail (no memory for it), the worker wakes the loop,
+    // which then sees the end for itself before it waits again.
+    std::atomic<bool> finito{false}, fineDiretta{false};
+    QAbstractEventDispatcher* qui = QAbstractEventDispatcher::instance();
+    QObject::connect(qui, &QAbstractEventDispatcher::aboutToBlock, &contesto, [&] {
+        if (fineDiretta)
+            attesa.quit();
+    });
+    std::thread lavoro([&t, &finito, &fineDiretta, qui, &contesto, &attesa, indirizzo = QUrl(url),
+                        limiti = limiti_] {
         try {
             esegui(t, indirizzo, limiti);
         } catch (...) {
             t.eccezione = std::current_exception();
         }
         finito = true;
-        QMetaObject::invokeMethod(&contesto, [&attesa] { attesa.quit(); }, Qt::QueuedConnection);
+        try {
+            QMetaObject::invokeMethod(&contesto, [&attesa] { attesa.quit(); }, Qt::QueuedConnection);
+        } catch (...) {
+            fineDiretta = true;
+            qui->wakeUp();
+        }
     });
     TrasferimentoHttp* prima = std::exchange(corrente_, &t);
     attesa.exec();
