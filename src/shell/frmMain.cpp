@@ -6,6 +6,7 @@
 #include "archivio/frmInputEstrazioni.h"
 #include "archivio/frmElenco.h"
 #include "archivio/frmStampaEstrazioni.h"
+#include "archivio/ScrittoreArchivio.h"
 #include "compat/AppError.h"
 #include "compat/vb.h"
 #include "compat/ui/Platform.h"
@@ -342,6 +343,13 @@ void frmMain::mouseMoveEvent(QMouseEvent* e)
 
 void frmMain::queryUnload(int unloadMode, bool& cancel)
 {
+    // The archive is being written (a merge lets events through): its
+    // files stay open to the write's end, and so does the program. Closed
+    // again afterwards, it ends as usual.
+    if (BloccoScrittura::occupato()) {
+        cancel = true;
+        return;
+    }
     if (!ElaborazioneAttiva())
         return;
     if (unloadMode == vbFormControlMenu || unloadMode == vbAppTaskManager)
