@@ -22,6 +22,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <limits>
+#include <map>
 #include <mutex>
 #include <netdb.h>
 #include <sys/socket.h>
@@ -37,14 +38,16 @@ std::mutex gRicerca;
 std::condition_variable gCambio;
 int gLasciate = 0;              // rounds of lookups let go
 std::atomic<int> gInAttesa{0};  // lookups waiting now
+std::map<int, int> gPerGiro;    // lookups still inside, by the round they wait for
 
-// Lets the waiting lookups go, and waits for them to be done.
+// Lets the waiting lookups go, and waits for those to be done: not for a
+// lookup that began after them, which waits for the next round.
 void lasciaRicerche()
 {
     std::unique_lock l(gRicerca);
-    ++gLasciate;
+    const int giro = gLasciate++;
     gCambio.notify_all();
-    gCambio.wait(l, [] { return gInAttesa == 0; });
+    gCambio.wait(l, [giro] { return gPerGiro.empty() || gPerGiro.begin()->first > giro; });
 }
 
 } // namespace
@@ -59,8 +62,11 @@ extern "C" int getaddrinfo(const char* nome, const char* servizio, const addrinf
         std::unique_lock l(gRicerca);
         const int giro = gLasciate;
         ++gInAttesa;
+        ++gPerGiro[giro];
         gCambio.wait_for(l, std::chrono::seconds(10), [giro] { return gLasciate > giro; });
         --gInAttesa;
+        if (--gPerGiro[giro] == 0)
+            gPerGiro.erase(giro);
         gCambio.notify_all();
         nome = "127.0.0.1";
     }
