@@ -1,5 +1,7 @@
-# Shared by run.sh and test.sh: installs the Debian packages the build needs
-# (only those missing), then configures and builds into $BUILD.
+# Shared by run.sh, test.sh and test-sanitizers.sh: installs the Debian
+# packages the build needs (only those missing), then configures and builds
+# into $BUILD (BUILD_DIR, default build/). A script that sources this may set
+# the array QV_CMAKE_ARGS first: more arguments for the configure step.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 PKGS=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
@@ -18,5 +20,6 @@ if ((${#missing[@]})); then
   $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
 fi
 BUILD=${BUILD_DIR:-build}
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      ${QV_CMAKE_ARGS[@]+"${QV_CMAKE_ARGS[@]}"}
 cmake --build "$BUILD" -j "$(nproc)"

@@ -424,7 +424,7 @@ EsitoDettaglio dettaglioSommativa(const ArchivioMemoria& arch, const CalendarioM
             break;
         if (i < kInizioMinimoSommativa || !eIndice(c, s, i))
             continue;
-        RigaDettaglio r;
+        RigaDettaglioSommativa r;
         r.data = arch.dataTesto(i);
         const int codici = numeroCodici(arch, i);
         // A formula on a Nazionale code has no numbers before that wheel's first draw.
@@ -461,7 +461,7 @@ EsitoDettaglio dettaglioSommativa(const ArchivioMemoria& arch, const CalendarioM
         esito.righe.push_back(r);
     }
     std::vector<QString*> testi;
-    for (RigaDettaglio& r : esito.righe)
+    for (RigaDettaglioSommativa& r : esito.righe)
         testi.push_back(&r.numeri);
     segnaRipetute(testi, giocati);
     return esito;

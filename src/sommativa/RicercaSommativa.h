@@ -91,7 +91,7 @@ QString codiceFormula(int A, int k1, int B, int k2);
 bool leggiCodiceFormula(const QString& codice, int& A, int& k1, int& B, int& k2);
 
 // One row of the play-by-play detail.
-struct RigaDettaglio {
+struct RigaDettaglioSommativa {
     QString data;         // "Data previsione"
     QString numeri;       // "Numeri in gioco"
     QString esito;        // "Esito"
@@ -99,7 +99,7 @@ struct RigaDettaglio {
 struct EsitoDettaglio {
     enum class Errore { Nessuno, IntervalloInvertito, CodiceMancante };
     Errore errore = Errore::Nessuno;
-    std::vector<RigaDettaglio> righe;
+    std::vector<RigaDettaglioSommativa> righe;
     QString messaggio() const;
 };
 // The formula `codice` over the index draws da..a whose colpi follow-up

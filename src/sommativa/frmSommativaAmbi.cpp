@@ -417,7 +417,7 @@ void frmSommativaAmbi::CalcolaRisultati()
         vbMsgBox(esito.messaggio(), vbExclamation, kErrore);
         return;
     }
-    for (const RigaDettaglio& r : esito.righe) {
+    for (const RigaDettaglioSommativa& r : esito.righe) {
         QTreeWidgetItem* riga = ListViewDettaglio->addItem(r.data);
         ListViewDettaglio->setSubItem(riga, 1, r.numeri);
         ListViewDettaglio->setSubItem(riga, 2, r.esito);

@@ -80,7 +80,7 @@ void confronta(const EsitoSommativa& e, const RiferimentoSommativa& r, const std
 QStringList righeDettaglio(const EsitoDettaglio& d)
 {
     QStringList out;
-    for (const RigaDettaglio& r : d.righe)
+    for (const RigaDettaglioSommativa& r : d.righe)
         out << r.data + u'|' + r.numeri + u'|' + r.esito;
     return out;
 }
@@ -394,7 +394,7 @@ TEST(SommativaDettaglio, NoNazionaleNumbersBeforeItsFirstDraw)
     const EsitoDettaglio d = dettaglioSommativa(*ar.a, ar.c, s, 1, 1, kInizioMinimoSommativa,
                                                 ar.a->numeroEstrazioni(), "01005100");
     ASSERT_FALSE(d.righe.empty());
-    for (const RigaDettaglio& r : d.righe) {
+    for (const RigaDettaglioSommativa& r : d.righe) {
         EXPECT_TRUE(r.numeri.isEmpty());
         EXPECT_TRUE(r.esito.isEmpty());
     }

@@ -299,15 +299,20 @@ void Form::noteActivated()
 
 bool Form::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate)
+    const QEvent::Type type = e->type();
+    if (type == QEvent::WindowActivate)
         noteActivated();
+    // A deferred delete destroys the window (and the event with it) inside
+    // QWidget::event: nothing of either may be touched afterwards.
+    if (type == QEvent::DeferredDelete)
+        return QWidget::event(e);
     const bool r = QWidget::event(e);
     // A title set by the window's code, before its handlers see the change.
-    if (e->type() == QEvent::WindowTitleChange && loaded_)
+    if (type == QEvent::WindowTitleChange && loaded_)
         widenForTitle();
     // The layout has just settled (a panel shown or hidden may have grown
     // the window).
-    if (e->type() == QEvent::LayoutRequest)
+    if (type == QEvent::LayoutRequest)
         fitLater();
     noteFrameEvent(e);
     return r;
