@@ -302,8 +302,8 @@ bool Form::event(QEvent* e)
     const QEvent::Type type = e->type();
     if (type == QEvent::WindowActivate)
         noteActivated();
-    // A deferred delete destroys the window (and the event with it) inside
-    // QWidget::event: nothing of either may be touched afterwards.
+    // A deferred delete destroys the window inside QWidget::event: nothing
+    // of it may be touched afterwards.
     if (type == QEvent::DeferredDelete)
         return QWidget::event(e);
     const bool r = QWidget::event(e);
