@@ -20,6 +20,9 @@ struct EsameAggiornamento {
     QDate ultimaData;
 };
 
+// No update file is larger: a million draws, the download's bound too.
+inline constexpr qint64 kMassimoFileAggiornamento = qint64(64) << 20;
+
 // A sound update file: not empty, a whole number of records, every record a
 // valid draw record (recordValido), dates strictly increasing.
 bool fileAggiornamentoValido(const QByteArray& dati);

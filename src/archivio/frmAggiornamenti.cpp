@@ -2,6 +2,7 @@
 
 #include "archivio/FileAggiornamento.h"
 #include "archivio/modAggiornamento.h"
+#include "compat/files.h"
 #include "compat/vbdate.h"
 #include "compat/ui/Controls.h"
 #include "compat/ui/Platform.h"
@@ -12,7 +13,6 @@
 #include "shell/modErrori.h"
 #include "shell/modGuida.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 
@@ -87,13 +87,13 @@ void frmAggiornamenti::cmdApri_Click()
         {QStringLiteral("Apri"), FiltroAggiornamenti(true), 1, QString()});
     if (!nome || nome->isEmpty())
         return;
-    QFile f(*nome);
-    QByteArray dati;
-    if (f.open(QIODevice::ReadOnly))
-        dati = f.readAll();
+    // Read within the bound: a device, a pipe or a file larger than any
+    // update file is refused as a corrupt one, unread.
+    const std::optional<QByteArray> letti = readBoundedFile(*nome, kMassimoFileAggiornamento);
+    const QByteArray dati = letti.value_or(QByteArray());
     const EsameAggiornamento e = esaminaAggiornamento(dati, DataUltimaArchivio, Oggi());
     using E = EsameAggiornamento::Esito;
-    if (f.error() != QFileDevice::NoError || e.esito == E::Corrotto) {
+    if (!letti || e.esito == E::Corrotto) {
         ErroreFile(*nome);
         return;
     }

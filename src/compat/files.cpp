@@ -140,6 +140,41 @@ void TextFile::close()
         file_->close();
 }
 
+std::optional<QByteArray> readBoundedFile(const QString& path, qint64 limit)
+{
+    const QByteArray nome = QFile::encodeName(path);
+    const int fd = ::open(nome.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st {};
+    std::optional<QByteArray> letti;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= limit) {
+        QByteArray dati;
+        dati.resize(qsizetype(st.st_size));
+        qint64 quanti = 0;
+        for (;;) {
+            // One byte past the bound tells a file that grew meanwhile.
+            if (quanti == dati.size())
+                dati.resize(qsizetype(std::min(limit + 1, quanti + 65536)));
+            const ssize_t n = ::read(fd, dati.data() + quanti, size_t(dati.size() - quanti));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                if (n == 0)
+                    letti = std::move(dati);
+                break;
+            }
+            quanti += n;
+            if (quanti > limit)
+                break;
+        }
+        if (letti)
+            letti->truncate(qsizetype(quanti));
+    }
+    ::close(fd);
+    return letti;
+}
+
 QStringList readCp1252Lines(const QString& path, bool* ok)
 {
     QFile f(path);

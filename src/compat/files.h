@@ -7,6 +7,7 @@
 #include <QStringView>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace compat {
 
@@ -48,6 +49,13 @@ int openToAppend(QFile& file, NamedBy namedBy = NamedBy::User);
 
 // Reads a text file as Windows-1252 lines (CR LF, LF or CR ends a line).
 QStringList readCp1252Lines(const QString& path, bool* ok = nullptr);
+
+// The whole of an ordinary file of at most `limit` bytes, links followed.
+// Anything else gives nothing: a file that cannot be opened or read, a
+// folder, a device, a pipe (opened without waiting for a writer), a file
+// larger than the bound. At most limit + 1 bytes are read, whatever size the
+// file claims, so a file that grows while it is read is refused too.
+std::optional<QByteArray> readBoundedFile(const QString& path, qint64 limit);
 
 // A file of fixed-length records, numbered from 1.
 class RandomFile {

@@ -75,7 +75,7 @@ CodiceCapogioco leggiCodiceCapogioco(const QString& codice)
     if (f.ruota2 != 0 && (f.ruota2 < 1 || f.ruota2 > 11))
         return rifiuta("ruota 2 non valida.");
     f.costante = cifre(codice, 8, 2);
-    if (f.costante > 89)
+    if (f.costante > 89 || f.costante < 0)
         return rifiuta("numero non valido (operazione).");
     c.valoreSpia = cifre(codice, 11, 2);
     if (c.tipoSpia == 0)

@@ -548,11 +548,13 @@ TEST(frmAggiornaInternet, AnHttpErrorPutsItsCodeAndReasonOnTheStatusLine)
     Ambiente a;
     a.server.risposte[kMsg] = {404, "<html>404</html>", "Not Found"};
     a.server.risposte[kBin] = {404, "<html><body>" + QByteArray(200, 'x') + "</body></html>",
-                               "Not Found"};
+                               "<b>Not Found</b>"};
     a.fake.expectMsgBox(QStringLiteral("File non trovato sul server - Verificare l'indirizzo internet"),
                         vbOK);
     a.scarica();
-    EXPECT_EQ(a.f->lblStatus->text(), "Errore di connessione 404 : Not Found");
+    // The server's words are shown as they came, markup and all.
+    EXPECT_EQ(a.f->lblStatus->text(), "Errore di connessione 404 : <b>Not Found</b>");
+    EXPECT_EQ(a.f->lblStatus->textFormat(), Qt::PlainText);
 
     // A server error on the optional message is overwritten by the update file's transfer.
     a.server.risposte[kMsg] = {500, "", "Internal Server Error"};

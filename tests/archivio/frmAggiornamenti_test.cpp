@@ -1,4 +1,5 @@
 #include "archivio/frmAggiornamenti.h"
+#include "archivio/FileAggiornamento.h"
 #include "compat/files.h"
 #include "compat/ui/Controls.h"
 #include "shell/frmMain.h"
@@ -9,6 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace compat;
 
@@ -123,6 +126,14 @@ TEST(frmAggiornamenti, RefusedFilesWriteNothingAndDisableTheMerge)
         EXPECT_TRUE(a.f->fileAperto().isEmpty());
         QTest::mouseClick(a.f->cmdAggiorna, Qt::LeftButton);   // disabled: nothing
         vbPress(a.f->cmdAggiorna);                             // pressed by code: refused
+    }
+    // Past the bound, a file of whole records is refused unread; so is a pipe.
+    const QString oltre = a.aggiornamento(buono), pipe = a.cartella.percorso() + "/pipe";
+    ASSERT_TRUE(QFile(oltre).resize(kMassimoFileAggiornamento + 66));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& nome : {oltre, pipe}) {
+        a.fake.expectMsgBox(nome + QStringLiteral(" corrotto o mancante !"), vbOK);
+        a.apri(nome);
     }
     // Starting a day after the archive's end: discontinuous.
     a.fake.expectMsgBox(QStringLiteral("Discontinuità di memorizzazione - Aggiornamento impossibile"),

@@ -321,3 +321,20 @@ TEST(FileWrite, OnAFullDiskIsDiskFull)
         }
     }
 }
+
+// Only an ordinary file within the bound is read: one that claims a gigabyte
+// or a folder is refused at once.
+TEST(ReadBoundedFile, OnlyAnOrdinaryFileWithinTheBoundIsRead)
+{
+    QTemporaryDir d;
+    auto file = [&](const char* nome, qint64 byte) {
+        QFile f(d.filePath(QString::fromLatin1(nome)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(byte));
+        return f.fileName();
+    };
+    const std::pair<QString, std::optional<QByteArray>> casi[] = {
+        {file("al limite", 1000), QByteArray(1000, 0)}, {file("oltre", 1001), std::nullopt},
+        {file("giga", qint64(1) << 30), std::nullopt}, {d.path(), std::nullopt}};
+    for (const auto& [path, letti] : casi)
+        EXPECT_EQ(compat::readBoundedFile(path, 1000), letti) << path.toStdString();
+}

@@ -172,6 +172,7 @@ TEST(AlgoritmiAbbinati, CodeChecksInOrder)
     EXPECT_EQ(leggiCodiceCapogioco("305+60015105").errore, pre + "posizione 2 non valida.");
     EXPECT_EQ(leggiCodiceCapogioco("305+11215105").errore, pre + "ruota 2 non valida.");
     EXPECT_EQ(leggiCodiceCapogioco("305+00090105").errore, pre + "numero non valido (operazione).");
+    EXPECT_EQ(leggiCodiceCapogioco("101+000-3105").errore, pre + "numero non valido (operazione).");
     const CodiceCapogioco c = leggiCodiceCapogioco("305+0001500510100");
     EXPECT_EQ(c.errore, QString());
     EXPECT_EQ(c.valoreSpia, 5);

@@ -4,9 +4,12 @@
 #include "compat/ui/TitleBar.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <algorithm>
 #include <exception>
@@ -29,6 +32,32 @@ void defaultReport(const QString& modulo, const QString& procedura, const AppErr
     if (!procedura.isEmpty())
         text += u'.' + procedura;
     vbMsgBox(text, vbExclamation, QStringLiteral("Errore inatteso"));
+}
+
+// Every label of the program's windows shows its text as text: a reason
+// phrase from a server, a file's name or what the user typed is never read as
+// markup. Made before it is first shown, whoever made it; a label whose maker
+// chose a format (Qt::RichText for markup of the program's own) keeps it.
+class EtichetteInChiaro final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Polish)
+            if (auto* l = qobject_cast<QLabel*>(o))
+                if (l->textFormat() == Qt::AutoText && qobject_cast<Form*>(l->window()))
+                    l->setTextFormat(Qt::PlainText);
+        return false;
+    }
+};
+
+void etichetteInChiaro()
+{
+    static QPointer<EtichetteInChiaro> filtro;
+    if (!filtro && qApp) {
+        filtro = new EtichetteInChiaro(qApp);
+        qApp->installEventFilter(filtro);
+    }
 }
 
 int handlerDepth = 0;      // handlers of all windows on the stack
@@ -86,7 +115,10 @@ std::vector<Form*> Forms::all()
 
 // --- Form ---------------------------------------------------------------
 
-Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {}
+Form::Form(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    etichetteInChiaro();
+}
 
 Form::~Form()
 {

@@ -9,6 +9,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -263,3 +265,20 @@ TEST_F(FormTest, ModalShowReturnsWhenTheWindowIsUnloaded)
 }
 
 } // namespace
+
+// Markup in a label's text is shown as typed, whenever and wherever the label
+// was made; only a label made for markup keeps it.
+TEST_F(FormTest, LabelsShowMarkupAsTyped)
+{
+    frmProva* f = Forms::get<frmProva>();
+    const QString testo = QStringLiteral("<b>x</b> <img src=y>");
+    auto* annidata = new QLabel(testo, new QFrame(f));
+    auto* voluta = new QLabel(testo, f);
+    voluta->setTextFormat(Qt::RichText);
+    f->vbShow();
+    auto* dopo = new QLabel(testo, annidata->parentWidget());
+    dopo->show();
+    for (QLabel* l : {annidata, dopo})
+        EXPECT_GE(l->sizeHint().width(), l->fontMetrics().horizontalAdvance(testo));
+    EXPECT_EQ(voluta->textFormat(), Qt::RichText);
+}
