@@ -87,6 +87,12 @@ public:
     QString percorsoAnni() const { return anni_.path(); }
 
 private:
+    // The first draw of a year (`annoTesto` its four characters) as the year
+    // index gives it, believed only when the draws bear it out: that draw is
+    // of the year and the sound one before it (if any) of an earlier year.
+    // 0 when the index has no entry for the year or the draws belie it.
+    qint32 primaEstrazioneAnno(const QByteArray& annoTesto, int anno);
+
     compat::RandomFile estrazioni_;
     compat::RandomFile anni_;
     bool solaLettura_ = false;
