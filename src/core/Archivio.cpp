@@ -308,6 +308,12 @@ qint32 ArchivioEstrazioni::primaEstrazioneAnno(const QByteArray& annoTesto, int 
     return p;
 }
 
+bool ArchivioEstrazioni::indiceAnniUguale(const QByteArray& indice)
+{
+    return anni_.lof() == indice.size()
+           && (indice.isEmpty() || anni_.getMany(1, numeroAnni()) == indice);
+}
+
 qint32 ArchivioEstrazioni::primaEstrazioneDal(QDate d)
 {
     qint32 lo = 1, hi = numeroEstrazioni() + 1;

@@ -80,6 +80,8 @@ public:
     EsitoRicercaData cercaEstrazione(QStringView data, bool cercaPrecedente);
     // The first record dated on or after `d` (numeroEstrazioni() + 1 if none).
     qint32 primaEstrazioneDal(QDate d);
+    // Whether anni.ind holds exactly `indice`, byte for byte.
+    bool indiceAnniUguale(const QByteArray& indice);
 
     compat::RandomFile& fileEstrazioni() { return estrazioni_; }
     compat::RandomFile& fileAnni() { return anni_; }
