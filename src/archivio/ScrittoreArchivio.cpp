@@ -32,13 +32,7 @@ RecEstrazione recordA(QByteArrayView records, qint32 i)
 // stored ones are taken from the shared view, so nothing is read for them.
 QByteArray indiceAtteso(ArchivioEstrazioni& a, const QByteArray& aggiunte)
 {
-    const auto vista = vistaArchivio(a);
-    const qint32 n = vista->numeroEstrazioni();
-    return indiceAnni(n + qint32(aggiunte.size() / kLunghezzaRecEstrazione), [&](qint32 i) {
-        if (i > n)
-            return recordA(aggiunte, i - n - 1).anno();
-        return vista->dataValida(i) ? vista->data(i).year() : 0;
-    });
+    return indiceAnni(*vistaArchivio(a), aggiunte);
 }
 
 // Replaces one of the archive's files whole. On failure (AppError with the
@@ -54,8 +48,7 @@ void sostituisci(const QString& percorso, const QByteArray& dati)
 // missing, out of order or pointing elsewhere, or a record cut short.
 bool aggiornaIndice(ArchivioEstrazioni& a, const QByteArray& indice)
 {
-    compat::RandomFile& f = a.fileAnni();
-    if (f.lof() == indice.size() && f.getMany(1, f.records()) == indice)
+    if (a.indiceAnniUguale(indice))
         return false;
     sostituisci(a.percorsoAnni(), indice);
     return true;

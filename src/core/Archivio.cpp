@@ -243,18 +243,9 @@ EsitoRicercaData ArchivioEstrazioni::cercaEstrazione(QStringView data, bool cerc
         return esito;
     }
 
-    // Year index first; a year pointing outside the archive restarts at 1.
-    qint32 inizio = 1;
-    const QByteArray annoTesto = data.mid(6, 4).toLatin1();
-    for (qint32 a = 1, na = numeroAnni(); a <= na; ++a) {
-        const RecAnno r = leggiAnno(a);
-        if (r.Anno() == annoTesto) {
-            inizio = r.PrimaEstrazione();
-            break;
-        }
-    }
-    if (inizio < 1 || inizio > tot)
-        inizio = 1;
+    // From the year's first draw when the index gives it, else from the first.
+    const qint32 primaAnno = primaEstrazioneAnno(data.mid(6, 4).toLatin1(), anno);
+    const qint32 inizio = primaAnno > 0 ? primaAnno : 1;
 
     constexpr qint32 kBlocco = 512;
     qint32 trovata = 0;
@@ -295,6 +286,32 @@ EsitoRicercaData ArchivioEstrazioni::cercaEstrazione(QStringView data, bool cerc
     esito.estrazione = trovata;
     esito.data = *d;
     return esito;
+}
+
+qint32 ArchivioEstrazioni::primaEstrazioneAnno(const QByteArray& annoTesto, int anno)
+{
+    qint32 p = 0;
+    for (qint32 a = 1, na = numeroAnni(); a <= na; ++a) {
+        const RecAnno r = leggiAnno(a);
+        if (r.Anno() == annoTesto) {
+            p = r.PrimaEstrazione();
+            break;
+        }
+    }
+    if (p < 1 || p > numeroEstrazioni() || leggi(p).anno() != anno)
+        return 0;
+    // The sound draw before it must be of an earlier year; a damaged one
+    // stays in the year of the draw before it, as the index is written.
+    for (qint32 j = p - 1; j >= 1; --j)
+        if (const int annoPrima = leggi(j).anno(); annoPrima != 0)
+            return annoPrima < anno ? p : 0;
+    return p;
+}
+
+bool ArchivioEstrazioni::indiceAnniUguale(const QByteArray& indice)
+{
+    return anni_.lof() == indice.size()
+           && (indice.isEmpty() || anni_.getMany(1, numeroAnni()) == indice);
 }
 
 qint32 ArchivioEstrazioni::primaEstrazioneDal(QDate d)

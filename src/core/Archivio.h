@@ -80,6 +80,8 @@ public:
     EsitoRicercaData cercaEstrazione(QStringView data, bool cercaPrecedente);
     // The first record dated on or after `d` (numeroEstrazioni() + 1 if none).
     qint32 primaEstrazioneDal(QDate d);
+    // Whether anni.ind holds exactly `indice`, byte for byte.
+    bool indiceAnniUguale(const QByteArray& indice);
 
     compat::RandomFile& fileEstrazioni() { return estrazioni_; }
     compat::RandomFile& fileAnni() { return anni_; }
@@ -87,6 +89,12 @@ public:
     QString percorsoAnni() const { return anni_.path(); }
 
 private:
+    // The first draw of a year (`annoTesto` its four characters) as the year
+    // index gives it, believed only when the draws bear it out: that draw is
+    // of the year and the sound one before it (if any) of an earlier year.
+    // 0 when the index has no entry for the year or the draws belie it.
+    qint32 primaEstrazioneAnno(const QByteArray& annoTesto, int anno);
+
     compat::RandomFile estrazioni_;
     compat::RandomFile anni_;
     bool solaLettura_ = false;

@@ -105,6 +105,29 @@ QString ArchivioMemoria::dataTesto(qint32 r) const
     return s;
 }
 
+qint32 ArchivioMemoria::primaDataFuoriOrdine(QDate oggi) const
+{
+    const qint64 limite = oggi.toJulianDay();
+    qint64 prima = 0;
+    for (qint32 r = 1; r <= n_; ++r) {
+        const qint64 g = giorni_[r];
+        if (g == 0)
+            continue;
+        if (g <= prima || g > limite)
+            return r;
+        prima = g;
+    }
+    return 0;
+}
+
+qint32 ArchivioMemoria::precedenteSano(qint32 r) const
+{
+    for (--r; r >= 1; --r)
+        if (giorni_[r] != 0)
+            return r;
+    return 0;
+}
+
 qint32 ArchivioMemoria::cerca(QDate d, Direzione dir) const
 {
     if (!d.isValid() || n_ < 1)

@@ -57,6 +57,13 @@ public:
     qint32 recordDanneggiati() const { return danneggiati_; }
     qint32 primoDanneggiato() const { return primoDanneggiato_; }
 
+    // The first record whose date is not after that of the sound record
+    // before it, or is after `oggi`; 0 when there is none. Damaged dates are
+    // not looked at.
+    qint32 primaDataFuoriOrdine(QDate oggi) const;
+    // The last record before r whose date is sound (0 when none).
+    qint32 precedenteSano(qint32 r) const;
+
     enum class Direzione { Precedente, Successiva };
     // The draw dated `d`; otherwise the last one before it (Precedente) or the
     // first one after it (Successiva). 0 when there is none. Damaged dates are

@@ -2,6 +2,7 @@
 
 #include "compat/AppError.h"
 #include "compat/files.h"
+#include "core/ArchivioMemoria.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,12 +32,28 @@ QByteArray indiceAnni(qint32 n, const std::function<int(qint32)>& anno)
     return indice;
 }
 
+namespace {
+// The year of record i (1-based) of `estrazioni`, 0 when it has no date.
+int annoRecord(QByteArrayView estrazioni, qint32 i)
+{
+    const qsizetype da = qsizetype(i - 1) * kLunghezzaRecEstrazione;
+    return RecEstrazione::daBytes(estrazioni.sliced(da, kLunghezzaRecEstrazione)).anno();
+}
+} // namespace
+
 QByteArray indiceAnni(QByteArrayView estrazioni)
 {
-    return indiceAnni(qint32(estrazioni.size() / kLunghezzaRecEstrazione), [&](qint32 i) {
-        return RecEstrazione::daBytes(estrazioni.sliced(qsizetype(i - 1) * kLunghezzaRecEstrazione,
-                                                        kLunghezzaRecEstrazione))
-            .anno();
+    return indiceAnni(qint32(estrazioni.size() / kLunghezzaRecEstrazione),
+                      [&](qint32 i) { return annoRecord(estrazioni, i); });
+}
+
+QByteArray indiceAnni(const ArchivioMemoria& vista, QByteArrayView aggiunte)
+{
+    const qint32 n = vista.numeroEstrazioni();
+    return indiceAnni(n + qint32(aggiunte.size() / kLunghezzaRecEstrazione), [&](qint32 i) {
+        if (i > n)
+            return annoRecord(aggiunte, i - n);
+        return vista.dataValida(i) ? vista.data(i).year() : 0;
     });
 }
 

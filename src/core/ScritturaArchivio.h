@@ -10,6 +10,8 @@
 #include <functional>
 #include <vector>
 
+class ArchivioMemoria;
+
 struct ContenutoArchivio {
     QByteArray estrazioni;
     QByteArray anni;
@@ -24,6 +26,8 @@ ContenutoArchivio contenutoArchivio(const std::vector<RecEstrazione>& estrazioni
 QByteArray indiceAnni(qint32 n, const std::function<int(qint32)>& anno);
 // The year index of the whole draw records in `estrazioni`.
 QByteArray indiceAnni(QByteArrayView estrazioni);
+// The year index of the draws of `vista` followed by the whole records in `aggiunte`.
+QByteArray indiceAnni(const ArchivioMemoria& vista, QByteArrayView aggiunte = {});
 
 // Writes both files into `cartella` (made when missing) through temporary
 // files renamed at the end, so no partial file is ever left. Returns an error

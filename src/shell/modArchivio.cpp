@@ -2,8 +2,10 @@
 
 #include "compat/files.h"
 #include "compat/ui/Platform.h"
+#include "compat/vbdate.h"
 #include "core/ArchivioMemoria.h"
 #include "core/Impostazioni.h"
+#include "core/ScritturaArchivio.h"
 
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -67,11 +69,20 @@ void ApriArchivio()
     if (const QString m = MessaggioSolaLettura(); !m.isEmpty())
         compat::vbMsgBox(m, compat::vbExclamation | compat::vbOKOnly);
 
+    // What is wrong inside the archive, told in one box from the view
+    // already in memory: damaged records, dates out of order, a year index
+    // that is not the one the draws call for.
     const auto vista = vistaArchivio(Archivio());
-    if (const QString m =
-            MessaggioRecordDanneggiati(vista->recordDanneggiati(), vista->primoDanneggiato());
-        !m.isEmpty())
-        compat::vbMsgBox(m, compat::vbExclamation | compat::vbOKOnly);
+    QStringList danni;
+    for (const QString& m :
+         {MessaggioRecordDanneggiati(vista->recordDanneggiati(), vista->primoDanneggiato()),
+          MessaggioDataFuoriOrdine(*vista, compat::platform().clock().now().date()),
+          MessaggioIndiceAnni(!Archivio().indiceAnniUguale(indiceAnni(*vista)))})
+        if (!m.isEmpty())
+            danni << m;
+    if (!danni.isEmpty())
+        compat::vbMsgBox(danni.join(QStringLiteral("\r\r")),
+                         compat::vbExclamation | compat::vbOKOnly);
 
     // The next write drops the partial record; until then it is only read past.
     if (const qint32 incompleti = Archivio().byteIncompleti(); incompleti > 0) {
@@ -136,6 +147,36 @@ QString MessaggioRecordDanneggiati(qint32 quanti, qint32 primo)
     return cosa
            + QStringLiteral(": le date non valide sono saltate dalle ricerche e i numeri oltre il 90 "
                             "sono letti come mancanti.");
+}
+
+QString MessaggioDataFuoriOrdine(const ArchivioMemoria& vista, QDate oggi)
+{
+    const qint32 r = vista.primaDataFuoriOrdine(oggi);
+    if (r == 0)
+        return {};
+    QString m = QStringLiteral("Il record n. ") + QString::number(r)
+                + QStringLiteral(" dell'archivio Estrazioni.ind è datato ") + vista.dataTesto(r);
+    if (vista.data(r) > oggi) {
+        m += QStringLiteral(", dopo la data di oggi (") + compat::vbDateText(oggi)
+             + QStringLiteral("): se la data del computer è giusta, quella del record è errata.");
+    } else {
+        const qint32 p = vista.precedenteSano(r);
+        m += QStringLiteral(", non dopo il n. ") + QString::number(p) + QStringLiteral(" (")
+             + vista.dataTesto(p) + QStringLiteral("): le date non sono in ordine.");
+    }
+    return m
+           + QStringLiteral(" Resta nel file com'è e le ricerche lo leggono con questa data; si "
+                            "possono memorizzare solo estrazioni con date successive all'ultima "
+                            "dell'archivio.");
+}
+
+QString MessaggioIndiceAnni(bool danneggiato)
+{
+    if (!danneggiato)
+        return {};
+    return QStringLiteral("L'archivio Anni.ind non corrisponde alle estrazioni: le ricerche per "
+                          "data ne usano solo le voci giuste e sarà riscritto alla prossima "
+                          "memorizzazione di estrazioni.");
 }
 
 QString MessaggioRecordIncompleto(qint32 byte, const QString& ultimaData)

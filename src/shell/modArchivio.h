@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <array>
 
+class ArchivioMemoria;
+
 // Shared state of the running program.
 extern QString PercorsoApp;
 extern qint32 NumeroEstrazioni;
@@ -33,7 +35,8 @@ ArchivioEstrazioni& Archivio();
 
 // Opens both archive files; an empty, missing or unreadable file (or folder)
 // shows the message, closes all files and ends the process with a non-zero
-// status. An archive that opens is checked once: damaged records are
+// status. An archive that opens is checked once: damaged records, dates out
+// of order or after today and a year index that disagrees with the draws are
 // reported in one message, and a folder that cannot be written in another.
 void ApriArchivio();
 // The copy of the update file downloaded from the internet.
@@ -56,6 +59,12 @@ bool ImpostazioniInSolaLettura();
 QString MessaggioSolaLettura();
 // The one message about damaged records ("" when there are none).
 QString MessaggioRecordDanneggiati(qint32 quanti, qint32 primo);
+// The message about the first record dated not after the sound one before
+// it, or after `oggi` ("" when every sound date is in order and not after it).
+QString MessaggioDataFuoriOrdine(const ArchivioMemoria& vista, QDate oggi);
+// The message about a year index that is not the one the draws call for
+// ("" when it is).
+QString MessaggioIndiceAnni(bool danneggiato);
 // The message about a draw file ending in part of a record, `byte` long, left
 // by a write cut short ("" when `byte` is 0); `ultimaData` is the last whole
 // draw's date, empty when there is none.

@@ -56,6 +56,7 @@ struct Ambiente : AmbienteServizi {
     {
         InizializzazioneFatta = false;
         imposta("Options", "Giorni estrazione", QStringLiteral("NNYNYYY"));
+        fake.setNow(QDateTime(QDate(2026, 3, 10), QTime(8, 0)));   // after the archive's draws
         main = Forms::get<frmMain>();
         main->vbShow();
         main->mnuEstrazioniInserisci->trigger();
@@ -308,7 +309,6 @@ TEST(frmInputEstrazioni, AStoreOnAFullDiskSaysWhatItLeftBehind)
 TEST(frmInputEstrazioni, AStorePressedWhileAnUpdateIsMergedIsToldToWait)
 {
     Ambiente a;
-    a.fake.setNow(QDateTime(QDate(2026, 3, 10), QTime(8, 0)));
     QTest::mouseClick(a.f->cmdNuova, Qt::LeftButton);
     a.riempi(55);
     // An update file from the last stored draw on, with two new ones.

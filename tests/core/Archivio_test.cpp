@@ -102,14 +102,24 @@ TEST_F(ArchivioTest, LeapDayOfALeapYearPassesBothTests)
 
 TEST(ArchivioAnni, MissingOrWrongYearRecordsStillFindTheDraw)
 {
-    CartellaProgramma c;
-    c.scrivi(archivioPiccolo());
-    // 2002 missing from the index, 2001 pointing past the end of the archive.
-    c.scriviFile("Archivi/anni.ind", RecAnno::crea(2001, 9999).toBytes());
-    ArchivioEstrazioni a;
-    ASSERT_TRUE(a.apri(c.percorso()).ok());
-    EXPECT_EQ(a.cercaEstrazione(u"08/01/2002", false).estrazione, 54);
-    EXPECT_EQ(a.cercaEstrazione(u"20/01/2001", false).estrazione, 3);
+    const struct { const char *indice, *data; bool precedente; qint32 attesa; } casi[] = {
+        // 2002 missing from the index, 2001 pointing past the end of the archive.
+        {"20019999   \r", "08/01/2002", false, 54},
+        {"20019999   \r", "20/01/2001", false, 3},
+        // Pointing past the year's first draw, still inside the year.
+        {"20011      \r200254     \r", "05/01/2002", false, 53},
+        {"20011      \r200254     \r", "01/01/2002", true, 52},
+        {"20013      \r200253     \r", "13/01/2001", false, 2},
+    };
+    for (const auto& c : casi) {
+        CartellaProgramma cartella;
+        cartella.scrivi(archivioPiccolo());
+        cartella.scriviFile("Archivi/anni.ind", c.indice);
+        ArchivioEstrazioni a;
+        ASSERT_TRUE(a.apri(cartella.percorso()).ok());
+        const auto e = a.cercaEstrazione(QString::fromLatin1(c.data), c.precedente);
+        EXPECT_EQ(e.estrazione, c.attesa) << c.data;
+    }
 }
 
 TEST(ArchivioApertura, EmptyMissingFilesAndFolder)

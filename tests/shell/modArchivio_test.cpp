@@ -1,3 +1,4 @@
+#include "archivio/ScrittoreArchivio.h"
 #include "archivio/frmInputEstrazioni.h"
 #include "support/ui/AvvioProgramma.h"
 
@@ -51,6 +52,42 @@ TEST(modArchivio, TornLastRecordIsToldOnceAtStartUpAndDroppedByTheNextStore)
     EXPECT_EQ(a.cartella.leggiFile(QStringLiteral("Archivi/anni.ind")), anni);
     EXPECT_EQ(NumeroEstrazioni, 3);
     EXPECT_EQ(a.fake.msgBoxCalls().size(), 1u);
+}
+
+TEST(modArchivio, DatesOutOfOrderOrAfterTodayAndAYearIndexNotTheDrawsOwnAreToldAtStartUp)
+{
+    const QString resta = QStringLiteral(" Resta nel file com'è e le ricerche lo leggono con questa "
+                                         "data; si possono memorizzare solo estrazioni con date "
+                                         "successive all'ultima dell'archivio.");
+    const QString record2 = QStringLiteral("Il record n. 2 dell'archivio Estrazioni.ind è datato ");
+    // The second draw's date, and the year index when not the draws' own.
+    const struct { QDate seconda; QByteArray anni; QString avviso; } casi[] = {
+        {QDate(2026, 2, 24), {},
+         record2 + "24/02/2026, non dopo il n. 1 (27/02/2026): le date non sono in ordine." + resta},
+        {QDate(2096, 2, 27), {},
+         record2 + "27/02/2096, dopo la data di oggi (10/03/2026): se la data del computer è "
+                   "giusta, quella del record è errata." + resta},
+        {QDate(2026, 3, 3), "20262      \r",
+         "L'archivio Anni.ind non corrisponde alle estrazioni: le ricerche per data ne usano solo "
+         "le voci giuste e sarà riscritto alla prossima memorizzazione di estrazioni."},
+    };
+    for (const auto& c : casi) {
+        Avvio a;
+        a.cartella.scrivi(componi({{QDate(2026, 2, 27), {}}, {c.seconda, {}}}));
+        if (!c.anni.isEmpty())
+            a.cartella.scriviFile(QStringLiteral("Archivi/anni.ind"), c.anni);
+        const QByteArray est = a.cartella.leggiFile(QStringLiteral("Archivi/Estrazioni.ind"));
+        a.fake.expectMsgBox(c.avviso, vbOK);
+        a.avvia();
+        EXPECT_EQ(a.cartella.leggiFile(QStringLiteral("Archivi/Estrazioni.ind")), est);
+        if (c.anni.isEmpty())
+            continue;
+        // The index is written afresh by the next store.
+        BloccoScrittura b;
+        const QByteArray nuova = RecEstrazione::crea(QDate(2026, 3, 6), 3).toBytes();
+        ASSERT_TRUE(accodaEstrazioni(Archivio(), b, nuova).ok());
+        EXPECT_EQ(a.cartella.leggiFile(QStringLiteral("Archivi/anni.ind")), "20261      \r");
+    }
 }
 
 } // namespace

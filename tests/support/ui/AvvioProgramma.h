@@ -21,6 +21,8 @@ struct Avvio {
     {
         azzeraStatoModuli();
         fake.setFolder(cartella.percorso());
+        // After every draw the tests store: the start tells of later ones.
+        fake.setNow(QDateTime(QDate(2026, 3, 10), QTime(12, 0)));
     }
     ~Avvio()
     {
