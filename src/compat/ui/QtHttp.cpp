@@ -165,11 +165,12 @@ size_t scrivi(char* dati, size_t, size_t n, void* p)
     });
 }
 
-// The proxy the system gives for `url`, asked on a thread of its own: the
-// answer may take long (a proxy script, or a name lookup to match the
-// exceptions) and cannot be interrupted. A transfer cancelled or too slow
-// meanwhile does not wait: the thread is left to end alone. Empty then.
-std::optional<QNetworkProxy> proxyDiSistema(T& t, const QUrl& url)
+// The proxy `fonte` gives for `url`, asked on a thread of its own: the
+// system's answer may take long (a proxy script, or a name lookup to match
+// the exceptions) and cannot be interrupted. A transfer cancelled or too slow
+// meanwhile does not wait: the thread is left to end alone, with its own
+// copy of `fonte`. Empty then.
+std::optional<QNetworkProxy> proxyPer(T& t, const QUrl& url, const QtHttp::FonteProxy& fonte)
 {
     struct Ricerca {
         std::mutex m;
@@ -178,11 +179,11 @@ std::optional<QNetworkProxy> proxyDiSistema(T& t, const QUrl& url)
         std::exception_ptr eccezione;
     };
     const auto r = std::make_shared<Ricerca>();
-    std::thread([r, url] {
+    std::thread([r, url, fonte] {
         QNetworkProxy p;
         std::exception_ptr e;
         try {
-            p = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url)).value(0);
+            p = fonte(url);
         } catch (...) {
             e = std::current_exception();
         }
@@ -261,7 +262,7 @@ void prepara(T& t, CURL* e, const QUrl& url, const QNetworkProxy& proxy, const Q
 }
 
 // The worker: the transfer to its end, its cancel or its failure.
-void esegui(T& t, const QUrl& url, const QtHttp::Limiti& limiti)
+void esegui(T& t, const QUrl& url, const QtHttp::Limiti& limiti, const QtHttp::FonteProxy& fonte)
 {
     CURL* e = curl_easy_init();
     if (!e) {
@@ -277,7 +278,7 @@ void esegui(T& t, const QUrl& url, const QtHttp::Limiti& limiti)
             curl_easy_cleanup(t.easy);
         }
     } fine{t};
-    const std::optional<QNetworkProxy> proxy = proxyDiSistema(t, url);
+    const std::optional<QNetworkProxy> proxy = proxyPer(t, url, fonte);
     if (!proxy)
         return;
     prepara(t, e, url, *proxy, limiti);
@@ -341,6 +342,9 @@ QString guasto(const T& t)
 } // namespace
 
 QtHttp::QtHttp()
+    : fonteProxy_([](const QUrl& url) {
+          return QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url)).value(0);
+      })
 {
     static const CURLcode pronto = curl_global_init(CURL_GLOBAL_DEFAULT);
     Q_UNUSED(pronto);
@@ -392,9 +396,9 @@ HttpReply QtHttp::get(const QString& url, const std::function<void(int)>& onStat
             attesa.quit();
     });
     std::thread lavoro([&t, &finito, &fineDiretta, qui, &contesto, &attesa, indirizzo = QUrl(url),
-                        limiti = limiti_] {
+                        limiti = limiti_, fonte = fonteProxy_] {
         try {
-            esegui(t, indirizzo, limiti);
+            esegui(t, indirizzo, limiti, fonte);
         } catch (...) {
             t.eccezione = std::current_exception();
         }
