@@ -622,7 +622,7 @@ TEST(frmAggiornaInternet, ClosingTheProgramDuringADownloadEndsItAtOnce)
 // The main window closed as soon as events flow in the merge's write: the
 // close is refused, no message shows, the merge ends whole, and a later close
 // ends the program.
-TEST(frmAggiornaInternet, ClosingTheProgramDuringTheMergeWaitsForItsEnd)
+TEST(frmAggiornaInternet, ClosingTheProgramDuringTheMergeIsRefusedAndALaterCloseEndsIt)
 {
     Ambiente a;
     a.server.risposte[kMsg] = {200, ""};

@@ -370,11 +370,14 @@ HttpReply QtHttp::get(const QString& url, const std::function<void(int)>& onStat
     t.multi = curl_multi_init();
     if (!t.multi)
         raise(7, QStringLiteral("Inet"));
-    // The worker's states are heard on this thread, in its order, while the
-    // loop lets the window's events through. One that throws ends the transfer.
-    QObject contesto;
     QEventLoop attesa;
     std::exception_ptr eccezione;
+    std::atomic<bool> finito{false}, fineDiretta{false};
+    // The handlers below run in this context: declared after all they read,
+    // it goes first, and takes their pending calls and connection with it.
+    QObject contesto;
+    // The worker's states are heard on this thread, in its order, while the
+    // loop lets the window's events through. One that throws ends the transfer.
     t.notifica = [&](int s) {
         QMetaObject::invokeMethod(&contesto, [&, s] {
             try {
@@ -389,7 +392,6 @@ HttpReply QtHttp::get(const QString& url, const std::function<void(int)>& onStat
     // The end reaches the loop behind every state handed over before it.
     // Should that call fail (no memory for it), the worker wakes the loop,
     // which then sees the end for itself before it waits again.
-    std::atomic<bool> finito{false}, fineDiretta{false};
     QAbstractEventDispatcher* qui = QAbstractEventDispatcher::instance();
     QObject::connect(qui, &QAbstractEventDispatcher::aboutToBlock, &contesto, [&] {
         if (fineDiretta)
