@@ -594,9 +594,10 @@ TEST(frmQuorvane, HeaderClicksSortEitherWayAndSayHow)
 // button or by Esc once events have come through and a value is complete.
 TEST(frmQuorvane, StopAndEscKeepTheRowsOfTheValuesCompleted)
 {
+    const std::vector<RecEstrazione> lungo = estrazioniCasuali(QDate(1871, 1, 7), 60000, 1, 5);
     for (const bool conEsc : {false, true}) {
         SCOPED_TRACE(conEsc ? "Esc" : "stop");
-        Finestra w(estrazioniCasuali(QDate(1871, 1, 7), 60000, 1, 5));
+        Finestra w(lungo);
         frmQuorvane* f = w.f;
         f->vbShow();
         f->chkRuota[0]->setChecked(true);
