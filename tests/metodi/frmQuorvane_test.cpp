@@ -163,9 +163,10 @@ TEST(frmQuorvane, TheStartMovesToTheDrawOneYearBeforeTheEnd)
         {QDate(1948, 1, 5), QDate(1947, 1, 5), "5"},
         {QDate(1952, 2, 29), QDate(1951, 2, 28), "U"},
     };
+    const std::vector<RecEstrazione> giornaliere = estrazioniGiornaliere();
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.fine.toString().toStdString());
-        AmbienteServizi a(estrazioniGiornaliere());
+        AmbienteServizi a(giornaliere);
         AmbienteServizi::imposta("Settings", "InizioRicerca", "200");
         AmbienteServizi::imposta("Settings", "FineRicerca", QString::number(numeroDi(c.fine)));
         frmQuorvane* f = Forms::get<frmQuorvane>();
