@@ -2,6 +2,8 @@
 # packages the build needs (only those missing), then configures and builds
 # into $BUILD (BUILD_DIR, default build/). A script that sources this may set
 # the array QV_CMAKE_ARGS first: more arguments for the configure step.
+# run_tests runs every test of $BUILD, each within the one time limit the
+# tests have (they set none of their own).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 PKGS=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
@@ -23,3 +25,8 @@ BUILD=${BUILD_DIR:-build}
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       ${QV_CMAKE_ARGS[@]+"${QV_CMAKE_ARGS[@]}"}
 cmake --build "$BUILD" -j "$(nproc)"
+
+run_tests() {
+  QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD" --output-on-failure -j "$(nproc)" \
+    --timeout 300 </dev/null
+}

@@ -24,5 +24,4 @@ BUILD_DIR=${BUILD_DIR:-build-sanitizers}
 export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 source "$(dirname "$0")/common.sh"
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$BUILD" --output-on-failure -j "$(nproc)" --timeout 300 </dev/null
+run_tests

@@ -52,7 +52,7 @@ void lasciaRicerche()
 
 } // namespace
 
-// Every lookup of the program passes here, libcurl's and the proxy's.
+// Every lookup passes here: libcurl's, and the one the proxy source makes.
 extern "C" int getaddrinfo(const char* nome, const char* servizio, const addrinfo* richiesta,
                            addrinfo** esito)
 {
@@ -173,16 +173,6 @@ private:
     QMap<QTcpSocket*, QByteArray> buffer_;
 };
 
-// The proxy the system gives, through the variables it reads: none for the
-// loopback whatever the environment says, or `proxy`.
-void usaProxy(const QByteArray& proxy = {})
-{
-    for (const char* v : {"http_proxy", "https_proxy", "all_proxy"})
-        proxy.isEmpty() ? qunsetenv(v) : qputenv(v, proxy);
-    qunsetenv("NO_PROXY");
-    proxy.isEmpty() ? qputenv("no_proxy", "127.0.0.1") : qunsetenv("no_proxy");
-}
-
 std::vector<RecEstrazione> storico()
 {
     std::vector<BozzaEstrazione> b;
@@ -231,6 +221,26 @@ struct Ambiente : AmbienteServizi {
         main->vbShow();
         QTest::mouseClick(main->cmdScarica[0], Qt::LeftButton);
         f = Forms::find<frmAggiornaInternet>();
+    }
+    // The proxy the system gives, handed to the transfer (the environment is
+    // never changed: a lookup left behind may be reading it): none, whatever
+    // the machine's settings, or `proxy`. With `eccezioni`, the host is looked
+    // up first, as the system does to match the exceptions to the proxy.
+    bool viaProxy = false;
+    void usaProxy(const QByteArray& proxy = {}, bool eccezioni = false)
+    {
+        const QUrl u(QString::fromLatin1(proxy));
+        const QNetworkProxy p = proxy.isEmpty()
+                                    ? QNetworkProxy(QNetworkProxy::NoProxy)
+                                    : QNetworkProxy(QNetworkProxy::HttpProxy, u.host(), quint16(u.port()),
+                                                    u.userName(), u.password());
+        viaProxy = !proxy.isEmpty();
+        fake.realHttp().setFonteProxy([p, eccezioni](const QUrl& url) {
+            addrinfo* trovati = nullptr;
+            if (eccezioni && getaddrinfo(url.host().toLatin1().constData(), nullptr, nullptr, &trovati) == 0)
+                freeaddrinfo(trovati);
+            return p;
+        });
     }
     QByteArray estrazioni() const { return cartella.leggiFile("Archivi/Estrazioni.ind"); }
     QByteArray locale() const { return cartella.leggiFile("Archivi/AggiornamentoTrevalda.bin"); }
@@ -413,7 +423,7 @@ TEST(frmAggiornaInternet, TheUpdateFilesTransferEndsWholeOrInTheFailureReport)
     const auto proxy = [](QByteArray credenziali, QByteArray utente, bool tls = false) {
         return [=](Ambiente& a) {
             a.proxy.credenziali = credenziali;
-            usaProxy(a.proxy.url().toLatin1().insert(7, utente));
+            a.usaProxy(a.proxy.url().toLatin1().insert(7, utente));
             if (tls)
                 a.imposta("Options", "Url", QStringLiteral("https") + a.server.url().mid(4));
         };
@@ -437,13 +447,13 @@ TEST(frmAggiornaInternet, TheUpdateFilesTransferEndsWholeOrInTheFailureReport)
     const auto annulla = annullaQuando([](Ambiente& a) { return a.server.richieste.contains(kBin); });
     const auto annullaNellaRicerca = [&](bool eccezioni) {
         return [=](Ambiente& a) {
-            if (!eccezioni)
-                qunsetenv("no_proxy");
+            a.usaProxy({}, eccezioni);
             a.imposta("Options", "Url", a.server.url().replace(QStringLiteral("127.0.0.1"), kHostLento));
             annullaQuando([](Ambiente&) { return gInAttesa > 0; })(a);
         };
     };
     const auto ricercheDiTreDecimi = [](Ambiente& a) {
+        a.usaProxy({}, true);
         a.imposta("Options", "Url", a.server.url().replace(QStringLiteral("127.0.0.1"), kHostLento));
         auto* t = new QTimer(a.f);
         QObject::connect(t, &QTimer::timeout, [] {
@@ -534,7 +544,7 @@ TEST(frmAggiornaInternet, TheUpdateFilesTransferEndsWholeOrInTheFailureReport)
         EXPECT_TRUE(c.guasto.isEmpty() || (http.responseCode() == 35761 && http.responseText() == c.guasto));
         // http:// through the proxy as an absolute-form GET, https:// as a tunnel.
         const QString host = QUrl(a.server.url()).authority();
-        const QString ultima = !qEnvironmentVariableIsSet("http_proxy") ? QString()
+        const QString ultima = !a.viaProxy ? QString()
                                : c.passaggio == 4 ? "CONNECT " + host + " HTTP/1.1"
                                                   : "GET http://" + host + kBin + " HTTP/1.1";
         EXPECT_EQ(a.proxy.righe.value(a.proxy.righe.size() - 1), ultima);
@@ -614,7 +624,7 @@ TEST(frmAggiornaInternet, ClosingTheProgramDuringADownloadEndsItAtOnce)
 // The main window closed as soon as events flow in the merge's write: the
 // close is refused, no message shows, the merge ends whole, and a later close
 // ends the program.
-TEST(frmAggiornaInternet, ClosingTheProgramDuringTheMergeWaitsForItsEnd)
+TEST(frmAggiornaInternet, ClosingTheProgramDuringTheMergeIsRefusedAndALaterCloseEndsIt)
 {
     Ambiente a;
     a.server.risposte[kMsg] = {200, ""};

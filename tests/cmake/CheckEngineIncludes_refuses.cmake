@@ -1,7 +1,8 @@
 # The layer check refuses a wrong tree with the same two lines whatever the
 # length of the path it is reached through: the tree is reached through
-# symbolic links in /tmp whose paths are 10 to 260 characters long, and through
-# one of about 400 characters below nested folders.
+# symbolic links in /tmp whose paths are 10 to 260 characters long, by steps of
+# five (a wrapped message would differ over a range of lengths, not at one),
+# and through one of about 400 characters below nested folders.
 # Run as: cmake -DTREE=<wrong tree> -DCHECK=<CheckEngineIncludes.cmake> -P this
 set(expected
   "layer: src/consulta/Motore.cpp: #include \"metodi/RicercaMetodi.h\"\nlayer: src/core/Dominio.cpp: #include \"shell/frmMain.h\"\n")
@@ -21,7 +22,7 @@ function(check_through path)
   endif()
 endfunction()
 
-foreach(len RANGE 10 260)
+foreach(len RANGE 10 260 5)
   math(EXPR pad "${len} - 10")               # "/tmp/q" and the tag are 10
   string(REPEAT "x" ${pad} fill)
   set(link "/tmp/q${tag}${fill}")

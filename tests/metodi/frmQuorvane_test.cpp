@@ -163,9 +163,10 @@ TEST(frmQuorvane, TheStartMovesToTheDrawOneYearBeforeTheEnd)
         {QDate(1948, 1, 5), QDate(1947, 1, 5), "5"},
         {QDate(1952, 2, 29), QDate(1951, 2, 28), "U"},
     };
+    const std::vector<RecEstrazione> giornaliere = estrazioniGiornaliere();
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.fine.toString().toStdString());
-        AmbienteServizi a(estrazioniGiornaliere());
+        AmbienteServizi a(giornaliere);
         AmbienteServizi::imposta("Settings", "InizioRicerca", "200");
         AmbienteServizi::imposta("Settings", "FineRicerca", QString::number(numeroDi(c.fine)));
         frmQuorvane* f = Forms::get<frmQuorvane>();
@@ -594,9 +595,10 @@ TEST(frmQuorvane, HeaderClicksSortEitherWayAndSayHow)
 // button or by Esc once events have come through and a value is complete.
 TEST(frmQuorvane, StopAndEscKeepTheRowsOfTheValuesCompleted)
 {
+    const std::vector<RecEstrazione> lungo = estrazioniCasuali(QDate(1871, 1, 7), 60000, 1, 5);
     for (const bool conEsc : {false, true}) {
         SCOPED_TRACE(conEsc ? "Esc" : "stop");
-        Finestra w(estrazioniCasuali(QDate(1871, 1, 7), 60000, 1, 5));
+        Finestra w(lungo);
         frmQuorvane* f = w.f;
         f->vbShow();
         f->chkRuota[0]->setChecked(true);

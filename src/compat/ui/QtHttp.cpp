@@ -165,11 +165,12 @@ size_t scrivi(char* dati, size_t, size_t n, void* p)
     });
 }
 
-// The proxy the system gives for `url`, asked on a thread of its own: the
-// answer may take long (a proxy script, or a name lookup to match the
-// exceptions) and cannot be interrupted. A transfer cancelled or too slow
-// meanwhile does not wait: the thread is left to end alone. Empty then.
-std::optional<QNetworkProxy> proxyDiSistema(T& t, const QUrl& url)
+// The proxy `fonte` gives for `url`, asked on a thread of its own: the
+// system's answer may take long (a proxy script, or a name lookup to match
+// the exceptions) and cannot be interrupted. A transfer cancelled or too slow
+// meanwhile does not wait: the thread is left to end alone, with its own
+// copy of `fonte`. Empty then.
+std::optional<QNetworkProxy> proxyPer(T& t, const QUrl& url, const QtHttp::FonteProxy& fonte)
 {
     struct Ricerca {
         std::mutex m;
@@ -178,11 +179,11 @@ std::optional<QNetworkProxy> proxyDiSistema(T& t, const QUrl& url)
         std::exception_ptr eccezione;
     };
     const auto r = std::make_shared<Ricerca>();
-    std::thread([r, url] {
+    std::thread([r, url, fonte] {
         QNetworkProxy p;
         std::exception_ptr e;
         try {
-            p = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url)).value(0);
+            p = fonte(url);
         } catch (...) {
             e = std::current_exception();
         }
@@ -261,7 +262,7 @@ void prepara(T& t, CURL* e, const QUrl& url, const QNetworkProxy& proxy, const Q
 }
 
 // The worker: the transfer to its end, its cancel or its failure.
-void esegui(T& t, const QUrl& url, const QtHttp::Limiti& limiti)
+void esegui(T& t, const QUrl& url, const QtHttp::Limiti& limiti, const QtHttp::FonteProxy& fonte)
 {
     CURL* e = curl_easy_init();
     if (!e) {
@@ -277,7 +278,7 @@ void esegui(T& t, const QUrl& url, const QtHttp::Limiti& limiti)
             curl_easy_cleanup(t.easy);
         }
     } fine{t};
-    const std::optional<QNetworkProxy> proxy = proxyDiSistema(t, url);
+    const std::optional<QNetworkProxy> proxy = proxyPer(t, url, fonte);
     if (!proxy)
         return;
     prepara(t, e, url, *proxy, limiti);
@@ -341,6 +342,9 @@ QString guasto(const T& t)
 } // namespace
 
 QtHttp::QtHttp()
+    : fonteProxy_([](const QUrl& url) {
+          return QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url)).value(0);
+      })
 {
     static const CURLcode pronto = curl_global_init(CURL_GLOBAL_DEFAULT);
     Q_UNUSED(pronto);
@@ -366,11 +370,14 @@ HttpReply QtHttp::get(const QString& url, const std::function<void(int)>& onStat
     t.multi = curl_multi_init();
     if (!t.multi)
         raise(7, QStringLiteral("Inet"));
-    // The worker's states are heard on this thread, in its order, while the
-    // loop lets the window's events through. One that throws ends the transfer.
-    QObject contesto;
     QEventLoop attesa;
     std::exception_ptr eccezione;
+    std::atomic<bool> finito{false}, fineDiretta{false};
+    // The handlers below run in this context: declared after all they read,
+    // it goes first, and takes their pending calls and connection with it.
+    QObject contesto;
+    // The worker's states are heard on this thread, in its order, while the
+    // loop lets the window's events through. One that throws ends the transfer.
     t.notifica = [&](int s) {
         QMetaObject::invokeMethod(&contesto, [&, s] {
             try {
@@ -385,16 +392,15 @@ HttpReply QtHttp::get(const QString& url, const std::function<void(int)>& onStat
     // The end reaches the loop behind every state handed over before it.
     // Should that call fail (no memory for it), the worker wakes the loop,
     // which then sees the end for itself before it waits again.
-    std::atomic<bool> finito{false}, fineDiretta{false};
     QAbstractEventDispatcher* qui = QAbstractEventDispatcher::instance();
     QObject::connect(qui, &QAbstractEventDispatcher::aboutToBlock, &contesto, [&] {
         if (fineDiretta)
             attesa.quit();
     });
     std::thread lavoro([&t, &finito, &fineDiretta, qui, &contesto, &attesa, indirizzo = QUrl(url),
-                        limiti = limiti_] {
+                        limiti = limiti_, fonte = fonteProxy_] {
         try {
-            esegui(t, indirizzo, limiti);
+            esegui(t, indirizzo, limiti, fonte);
         } catch (...) {
             t.eccezione = std::current_exception();
         }

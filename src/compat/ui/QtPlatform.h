@@ -4,8 +4,10 @@
 #include "compat/ui/Platform.h"
 
 #include <QLockFile>
+#include <QNetworkProxy>
 #include <QObject>
 #include <QStringList>
+#include <QUrl>
 #include <functional>
 #include <memory>
 
@@ -183,9 +185,17 @@ public:
     };
     void setLimiti(const Limiti& limiti) { limiti_ = limiti; }
 
+    // Where a transfer's proxy comes from: the one the system gives for the
+    // URL, unless tests give theirs and so never touch the environment. It
+    // runs on a thread that a cancelled transfer leaves behind: it holds
+    // what it reads.
+    using FonteProxy = std::function<QNetworkProxy(const QUrl&)>;
+    void setFonteProxy(FonteProxy fonte) { fonteProxy_ = std::move(fonte); }
+
 private:
     TrasferimentoHttp* corrente_ = nullptr;
     Limiti limiti_;
+    FonteProxy fonteProxy_;
     int codice_ = 0;
     QString testo_;
 };
