@@ -255,6 +255,9 @@ void Form::vbShow(QWidget* owner)
     show();
     raise();
     activateWindow();
+    // Its frame's place is kept until the desktop has framed it.
+    if (framingPending() && !origineChiesta_)
+        askFrameOrigin(pos());
     noteFramed(); // some desktops frame a window as they show it
     fitToScreen();
     keepTitleBarInside();
@@ -276,6 +279,8 @@ void Form::vbShowModal(QWidget* owner)
     show();
     raise();
     activateWindow();
+    if (framingPending() && !origineChiesta_)
+        askFrameOrigin(pos());
     noteFramed();
     fitToScreen();
     keepTitleBarInside();
@@ -365,6 +370,7 @@ void Form::hideEvent(QHideEvent* e)
         modalLoop_->quit();
     if (!e->spontaneous()) {
         incorniciata_ = false;
+        corniceConsegnata_ = false;
         origineChiesta_.reset();
     }
     QWidget::hideEvent(e);

@@ -47,11 +47,17 @@ QRect availableScreenPx();
 // part left by its panels (all of it when empty), `frame` what its window
 // manager puts around every window (null margins: it draws no frames; none
 // given: the desktop's own frames). An empty rectangle gives the desktop's
-// screen back.
+// screen back. With `lateFrames` its window manager frames a shown window
+// only when deliverOverrideFrames() says so, as X11 ones do some time after
+// the show.
 void setScreenOverride(const QRect& px, const QRect& available = {},
-                       const std::optional<QMargins>& frame = {});
+                       const std::optional<QMargins>& frame = {}, bool lateFrames = false);
 // The frame the override's desktop gives every window, if it stands for one.
 std::optional<QMargins> screenOverrideFrame();
+// The override's window manager frames every shown window it has not framed
+// yet, round its client area where that stands, and tells the window where
+// its frame went.
+void deliverOverrideFrames();
 
 using UnexpectedErrorReporter =
     std::function<void(const QString& modulo, const QString& procedura, const AppError&)>;
@@ -114,9 +120,10 @@ public:
     // or not, and the fit to the screen all go by the frame.
     QMargins frameMargins() const;
     QRect frameRect() const;
-    // Puts the frame's origin there. Qt takes a place given to a shown window
-    // for its client area's until the desktop has framed it: meanwhile the
-    // desktop is asked for the frame's place instead.
+    // Puts the frame's origin there. Until the desktop has framed a shown
+    // window, Qt places its client area, not its frame: the client area goes
+    // where the frame of the program's other windows would put it, and the
+    // frame is brought to its place once the desktop tells where it went.
     void moveFrame(const QPoint& origin);
     // Puts the frame's origin at `origin`, where fitting the screen forces
     // it, away from the window's own place `own`.
@@ -230,6 +237,7 @@ private:
     void widenForTitle();
     void fitLater();
     friend class ContenutoScorrevole;
+    friend void deliverOverrideFrames();
     void destroyWhenIdle();
     void leaveHandler(bool ending);
 
@@ -250,11 +258,11 @@ private:
     bool adattando_ = false;
     bool adattamentoInAttesa_ = false;
 
-    // The frame's origin asked of the desktop for a window shown but not yet
-    // framed, until the desktop has placed it, and the desktop's moves
-    // counted since it framed the window.
+    // The frame's origin meant for a window shown but not yet framed, until
+    // the desktop has told where it put the frame.
     std::optional<QPoint> origineChiesta_;
-    int mosseIncorniciata_ = 0;
+    // Framed by the override's desktop (deliverOverrideFrames).
+    bool corniceConsegnata_ = false;
     // The frame assumed by a frame size set before the window was framed.
     std::optional<QMargins> corniceSupposta_;
     // Framed since its last show.

@@ -29,14 +29,32 @@ namespace {
 QRect schermoSostituito;
 QRect disponibileSostituito;
 std::optional<QMargins> corniceSostituita;
+bool corniciTardive = false;
 
 } // namespace
 
-void setScreenOverride(const QRect& px, const QRect& available, const std::optional<QMargins>& frame)
+void setScreenOverride(const QRect& px, const QRect& available, const std::optional<QMargins>& frame,
+                       bool lateFrames)
 {
     schermoSostituito = px;
     disponibileSostituito = px.isEmpty() || available.isEmpty() ? px : available;
     corniceSostituita = px.isEmpty() ? std::nullopt : frame;
+    corniciTardive = lateFrames && corniceSostituita;
+}
+
+void deliverOverrideFrames()
+{
+    if (!corniciTardive)
+        return;
+    const QMargins m = *corniceSostituita;
+    for (Form* f : Forms::all()) {
+        if (!f->isVisible() || f->corniceConsegnata_)
+            continue;
+        f->corniceConsegnata_ = true;
+        // The client area keeps its place; the frame's origin, which stands
+        // for the window's place on this desktop, lies above and left of it.
+        f->move(f->pos() - QPoint(m.left(), m.top()));
+    }
 }
 
 std::optional<QMargins> screenOverrideFrame()
@@ -186,9 +204,9 @@ bool Form::framed() const
 {
     if (!isVisible())
         return false;
-    // The test desktop frames a window as it shows it, or never.
+    // The test desktop frames a window as it shows it, or when told, or never.
     if (const std::optional<QMargins> sostituita = screenOverrideFrame())
-        return !sostituita->isNull();
+        return !sostituita->isNull() && (!corniciTardive || corniceConsegnata_);
     return frameGeometry() != geometry();
 }
 
@@ -213,17 +231,25 @@ QMargins Form::frameMargins() const
 
 bool Form::framingPending() const
 {
-    // A desktop that frames its windows frames them before it shows them: a
-    // window shown unframed is on a desktop that draws no frames.
-    return isVisible() && !framed() && windowHandle() && !windowHandle()->isExposed();
+    if (!isVisible() || framed())
+        return false;
+    if (const std::optional<QMargins> sostituita = screenOverrideFrame())
+        return !sostituita->isNull();
+    // A desktop that frames the program's other windows frames this one too,
+    // some time after its show; one that frames none frames a window before
+    // it shows it: a window shown unframed is on a desktop that draws no
+    // frames.
+    return (windowHandle() && !windowHandle()->isExposed()) || !frameMargins().isNull();
 }
 
 QPoint Form::frameOrigin() const
 {
+    // Until the desktop has put the frame where it was meant, the place
+    // meant for it.
     if (origineChiesta_ && (framed() || framingPending()))
         return *origineChiesta_;
     // Framed, the frame's; before, the place given, which Qt keeps as the
-    // frame's until the desktop frames the window.
+    // frame's until the window is shown.
     return pos();
 }
 
@@ -269,8 +295,13 @@ void Form::backToOwnPlace()
 void Form::askFrameOrigin(const QPoint& origine)
 {
     origineChiesta_ = origine;
-    mosseIncorniciata_ = 0;
-    windowHandle()->setFramePosition(origine);
+    // Qt places the client area of a window not yet framed, and places it
+    // again at each resize: it goes where the frame of the other windows
+    // would put it. (Asking for the frame's place instead makes Qt's own
+    // requests and this one mean different things, and a window manager that
+    // merges them may take the frame's place for the client area's.)
+    const QMargins m = frameMargins();
+    move(origine + QPoint(m.left(), m.top()));
 }
 
 void Form::resizeFrame(const QSize& s)
@@ -285,16 +316,18 @@ void Form::resizeFrame(const QSize& s)
 
 void Form::noteFrameEvent(QEvent* e)
 {
+    // At the first event once the desktop has framed the window (Qt may tell
+    // no move when the desktop put it where Qt thought it was), the frame
+    // goes to the place meant for it; from then on the window stays where
+    // the desktop or the user puts it.
+    if (origineChiesta_ && framed())
+        if (const QPoint origine = *std::exchange(origineChiesta_, std::nullopt); pos() != origine)
+            move(origine);
     const bool spostamento = e->type() == QEvent::Move;
     if (!spostamento && e->type() != QEvent::Resize)
         return;
-    // The desktop has placed the frame asked for: at that place, or at its
-    // second move since framing the window (the first may be its own).
-    if (spostamento && origineChiesta_ && framed()
-        && (pos() == *origineChiesta_ || mosseIncorniciata_++ > 0))
-        origineChiesta_.reset();
-    // Qt's resize of a window not yet framed puts its client area where the
-    // frame should be.
+    // Qt's resize of a window not yet framed places its client area again,
+    // where it last knew it.
     if (!spostamento && !e->spontaneous() && framingPending())
         askFrameOrigin(frameOrigin());
     noteFramed();

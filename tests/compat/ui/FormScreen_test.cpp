@@ -214,4 +214,28 @@ TEST_F(FormScreenTest, OnlyAWindowThatHadToShrinkOrIsAskedIsMovedWhollyOnTheScre
     EXPECT_EQ(f->size(), QSize(400, 300));
 }
 
+// A window framed some time after its show lands where it was placed, before
+// (the second, with the first window's frame to go by) or after the show, and
+// keeps the place meant until then and the user's afterwards.
+TEST_F(FormScreenTest, AWindowFramedAfterItsShowLandsWhereItWasPlaced)
+{
+    const QPoint posto(0, 67), trascinata(120, 90);
+    setScreenOverride(QRect(0, 0, 1366, 768), {}, kCorniceProva, true);
+    for (const bool primaDelMostra : {false, true}) {
+        auto* f = Forms::create<frmAMano>();
+        if (primaDelMostra)
+            f->moveFrame(posto);
+        f->vbShow();
+        if (!primaDelMostra)
+            f->moveFrame(posto);
+        EXPECT_EQ(f->keptFrameOrigin(), posto);
+        deliverOverrideFrames();
+        lasciaPassare();
+        EXPECT_EQ(f->pos(), posto) << primaDelMostra; // where this desktop's frame stands
+        f->move(trascinata);
+        lasciaPassare();
+        EXPECT_EQ(f->keptFrameOrigin(), trascinata);
+    }
+}
+
 } // namespace
